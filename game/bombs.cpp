@@ -1,0 +1,44 @@
+#include "game/game.h"
+#include "game/sound.h"
+
+CGem* CGame::DropBomb() {
+    if (bombs == 0) {
+        return nullptr;
+    }
+    --bombs;
+    CGem* bomb = new CGem;
+    bomb->x = 0.0;
+    bomb->y = -kStartRadius;
+    bomb->colour = kBombColour;
+    falling.Append(bomb);
+    return bomb;
+}
+
+CGem* CGame::BombBoxHit(std::int32_t x, std::int32_t y, const ClientRect& client) {
+    (void)client;  // the bomb box is fixed, whatever the window size
+    if (x >= BombBoxRect.left && x < BombBoxRect.right && y >= BombBoxRect.top &&
+        y < BombBoxRect.bottom) {
+        return DropBomb();
+    }
+    return nullptr;
+}
+
+void CGame::BombHit(CGem* bomb, CGem* touched) {
+    PlayCue(kExplodeCue, 0);
+    const Cell landing = FindFreeCell(bomb, touched);
+    DiscardGem(bomb);
+    if (landing == NoCell) {
+        // Nowhere to land: the bomb takes the gem it struck, with its chain.
+        ClearMarks(ChainMark);
+        MarkChain(touched, touched->colour);
+        ExplodeMarked();
+        return;
+    }
+    for (const Cell offset : NeighbourOffsets) {
+        if (CGem* n = GemAt(landing + offset)) {
+            ClearMarks(ChainMark);
+            MarkChain(n, n->colour);
+            ExplodeMarked();
+        }
+    }
+}

@@ -1,0 +1,116 @@
+#pragma once
+// The state of one game and every rule that moves it. A game is never reset in
+// place: a new game is a new object.
+
+#include <array>
+#include <cstdint>
+
+#include "game/gem.h"
+#include "game/lattice.h"
+#include "game/polar.h"
+#include "game/snapshot.h"
+
+// Fall speeds in pixels per millisecond of game time, by difficulty.
+inline constexpr double kEasySpeed = 0.02;
+inline constexpr double kMediumSpeed = 1.0 / 35.0;
+inline constexpr double kHardSpeed = 13.0 / 280.0;
+
+inline constexpr double kStartRadius = 310.0;
+inline constexpr int kMaxBombs = 5;
+inline constexpr std::uint32_t kBombScoreStep = 4000;
+inline constexpr std::uint32_t kStickPoints = 10;
+inline constexpr std::uint32_t kRingPoints = 75;
+inline constexpr std::int64_t kStepMs = 100;
+
+struct ClientRect {
+    std::int32_t left;
+    std::int32_t top;
+    std::int32_t right;
+    std::int32_t bottom;
+};
+
+// The bomb box in client pixels, the same whatever the window size.
+inline constexpr ClientRect BombBoxRect{8, 5, 182, 49};
+
+class CGame {
+public:
+    explicit CGame(const CGameSnapshot* snapshot = nullptr);
+    ~CGame();
+    CGame(const CGame&) = delete;
+    CGame& operator=(const CGame&) = delete;
+
+    // State and clock.
+    void Tick();
+    void Pause();
+    void Resume();
+    void EndGame();
+    void SetDifficulty(std::uint32_t d);
+    bool IsQuiet() const { return quiet; }
+    void SetQuiet(bool q) { quiet = q; }
+
+    // Falling gems.
+    void SpawnGem();
+    void MoveFalling(double speed, std::int64_t elapsed);
+    bool MoveGem(CGem* gem, double speed, std::int64_t elapsed);
+    void RetestContacts();
+    Point2 ScreenPosition(CGem* gem) const;
+
+    // Scoring and sound.
+    void AddScore(std::uint32_t points);
+    void PlayCue(int cue, unsigned extraFlags) const;
+
+    // Lattice.
+    CGem* GemAt(Cell c) const;
+    void SetGemAt(Cell c, CGem* gem);
+    void ClearMarks(std::uint8_t mask);
+    void SetMark(Cell c, std::uint8_t mask);
+    bool HasMark(Cell c, std::uint8_t mask) const;
+    unsigned CountMarked(std::uint8_t mask) const;
+    void ClearLattice();
+    void PlaceGem(CGem* gem, Cell c);
+    void DiscardGem(CGem* gem);
+    void ClearGems();
+
+    // Snapping in.
+    bool TestContact(CGem* gem, double x, double y);
+    void SnapIn(CGem* gem, CGem* touched);
+    Cell FindFreeCell(const CGem* gem, CGem* touched) const;
+
+    // Rings.
+    void CheckRing(CGem* gem);
+    void MarkChain(CGem* gem, std::int32_t colour);
+    bool EncirclesCentre();
+    bool Escapes(Cell c);
+    void ExplodeMarked();
+    void StartExplosion(CGem* gem);
+
+    // Bombs.
+    CGem* DropBomb();
+    CGem* BombBoxHit(std::int32_t x, std::int32_t y, const ClientRect& client);
+    void BombHit(CGem* bomb, CGem* touched);
+
+    std::uint32_t difficulty = 1;
+    bool over = false;
+    bool paused = true;
+    bool quiet = false;
+    bool started = false;
+    CGemList falling;
+    CGemList lattice;
+    CGemList exploding;
+    CGem* centre = nullptr;
+    double wheelAngle = 0.0;
+    double fallSpeed = kMediumSpeed;
+    std::int64_t spawnInterval = 3400;
+    std::int64_t nextStepTime = 0;
+    std::int64_t nextSpawnTime = 0;
+    std::int64_t lastStepTime = 0;
+    CGem* pending = nullptr;
+    double pendingAngle = 0.0;
+    std::uint32_t score = 0;
+    std::int32_t bombs = 0;
+    std::uint32_t nextBombScore = kBombScoreStep;
+    bool snapSoundOn = true;
+    bool explodeSoundOn = true;
+    std::array<std::uint8_t, kCellCount> cellFlags{};
+    std::array<CGem*, kCellCount> cellGem{};
+};

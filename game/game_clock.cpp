@@ -1,0 +1,94 @@
+#include "game/game_clock.h"
+
+#include <chrono>
+
+bool CSteadyClockCounter::QueryFrequency(std::uint64_t& ticksPerSecond) {
+    ticksPerSecond = 1000000000u;
+    return true;
+}
+
+std::uint64_t CSteadyClockCounter::QueryCounter() {
+    const auto since = std::chrono::steady_clock::now().time_since_epoch();
+    return static_cast<std::uint64_t>(
+        std::chrono::duration_cast<std::chrono::nanoseconds>(since).count());
+}
+
+std::uint32_t CSteadyClockCounter::TickCountMs() {
+    const auto since = std::chrono::steady_clock::now().time_since_epoch();
+    return static_cast<std::uint32_t>(
+        std::chrono::duration_cast<std::chrono::milliseconds>(since).count());
+}
+
+bool CManualClockCounter::QueryFrequency(std::uint64_t& ticksPerSecond) {
+    ticksPerSecond = frequency;
+    return hasCounter;
+}
+
+bool GameClock::clockTested = false;
+bool GameClock::hasPerfCounter = false;
+std::uint32_t GameClock::perfFrequency = 1000;
+std::int64_t GameClock::frozenAt = 0;
+std::int64_t GameClock::pausedTotal = 0;
+IClockCounter* GameClock::counter_ = nullptr;
+
+void GameClock::SetCounter(IClockCounter* counter) {
+    counter_ = counter;
+    Reset();
+}
+
+void GameClock::Reset() {
+    clockTested = false;
+    hasPerfCounter = false;
+    perfFrequency = 1000;
+    frozenAt = 0;
+    pausedTotal = 0;
+}
+
+void GameClock::Initialise() {
+    if (clockTested) {
+        return;
+    }
+    clockTested = true;
+    std::uint64_t frequency = 0;
+    if (counter_ != nullptr && counter_->QueryFrequency(frequency)) {
+        hasPerfCounter = true;
+        perfFrequency = static_cast<std::uint32_t>(frequency);
+    } else {
+        perfFrequency = 1000;
+    }
+}
+
+std::int64_t GameClock::RealNow() {
+    Initialise();
+    if (counter_ == nullptr) {
+        return 0;
+    }
+    // A frequency of 0 cannot be divided by; the tick count still keeps time.
+    if (!hasPerfCounter || perfFrequency == 0) {
+        return static_cast<std::int64_t>(counter_->TickCountMs());
+    }
+    // Split the count so that count x 1000 cannot overflow: a nanosecond
+    // counter passes 2^63 / 1000 after about 106 days of uptime.
+    const std::uint64_t count = counter_->QueryCounter();
+    const std::uint64_t f = perfFrequency;
+    const std::uint64_t ms = (count / f) * 1000u + (count % f) * 1000u / f;
+    return static_cast<std::int64_t>(ms);
+}
+
+std::int64_t GameClock::Now() {
+    const std::int64_t real = frozenAt != 0 ? frozenAt : RealNow();
+    return real - pausedTotal;
+}
+
+void GameClock::Freeze() {
+    if (frozenAt == 0) {
+        frozenAt = RealNow();
+    }
+}
+
+void GameClock::Thaw() {
+    if (frozenAt != 0) {
+        pausedTotal += RealNow() - frozenAt;
+        frozenAt = 0;
+    }
+}

@@ -1,0 +1,59 @@
+#pragma once
+// Game time: one process-wide millisecond clock that stands still while a game
+// is paused or over, so nothing jumps when play resumes.
+
+#include <cstdint>
+
+// The clock's source of real time: a high-resolution counter when there is
+// one, else a 32-bit millisecond tick count.
+class IClockCounter {
+public:
+    virtual ~IClockCounter() = default;
+    // False when there is no high-resolution counter.
+    virtual bool QueryFrequency(std::uint64_t& ticksPerSecond) = 0;
+    virtual std::uint64_t QueryCounter() = 0;
+    virtual std::uint32_t TickCountMs() = 0;
+};
+
+// Real time from std::chrono::steady_clock, in nanoseconds.
+class CSteadyClockCounter : public IClockCounter {
+public:
+    bool QueryFrequency(std::uint64_t& ticksPerSecond) override;
+    std::uint64_t QueryCounter() override;
+    std::uint32_t TickCountMs() override;
+};
+
+// Real time set by hand: for tests and the headless runner.
+class CManualClockCounter : public IClockCounter {
+public:
+    bool QueryFrequency(std::uint64_t& ticksPerSecond) override;
+    std::uint64_t QueryCounter() override { return counter; }
+    std::uint32_t TickCountMs() override { return tickCount; }
+
+    bool hasCounter = true;
+    std::uint64_t frequency = 1000;
+    std::uint64_t counter = 0;
+    std::uint32_t tickCount = 0;
+};
+
+class GameClock {
+public:
+    // Installs the source of real time and forgets everything measured so far.
+    static void SetCounter(IClockCounter* counter);
+    static void Reset();
+
+    static void Initialise();
+    static std::int64_t RealNow();
+    static std::int64_t Now();
+    static void Freeze();
+    static void Thaw();
+
+    static bool clockTested;
+    static bool hasPerfCounter;
+    static std::uint32_t perfFrequency;
+    static std::int64_t frozenAt;
+    static std::int64_t pausedTotal;
+
+private:
+    static IClockCounter* counter_;
+};

@@ -1,0 +1,124 @@
+#include <vector>
+
+#include "game/game.h"
+#include "game/game_clock.h"
+#include "game/sound.h"
+
+// The chain walk and the fill are depth-first searches written with an
+// explicit stack: same visiting order as the recursive form, no risk to the
+// call stack however large the cluster grows.
+
+namespace {
+struct WalkFrame {
+    Cell cell;
+    int nextOffset;
+};
+}  // namespace
+
+void CGame::CheckRing(CGem* gem) {
+    ClearMarks(ChainMark);
+    MarkChain(gem, gem->colour);
+    if (EncirclesCentre()) {
+        PlayCue(kExplodeCue, 0);
+        AddScore(kRingPoints * CountMarked(ChainMark));
+        ExplodeMarked();
+    } else {
+        ClearMarks(ChainMark);
+    }
+}
+
+void CGame::MarkChain(CGem* gem, std::int32_t colour) {
+    const Cell first{gem->cellA, gem->cellB};
+    if (HasMark(first, ChainMark)) {
+        return;
+    }
+    SetMark(first, ChainMark);
+    std::vector<WalkFrame> stack{{first, 0}};
+    while (!stack.empty()) {
+        WalkFrame& top = stack.back();
+        if (top.nextOffset == 6) {
+            stack.pop_back();
+            continue;
+        }
+        const Cell c = top.cell + NeighbourOffsets[top.nextOffset++];
+        const CGem* n = GemAt(c);
+        if (n != nullptr && n->colour == colour && !HasMark(c, ChainMark)) {
+            SetMark(c, ChainMark);
+            stack.push_back({c, 0});
+        }
+    }
+}
+
+bool CGame::EncirclesCentre() {
+    ClearMarks(ReachedMark);
+    return !Escapes({0, 0});
+}
+
+bool CGame::Escapes(Cell start) {
+    // Entering a cell: true when it is a rim cell (the fill escaped), false
+    // when it is already reached or blocked by the chain, else it is marked
+    // and its neighbours are explored in walk order.
+    enum class Entry { Escaped, Closed, Open };
+    auto enter = [this](Cell c) {
+        const CellPoint p = CellCentre(c);
+        if (p.x * p.x + p.y * p.y >= kRimSquared) {
+            return Entry::Escaped;
+        }
+        if (HasMark(c, ReachedMark)) {
+            return Entry::Closed;
+        }
+        SetMark(c, ReachedMark);
+        const CGem* g = GemAt(c);
+        if (g != nullptr && HasMark({g->cellA, g->cellB}, ChainMark)) {
+            return Entry::Closed;
+        }
+        return Entry::Open;
+    };
+
+    switch (enter(start)) {
+        case Entry::Escaped:
+            return true;
+        case Entry::Closed:
+            return false;
+        case Entry::Open:
+            break;
+    }
+    std::vector<WalkFrame> stack{{start, 0}};
+    while (!stack.empty()) {
+        WalkFrame& top = stack.back();
+        if (top.nextOffset == 6) {
+            stack.pop_back();
+            continue;
+        }
+        const Cell c = top.cell + NeighbourOffsets[top.nextOffset++];
+        switch (enter(c)) {
+            case Entry::Escaped:
+                return true;
+            case Entry::Closed:
+                break;
+            case Entry::Open:
+                stack.push_back({c, 0});
+                break;
+        }
+    }
+    return false;
+}
+
+void CGame::ExplodeMarked() {
+    lattice.ForEach([this](CGem* gem) {
+        if (gem != centre && HasMark({gem->cellA, gem->cellB}, ChainMark)) {
+            CGemList::Unlink(gem);
+            StartExplosion(gem);
+        }
+    });
+}
+
+void CGame::StartExplosion(CGem* gem) {
+    const Cell c{gem->cellA, gem->cellB};
+    if (GemAt(c) == gem) {
+        SetGemAt(c, nullptr);
+    }
+    gem->exploding = 1;
+    gem->explodedAt = GameClock::Now();
+    exploding.Append(gem);
+}

@@ -1,0 +1,52 @@
+#pragma once
+// The only way the game reaches stored settings. The store never reports an
+// error: what cannot be read reads as 0 or as the empty string, what cannot be
+// written is dropped. Every setting is encoded so that 0 means its default.
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+// One stored value: a 32-bit number, a string, or anything else the backend
+// found (kept so that "another type reads as 0" can be honoured).
+struct SettingValue {
+    enum class Type { Dword, String, Other };
+    Type type = Type::Other;
+    std::uint32_t dword = 0;
+    std::string text;
+
+    static SettingValue Dword(std::uint32_t v) { return {Type::Dword, v, {}}; }
+    static SettingValue String(std::string s) { return {Type::String, 0, std::move(s)}; }
+};
+
+// Keys are named relative to the application key: "" is the application key
+// itself, "Settings" and "Scores" its two subkeys.
+class ISettingsBackend {
+public:
+    virtual ~ISettingsBackend() = default;
+    virtual bool KeyExists(const std::string& key) const = 0;
+    // Creates the key if it is missing; false when that is impossible.
+    virtual bool CreateKey(const std::string& key) = 0;
+    virtual std::optional<SettingValue> Read(const std::string& key,
+                                             const std::string& name) const = 0;
+    // Stores into an existing key; false (and nothing stored) otherwise.
+    virtual bool Write(const std::string& key, const std::string& name,
+                       const SettingValue& value) = 0;
+    virtual std::vector<std::string> ValueNames(const std::string& key) const = 0;
+    virtual void DeleteValue(const std::string& key, const std::string& name) = 0;
+};
+
+// The process-wide backend. Without one installed every read gives the
+// default and every write is dropped.
+void SetSettingsBackend(ISettingsBackend* backend);
+ISettingsBackend* GetSettingsBackend();
+
+inline constexpr const char* kSettingsKey = "Settings";
+inline constexpr const char* kScoresKey = "Scores";
+// Strings of this many bytes or more do not fit the reader's buffer.
+inline constexpr std::size_t kSettingStringLimit = 300;
+
+std::uint32_t ReadSettingDword(const std::string& subkey, const std::string& name);
+void WriteSettingDword(const std::string& subkey, const std::string& name, std::uint32_t value);
+std::string ReadSettingString(const std::string& subkey, const std::string& name);

@@ -1,0 +1,8 @@
+#include "game/sound.h"
+
+namespace {
+ISoundPlayer* g_player = nullptr;
+}
+
+void SetSoundPlayer(ISoundPlayer* player) { g_player = player; }
+ISoundPlayer* GetSoundPlayer() { return g_player; }

@@ -1,0 +1,51 @@
+#include "game/game.h"
+#include "game/game_clock.h"
+
+void CGame::Tick() {
+    const std::int64_t now = GameClock::Now();
+    if (now < nextStepTime) {
+        return;
+    }
+    if (over) {
+        return;
+    }
+    nextStepTime = now + kStepMs;
+    const std::int64_t elapsed = lastStepTime != 0 ? now - lastStepTime : 0;
+    lastStepTime = now;
+
+    // A contact here may end the game; the step still runs to its end.
+    MoveFalling(fallSpeed, elapsed);
+
+    if (spawnInterval <= 0 || now < nextSpawnTime) {
+        return;
+    }
+    if (pending != nullptr) {
+        falling.Append(pending);
+        pending = nullptr;
+    }
+    SpawnGem();
+    nextSpawnTime = now + spawnInterval;
+}
+
+void CGame::Pause() {
+    if (over || paused) {
+        return;
+    }
+    GameClock::Freeze();
+    paused = true;
+}
+
+void CGame::Resume() {
+    if (over || !paused) {
+        return;
+    }
+    GameClock::Thaw();
+    paused = false;
+    started = true;
+}
+
+void CGame::EndGame() {
+    over = true;
+    paused = true;
+    GameClock::Freeze();
+}
