@@ -19,6 +19,10 @@ const QImage& CBoardRenderer::Paint(CGame& game) {
     return buffer_;
 }
 
-GemPalette CBoardRenderer::GetPalette() const { return palette_; }
+GemPalette CBoardRenderer::GetPalette() const {
+    return palette_;
+}
 
-void CBoardRenderer::BuildSprites(const GemPalette& palette) { palette_ = palette; }
+void CBoardRenderer::BuildSprites(const GemPalette& palette) {
+    palette_ = palette;
+}

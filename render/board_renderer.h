@@ -16,7 +16,7 @@ using GemPalette = std::array<std::uint32_t, 15>;
 class CGemSprites;
 
 class CBoardRenderer {
-public:
+  public:
     // client: the view's client rectangle; the wheel centre (boardCentreX/Y)
     // must already be set from it.
     CBoardRenderer(const ClientRect& client, qreal devicePixelRatio = 1.0);
@@ -37,7 +37,7 @@ public:
     const ClientRect& Client() const { return client_; }
     qreal DevicePixelRatio() const { return ratio_; }
 
-private:
+  private:
     ClientRect client_;
     qreal ratio_;
     QImage buffer_;
