@@ -29,33 +29,43 @@ constexpr double kLightAngle = 232.0 * kPiValue / 180.0;
 constexpr std::array<std::array<int, 2>, 3> kSparkles{{{9, 9}, {12, 7}, {7, 13}}};
 
 struct Geometry {
-    double turn;  // clockwise rotation of the frame, radians
     std::array<double, 6> nx;
     std::array<double, 6> ny;
-    std::array<double, 2> lineAngles;
+    std::array<double, 6> axial;  // 1 / the larger of |nx|, |ny|
+    std::array<double, 2> lineCos;
+    std::array<double, 2> lineSin;
+    double lightX;
+    double lightY;
+    double apothem;
 };
 
 Geometry MakeGeometry(int frame) {
     Geometry g{};
-    g.turn = frame * kPiValue / 48.0;
+    const double turn = frame * kPiValue / 48.0;
     // Frame 0 has a corner straight up and straight down, so its flat sides
     // face 0, 60, ... 300 degrees.
     for (int k = 0; k < 6; ++k) {
-        const double n = k * kPiValue / 3.0 + g.turn;
+        const double n = k * kPiValue / 3.0 + turn;
         g.nx[k] = std::cos(n);
         g.ny[k] = std::sin(n);
+        g.axial[k] = 1.0 / std::max(std::fabs(g.nx[k]), std::fabs(g.ny[k]));
     }
     // Facet lines run to the lower-right and the bottom corner of frame 0.
-    g.lineAngles = {kPiValue / 6.0 + g.turn, kPiValue / 2.0 + g.turn};
+    const double lines[2] = {kPiValue / 6.0 + turn, kPiValue / 2.0 + turn};
+    for (int i = 0; i < 2; ++i) {
+        g.lineCos[i] = std::cos(lines[i]);
+        g.lineSin[i] = std::sin(lines[i]);
+    }
+    g.lightX = std::cos(kLightAngle);
+    g.lightY = std::sin(kLightAngle);
+    g.apothem = kRadius * std::sqrt(3.0) / 2.0;
     return g;
 }
 
 // Whether (ux, uy), relative to the centre, lies on the facet line at angle
 // a: one pixel per column or row along the line's main axis, so the line is
 // as thin and unbroken as a hand-drawn one. Gives the position along the line.
-bool OnFacetLine(double ux, double uy, double a, double& along) {
-    const double c = std::cos(a);
-    const double s = std::sin(a);
+bool OnFacetLine(double ux, double uy, double c, double s, double& along) {
     if (std::fabs(c) >= std::fabs(s)) {
         const double t = ux / c;
         if (t <= 0.0) {
@@ -77,9 +87,7 @@ bool OnFacetLine(double ux, double uy, double a, double& along) {
 QRgb Classify(const Geometry& g, double x, double y) {
     const double ux = x - kCentreX;
     const double uy = y - kCentreY;
-    const double apothem = kRadius * std::sqrt(3.0) / 2.0;
-
-    const bool lit = ux * std::cos(kLightAngle) + uy * std::sin(kLightAngle) > 0.0;
+    const bool lit = ux * g.lightX + uy * g.lightY > 0.0;
 
     // Distance to the nearest side, measured along the pixel axis that
     // crosses that side most steeply: a rim of width 1 then has exactly one
@@ -87,9 +95,9 @@ QRgb Classify(const Geometry& g, double x, double y) {
     double nearestRim = 1.0e9;
     double deepest = 1.0e9;
     for (int k = 0; k < 6; ++k) {
-        const double d = apothem - (ux * g.nx[k] + uy * g.ny[k]);
+        const double d = g.apothem - (ux * g.nx[k] + uy * g.ny[k]);
         deepest = std::min(deepest, d);
-        nearestRim = std::min(nearestRim, d / std::max(std::fabs(g.nx[k]), std::fabs(g.ny[k])));
+        nearestRim = std::min(nearestRim, d * g.axial[k]);
     }
     if (deepest <= 0.0) {
         return kGemOutside;
@@ -100,9 +108,9 @@ QRgb Classify(const Geometry& g, double x, double y) {
     if (std::fabs(ux) < 0.5 && std::fabs(uy) < 0.5) {
         return kGemYellow;
     }
-    for (double a : g.lineAngles) {
+    for (int i = 0; i < 2; ++i) {
         double along = 0.0;
-        if (OnFacetLine(ux, uy, a, along)) {
+        if (OnFacetLine(ux, uy, g.lineCos[i], g.lineSin[i], along)) {
             const long step = std::lround(std::floor(along + 0.5));
             return (step % 2 == 1) ? kKeyBlue : kKeyRed;
         }
