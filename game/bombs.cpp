@@ -27,18 +27,22 @@ void CGame::BombHit(CGem* bomb, CGem* touched) {
     PlayCue(kExplodeCue, 0);
     const Cell landing = FindFreeCell(bomb, touched);
     DiscardGem(bomb);
+    const int before = observer != nullptr ? exploding.Count() : 0;
     if (landing == NoCell) {
         // Nowhere to land: the bomb takes the gem it struck, with its chain.
         ClearMarks(ChainMark);
         MarkChain(touched, touched->colour);
         ExplodeMarked();
-        return;
-    }
-    for (const Cell offset : NeighbourOffsets) {
-        if (CGem* n = GemAt(landing + offset)) {
-            ClearMarks(ChainMark);
-            MarkChain(n, n->colour);
-            ExplodeMarked();
+    } else {
+        for (const Cell offset : NeighbourOffsets) {
+            if (CGem* n = GemAt(landing + offset)) {
+                ClearMarks(ChainMark);
+                MarkChain(n, n->colour);
+                ExplodeMarked();
+            }
         }
+    }
+    if (observer != nullptr) {
+        observer->OnBomb(landing, static_cast<unsigned>(exploding.Count() - before));
     }
 }

@@ -44,7 +44,9 @@ bool CGame::MoveGem(CGem* gem, double speed, std::int64_t elapsed) {
     return false;
 }
 
-void CGame::RetestContacts() { MoveFalling(0.0, 0); }
+void CGame::RetestContacts() {
+    MoveFalling(0.0, 0);
+}
 
 Point2 CGame::ScreenPosition(CGem* gem) const {
     // A lattice gem never moves in the wheel frame, so its screen position

@@ -54,7 +54,9 @@ CGame::CGame(const CGameSnapshot* snapshot) {
     spawnInterval = snapshot->spawnInterval;
 }
 
-CGame::~CGame() { ClearGems(); }
+CGame::~CGame() {
+    ClearGems();
+}
 
 void CGame::ClearGems() {
     for (CGemList* list : {&lattice, &falling, &exploding}) {

@@ -5,6 +5,7 @@
 #include <array>
 #include <cstdint>
 
+#include "game/game_events.h"
 #include "game/gem.h"
 #include "game/lattice.h"
 #include "game/polar.h"
@@ -33,7 +34,7 @@ struct ClientRect {
 inline constexpr ClientRect BombBoxRect{8, 5, 182, 49};
 
 class CGame {
-public:
+  public:
     explicit CGame(const CGameSnapshot* snapshot = nullptr);
     ~CGame();
     CGame(const CGame&) = delete;
@@ -113,4 +114,7 @@ public:
     bool explodeSoundOn = true;
     std::array<std::uint8_t, kCellCount> cellFlags{};
     std::array<CGem*, kCellCount> cellGem{};
+
+    // Not part of the game's state: told what happens, if set.
+    IGameObserver* observer = nullptr;
 };

@@ -7,7 +7,7 @@
 // The clock's source of real time: a high-resolution counter when there is
 // one, else a 32-bit millisecond tick count.
 class IClockCounter {
-public:
+  public:
     virtual ~IClockCounter() = default;
     // False when there is no high-resolution counter.
     virtual bool QueryFrequency(std::uint64_t& ticksPerSecond) = 0;
@@ -17,7 +17,7 @@ public:
 
 // Real time from std::chrono::steady_clock, in nanoseconds.
 class CSteadyClockCounter : public IClockCounter {
-public:
+  public:
     bool QueryFrequency(std::uint64_t& ticksPerSecond) override;
     std::uint64_t QueryCounter() override;
     std::uint32_t TickCountMs() override;
@@ -25,7 +25,7 @@ public:
 
 // Real time set by hand: for tests and the headless runner.
 class CManualClockCounter : public IClockCounter {
-public:
+  public:
     bool QueryFrequency(std::uint64_t& ticksPerSecond) override;
     std::uint64_t QueryCounter() override { return counter; }
     std::uint32_t TickCountMs() override { return tickCount; }
@@ -37,7 +37,7 @@ public:
 };
 
 class GameClock {
-public:
+  public:
     // Installs the source of real time and forgets everything measured so far.
     static void SetCounter(IClockCounter* counter);
     static void Reset();
@@ -54,6 +54,6 @@ public:
     static std::int64_t frozenAt;
     static std::int64_t pausedTotal;
 
-private:
+  private:
     static IClockCounter* counter_;
 };

@@ -5,7 +5,7 @@
 #include <cstdint>
 
 class GameRandom {
-public:
+  public:
     static void Seed(std::uint32_t value) { state = value; }
     static std::uint32_t Next();
 

@@ -31,7 +31,7 @@ inline constexpr std::int32_t kBombColour = 4;
 // An owning doubly linked list with one sentinel node. Unlinking needs only
 // the gem. Loops that may unlink the visited gem read its successor first.
 class CGemList {
-public:
+  public:
     CGemList() { sentinel_.next = sentinel_.prev = &sentinel_; }
     ~CGemList() { DeleteAll(); }
     CGemList(const CGemList&) = delete;
@@ -90,7 +90,7 @@ public:
         }
     }
 
-private:
+  private:
     void DeleteAll() {
         while (!IsEmpty()) {
             CGem* g = Head();

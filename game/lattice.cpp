@@ -5,7 +5,9 @@
 // Cells outside -40..40 are never read or written: such a cell reads as taken
 // and unmarked, and writes to it are dropped.
 
-CGem* CGame::GemAt(Cell c) const { return CellInRange(c) ? cellGem[CellIndex(c)] : nullptr; }
+CGem* CGame::GemAt(Cell c) const {
+    return CellInRange(c) ? cellGem[CellIndex(c)] : nullptr;
+}
 
 void CGame::SetGemAt(Cell c, CGem* gem) {
     if (CellInRange(c)) {
@@ -35,7 +37,9 @@ unsigned CGame::CountMarked(std::uint8_t mask) const {
                                                [mask](std::uint8_t f) { return (f & mask) != 0; }));
 }
 
-void CGame::ClearLattice() { cellGem.fill(nullptr); }
+void CGame::ClearLattice() {
+    cellGem.fill(nullptr);
+}
 
 void CGame::PlaceGem(CGem* gem, Cell c) {
     gem->cellA = c.a;

@@ -34,13 +34,17 @@ inline constexpr double kContactSquared = 441.0;
 // A gem that sticks this far out (296 pixels) ends the game.
 inline constexpr double kOverflowSquared = 87616.0;
 
-inline Cell operator+(Cell c, Cell o) { return {c.a + o.a, c.b + o.b}; }
+inline Cell operator+(Cell c, Cell o) {
+    return {c.a + o.a, c.b + o.b};
+}
 
 inline bool CellInRange(Cell c) {
     return c.a >= kCellMin && c.a <= kCellMax && c.b >= kCellMin && c.b <= kCellMax;
 }
 
-inline int CellIndex(Cell c) { return (c.a + 40) * kCellSpan + (c.b + 40); }
+inline int CellIndex(Cell c) {
+    return (c.a + 40) * kCellSpan + (c.b + 40);
+}
 
 struct CellPoint {
     double x;

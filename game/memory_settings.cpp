@@ -6,7 +6,9 @@ CMemorySettings::CMemorySettings(bool keysExist) {
     }
 }
 
-bool CMemorySettings::KeyExists(const std::string& key) const { return keys_.count(key) != 0; }
+bool CMemorySettings::KeyExists(const std::string& key) const {
+    return keys_.count(key) != 0;
+}
 
 bool CMemorySettings::CreateKey(const std::string& key) {
     keys_.insert(key);

@@ -14,7 +14,9 @@ Polar ToPolar(double x, double y) {
     return {r, theta};
 }
 
-Point2 FromPolar(Polar p) { return {p.r * std::cos(p.theta), p.r * std::sin(p.theta)}; }
+Point2 FromPolar(Polar p) {
+    return {p.r * std::cos(p.theta), p.r * std::sin(p.theta)};
+}
 
 double ReduceAngle(double theta) {
     if (!std::isfinite(theta)) {

@@ -19,7 +19,9 @@ inline constexpr double kHalfPi = 1.5707963267948966;
 // The radius never comes out below 1, so the origin reads as (1, pi/2).
 Polar ToPolar(double x, double y);
 Point2 FromPolar(Polar p);
-inline Polar RotatePolar(Polar p, double angle) { return {p.r, p.theta + angle}; }
+inline Polar RotatePolar(Polar p, double angle) {
+    return {p.r, p.theta + angle};
+}
 
 // Brings an angle into [0, 2pi] by whole turns, adding or subtracting 2pi one
 // turn at a time so that ordinary angles come out to the last bit as the

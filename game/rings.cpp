@@ -20,7 +20,11 @@ void CGame::CheckRing(CGem* gem) {
     MarkChain(gem, gem->colour);
     if (EncirclesCentre()) {
         PlayCue(kExplodeCue, 0);
-        AddScore(kRingPoints * CountMarked(ChainMark));
+        const unsigned gems = CountMarked(ChainMark);
+        if (observer != nullptr) {
+            observer->OnRing(gems);
+        }
+        AddScore(kRingPoints * gems);
         ExplodeMarked();
     } else {
         ClearMarks(ChainMark);

@@ -4,8 +4,12 @@ namespace {
 ISettingsBackend* g_backend = nullptr;
 }
 
-void SetSettingsBackend(ISettingsBackend* backend) { g_backend = backend; }
-ISettingsBackend* GetSettingsBackend() { return g_backend; }
+void SetSettingsBackend(ISettingsBackend* backend) {
+    g_backend = backend;
+}
+ISettingsBackend* GetSettingsBackend() {
+    return g_backend;
+}
 
 std::uint32_t ReadSettingDword(const std::string& subkey, const std::string& name) {
     if (g_backend == nullptr || !g_backend->KeyExists(subkey)) {

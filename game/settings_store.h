@@ -23,7 +23,7 @@ struct SettingValue {
 // Keys are named relative to the application key: "" is the application key
 // itself, "Settings" and "Scores" its two subkeys.
 class ISettingsBackend {
-public:
+  public:
     virtual ~ISettingsBackend() = default;
     virtual bool KeyExists(const std::string& key) const = 0;
     // Creates the key if it is missing; false when that is impossible.

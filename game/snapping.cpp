@@ -59,11 +59,17 @@ void CGame::SnapIn(CGem* gem, CGem* touched) {
     PlayCue(kSnapCue, kCueNoStop);
     const Cell cell = FindFreeCell(gem, touched);
     if (cell == NoCell) {
+        if (observer != nullptr) {
+            observer->OnLost(*gem);
+        }
         DiscardGem(gem);
         return;
     }
     PlaceGem(gem, cell);
     lattice.Append(gem);
+    if (observer != nullptr) {
+        observer->OnSnap(*gem);
+    }
     AddScore(kStickPoints);
     if (gem->x * gem->x + gem->y * gem->y >= kOverflowSquared) {
         EndGame();

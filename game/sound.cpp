@@ -4,5 +4,9 @@ namespace {
 ISoundPlayer* g_player = nullptr;
 }
 
-void SetSoundPlayer(ISoundPlayer* player) { g_player = player; }
-ISoundPlayer* GetSoundPlayer() { return g_player; }
+void SetSoundPlayer(ISoundPlayer* player) {
+    g_player = player;
+}
+ISoundPlayer* GetSoundPlayer() {
+    return g_player;
+}

@@ -17,7 +17,7 @@ inline constexpr int kExplodeCueSamples = 34975;
 inline constexpr int kCueSampleRate = 22050;
 
 class ISoundPlayer {
-public:
+  public:
     virtual ~ISoundPlayer() = default;
     virtual void Play(int cue, unsigned flags) = 0;
 };
@@ -28,7 +28,7 @@ ISoundPlayer* GetSoundPlayer();
 
 // Remembers every request, for tests.
 class CRecordingSoundPlayer : public ISoundPlayer {
-public:
+  public:
     struct Request {
         int cue;
         unsigned flags;

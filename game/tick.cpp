@@ -20,8 +20,12 @@ void CGame::Tick() {
         return;
     }
     if (pending != nullptr) {
-        falling.Append(pending);
+        CGem* dropped = pending;
         pending = nullptr;
+        falling.Append(dropped);
+        if (observer != nullptr) {
+            observer->OnDrop(*dropped);
+        }
     }
     SpawnGem();
     nextSpawnTime = now + spawnInterval;
@@ -45,7 +49,11 @@ void CGame::Resume() {
 }
 
 void CGame::EndGame() {
+    const bool wasOver = over;
     over = true;
     paused = true;
     GameClock::Freeze();
+    if (!wasOver && observer != nullptr) {
+        observer->OnOver();
+    }
 }

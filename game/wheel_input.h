@@ -1,0 +1,35 @@
+#pragma once
+// How pointer and mouse-wheel input turn the wheel. Shared by the game view and
+// the headless runner so both turn it to the same last bit.
+
+#include <cstdint>
+
+#include "game/polar.h"
+
+// The default wheel step, in millionths of a radian per wheel unit: one
+// 120-unit notch then turns the wheel by 0.05 radian.
+inline constexpr double kDefaultWheelStep = 1250.0 / 3.0;
+
+// The angle of a client point around the wheel centre, in [0, 2pi); the
+// centre itself gives pi/2.
+inline double PointerAngle(std::int32_t x, std::int32_t y, std::int32_t centreX,
+                           std::int32_t centreY) {
+    return ToPolar(static_cast<double>(x - centreX), static_cast<double>(y - centreY)).theta;
+}
+
+// Radians per wheel unit from the stored MouseWheelSpeed, read as a signed
+// number (a negative one reverses the wheel); 0 means the default.
+inline double WheelSpeedFromSetting(std::uint32_t stored) {
+    double step = static_cast<double>(static_cast<std::int32_t>(stored));
+    if (step == 0.0) {
+        step = kDefaultWheelStep;
+    }
+    return step * 1e-6;
+}
+
+// The wheel angle after a wheel message of the given delta (120 a notch,
+// positive away from the user).
+inline double WheelTurn(double wheelAngle, std::int32_t delta, double speed, bool clockwise) {
+    const double step = static_cast<double>(delta) * speed;
+    return clockwise ? wheelAngle + step : wheelAngle - step;
+}
