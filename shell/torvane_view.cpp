@@ -11,7 +11,9 @@
 #include "game/settings_store.h"
 #include "game/wheel_input.h"
 #include "render/board_renderer.h"
+#include "shell/gem_colours.h"
 #include "shell/help_document.h"
+#include "shell/options_dlg.h"
 
 bool offerTutorial = false;
 
@@ -239,4 +241,37 @@ void CTorvaneView::OnHelpContents() {
     }
 }
 
-void CTorvaneView::OnOtherOptions() {}
+void CTorvaneView::OnOtherOptions() {
+    EnsureInitialised();
+    COptionsDlg dialog(this);
+    dialog.speed = static_cast<int>(wheelSpeed * 1e6);
+    dialog.wheelDirection = wheelClockwise ? 1 : 0;
+    dialog.colours = renderer->GetPalette();
+    dialog.snapIn = game->snapSoundOn ? 1 : 0;
+    dialog.explode = game->explodeSoundOn ? 1 : 0;
+    dialog.soundOff = game->quiet ? 1 : 0;
+    if (dialog.exec() != QDialog::Accepted) {
+        return;
+    }
+
+    // The game may have been replaced while the dialog was open: the current
+    // one takes the new switches.
+    wheelClockwise = dialog.wheelDirection != 0;
+    wheelSpeed = dialog.speed * 1e-6;
+    renderer->BuildSprites(dialog.colours);
+    game->snapSoundOn = dialog.snapIn != 0;
+    game->explodeSoundOn = dialog.explode != 0;
+    game->quiet = dialog.soundOff != 0;
+
+    const char* const colourNames[kPlayerColourSlots] = {"Color0", "Color1", "Color2"};
+    for (int slot = 0; slot < kPlayerColourSlots; ++slot) {
+        WriteSettingDword(kSettingsKey, colourNames[slot], SlotColour(dialog.colours, slot));
+    }
+    WriteSettingDword(kSettingsKey, "QuietSnapin", game->snapSoundOn ? 0u : 1u);
+    WriteSettingDword(kSettingsKey, "QuietExplode", game->explodeSoundOn ? 0u : 1u);
+    WriteSettingDword(kSettingsKey, "MouseWheelSpeed", static_cast<std::uint32_t>(dialog.speed));
+    WriteSettingDword(kSettingsKey, "MouseWheelClockwise", wheelClockwise ? 1u : 0u);
+    WriteSettingDword(kSettingsKey, "Quiet", game->quiet ? 1u : 0u);
+    Invalidate();
+    emit StateChanged();
+}
