@@ -50,6 +50,7 @@ QAction* CMainFrame::AddCommand(QMenu* menu, int id, const QString& text,
     if (!prompt.isEmpty()) {
         action->setStatusTip(prompt);
         action->setToolTip(prompt);
+        action->setIconText(prompt);
     }
     if (menu != nullptr) {
         menu->addAction(action);

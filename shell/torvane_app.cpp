@@ -1,5 +1,7 @@
 #include "shell/torvane_app.h"
 
+#include <QCoreApplication>
+#include <QElapsedTimer>
 #include <ctime>
 
 #include "game/game_clock.h"
@@ -11,6 +13,23 @@
 
 CTorvaneApp::CTorvaneApp() = default;
 CTorvaneApp::~CTorvaneApp() = default;
+
+void CTorvaneApp::PaintFirstFrame() {
+    // A window paints once the window system has exposed it. Waiting here for
+    // that first paint lets it offer the tutorial before start-up goes on; a
+    // window that is never exposed (started minimised) must not hold it up.
+    constexpr int kLongestWaitMs = 2000;
+    QElapsedTimer waited;
+    waited.start();
+    CTorvaneView* view = mainFrame->View();
+    view->RepaintNow();
+    while (!view->initialised && waited.elapsed() < kLongestWaitMs) {
+        // The view's own timer wakes this at least every 66 ms.
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    }
+    // The offer of the tutorial follows the first paint at once.
+    QCoreApplication::processEvents();
+}
 
 bool CTorvaneApp::InitInstance() {
     GameRandom::Seed(static_cast<std::uint32_t>(std::time(nullptr)));
@@ -31,7 +50,7 @@ bool CTorvaneApp::InitInstance() {
 
     mainFrame = std::make_unique<CMainFrame>();
     mainFrame->show();
-    mainFrame->View()->RepaintNow();
+    PaintFirstFrame();
 
     WriteSettingDword(kSettingsKey, kFirstStartDoneSetting, 1);
     return true;

@@ -19,4 +19,7 @@ class CTorvaneApp {
     bool InitInstance();
 
     std::unique_ptr<CMainFrame> mainFrame;
+
+  private:
+    void PaintFirstFrame();
 };
