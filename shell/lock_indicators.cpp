@@ -2,7 +2,41 @@
 
 #include <QCoreApplication>
 #include <QEvent>
+#include <QGuiApplication>
 #include <QLabel>
+
+#ifdef TORVANE_HAVE_XCB
+#include <xcb/xcb.h>
+
+#include <cstdlib>
+#endif
+
+namespace {
+
+// The keyboard's lamps as the window system reports them: bit 0 Caps Lock,
+// bit 1 Num Lock, bit 2 Scroll Lock. False when it reports nothing.
+bool QueryLockLamps(std::uint32_t& lamps) {
+#ifdef TORVANE_HAVE_XCB
+    const auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    if (x11 == nullptr || x11->connection() == nullptr) {
+        return false;
+    }
+    xcb_connection_t* connection = x11->connection();
+    xcb_get_keyboard_control_reply_t* reply =
+        xcb_get_keyboard_control_reply(connection, xcb_get_keyboard_control(connection), nullptr);
+    if (reply == nullptr) {
+        return false;
+    }
+    lamps = reply->led_mask;
+    std::free(reply);
+    return true;
+#else
+    (void)lamps;
+    return false;
+#endif
+}
+
+}  // namespace
 
 CLockIndicators::CLockIndicators(QWidget* parent) : QObject(parent) {
     for (const char* name : {"CAP", "NUM", "SCRL"}) {
@@ -18,10 +52,19 @@ CLockIndicators::CLockIndicators(QWidget* parent) : QObject(parent) {
 }
 
 bool CLockIndicators::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::KeyRelease || event->type() == QEvent::ApplicationActivate) {
+    // A key event passes this filter once for every widget it travels
+    // through; the window's own delivery is enough.
+    const bool keyReleased = event->type() == QEvent::KeyRelease && watched->isWindowType();
+    if (keyReleased || event->type() == QEvent::ApplicationActivate) {
         Refresh();
     }
     return QObject::eventFilter(watched, event);
 }
 
-void CLockIndicators::Refresh() {}
+void CLockIndicators::Refresh() {
+    std::uint32_t lamps = 0;
+    const bool known = QueryLockLamps(lamps);
+    for (int i = 0; i < labels_.size(); ++i) {
+        labels_[i]->setEnabled(known && (lamps & (1u << i)) != 0);
+    }
+}

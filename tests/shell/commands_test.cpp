@@ -2,8 +2,10 @@
 // commands do: the same rule and handler serve menu, accelerator and toolbar.
 #include <QAction>
 #include <QApplication>
+#include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QStatusBar>
 #include <QToolBar>
 #include <QToolButton>
 
@@ -243,6 +245,20 @@ TEST_F(CommandsTest, ToolbarHoldsPlayPauseAndHideAndDropBombWithTheirPrompts) {
     EXPECT_EQ(Action(kCmdQuitGame)->statusTip(), "Quit game");
     EXPECT_EQ(frame->ToolBar()->orientation(), Qt::Vertical);
     EXPECT_EQ(frame->toolBarArea(frame->ToolBar()), Qt::LeftToolBarArea);
+}
+
+TEST_F(CommandsTest, StatusBarSaysReadyAndDimsLockKeysThePlatformCannotReport) {
+    QStringList texts;
+    for (QLabel* label : frame->statusBar()->findChildren<QLabel*>()) {
+        texts << label->text();
+        if (label->text() == "CAP" || label->text() == "NUM" || label->text() == "SCRL") {
+            EXPECT_FALSE(label->isEnabled());  // the offscreen platform tells nothing
+        }
+    }
+    EXPECT_TRUE(texts.contains("Ready"));
+    for (const char* indicator : {"CAP", "NUM", "SCRL"}) {
+        EXPECT_TRUE(texts.contains(indicator)) << indicator;
+    }
 }
 
 TEST_F(CommandsTest, FrameHasAFixedSizeAndTheGameTitle) {
