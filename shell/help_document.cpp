@@ -12,9 +12,9 @@ QString HelpDocumentPath(const QString& programDir) {
     if (!installPath.empty()) {
         path = QString::fromStdString(installPath) + QStringLiteral("/doc/help.html");
     } else {
-        path = QDir(programDir)
-                   .filePath(QString::fromLatin1(kDataFolderFromProgram) +
-                             QStringLiteral("/doc/help.html"));
+        path = QDir::cleanPath(QDir(programDir)
+                                   .filePath(QString::fromLatin1(kDataFolderFromProgram) +
+                                             QStringLiteral("/doc/help.html")));
     }
     const QFileInfo info(path);
     return info.isFile() ? info.absoluteFilePath() : QString();

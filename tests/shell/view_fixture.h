@@ -8,13 +8,20 @@
 #include <QImage>
 #include <QLayout>
 #include <QPoint>
+#include <QString>
 #include <memory>
+#include <ostream>
 
 #include "game/game_clock.h"
 #include "game/memory_settings.h"
 #include "game/sound.h"
 #include "shell/main_frame.h"
 #include "shell/torvane_view.h"
+
+// Readable test failures for Qt strings.
+inline void PrintTo(const QString& text, std::ostream* os) {
+    *os << '"' << text.toStdString() << '"';
+}
 
 class ServicesFixture : public ::testing::Test {
   protected:
