@@ -1,0 +1,94 @@
+#include "scores/core/high_score_table.h"
+
+#include <algorithm>
+#include <cstdio>
+
+#include "game/settings_store.h"
+#include "scores/core/calendar_clock.h"
+#include "scores/core/score_record.h"
+
+namespace {
+
+std::string RecordName(std::size_t index) {
+    char buffer[24];
+    std::snprintf(buffer, sizeof buffer, "%03zu", index);
+    return buffer;
+}
+
+}  // namespace
+
+CHighScoreTable::~CHighScoreTable() {
+    if (dirty_) {
+        SaveHighScores();
+    }
+}
+
+void CHighScoreTable::LoadHighScores() {
+    ISettingsBackend* store = GetSettingsBackend();
+    if (store == nullptr || !store->KeyExists(kScoresKey)) {
+        return;
+    }
+    for (std::size_t i = 0;; ++i) {
+        const auto value = store->Read(kScoresKey, RecordName(i));
+        if (!value) {
+            return;
+        }
+        // Only text can be a record; anything else ends the table like a
+        // record of another kind would.
+        const std::string_view text =
+            value->type == SettingValue::Type::String ? std::string_view(value->text) : "";
+        ParsedRecord parsed = ParseScoreRecord(text);
+        if (parsed.verdict == RecordVerdict::kStop) {
+            return;
+        }
+        if (parsed.verdict == RecordVerdict::kSkip) {
+            continue;
+        }
+        ScoreRecord& r = parsed.record;
+        Insert({std::move(r.name), r.score, r.time != 0 ? r.time : CalendarClock::Now()});
+    }
+}
+
+void CHighScoreTable::SaveHighScores() {
+    ISettingsBackend* store = GetSettingsBackend();
+    if (store == nullptr) {
+        return;
+    }
+    if (!store->KeyExists(kScoresKey) && !store->CreateKey(kScoresKey)) {
+        return;
+    }
+    for (const std::string& name : store->ValueNames(kScoresKey)) {
+        store->DeleteValue(kScoresKey, name);
+    }
+    for (std::size_t k = 0; k < entries_.size(); ++k) {
+        const HighScoreEntry& e = entries_[k];
+        store->Write(kScoresKey, RecordName(k),
+                     SettingValue::String(FormatScoreRecord({e.name, e.score, e.time})));
+    }
+}
+
+bool CHighScoreTable::QualifiesForHighScore(std::uint32_t score) const {
+    if (score < kMinimumHighScore) {
+        return false;
+    }
+    const auto ahead = std::count_if(entries_.begin(), entries_.end(),
+                                     [score](const HighScoreEntry& e) { return e.score >= score; });
+    return static_cast<std::size_t>(ahead) < kHighScoreTableSize;
+}
+
+void CHighScoreTable::AddHighScore(const std::string& name, std::uint32_t score,
+                                   std::int64_t time) {
+    Insert({name, score, time != 0 ? time : CalendarClock::Now()});
+    if (entries_.size() > kHighScoreTableSize) {
+        entries_.resize(kHighScoreTableSize);
+    }
+    dirty_ = true;
+}
+
+void CHighScoreTable::Insert(HighScoreEntry entry) {
+    // Behind every equal score: whoever got there first keeps the better place.
+    const auto place =
+        std::find_if(entries_.begin(), entries_.end(),
+                     [&entry](const HighScoreEntry& e) { return e.score < entry.score; });
+    entries_.insert(place, std::move(entry));
+}

@@ -1,0 +1,54 @@
+#pragma once
+// The top-ten table as stored under the "Scores" key: one string value per
+// entry, "000" best. Every user builds a fresh table, loads it, uses it and
+// drops it; a table that was changed writes itself back when destroyed.
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+struct HighScoreEntry {
+    std::string name;
+    std::uint32_t score = 0;
+    std::int64_t time = 0;  // seconds since 1970 UTC
+};
+
+inline constexpr std::size_t kHighScoreTableSize = 10;
+// Below this a score is not worth a place, whatever the table holds.
+inline constexpr std::uint32_t kMinimumHighScore = 10;
+
+class CHighScoreTable {
+  public:
+    CHighScoreTable() = default;
+    ~CHighScoreTable();
+    CHighScoreTable(const CHighScoreTable&) = delete;
+    CHighScoreTable& operator=(const CHighScoreTable&) = delete;
+
+    // Reads "000", "001", ... until a number is missing or a value is not one
+    // of our records; tagged records with too few fields are passed over. The
+    // table keeps whatever the key yields, even beyond ten.
+    void LoadHighScores();
+    // Replaces every value of the key by the entries, creating the key first
+    // if the installation never did, so that the first score is kept.
+    void SaveHighScores();
+
+    // True exactly when AddHighScore would keep the score in the table: a
+    // score that only ties the last of ten would fall straight out again, so
+    // it does not qualify and the player is never asked for a name in vain.
+    bool QualifiesForHighScore(std::uint32_t score) const;
+    // Places the entry behind every entry of an equal or better score and cuts
+    // the table to ten. A time of 0 means now.
+    void AddHighScore(const std::string& name, std::uint32_t score, std::int64_t time);
+
+    // Best first.
+    const std::vector<HighScoreEntry>& Entries() const { return entries_; }
+    std::size_t Count() const { return entries_.size(); }
+    bool IsDirty() const { return dirty_; }
+
+  private:
+    void Insert(HighScoreEntry entry);
+
+    std::vector<HighScoreEntry> entries_;
+    bool dirty_ = false;
+};
