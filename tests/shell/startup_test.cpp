@@ -3,11 +3,13 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QTimer>
 
 #include "modal.h"
 #include "shell/clock_warning_dlg.h"
 #include "shell/main_frame.h"
 #include "shell/torvane_app.h"
+#include "tutorial/ui/welcome_dlg.h"
 #include "view_fixture.h"
 
 namespace {
@@ -32,6 +34,14 @@ class StartupTest : public ServicesFixture {
     bool Start() {
         GameClock::SetCounter(&clock);
         app = std::make_unique<CTorvaneApp>();
+        // The first start asks whether to see the tutorial; these tests say No.
+        QTimer welcomeAnswer;
+        QObject::connect(&welcomeAnswer, &QTimer::timeout, [] {
+            if (auto* welcome = qobject_cast<CWelcomeDlg*>(QApplication::activeModalWidget())) {
+                welcome->reject();
+            }
+        });
+        welcomeAnswer.start(10);
         return app->InitInstance();
     }
 

@@ -67,8 +67,8 @@ void CTutorialWnd::PlaceAtLowerLeft(const QWidget* view) {
     // move() places the outer frame of a window, and the frame's height is
     // known once the window system has decorated it (before that it is the
     // widget's own height).
+    // Staying on top is the window's own flag; nothing needs raising.
     move(viewTopLeft.x(), viewTopLeft.y() + view->height() - frameGeometry().height());
-    raise();
 }
 
 void CTutorialWnd::Quit() {

@@ -10,6 +10,8 @@ class QPlainTextEdit;
 class QPushButton;
 
 class CTutorialWnd : public QDialog {
+    Q_OBJECT
+
   public:
     // Receives TutorialEnded, TutorialNext and TutorialPrevious.
     using MessageSink = std::function<void(int code)>;

@@ -7,6 +7,8 @@
 class QPushButton;
 
 class CWelcomeDlg : public QDialog {
+    Q_OBJECT
+
   public:
     explicit CWelcomeDlg(QWidget* parent);
 
