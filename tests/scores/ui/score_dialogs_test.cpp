@@ -1,0 +1,180 @@
+#include <gtest/gtest.h>
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QPushButton>
+#include <QTest>
+#include <QTreeWidget>
+#include <clocale>
+#include <cstdlib>
+
+#include "game/memory_settings.h"
+#include "modal_driver.h"
+#include "qt_app.h"
+#include "scores/core/calendar_clock.h"
+#include "scores/ui/game_over_dlg.h"
+#include "scores/ui/high_scores_dlg.h"
+#include "scores/ui/new_high_score_dlg.h"
+#include "scores/ui/score_flow.h"
+
+namespace {
+
+constexpr std::int64_t kNov3_2002 = 1036281600;  // 2002-11-03 00:00 UTC
+constexpr std::int64_t kDay = 86400;
+
+class ScoreDialogs : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        EnsureQtApplication();
+        setenv("TZ", "UTC0", 1);
+        tzset();
+        CalendarClock::Pin(kNov3_2002 + kDay + 12 * 3600);
+    }
+    void TearDown() override {
+        CalendarClock::Pin(std::nullopt);
+        unsetenv("TZ");
+        tzset();
+    }
+
+    void Put(const char* name, const std::string& text) {
+        store.Write(kScoresKey, name, SettingValue::String(text));
+    }
+
+    static QStringList Row(QTreeWidget* list, int row) {
+        QStringList cells;
+        QTreeWidgetItem* item = list->topLevelItem(row);
+        for (int c = 0; item != nullptr && c < item->columnCount(); ++c) {
+            cells << item->text(c);
+        }
+        return cells;
+    }
+
+    CMemorySettings store;
+    CScopedSettingsBackend installed{&store};
+};
+
+}  // namespace
+
+TEST_F(ScoreDialogs, GameOverQuestionIsYesOnlyForYes) {
+    CGameOverDlg probe;
+    EXPECT_EQ(probe.windowTitle(), "Game Over");
+    EXPECT_NE(probe.findChild<QLabel*>()->text().indexOf("Would you like to play another game?"),
+              -1);
+
+    const auto click = [](const char* button) {
+        return [button](QDialog* d) { d->findChild<QPushButton*>(button)->click(); };
+    };
+    ModalDriver driver;
+    driver.Then(click("yes")).Then(click("no")).Then([](QDialog* d) {
+        QTest::keyClick(d, Qt::Key_Escape);
+    });
+    driver.Then([](QDialog* d) { d->close(); });
+    EXPECT_TRUE(AskPlayAgain(nullptr));
+    EXPECT_FALSE(AskPlayAgain(nullptr));
+    EXPECT_FALSE(AskPlayAgain(nullptr));
+    EXPECT_FALSE(AskPlayAgain(nullptr));
+    EXPECT_FALSE(driver.ActionsLeft());
+}
+
+TEST_F(ScoreDialogs, NameEntryOpensEmptyWithTheScoreShownReadOnly) {
+    CNewHighScoreDlg dialog(12345);
+    dialog.show();
+    QApplication::setActiveWindow(&dialog);
+    auto* name = dialog.findChild<QLineEdit*>("name");
+    auto* score = dialog.findChild<QLineEdit*>("score");
+    EXPECT_EQ(dialog.windowTitle(), "High Score");
+    EXPECT_TRUE(name->text().isEmpty());
+    EXPECT_EQ(score->text(), "12345");
+    EXPECT_FALSE(score->isEnabled());
+    EXPECT_TRUE(QTest::qWaitForWindowActive(&dialog));
+    EXPECT_EQ(QApplication::focusWidget(), name);
+}
+
+TEST_F(ScoreDialogs, NameFieldRefusesTheSeparatorAndStopsAtTheLimit) {
+    CNewHighScoreDlg dialog(100);
+    auto* name = dialog.findChild<QLineEdit*>("name");
+    QTest::keyClicks(name, "Al|ph|a");
+    EXPECT_EQ(name->text(), "Alpha");
+    QTest::keyClicks(name, QString(40, 'x'));
+    EXPECT_EQ(name->text().size(), 32);
+    EXPECT_EQ(dialog.Name(), "Alpha" + std::string(27, 'x'));
+
+    name->clear();
+    name->insert(QString::fromUtf8("Zo|ë 東京"));  // as a paste arrives
+    EXPECT_EQ(dialog.Name(), "Zoë 東京");
+}
+
+TEST_F(ScoreDialogs, ListShowsRankNameScoreAndEnglishDatesInAnyLocale) {
+    qputenv("LANG", "de_DE.UTF-8");
+    std::setlocale(LC_ALL, "de_DE.UTF-8");  // takes effect where the locale is installed
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+
+    Put("000", "a|Alpha|12345|" + std::to_string(kNov3_2002 + 3600));
+    Put("001", "a|Zoë|500|" + std::to_string(kNov3_2002 - 181 * kDay));
+    Put("002", "a|Old|20|99999999999999999");
+    CHighScoresDlg dialog;
+    auto* list = dialog.findChild<QTreeWidget*>("scores");
+    EXPECT_EQ(dialog.windowTitle(), "Torvane -- High Scores");
+    ASSERT_EQ(list->topLevelItemCount(), 3);
+    EXPECT_EQ(Row(list, 0), QStringList({" 1.", "Alpha", "12345", "Nov 3"}));
+    EXPECT_EQ(Row(list, 1), QStringList({" 2.", QString::fromUtf8("Zoë"), "500", "May 6 02"}));
+    EXPECT_EQ(Row(list, 2), QStringList({" 3.", "Old", "20", ""}));
+    EXPECT_EQ(list->font().family(), "Liberation Sans");
+    EXPECT_EQ(list->font().pointSize(), 14);
+
+    QLocale::setDefault(QLocale::c());
+    std::setlocale(LC_ALL, "C");
+    qunsetenv("LANG");
+}
+
+TEST_F(ScoreDialogs, ScoreBelowTenAsksNothing) {
+    ModalDriver driver;
+    OfferHighScoreFor(nullptr, 9);
+    EXPECT_TRUE(driver.titles.isEmpty());
+    EXPECT_TRUE(store.ValueNames(kScoresKey).empty());
+}
+
+TEST_F(ScoreDialogs, OkStoresTheNameAndTheListShowsIt) {
+    QStringList listed;
+    ModalDriver driver;
+    driver
+        .Then([](QDialog* d) {
+            QTest::keyClicks(d->findChild<QLineEdit*>("name"), "Alpha");
+            QTest::keyClick(d, Qt::Key_Return);
+        })
+        .Then([&listed](QDialog* d) {
+            listed = Row(d->findChild<QTreeWidget*>("scores"), 0);
+            d->accept();
+        });
+    OfferHighScoreFor(nullptr, 10);
+    EXPECT_EQ(driver.titles, QStringList({"High Score", "Torvane -- High Scores"}));
+    EXPECT_EQ(listed, QStringList({" 1.", "Alpha", "10", "Nov 4"}));
+    EXPECT_EQ(store.Read(kScoresKey, "000")->text,
+              "a|Alpha|10|" + std::to_string(CalendarClock::Now()));
+}
+
+TEST_F(ScoreDialogs, CancelStoresNothingButStillShowsTheList) {
+    Put("000", "a|Alpha|700|86400");
+    int listedRows = -1;
+    ModalDriver driver;
+    driver.Then(ModalDriver::Reject).Then([&listedRows](QDialog* d) {
+        listedRows = d->findChild<QTreeWidget*>("scores")->topLevelItemCount();
+        d->accept();
+    });
+    OfferHighScoreFor(nullptr, 800);
+    EXPECT_EQ(driver.titles, QStringList({"High Score", "Torvane -- High Scores"}));
+    EXPECT_EQ(listedRows, 1);
+    EXPECT_EQ(store.ValueNames(kScoresKey), std::vector<std::string>{"000"});
+}
+
+TEST_F(ScoreDialogs, ATieWithTheLastOfTenIsNotOffered) {
+    for (int i = 0; i < 10; ++i) {
+        char name[8];
+        std::snprintf(name, sizeof name, "%03d", i);
+        Put(name, "a|P|500|86400");
+    }
+    ModalDriver driver;
+    OfferHighScoreFor(nullptr, 500);
+    EXPECT_TRUE(driver.titles.isEmpty());
+}
