@@ -1,0 +1,34 @@
+#pragma once
+// The tutorial's constant data: the prepared positions it replays and the
+// table of its pages.
+
+#include <string_view>
+
+#include "game/snapshot.h"
+
+extern const CGameSnapshot EmptyBoard;
+extern const CGameSnapshot ThreeFalling;
+extern const CGameSnapshot RingShowcase;
+extern const CGameSnapshot SixAround;
+extern const CGameSnapshot PinkChain;
+extern const CGameSnapshot BombBoard;
+extern const CGameSnapshot BombPractice;
+
+// The scenario of that name, or null for a name that is not one.
+const CGameSnapshot* FindScenario(std::string_view name);
+
+// Gives every falling scenario gem the drawing angle a freshly drawn gem gets
+// at that place. Writes the records themselves, so running it again yields the
+// same values.
+void PrepareScenarioOrientations();
+
+struct CTutorialPageEntry {
+    const char* text;               // null ends the table
+    const CGameSnapshot* scenario;  // null keeps the game that is running
+    bool inputLock;                 // true: the player only watches
+};
+
+inline constexpr int kTutorialPageCount = 10;
+
+// The pages in order, ended by an entry whose text is null.
+extern const CTutorialPageEntry TutorialPageTable[kTutorialPageCount + 1];

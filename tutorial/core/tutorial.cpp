@@ -1,0 +1,44 @@
+#include "tutorial/core/tutorial.h"
+
+std::vector<CTutorialPage> LoadTutorial() {
+    PrepareScenarioOrientations();
+    return LoadTutorial(TutorialPageTable);
+}
+
+std::vector<CTutorialPage> LoadTutorial(const CTutorialPageEntry* table) {
+    std::vector<CTutorialPage> pages;
+    for (const CTutorialPageEntry* entry = table; entry->text != nullptr; ++entry) {
+        if (pages.size() < static_cast<std::size_t>(kMaxTutorialPages)) {
+            pages.push_back({entry->text, entry->scenario, entry->inputLock});
+        }
+    }
+    return pages;
+}
+
+const CTutorialPage* CTutorial::CurrentPage() const {
+    if (currentPage < 0 || currentPage >= PageCount()) {
+        return nullptr;
+    }
+    return &pages[static_cast<std::size_t>(currentPage)];
+}
+
+void CTutorial::Next() {
+    if (currentPage < PageCount() - 1) {
+        ++currentPage;
+    }
+}
+
+void CTutorial::Previous() {
+    if (currentPage > 0) {
+        --currentPage;
+    }
+}
+
+std::string CTutorial::Caption() const {
+    return "Tutorial - page " + std::to_string(currentPage + 1) + " of " +
+           std::to_string(PageCount());
+}
+
+std::string CTutorial::NextButtonText() const {
+    return OnLastPage() ? kTutorialDoneText : kTutorialNextText;
+}
