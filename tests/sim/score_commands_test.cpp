@@ -102,16 +102,6 @@ TEST_F(ScoreScripts, OfferAsksOnlyForScoresThatStayAndSavesWholeRecords) {
         R"({"ev":"keys","names":["000","001","002","003","004","005","006","007","008","009"]})");
 }
 
-TEST_F(ScoreScripts, TheFirstScoreOfAnEmptyStoreIsKept) {
-    const ScoreRun r = Run(kClock + "offer 10 Alpha\nscores\n");
-    ASSERT_EQ(r.status, 0) << r.errors;
-    ASSERT_EQ(r.lines.size(), 3u);
-    EXPECT_EQ(
-        r.lines[1],
-        R"({"ev":"score","rank":1,"name":"Alpha","score":10,"time":1036411200,"date":"Nov 4"})");
-    EXPECT_EQ(r.lines[2], R"({"ev":"keys","names":["000"]})");
-}
-
 TEST_F(ScoreScripts, WithoutAClockTheRealTimeDatesTheScore) {
     const auto before = std::chrono::duration_cast<std::chrono::seconds>(
                             std::chrono::system_clock::now().time_since_epoch())

@@ -167,14 +167,3 @@ TEST_F(ScoreDialogs, CancelStoresNothingButStillShowsTheList) {
     EXPECT_EQ(listedRows, 1);
     EXPECT_EQ(store.ValueNames(kScoresKey), std::vector<std::string>{"000"});
 }
-
-TEST_F(ScoreDialogs, ATieWithTheLastOfTenIsNotOffered) {
-    for (int i = 0; i < 10; ++i) {
-        char name[8];
-        std::snprintf(name, sizeof name, "%03d", i);
-        Put(name, "a|P|500|86400");
-    }
-    ModalDriver driver;
-    OfferHighScoreFor(nullptr, 500);
-    EXPECT_TRUE(driver.titles.isEmpty());
-}
