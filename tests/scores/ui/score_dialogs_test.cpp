@@ -11,7 +11,6 @@
 
 #include "game/memory_settings.h"
 #include "modal_driver.h"
-#include "qt_app.h"
 #include "scores/core/calendar_clock.h"
 #include "scores/ui/game_over_dlg.h"
 #include "scores/ui/high_scores_dlg.h"
@@ -26,7 +25,6 @@ constexpr std::int64_t kDay = 86400;
 class ScoreDialogs : public ::testing::Test {
   protected:
     void SetUp() override {
-        EnsureQtApplication();
         setenv("TZ", "UTC0", 1);
         tzset();
         CalendarClock::Pin(kNov3_2002 + kDay + 12 * 3600);
