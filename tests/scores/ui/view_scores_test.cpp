@@ -1,5 +1,6 @@
 // The end-of-game flow as the view runs it: which dialogs open, in what
 // order, and what the game looks like after each answer.
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
 
@@ -62,7 +63,7 @@ TEST_F(ViewScoresTest, YesStartsTheNewGameOnlyAfterEntryAndListAreClosed) {
     ModalDriver driver;
     driver.Then(Click("yes"))
         .Then([](QDialog* d) {
-            QTest::keyClicks(QApplication::focusWidget(), "Alpha");
+            QTest::keyClicks(d->findChild<QLineEdit*>("name"), "Alpha");
             d->accept();
         })
         .Then([&](QDialog* d) {
