@@ -3,6 +3,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
+#include <QTreeWidget>
 
 #include "modal_driver.h"
 #include "scores/core/calendar_clock.h"
@@ -60,6 +61,7 @@ TEST_F(ViewScoresTest, ScoreOfNineOnlyAsksTheQuestionAndNoKeepsTheFinishedGame) 
 TEST_F(ViewScoresTest, YesStartsTheNewGameOnlyAfterEntryAndListAreClosed) {
     CGame* finished = EndWith(10);
     bool overWhileListed = false;
+    QString listedFirst;
     ModalDriver driver;
     driver.Then(Click("yes"))
         .Then([](QDialog* d) {
@@ -68,11 +70,13 @@ TEST_F(ViewScoresTest, YesStartsTheNewGameOnlyAfterEntryAndListAreClosed) {
         })
         .Then([&](QDialog* d) {
             overWhileListed = view->game.get() == finished;
+            listedFirst = d->findChild<QTreeWidget*>("scores")->topLevelItem(0)->text(1);
             d->accept();
         });
     view->CheckGameOver();
     EXPECT_EQ(driver.titles, QStringList({kGameOver, kEntry, kList}));
     EXPECT_TRUE(overWhileListed);
+    EXPECT_EQ(listedFirst, "Alpha");
     EXPECT_NE(view->game.get(), finished);
     EXPECT_FALSE(view->game->over);
     EXPECT_TRUE(view->game->paused);
