@@ -155,8 +155,14 @@ void DrawWheel(CGame& game, CBoardCanvas& canvas, const CGemSprites& sprites) {
     const Pass passes[] = {
         {&game.lattice, game.wheelAngle}, {&game.falling, 0.0}, {&game.exploding, game.wheelAngle}};
     for (const Pass& pass : passes) {
+        // Stuck and exploding gems turn with the wheel: their turned
+        // positions are the ones the contact test keeps between steps.
+        const bool turned = pass.list != &game.falling;
         pass.list->ForEach([&](CGem* gem) {
-            if (!DrawGem(*gem, canvas, sprites, pass.angle)) {
+            const bool stays =
+                turned ? DrawGemAt(*gem, canvas, sprites, pass.angle, game.ScreenPosition(gem))
+                       : DrawGem(*gem, canvas, sprites, pass.angle);
+            if (!stays) {
                 CGemList::Unlink(gem);
                 game.DiscardGem(gem);
             }
@@ -165,9 +171,16 @@ void DrawWheel(CGame& game, CBoardCanvas& canvas, const CGemSprites& sprites) {
 }
 
 bool DrawGem(const CGem& gem, CBoardCanvas& canvas, const CGemSprites& sprites, double angle) {
+    return DrawGemAt(gem, canvas, sprites, angle,
+                     FromPolar(RotatePolar(ToPolar(gem.x, gem.y), angle)));
+}
+
+bool DrawGemAt(const CGem& gem, CBoardCanvas& canvas, const CGemSprites& sprites, double angle,
+               Point2 turned) {
     const double theta = ReduceAngle(angle + gem.orientation);
     const int frame = GemFrame(theta);
-    const QPoint at = GemScreenPoint(gem, angle);
+    const QPoint at(boardCentreX + Truncate(turned.x + 0.5),
+                    boardCentreY + Truncate(turned.y + 0.5));
     const int slot = (gem.colour >= 0 && gem.colour < kGemSlots) ? gem.colour : 0;
 
     const qreal ratio = sprites.Ratio();

@@ -60,6 +60,10 @@ void DrawWheel(CGame& game, CBoardCanvas& canvas, const CGemSprites& sprites);
 // overlay at the game clock's time. False when the explosion is over and the
 // gem should go.
 bool DrawGem(const CGem& gem, CBoardCanvas& canvas, const CGemSprites& sprites, double angle);
+// The same with the gem's position already turned by `angle`, relative to the
+// wheel centre.
+bool DrawGemAt(const CGem& gem, CBoardCanvas& canvas, const CGemSprites& sprites, double angle,
+               Point2 turned);
 
 // A filled hexagon with integer corners around `centre`, a corner straight
 // down at angle 0.

@@ -40,35 +40,41 @@ void CTextLayer::Draw(QImage& target, const PlacedText& text, qreal ratio) {
         drawn_ = text;
         topLeft_ = bounds.topLeft();
         ratio_ = ratio;
+        ink_.clear();
+        for (int y = 0; y < picture_.height(); ++y) {
+            const QRgb* line = reinterpret_cast<const QRgb*>(picture_.constScanLine(y));
+            for (int x = 0; x < picture_.width(); ++x) {
+                if (qAlpha(line[x]) != 0) {
+                    ink_.push_back({x, y, line[x]});
+                }
+            }
+        }
     }
     if (target.depth() != 32) {
         return;
     }
     const int left = static_cast<int>(std::floor(topLeft_.x() * ratio + 0.5));
     const int top = static_cast<int>(std::floor(topLeft_.y() * ratio + 0.5));
-    const int x0 = std::max(0, -left);
-    const int x1 = std::min(picture_.width(), target.width() - left);
-    const int y0 = std::max(0, -top);
-    const int y1 = std::min(picture_.height(), target.height() - top);
-    for (int y = y0; y < y1; ++y) {
-        const QRgb* from = reinterpret_cast<const QRgb*>(picture_.constScanLine(y));
-        QRgb* to = reinterpret_cast<QRgb*>(target.scanLine(top + y)) + left;
-        for (int x = x0; x < x1; ++x) {
-            const QRgb s = from[x];
-            const uint alpha = qAlpha(s);
-            if (alpha == 0) {
-                continue;
-            }
-            // Source over, premultiplied: s + d * (255 - alpha) / 255.
-            const uint keep = 255 - alpha;
-            auto mix = [keep](uint sc, uint dc) {
-                const uint t = dc * keep;
-                return sc + ((t + (t >> 8) + 0x80) >> 8);
-            };
-            const QRgb d = to[x];
-            to[x] = qRgba(static_cast<int>(mix(qRed(s), qRed(d))),
-                          static_cast<int>(mix(qGreen(s), qGreen(d))),
-                          static_cast<int>(mix(qBlue(s), qBlue(d))), 255);
+    const int width = target.width();
+    const int height = target.height();
+    const qsizetype stride = target.bytesPerLine();
+    uchar* bits = target.bits();
+    for (const Ink& ink : ink_) {
+        const int x = left + ink.x;
+        const int y = top + ink.y;
+        if (x < 0 || y < 0 || x >= width || y >= height) {
+            continue;
         }
+        // Source over, premultiplied: s + d * (255 - alpha) / 255.
+        const QRgb s = ink.colour;
+        const uint keep = 255 - qAlpha(s);
+        auto mix = [keep](uint sc, uint dc) {
+            const uint t = dc * keep;
+            return sc + ((t + (t >> 8) + 0x80) >> 8);
+        };
+        QRgb& d = reinterpret_cast<QRgb*>(bits + y * stride)[x];
+        d = qRgba(static_cast<int>(mix(qRed(s), qRed(d))),
+                  static_cast<int>(mix(qGreen(s), qGreen(d))),
+                  static_cast<int>(mix(qBlue(s), qBlue(d))), 255);
     }
 }

@@ -11,6 +11,7 @@
 #include <QPointF>
 #include <QRect>
 #include <QString>
+#include <vector>
 
 struct PlacedText {
     QFont font;
@@ -34,8 +35,16 @@ class CTextLayer {
     void Draw(QImage& target, const PlacedText& text, qreal ratio);
 
   private:
+    // The picture's inked pixels only: most of its rectangle is empty.
+    struct Ink {
+        int x;
+        int y;
+        QRgb colour;
+    };
+
     PlacedText drawn_;
     QImage picture_;
+    std::vector<Ink> ink_;
     QPoint topLeft_;
     qreal ratio_ = 0;
 };
