@@ -46,11 +46,11 @@ void DrawPanelFrame(QPainter& painter, const ClientRect& r) {
              kEdgeLight);
 }
 
-PlacedText ScoreText(const ClientRect& client, std::uint32_t score) {
+PlacedText ScoreText(const ClientRect& client, std::uint32_t score, const QFont& font) {
     const ClientRect panel = ScorePanelRect(client);
     const QRect r(panel.left + 4, panel.top + 4, panel.right - panel.left - 8,
                   panel.bottom - panel.top - 8);
-    PlacedText placed{ScoreFont(), QString::number(score), {}};
+    PlacedText placed{font, QString::number(score), {}};
     const QFontMetricsF metrics(placed.font);
     // One line, vertically centred by its character cell, flush right.
     const int top = r.top() + (r.height() - kScoreCellHeight) / 2;
@@ -60,7 +60,7 @@ PlacedText ScoreText(const ClientRect& client, std::uint32_t score) {
 }
 
 void DrawScoreText(QPainter& painter, const ClientRect& client, std::uint32_t score) {
-    ScoreText(client, score).Draw(painter);
+    ScoreText(client, score, ScoreFont()).Draw(painter);
 }
 
 void DrawBombs(CBoardCanvas& canvas, const CGemSprites& sprites, std::int32_t bombs) {
@@ -78,9 +78,9 @@ ClientRect BannerRect(int dx, int dy, int w, int h) {
             boardCentreY + h / 2 + dy};
 }
 
-PlacedText BannerText(const QString& text, int dx, int dy, int w, int h) {
+PlacedText BannerText(const QString& text, int dx, int dy, int w, int h, const QFont& font) {
     const ClientRect r = BannerRect(dx, dy, w, h);
-    PlacedText placed{BannerFont(), text, {}};
+    PlacedText placed{font, text, {}};
     const QFontMetricsF metrics(placed.font);
     const int textWidth = static_cast<int>(std::ceil(metrics.horizontalAdvance(text)));
     placed.baseline =
@@ -89,7 +89,7 @@ PlacedText BannerText(const QString& text, int dx, int dy, int w, int h) {
 }
 
 void DrawBanner(QPainter& painter, const QString& text, int dx, int dy, int w, int h) {
-    BannerText(text, dx, dy, w, h).Draw(painter);
+    BannerText(text, dx, dy, w, h, BannerFont()).Draw(painter);
 }
 
 Banner BannerFor(const CGame& game) {
@@ -108,6 +108,8 @@ Banner BannerFor(const CGame& game) {
 CBoardRenderer::CBoardRenderer(const ClientRect& client, qreal devicePixelRatio)
     : client_(client), ratio_(devicePixelRatio > 0 ? devicePixelRatio : 1.0) {
     sprites_ = std::make_unique<CGemSprites>(ratio_);
+    scoreFont_ = ScoreFont();
+    bannerFont_ = BannerFont();
     const int w = std::max(client.right - client.left, 0);
     const int h = std::max(client.bottom - client.top, 0);
     buffer_ = QImage(DevicePixels(w, ratio_), DevicePixels(h, ratio_), QImage::Format_RGB32);
@@ -148,11 +150,12 @@ const QImage& CBoardRenderer::Paint(CGame& game) {
     QPainter p(&buffer_);
     CBoardCanvas canvas{buffer_, p};
     DrawWheel(game, canvas, *sprites_);
-    scoreLayer_.Draw(buffer_, ScoreText(client_, game.score), ratio_);
+    scoreLayer_.Draw(buffer_, ScoreText(client_, game.score, scoreFont_), ratio_);
     DrawBombs(canvas, *sprites_, game.bombs);
     const Banner banner = BannerFor(game);
     if (banner.shown) {
-        bannerLayer_.Draw(buffer_, BannerText(banner.text, 0, 0, banner.width, kBannerHeight),
+        bannerLayer_.Draw(buffer_,
+                          BannerText(banner.text, 0, 0, banner.width, kBannerHeight, bannerFont_),
                           ratio_);
     }
     p.end();

@@ -31,6 +31,6 @@ int main(int argc, char** argv) {
     }
     CSimRunner runner(std::cout);
     RegisterExtraSimCommands(runner);
-    RegisterRenderCommand(runner);
+    const CRenderCommand renderCommand(runner);
     return runner.Run(*script, std::cerr);
 }

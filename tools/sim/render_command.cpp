@@ -16,20 +16,14 @@ constexpr std::int64_t kDefaultHeight = 620;
 constexpr std::int64_t kMaxSide = 8192;
 constexpr double kMaxRatio = 8.0;
 
-// Text needs a QGuiApplication; the runner has none of its own, and never a
-// display. It lives to the end of the process: destroyed among the static
-// objects after main returns, it would outlive parts of Qt it needs.
-void EnsureGuiApplication() {
-    if (QGuiApplication::instance() != nullptr) {
-        return;
-    }
+// The runner never has a display.
+QGuiApplication* MakeOffscreenApplication() {
     static int argc = 3;
     static char name[] = "torvane-sim";
     static char platformFlag[] = "-platform";
     static char platform[] = "offscreen";
     static char* argv[] = {name, platformFlag, platform, nullptr};
-    static QGuiApplication* const app = new QGuiApplication(argc, argv);
-    Q_UNUSED(app);
+    return new QGuiApplication(argc, argv);
 }
 
 // Restores the wheel centre that the rest of the runner relies on.
@@ -51,7 +45,7 @@ class CCentreGuard {
     std::int32_t y_;
 };
 
-void Render(CSimRunner& runner, const SimLine& line) {
+void Render(CSimRunner& runner, const SimLine& line, QGuiApplication*& app) {
     if (line.words.size() != 2 && line.words.size() != 4 && line.words.size() != 5) {
         throw SimError("render takes FILE [WIDTH HEIGHT [RATIO]]");
     }
@@ -73,7 +67,10 @@ void Render(CSimRunner& runner, const SimLine& line) {
         }
     }
 
-    EnsureGuiApplication();
+    // Text needs a QGuiApplication.
+    if (QGuiApplication::instance() == nullptr) {
+        app = MakeOffscreenApplication();
+    }
     CGame& game = runner.Game();
     const auto w = static_cast<std::int32_t>(width);
     const auto h = static_cast<std::int32_t>(height);
@@ -92,6 +89,11 @@ void Render(CSimRunner& runner, const SimLine& line) {
 
 }  // namespace
 
-void RegisterRenderCommand(CSimRunner& runner) {
-    runner.Register("render", Render);
+CRenderCommand::CRenderCommand(CSimRunner& runner) {
+    runner.Register("render",
+                    [this](CSimRunner& r, const SimLine& line) { Render(r, line, app_); });
+}
+
+CRenderCommand::~CRenderCommand() {
+    delete app_;
 }
