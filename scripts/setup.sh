@@ -8,7 +8,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev libqt6multimedia6 libgl-dev libxcb1-dev
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth xdotool imagemagick fonts-liberation2
-  desktop-file-utils appstream dpkg-dev file
+  desktop-file-utils appstream dpkg-dev file sox
 )
 
 missing=()
