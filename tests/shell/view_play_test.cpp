@@ -32,8 +32,10 @@ TEST_F(ViewPlayTest, RingClosesUnderTheTimerWithItsCuesAndScore) {
     EXPECT_EQ(sound.requests[0].cue, kSnapCue);
     EXPECT_EQ(sound.requests[0].flags, kCueNoStop);
     EXPECT_EQ(sound.requests[1].cue, kExplodeCue);
-    // The six gems of the ring left the cluster; the centre and six others stay.
+    // The six gems of the ring left the cluster and, their explosion drawn
+    // to its end, the game; the centre and six others stay.
     EXPECT_EQ(view->game->lattice.Count(), 7);
+    EXPECT_EQ(view->game->exploding.Count(), 0);
 }
 
 }  // namespace
