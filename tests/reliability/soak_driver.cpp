@@ -45,7 +45,9 @@ void CSoakWorld::AdvanceRealTime(std::int64_t ms) {
 
 std::string CSoakWorld::PlayGame(std::uint32_t seed, std::uint32_t difficulty,
                                  const RobotStyle& style, SoakTotals& totals) {
-    WriteSettingDword(kSettingsKey, "Difficulty", difficulty + 1);
+    if (difficulty != kStoredDifficulty) {
+        WriteSettingDword(kSettingsKey, "Difficulty", difficulty + 1);
+    }
     GameRandom::Seed(seed);
     auto game = std::make_unique<CGame>();
     CGameInvariants rules(*game);

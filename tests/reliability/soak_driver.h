@@ -30,6 +30,7 @@ class CSoakWorld {
   public:
     // Game time of one game before the robot gives up and quits it.
     static constexpr std::int64_t kGameLimitMs = 30 * 60 * 1000;
+    static constexpr std::uint32_t kStoredDifficulty = UINT32_MAX;
 
     // `frequency` is what the clock counter reports, in ticks per second.
     explicit CSoakWorld(std::uint64_t frequency);
@@ -37,10 +38,13 @@ class CSoakWorld {
     CSoakWorld(const CSoakWorld&) = delete;
     CSoakWorld& operator=(const CSoakWorld&) = delete;
 
-    // Plays one game at `difficulty` from `seed` to its end; the empty string,
-    // or the first broken rule with the moment it broke.
+    // Plays one game at `difficulty` (kStoredDifficulty: whatever the settings
+    // hold) from `seed` to its end; the empty string, or the first broken rule
+    // with the moment it broke.
     std::string PlayGame(std::uint32_t seed, std::uint32_t difficulty, const RobotStyle& style,
                          SoakTotals& totals);
+
+    CMemorySettings& settings() { return settings_; }
 
   private:
     class SilentPlayer : public ISoundPlayer {
