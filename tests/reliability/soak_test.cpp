@@ -35,6 +35,11 @@ constexpr SoakShard kShards[] = {
     {"HardMillisecondClock", 2, 700, 5, 1000},
 };
 
+// Names the shard in test output instead of dumping its bytes.
+void PrintTo(const SoakShard& shard, std::ostream* out) {
+    *out << shard.name;
+}
+
 class Soak : public ::testing::TestWithParam<SoakShard> {};
 
 TEST_P(Soak, EveryRuleHoldsAfterEveryStepOfWholeGames) {
