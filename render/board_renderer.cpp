@@ -1,24 +1,168 @@
-// Placeholder until the real painter lands: a flat board.
 #include "render/board_renderer.h"
 
-#include <QPainter>
+#include <QFontMetricsF>
+#include <algorithm>
+#include <cstring>
+
+#include "game/board_centre.h"
+#include "render/artwork.h"
+#include "render/board_fonts.h"
+#include "render/gem_drawing.h"
+#include "render/gem_sprites.h"
+
+namespace {
+
+// The sunken edge of a panel: two rings, darker above and to the left, lighter
+// below and to the right, in the standard three-dimensional frame colours.
+const QColor kEdgeShadow(160, 160, 160);
+const QColor kEdgeDarkShadow(105, 105, 105);
+const QColor kEdgeLight(227, 227, 227);
+const QColor kEdgeHighlight(255, 255, 255);
+
+void DrawRing(QPainter& p, int left, int top, int right, int bottom, const QColor& topLeft,
+              const QColor& bottomRight) {
+    // Top and left first; bottom and right overlap them at the corners.
+    p.fillRect(QRect(left, top, right - left - 1, 1), topLeft);
+    p.fillRect(QRect(left, top, 1, bottom - top - 1), topLeft);
+    p.fillRect(QRect(left, bottom - 1, right - left, 1), bottomRight);
+    p.fillRect(QRect(right - 1, top, 1, bottom - top), bottomRight);
+}
+
+QRect ToQRect(const ClientRect& r) {
+    return QRect(r.left, r.top, r.right - r.left, r.bottom - r.top);
+}
+
+}  // namespace
+
+ClientRect ScorePanelRect(const ClientRect& client) {
+    const std::int32_t w = client.right - client.left;
+    return {w - 182, 5, w - 8, 49};
+}
+
+void DrawPanelFrame(QPainter& painter, const ClientRect& r) {
+    painter.fillRect(ToQRect(r), QColor::fromRgb(kWheelGreen));
+    DrawRing(painter, r.left, r.top, r.right, r.bottom, kEdgeShadow, kEdgeHighlight);
+    DrawRing(painter, r.left + 1, r.top + 1, r.right - 1, r.bottom - 1, kEdgeDarkShadow,
+             kEdgeLight);
+}
+
+void DrawScoreText(QPainter& painter, const ClientRect& client, std::uint32_t score) {
+    const ClientRect panel = ScorePanelRect(client);
+    const QRect r(panel.left + 4, panel.top + 4, panel.right - panel.left - 8,
+                  panel.bottom - panel.top - 8);
+    const QString text = QString::number(score);
+    const QFont& font = ScoreFont();
+    const QFontMetricsF metrics(font);
+    // One line, vertically centred by its character cell, flush right.
+    const int top = r.top() + (r.height() - kScoreCellHeight) / 2;
+    const qreal x = (r.left() + r.width()) - metrics.horizontalAdvance(text);
+    painter.save();
+    painter.setFont(font);
+    painter.setPen(Qt::black);
+    painter.drawText(QPointF(x, top + metrics.ascent()), text);
+    painter.restore();
+}
+
+void DrawBombs(CBoardCanvas& canvas, const CGemSprites& sprites, std::int32_t bombs) {
+    for (std::int32_t i = 0; i < std::min(bombs, kMaxBombs); ++i) {
+        CGem bomb;
+        bomb.colour = kBombColour;
+        bomb.x = static_cast<double>(27 + 33 * i - boardCentreX);
+        bomb.y = static_cast<double>(27 - boardCentreY);
+        DrawGem(bomb, canvas, sprites, 0.0);
+    }
+}
+
+ClientRect BannerRect(int dx, int dy, int w, int h) {
+    return {boardCentreX - w / 2 + dx, boardCentreY - h / 2 + dy, boardCentreX + w / 2 + dx,
+            boardCentreY + h / 2 + dy};
+}
+
+void DrawBanner(QPainter& painter, const QString& text, int dx, int dy, int w, int h) {
+    const ClientRect r = BannerRect(dx, dy, w, h);
+    const int left = r.left;
+    const int top = r.top;
+    const QFont& font = BannerFont();
+    const QFontMetricsF metrics(font);
+    const int textWidth = static_cast<int>(std::ceil(metrics.horizontalAdvance(text)));
+    painter.save();
+    painter.setFont(font);
+    painter.setPen(Qt::black);
+    painter.drawText(QPointF(left + (r.right - r.left - textWidth) / 2, top + metrics.ascent()),
+                     text);
+    painter.restore();
+}
+
+Banner BannerFor(const CGame& game) {
+    if (game.over) {
+        return {QStringLiteral("Game Over"), 260, true};
+    }
+    if (game.paused && game.started) {
+        return {QStringLiteral("PAUSED"), 180, true};
+    }
+    if (game.paused) {
+        return {QStringLiteral("Press PLAY to begin"), 400, true};
+    }
+    return {};
+}
 
 CBoardRenderer::CBoardRenderer(const ClientRect& client, qreal devicePixelRatio)
-    : client_(client), ratio_(devicePixelRatio) {
-    const int w = client.right - client.left;
-    const int h = client.bottom - client.top;
-    buffer_ = QImage(qRound(w * ratio_), qRound(h * ratio_), QImage::Format_ARGB32_Premultiplied);
+    : client_(client), ratio_(devicePixelRatio > 0 ? devicePixelRatio : 1.0) {
+    sprites_ = std::make_unique<CGemSprites>(ratio_);
+    const int w = std::max(client.right - client.left, 0);
+    const int h = std::max(client.bottom - client.top, 0);
+    buffer_ = QImage(DevicePixels(w, ratio_), DevicePixels(h, ratio_), QImage::Format_RGB32);
     buffer_.setDevicePixelRatio(ratio_);
+    PaintBackground();
 }
 
 CBoardRenderer::~CBoardRenderer() = default;
 
+void CBoardRenderer::PaintBackground() {
+    background_ = QImage(buffer_.size(), QImage::Format_RGB32);
+    if (background_.isNull()) {
+        return;
+    }
+    // The tile's pattern starts at the client area's top-left corner.
+    const QImage tile = TileImage(ratio_);
+    for (int y = 0; y < background_.height(); ++y) {
+        const QRgb* from = reinterpret_cast<const QRgb*>(tile.constScanLine(y % tile.height()));
+        QRgb* to = reinterpret_cast<QRgb*>(background_.scanLine(y));
+        for (int x = 0; x < background_.width(); ++x) {
+            to[x] = from[x % tile.width()];
+        }
+    }
+    background_.setDevicePixelRatio(ratio_);
+    QPainter p(&background_);
+    DrawWheelDisc(p);
+    DrawPanelFrame(p, ScorePanelRect(client_));
+    DrawPanelFrame(p, BombBoxRect);
+    p.end();
+}
+
 const QImage& CBoardRenderer::Paint(CGame& game) {
-    (void)game;
-    buffer_.fill(QColor(3, 123, 221));
+    if (buffer_.isNull()) {
+        return buffer_;
+    }
+    std::memcpy(buffer_.bits(), background_.constBits(),
+                static_cast<std::size_t>(buffer_.sizeInBytes()));
+    QPainter p(&buffer_);
+    CBoardCanvas canvas{buffer_, p};
+    DrawWheel(game, canvas, *sprites_);
+    DrawScoreText(p, client_, game.score);
+    DrawBombs(canvas, *sprites_, game.bombs);
+    const Banner banner = BannerFor(game);
+    if (banner.shown) {
+        DrawBanner(p, banner.text, 0, 0, banner.width, kBannerHeight);
+    }
+    p.end();
     return buffer_;
 }
 
-GemPalette CBoardRenderer::GetPalette() const { return palette_; }
+GemPalette CBoardRenderer::GetPalette() const {
+    return sprites_->GetPalette();
+}
 
-void CBoardRenderer::BuildSprites(const GemPalette& palette) { palette_ = palette; }
+void CBoardRenderer::BuildSprites(const GemPalette& palette) {
+    sprites_->BuildSprites(palette);
+}

@@ -4,21 +4,46 @@
 // ratio so the board stays sharp on HiDPI screens.
 
 #include <QImage>
-#include <array>
+#include <QPainter>
+#include <QString>
 #include <cstdint>
 #include <memory>
 
 #include "game/game.h"
-
-// 15 colours 0x00BBGGRR: full, half and third shade of the five colour slots.
-using GemPalette = std::array<std::uint32_t, 15>;
+#include "render/gem_palette.h"
 
 class CGemSprites;
+struct CBoardCanvas;
+
+// The score panel at the top right of a client area.
+ClientRect ScorePanelRect(const ClientRect& client);
+
+// Panel and banner steps of the paint, usable on any painter in logical
+// pixels. The panels' green fill and sunken edge:
+void DrawPanelFrame(QPainter& painter, const ClientRect& r);
+// The score, right-aligned inside the panel (the frame is drawn already).
+void DrawScoreText(QPainter& painter, const ClientRect& client, std::uint32_t score);
+// One red bomb gem per bomb in hand, left to right in the bomb box.
+void DrawBombs(CBoardCanvas& canvas, const CGemSprites& sprites, std::int32_t bombs);
+// The w x h rectangle of a banner around the wheel centre moved by (dx, dy).
+ClientRect BannerRect(int dx, int dy, int w, int h);
+// Black text in the banner font, centred across the banner rectangle; its
+// first line starts at the rectangle's top (and may overhang its bottom).
+void DrawBanner(QPainter& painter, const QString& text, int dx, int dy, int w, int h);
+
+// The banner a game shows, if any: its text and width (the height is 48).
+struct Banner {
+    QString text;
+    int width = 0;
+    bool shown = false;
+};
+Banner BannerFor(const CGame& game);
+inline constexpr int kBannerHeight = 48;
 
 class CBoardRenderer {
-public:
+  public:
     // client: the view's client rectangle; the wheel centre (boardCentreX/Y)
-    // must already be set from it.
+    // must already be set from it. The gem colours come from the settings.
     CBoardRenderer(const ClientRect& client, qreal devicePixelRatio = 1.0);
     ~CBoardRenderer();
     CBoardRenderer(const CBoardRenderer&) = delete;
@@ -36,10 +61,16 @@ public:
 
     const ClientRect& Client() const { return client_; }
     qreal DevicePixelRatio() const { return ratio_; }
+    const CGemSprites& Sprites() const { return *sprites_; }
 
-private:
+  private:
+    void PaintBackground();
+
     ClientRect client_;
     qreal ratio_;
+    std::unique_ptr<CGemSprites> sprites_;
+    // What never changes from one paint to the next: the tiled background,
+    // the disc and the panels' frames. Each paint starts from a copy of it.
+    QImage background_;
     QImage buffer_;
-    GemPalette palette_{};
 };

@@ -1,0 +1,20 @@
+#pragma once
+// The update rules of the commands: whether each is enabled, its check or
+// radio mark, its text. One rule serves a menu item, its accelerator and its
+// toolbar button alike.
+
+#include <QString>
+#include <optional>
+
+class CTorvaneView;
+
+struct CommandUi {
+    bool enabled = true;
+    std::optional<bool> checked;  // none: the command carries no mark
+    std::optional<QString> text;  // none: the text stays as it is
+};
+
+CommandUi CommandUpdate(int id, const CTorvaneView& view);
+
+// The picture the first toolbar button should show for the view's game.
+int PlayButtonStateFor(const CTorvaneView& view);

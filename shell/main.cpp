@@ -1,0 +1,61 @@
+// Torvane: hexagonal gems fall toward a white central gem on a turning wheel.
+#include <QApplication>
+#include <QCommandLineParser>
+#include <QIcon>
+
+#include "game/game_clock.h"
+#include "game/settings_store.h"
+#include "game/sound.h"
+#include "shell/qt_cue_output.h"
+#include "shell/qt_settings.h"
+#include "shell/torvane_app.h"
+
+namespace {
+
+QIcon ProgramIcon() {
+    QIcon icon;
+    for (const int size : {16, 32, 48, 64, 128, 256}) {
+        icon.addFile(QStringLiteral(":/torvane/icons/torvane-%1.png").arg(size), QSize(size, size));
+    }
+    if (icon.isNull()) {
+        icon.addFile(QStringLiteral(":/torvane/icon.png"));
+    }
+    return icon;
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Torvane"));
+    QApplication::setOrganizationName(QStringLiteral("Quillfen Software"));
+    QApplication::setApplicationVersion(QStringLiteral("1.0.4"));
+    QApplication::setWindowIcon(ProgramIcon());
+
+    // The program has no options of its own; this gives --help and --version.
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        QStringLiteral("Turn the wheel so that falling gems close rings of one colour."));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    parser.process(app);
+
+    CQtSettings settings;
+    SetSettingsBackend(&settings);
+    CSteadyClockCounter counter;
+    GameClock::SetCounter(&counter);
+    CQtSoundPlayer sound;
+    SetSoundPlayer(&sound);
+
+    int result = 0;
+    {
+        CTorvaneApp torvane;
+        if (torvane.InitInstance()) {
+            result = QApplication::exec();
+        }
+    }
+    SetSoundPlayer(nullptr);
+    GameClock::SetCounter(nullptr);
+    SetSettingsBackend(nullptr);
+    return result;
+}

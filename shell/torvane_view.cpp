@@ -1,0 +1,277 @@
+#include "shell/torvane_view.h"
+
+#include <QDesktopServices>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QUrl>
+#include <QWheelEvent>
+
+#include "game/board_centre.h"
+#include "game/settings_store.h"
+#include "game/wheel_input.h"
+#include "render/board_renderer.h"
+#include "shell/gem_colours.h"
+#include "shell/help_document.h"
+#include "shell/options_dlg.h"
+
+bool offerTutorial = false;
+
+namespace {
+constexpr int kTimerPeriodMs = 66;
+}
+
+CTorvaneView::CTorvaneView(QWidget* parent) : QWidget(parent), game(std::make_unique<CGame>()) {
+    wheelClockwise = ReadSettingDword(kSettingsKey, "MouseWheelClockwise") != 0;
+    wheelSpeed = WheelSpeedFromSetting(ReadSettingDword(kSettingsKey, "MouseWheelSpeed"));
+    openDocument = [](const QString& path) {
+        return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+    };
+
+    // The paint covers every pixel, so nothing needs erasing first.
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setFocusPolicy(Qt::StrongFocus);
+    // A drag whose release went elsewhere goes on following the pointer.
+    setMouseTracking(true);
+
+    timer_.setTimerType(Qt::PreciseTimer);
+    timer_.setInterval(kTimerPeriodMs);
+    connect(&timer_, &QTimer::timeout, this, &CTorvaneView::OnTimer);
+    timer_.start();
+}
+
+CTorvaneView::~CTorvaneView() = default;
+
+void CTorvaneView::Invalidate() {
+    update();
+}
+
+void CTorvaneView::RepaintNow() {
+    repaint();
+}
+
+void CTorvaneView::EnsureInitialised() {
+    if (initialised) {
+        return;
+    }
+    initialised = true;
+    clientRect = {0, 0, width(), height()};
+    boardCentreX = (clientRect.right - clientRect.left) / 2;
+    boardCentreY = (clientRect.bottom - clientRect.top) / 2;
+    renderer = std::make_unique<CBoardRenderer>(clientRect, devicePixelRatioF());
+}
+
+void CTorvaneView::paintEvent(QPaintEvent* event) {
+    (void)event;
+    EnsureInitialised();
+    const QImage& board = renderer->Paint(*game);
+    QPainter painter(this);
+    painter.drawImage(QPointF(0, 0), board);
+    painter.end();
+
+    if (offerTutorial) {
+        offerTutorial = false;
+        // A modal dialog cannot run inside a paint event; it follows at once.
+        QTimer::singleShot(0, this, &CTorvaneView::OfferTutorialOnFirstStart);
+    }
+}
+
+void CTorvaneView::OnTimer() {
+    if (!game->paused) {
+        game->Tick();
+        Invalidate();
+        CheckGameOver();
+    }
+    emit StateChanged();
+}
+
+void CTorvaneView::AfterWheelTurn() {
+    game->RetestContacts();
+    game->Tick();
+    Invalidate();
+    CheckGameOver();
+    emit StateChanged();
+}
+
+void CTorvaneView::mousePressEvent(QMouseEvent* event) {
+    if (event->button() == Qt::RightButton) {
+        return;  // the right button does nothing at all
+    }
+    if (event->button() != Qt::LeftButton) {
+        QWidget::mousePressEvent(event);
+        return;
+    }
+    if (inputLocked || game->paused) {
+        return;
+    }
+    const QPoint p = event->position().toPoint();
+    grabOffset = game->wheelAngle - PointerAngle(p.x(), p.y(), boardCentreX, boardCentreY);
+    dragging = true;
+}
+
+void CTorvaneView::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton) {
+        dragging = false;
+        return;
+    }
+    QWidget::mouseReleaseEvent(event);
+}
+
+void CTorvaneView::mouseMoveEvent(QMouseEvent* event) {
+    if (inputLocked || game->paused || !dragging) {
+        return;
+    }
+    const QPoint p = event->position().toPoint();
+    game->wheelAngle = PointerAngle(p.x(), p.y(), boardCentreX, boardCentreY) + grabOffset;
+    AfterWheelTurn();
+}
+
+void CTorvaneView::mouseDoubleClickEvent(QMouseEvent* event) {
+    // Not passed on: the first press of the pair has already been handled.
+    if (event->button() != Qt::LeftButton || inputLocked || game->paused) {
+        return;
+    }
+    const QPoint p = event->position().toPoint();
+    game->BombBoxHit(p.x(), p.y(), clientRect);
+    emit StateChanged();
+}
+
+void CTorvaneView::wheelEvent(QWheelEvent* event) {
+    if (!inputLocked && !game->paused) {
+        const int delta = event->angleDelta().y();
+        game->wheelAngle = WheelTurn(game->wheelAngle, delta, wheelSpeed, wheelClockwise);
+        AfterWheelTurn();
+    }
+    QWidget::wheelEvent(event);
+}
+
+void CTorvaneView::keyPressEvent(QKeyEvent* event) {
+    if (inputLocked || game->paused) {
+        return;  // swallowed
+    }
+    if (event->text() == QStringLiteral(" ")) {
+        game->DropBomb();
+        emit StateChanged();
+    }
+    QWidget::keyPressEvent(event);
+}
+
+void CTorvaneView::contextMenuEvent(QContextMenuEvent* event) {
+    // The right button does nothing, not even the main window's toolbar menu.
+    event->accept();
+}
+
+void CTorvaneView::StartNewGame() {
+    game = std::make_unique<CGame>();
+    dragging = false;
+    gameOverHandled = false;
+    Invalidate();
+    emit StateChanged();
+}
+
+void CTorvaneView::OnPausePlay() {
+    if (inputLocked) {
+        return;
+    }
+    if (game->over) {
+        StartNewGame();
+        game->Resume();
+    } else if (game->paused) {
+        game->Resume();
+    } else {
+        game->Pause();
+    }
+    Invalidate();
+    emit StateChanged();
+}
+
+void CTorvaneView::OnDropBomb() {
+    if (inputLocked || game->paused) {
+        return;
+    }
+    // No repaint: the next tick shows the bomb.
+    game->DropBomb();
+    emit StateChanged();
+}
+
+void CTorvaneView::OnNewGame() {
+    if (inputLocked) {
+        return;
+    }
+    if (!game->over) {
+        game->EndGame();
+        OfferHighScore();
+    }
+    StartNewGame();
+}
+
+void CTorvaneView::OnQuitGame() {
+    if (inputLocked) {
+        return;
+    }
+    game->EndGame();
+    Invalidate();
+    emit StateChanged();
+}
+
+void CTorvaneView::OnSoundEffects() {
+    game->SetQuiet(!game->IsQuiet());
+    WriteSettingDword(kSettingsKey, "Quiet", game->IsQuiet() ? 1u : 0u);
+    emit StateChanged();
+}
+
+void CTorvaneView::OnDifficulty(std::uint32_t difficulty) {
+    game->SetDifficulty(difficulty);
+    WriteSettingDword(kSettingsKey, "Difficulty", difficulty + 1);
+    emit StateChanged();
+}
+
+void CTorvaneView::OnPauseAndHide() {
+    if (!game->paused && !tutorial) {
+        game->Pause();
+    }
+    window()->showMinimized();
+    emit StateChanged();
+}
+
+void CTorvaneView::OnHelpContents() {
+    const QString path = HelpDocumentPath();
+    if (!path.isEmpty() && openDocument) {
+        openDocument(path);  // failures stay silent
+    }
+}
+
+void CTorvaneView::OnOtherOptions() {
+    EnsureInitialised();
+    COptionsDlg dialog(this);
+    dialog.speed = static_cast<int>(wheelSpeed * 1e6);
+    dialog.wheelDirection = wheelClockwise ? 1 : 0;
+    dialog.colours = renderer->GetPalette();
+    dialog.snapIn = game->snapSoundOn ? 1 : 0;
+    dialog.explode = game->explodeSoundOn ? 1 : 0;
+    dialog.soundOff = game->quiet ? 1 : 0;
+    if (dialog.exec() != QDialog::Accepted) {
+        return;
+    }
+
+    // The game may have been replaced while the dialog was open: the current
+    // one takes the new switches.
+    wheelClockwise = dialog.wheelDirection != 0;
+    wheelSpeed = dialog.speed * 1e-6;
+    renderer->BuildSprites(dialog.colours);
+    game->snapSoundOn = dialog.snapIn != 0;
+    game->explodeSoundOn = dialog.explode != 0;
+    game->quiet = dialog.soundOff != 0;
+
+    const char* const colourNames[kPlayerColourSlots] = {"Color0", "Color1", "Color2"};
+    for (int slot = 0; slot < kPlayerColourSlots; ++slot) {
+        WriteSettingDword(kSettingsKey, colourNames[slot], SlotColour(dialog.colours, slot));
+    }
+    WriteSettingDword(kSettingsKey, "QuietSnapin", game->snapSoundOn ? 0u : 1u);
+    WriteSettingDword(kSettingsKey, "QuietExplode", game->explodeSoundOn ? 0u : 1u);
+    WriteSettingDword(kSettingsKey, "MouseWheelSpeed", static_cast<std::uint32_t>(dialog.speed));
+    WriteSettingDword(kSettingsKey, "MouseWheelClockwise", wheelClockwise ? 1u : 0u);
+    WriteSettingDword(kSettingsKey, "Quiet", game->quiet ? 1u : 0u);
+    Invalidate();
+    emit StateChanged();
+}

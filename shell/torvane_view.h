@@ -1,0 +1,109 @@
+#pragma once
+// The game view: the one place where the player's input and time reach the
+// game. It owns the running game, the board renderer and, while it runs, the
+// tutorial. Every change of the game repaints the whole view and then runs the
+// end-of-game check.
+
+#include <QTimer>
+#include <QWidget>
+#include <cstdint>
+#include <functional>
+#include <memory>
+
+#include "game/game.h"
+
+class CBoardRenderer;
+class CTutorial;
+class CTutorialWnd;
+
+// Set at start-up on the program's first start; the first paint reads and
+// clears it and offers the tutorial.
+extern bool offerTutorial;
+
+// The tutorial state is deleted where its type is known.
+struct CTutorialDeleter {
+    void operator()(CTutorial* tutorial) const;
+};
+
+class CTorvaneView : public QWidget {
+    Q_OBJECT
+
+  public:
+    explicit CTorvaneView(QWidget* parent = nullptr);
+    ~CTorvaneView() override;
+
+    // Commands of the menus, accelerators and toolbar.
+    void OnPausePlay();
+    void OnDropBomb();
+    void OnNewGame();
+    void OnQuitGame();
+    void OnSoundEffects();
+    void OnDifficulty(std::uint32_t difficulty);
+    void OnPauseAndHide();
+    void OnHelpContents();
+    void OnOtherOptions();
+
+    // One tick of the 66 ms timer.
+    void OnTimer();
+
+    // Throws the current game away for a fresh one that waits for Play.
+    void StartNewGame();
+
+    // Repaint requests: Invalidate waits for the event loop, RepaintNow paints
+    // before it returns (the "Game Over" banner behind the end-of-game dialogs).
+    void Invalidate();
+    void RepaintNow();
+
+    // The first paint's set-up: client rectangle, wheel centre, renderer.
+    // Normally run by the first paint; exposed for callers that need the
+    // renderer before the view was ever painted.
+    void EnsureInitialised();
+
+    // The end of a game and the high-score table (view_scores.cpp).
+    void CheckGameOver();
+    void OfferHighScore();
+    void ShowHighScores();
+
+    // The tutorial (view_tutorial.cpp).
+    void StartOrQuitTutorial();
+    void ShowTutorialPage();
+    int OnTutorialMessage(int code);
+    // The first start's offer of the tutorial, run once after the first paint.
+    void OfferTutorialOnFirstStart();
+
+    std::unique_ptr<CGame> game;
+    std::unique_ptr<CBoardRenderer> renderer;
+    bool dragging = false;
+    bool initialised = false;
+    ClientRect clientRect{0, 0, 0, 0};
+    double grabOffset = 0.0;
+    double wheelSpeed = 0.0;
+    bool wheelClockwise = false;
+    bool gameOverHandled = false;
+    bool inputLocked = false;
+    std::unique_ptr<CTutorial, CTutorialDeleter> tutorial;
+    CTutorialWnd* tutorialWindow = nullptr;
+
+    // Opens the help document; replaceable so tests need no desktop viewer.
+    std::function<bool(const QString& path)> openDocument;
+
+  signals:
+    // The state the command update rules look at may have changed.
+    void StateChanged();
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+
+  private:
+    // After the wheel has turned: contacts, a tick, repaint, end-of-game check.
+    void AfterWheelTurn();
+
+    QTimer timer_;
+};

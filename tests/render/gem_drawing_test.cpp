@@ -1,0 +1,172 @@
+#include <QImage>
+#include <cmath>
+
+#include "game/polar.h"
+#include "render/board_renderer.h"
+#include "render/gem_drawing.h"
+#include "render/gem_sprites.h"
+#include "render_test_support.h"
+
+namespace {
+
+class GemDrawing : public RenderTest {
+  protected:
+    void SetUp() override {
+        RenderTest::SetUp();
+        renderer_ = std::make_unique<CBoardRenderer>(kClient);
+        game_ = std::make_unique<CGame>();
+        ClearBoard(*game_);
+        // A running game shows no banner over the wheel.
+        game_->paused = false;
+        game_->started = true;
+        background_ = renderer_->Paint(*game_).copy();
+    }
+
+    const QImage& Paint() { return renderer_->Paint(*game_); }
+
+    // Whether the board shows exactly the sprite of (slot, frame) with its
+    // cell's top-left corner at `topLeft`, and the background around it.
+    ::testing::AssertionResult DrawnAt(const QImage& board, int slot, int frame, QPoint topLeft) {
+        const QImage& sprite = renderer_->Sprites().Sprite(slot, frame);
+        for (int y = 0; y < kGemCellSize; ++y) {
+            for (int x = 0; x < kGemCellSize; ++x) {
+                const QPoint p = topLeft + QPoint(x, y);
+                const QRgb s = sprite.pixel(x, y);
+                const QRgb want = qAlpha(s) == 255 ? s : background_.pixel(p);
+                if (!SameColour(board.pixel(p), want)) {
+                    return ::testing::AssertionFailure()
+                           << "pixel " << x << "," << y << " of the cell at " << topLeft.x() << ","
+                           << topLeft.y() << " is not frame " << frame << " of slot " << slot;
+                }
+            }
+        }
+        return ::testing::AssertionSuccess();
+    }
+
+    // The rows and columns spanned by pure red pixels in a square around p.
+    QRect RedAround(const QImage& board, QPoint p) {
+        QRect r;
+        for (int y = p.y() - 20; y <= p.y() + 20; ++y) {
+            for (int x = p.x() - 20; x <= p.x() + 20; ++x) {
+                if (SameColour(board.pixel(x, y), qRgb(255, 0, 0))) {
+                    r |= QRect(x, y, 1, 1);
+                }
+            }
+        }
+        return r;
+    }
+
+    std::unique_ptr<CBoardRenderer> renderer_;
+    std::unique_ptr<CGame> game_;
+    QImage background_;
+};
+
+}  // namespace
+
+TEST_F(GemDrawing, WheelAngleChoosesTheRotationFrame) {
+    AddLatticeGem(*game_, {3, 0}, 1);
+    struct Case {
+        double angle;
+        int frame;
+    };
+    std::vector<Case> cases{
+        {0.0, 0}, {-kPi / 96, 15}, {kPi / 3 + kPi / 96, 0}, {100 * kPi + 1.5 * kPi / 48, 1}};
+    for (int f = 0; f < kGemFrames; ++f) {
+        cases.push_back({(f + 0.5) * kPi / 48, f});
+    }
+    for (const Case& c : cases) {
+        game_->wheelAngle = c.angle;
+        const QPoint at = GemScreenPoint(*game_->lattice.Head(), c.angle);
+        // The gem turns with the wheel: 78 pixels out at the wheel's angle.
+        EXPECT_NEAR(at.x(), 350 + 78 * std::cos(c.angle), 1.0);
+        EXPECT_NEAR(at.y(), 310 + 78 * std::sin(c.angle), 1.0);
+        EXPECT_TRUE(DrawnAt(Paint(), 1, c.frame, at - QPoint(14, 14))) << "angle " << c.angle;
+    }
+}
+
+TEST_F(GemDrawing, CentralGemIsDrawnOnePixelBelowTheCentre) {
+    CGame fresh;
+    fresh.paused = false;
+    const QImage& board = renderer_->Paint(fresh);
+    EXPECT_TRUE(DrawnAt(board, 3, 0, QPoint(350 - 14, 311 - 14)));
+    // Turned a quarter, the offset points left, and -0.5 cuts to 0.
+    fresh.wheelAngle = kHalfPi;
+    EXPECT_EQ(GemScreenPoint(*fresh.centre, fresh.wheelAngle), QPoint(350, 310));
+}
+
+TEST_F(GemDrawing, PositionsRoundHalfUpAndCutTowardZero) {
+    CGem* left = AddFallingGem(*game_, -10.6, 0.0, 2, 0.0);
+    CGem* right = AddFallingGem(*game_, 10.6, 0.0, 2, 0.0);
+    EXPECT_EQ(GemScreenPoint(*left, 0.0), QPoint(340, 310));
+    EXPECT_EQ(GemScreenPoint(*right, 0.0), QPoint(361, 310));
+    CGem* far = AddFallingGem(*game_, -372.7, 0.0, 2, 0.0);
+    EXPECT_EQ(GemScreenPoint(*far, 0.0).x(), 350 - 372);
+}
+
+TEST_F(GemDrawing, FallingGemsKeepTheirOwnTurnAndPlaceAsTheWheelTurns) {
+    CGem* gem = AddFallingGem(*game_, 0.0, -200.0, 0, 5.5 * kPi / 48);
+    // -199.5 cuts toward zero to -199.
+    ASSERT_EQ(GemScreenPoint(*gem, 0.0), QPoint(350, 111));
+    for (double wheel : {0.0, 1.0, -2.5}) {
+        game_->wheelAngle = wheel;
+        EXPECT_TRUE(DrawnAt(Paint(), 0, 5, QPoint(350 - 14, 111 - 14))) << "wheel " << wheel;
+    }
+}
+
+TEST_F(GemDrawing, GemsOfAnUnknownColourUseTheFirstSlot) {
+    const CGem* seven = AddLatticeGem(*game_, {-3, 0}, 7);
+    const CGem* negative = AddLatticeGem(*game_, {3, 0}, -1);
+    const QImage& board = Paint();
+    EXPECT_TRUE(DrawnAt(board, 0, 0, GemScreenPoint(*seven, 0.0) - QPoint(14, 14)));
+    EXPECT_TRUE(DrawnAt(board, 0, 0, GemScreenPoint(*negative, 0.0) - QPoint(14, 14)));
+}
+
+TEST_F(GemDrawing, ExplosionShrinksThroughSixPhasesThenShowsTheGemOnceAndIsGone) {
+    CGem* gem = AddExplodingGem(*game_, {2, 0}, 1, Now());
+    const QPoint at(402, 310);
+    const int radii[] = {12, 12, 11, 10, 7, 0};
+    for (int phase = 0; phase < 6; ++phase) {
+        SetRealTime(kStartMs + 200 * phase + 100);
+        const QRect red = RedAround(Paint(), at);
+        const int r = radii[phase];
+        if (r == 0) {
+            EXPECT_LE(red.width() * red.height(), 1) << "phase " << phase;
+        } else {
+            EXPECT_EQ(red.top(), at.y() - r) << "phase " << phase;
+            EXPECT_EQ(red.bottom(), at.y() + r) << "phase " << phase;
+            EXPECT_NEAR(red.center().x(), at.x(), 1) << "phase " << phase;
+        }
+        ASSERT_TRUE(game_->exploding.Contains(gem));
+    }
+    // The explosion is over: the bare gem shows once more, and it is gone.
+    SetRealTime(kStartMs + 1200);
+    EXPECT_TRUE(DrawnAt(Paint(), 1, 0, at - QPoint(14, 14)));
+    EXPECT_TRUE(game_->exploding.IsEmpty());
+    EXPECT_EQ(Paint(), background_);
+}
+
+TEST_F(GemDrawing, ExplosionsFollowTheWheelAndStandStillWithTheClock) {
+    const CGem* gem = AddExplodingGem(*game_, {2, 0}, 1, Now());
+    // A sixth of a turn keeps a corner of the overlay straight up.
+    game_->wheelAngle = kPi / 3;
+    SetRealTime(kStartMs + 650);
+    GameClock::Freeze();
+    SetRealTime(kStartMs + 5000);
+    const QPoint at = GemScreenPoint(*gem, game_->wheelAngle);
+    EXPECT_EQ(at, QPoint(376, 355));
+    const QRect red = RedAround(Paint(), at);
+    EXPECT_EQ(red.top(), at.y() - 10);
+    EXPECT_EQ(red.bottom(), at.y() + 10);
+    EXPECT_EQ(game_->exploding.Count(), 1);
+}
+
+TEST(ExplosionRadius, FollowsTheSixPhases) {
+    EXPECT_EQ(ExplosionRadius(0), 12);
+    EXPECT_EQ(ExplosionRadius(399), 12);
+    EXPECT_EQ(ExplosionRadius(400), 11);
+    EXPECT_EQ(ExplosionRadius(799), 10);
+    EXPECT_EQ(ExplosionRadius(800), 7);
+    EXPECT_EQ(ExplosionRadius(1199), 0);
+    EXPECT_EQ(ExplosionRadius(1200), -1);
+    EXPECT_EQ(ExplosionRadius(-5000), 12);
+}

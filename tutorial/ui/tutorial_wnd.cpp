@@ -1,0 +1,117 @@
+#include "tutorial/ui/tutorial_wnd.h"
+
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+#include "tutorial/core/tutorial.h"
+#include "tutorial/ui/dialog_units.h"
+
+CTutorialWnd::CTutorialWnd(QWidget* view, MessageSink send)
+    : QDialog(view, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                        Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint),
+      send_(std::move(send)) {
+    setWindowTitle(QStringLiteral("Tutorial"));
+    setModal(false);
+
+    const CDialogUnits du(font());
+    setFixedSize(du.X(358), du.Y(105));
+
+    text_ = new QPlainTextEdit(this);
+    text_->setObjectName(QStringLiteral("pageText"));
+    text_->setReadOnly(true);
+    text_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    text_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    text_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    text_->setGeometry(du.Rect(7, 7, 344, 73));
+
+    previous_ = new QPushButton(QStringLiteral("<--- Previous page"), this);
+    previous_->setObjectName(QStringLiteral("previousButton"));
+    previous_->setGeometry(du.Rect(23, 84, 73, 14));
+
+    quit_ = new QPushButton(QStringLiteral("Quit tutorial"), this);
+    quit_->setObjectName(QStringLiteral("quitButton"));
+    quit_->setGeometry(du.Rect(140, 84, 76, 14));
+
+    next_ = new QPushButton(QString::fromLatin1(kTutorialNextText), this);
+    next_->setObjectName(QStringLiteral("nextButton"));
+    next_->setGeometry(du.Rect(262, 84, 73, 14));
+
+    connect(previous_, &QPushButton::clicked, this, [this] { send_(TutorialPrevious); });
+    connect(quit_, &QPushButton::clicked, this, [this] { Quit(); });
+    connect(next_, &QPushButton::clicked, this, [this] { OnNext(); });
+
+    // The reader steps through with Enter or Space on the focused button; no
+    // button is the default, so Enter elsewhere asks for OK, which is ignored.
+    next_->setFocus();
+}
+
+void CTutorialWnd::ShowPage(const QString& caption, const QString& text, bool previousEnabled,
+                            const QString& nextText) {
+    setWindowTitle(caption);
+    // The page texts break their lines with CR LF; the text box wants bare LF.
+    QString shown = text;
+    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    text_->setPlainText(shown);
+    previous_->setEnabled(previousEnabled);
+    next_->setText(nextText);
+    next_->setEnabled(true);
+    if (!isVisible()) {
+        show();
+    }
+}
+
+void CTutorialWnd::PlaceAtLowerLeft(const QWidget* view) {
+    const QPoint viewTopLeft = view->mapToGlobal(QPoint(0, 0));
+    // move() places the outer frame of a window, and the frame's height is
+    // known once the window system has decorated it (before that it is the
+    // widget's own height).
+    move(viewTopLeft.x(), viewTopLeft.y() + view->height() - frameGeometry().height());
+    raise();
+}
+
+void CTutorialWnd::Quit() {
+    if (ended_) {
+        return;
+    }
+    ended_ = true;
+    send_(TutorialEnded);
+    hide();
+    deleteLater();
+}
+
+// The OK command: Enter in the text box must not close the window.
+void CTutorialWnd::accept() {}
+
+void CTutorialWnd::reject() {
+    Quit();
+}
+
+void CTutorialWnd::keyPressEvent(QKeyEvent* event) {
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (enter && event->modifiers() == Qt::NoModifier) {
+        // Enter presses the button that has the focus; anywhere else it is the
+        // OK command, which this window ignores.
+        if (auto* button = qobject_cast<QPushButton*>(focusWidget()); button != nullptr) {
+            if (button->isEnabled()) {
+                button->click();
+            }
+        }
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+void CTutorialWnd::closeEvent(QCloseEvent* event) {
+    event->ignore();
+    Quit();
+}
+
+void CTutorialWnd::OnNext() {
+    if (next_->text() == QLatin1String(kTutorialDoneText)) {
+        Quit();
+    } else {
+        send_(TutorialNext);
+    }
+}

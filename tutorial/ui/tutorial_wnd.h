@@ -1,0 +1,51 @@
+#pragma once
+// The tutorial's small modeless window: the page text and three buttons. It
+// holds no tutorial state; every button is a request to the game view, which
+// answers it before the handler goes on.
+
+#include <QDialog>
+#include <functional>
+
+class QPlainTextEdit;
+class QPushButton;
+
+class CTutorialWnd : public QDialog {
+  public:
+    // Receives TutorialEnded, TutorialNext and TutorialPrevious.
+    using MessageSink = std::function<void(int code)>;
+
+    CTutorialWnd(QWidget* view, MessageSink send);
+
+    // What ShowTutorialPage puts on the window.
+    void ShowPage(const QString& caption, const QString& text, bool previousEnabled,
+                  const QString& nextText);
+    // Left and bottom edges of the whole window on those of the view, on top of
+    // every ordinary window; the size stays.
+    void PlaceAtLowerLeft(const QWidget* view);
+
+    // As the "Quit tutorial" button: tells the view, then the window goes and
+    // the object deletes itself.
+    void Quit();
+
+    QPlainTextEdit* pageText() const { return text_; }
+    QPushButton* previousButton() const { return previous_; }
+    QPushButton* quitButton() const { return quit_; }
+    QPushButton* nextButton() const { return next_; }
+
+    void accept() override;
+    void reject() override;
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+  private:
+    void OnNext();
+
+    MessageSink send_;
+    QPlainTextEdit* text_;
+    QPushButton* previous_;
+    QPushButton* quit_;
+    QPushButton* next_;
+    bool ended_ = false;
+};
