@@ -9,6 +9,7 @@ packages=(
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth xdotool imagemagick fonts-liberation2
   desktop-file-utils appstream dpkg-dev file sox
+  clang libclang-rt-14-dev
 )
 
 missing=()
