@@ -34,8 +34,9 @@ QStringList GeneratedFiles(const QString& root) {
     QDirIterator it(root, QDir::Files, QDirIterator::Subdirectories);
     while (it.hasNext()) {
         const QString rel = QDir(root).relativeFilePath(it.next());
-        if (rel.startsWith("doc/") || rel == "CMakeLists.txt" || rel.endsWith(".cpp") ||
-            rel.endsWith(".in") || rel.endsWith(".desktop") || rel.endsWith(".xml")) {
+        if (rel.startsWith("doc/") || rel.startsWith("desktop/") || rel == "CMakeLists.txt" ||
+            rel.endsWith(".cpp") || rel.endsWith(".in") || rel.endsWith(".desktop") ||
+            rel.endsWith(".xml")) {
             continue;
         }
         files << rel;
