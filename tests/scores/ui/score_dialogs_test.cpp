@@ -11,7 +11,6 @@
 
 #include "game/memory_settings.h"
 #include "modal_driver.h"
-#include "qt_app.h"
 #include "scores/core/calendar_clock.h"
 #include "scores/ui/game_over_dlg.h"
 #include "scores/ui/high_scores_dlg.h"
@@ -26,7 +25,6 @@ constexpr std::int64_t kDay = 86400;
 class ScoreDialogs : public ::testing::Test {
   protected:
     void SetUp() override {
-        EnsureQtApplication();
         setenv("TZ", "UTC0", 1);
         tzset();
         CalendarClock::Pin(kNov3_2002 + kDay + 12 * 3600);
@@ -126,44 +124,4 @@ TEST_F(ScoreDialogs, ListShowsRankNameScoreAndEnglishDatesInAnyLocale) {
     QLocale::setDefault(QLocale::c());
     std::setlocale(LC_ALL, "C");
     qunsetenv("LANG");
-}
-
-TEST_F(ScoreDialogs, ScoreBelowTenAsksNothing) {
-    ModalDriver driver;
-    OfferHighScoreFor(nullptr, 9);
-    EXPECT_TRUE(driver.titles.isEmpty());
-    EXPECT_TRUE(store.ValueNames(kScoresKey).empty());
-}
-
-TEST_F(ScoreDialogs, OkStoresTheNameAndTheListShowsIt) {
-    QStringList listed;
-    ModalDriver driver;
-    driver
-        .Then([](QDialog* d) {
-            QTest::keyClicks(d->findChild<QLineEdit*>("name"), "Alpha");
-            QTest::keyClick(d, Qt::Key_Return);
-        })
-        .Then([&listed](QDialog* d) {
-            listed = Row(d->findChild<QTreeWidget*>("scores"), 0);
-            d->accept();
-        });
-    OfferHighScoreFor(nullptr, 10);
-    EXPECT_EQ(driver.titles, QStringList({"High Score", "Torvane -- High Scores"}));
-    EXPECT_EQ(listed, QStringList({" 1.", "Alpha", "10", "Nov 4"}));
-    EXPECT_EQ(store.Read(kScoresKey, "000")->text,
-              "a|Alpha|10|" + std::to_string(CalendarClock::Now()));
-}
-
-TEST_F(ScoreDialogs, CancelStoresNothingButStillShowsTheList) {
-    Put("000", "a|Alpha|700|86400");
-    int listedRows = -1;
-    ModalDriver driver;
-    driver.Then(ModalDriver::Reject).Then([&listedRows](QDialog* d) {
-        listedRows = d->findChild<QTreeWidget*>("scores")->topLevelItemCount();
-        d->accept();
-    });
-    OfferHighScoreFor(nullptr, 800);
-    EXPECT_EQ(driver.titles, QStringList({"High Score", "Torvane -- High Scores"}));
-    EXPECT_EQ(listedRows, 1);
-    EXPECT_EQ(store.ValueNames(kScoresKey), std::vector<std::string>{"000"});
 }
