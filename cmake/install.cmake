@@ -26,8 +26,12 @@ endif()
 
 install(TARGETS torvane RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 
-install(DIRECTORY ${PROJECT_SOURCE_DIR}/resources/doc/
-  DESTINATION ${CMAKE_INSTALL_DATADIR}/torvane/doc)
+if(EXISTS ${PROJECT_SOURCE_DIR}/resources/doc)
+  install(DIRECTORY ${PROJECT_SOURCE_DIR}/resources/doc/
+    DESTINATION ${CMAKE_INSTALL_DATADIR}/torvane/doc)
+else()
+  message(WARNING "resources/doc is missing: the installation will have no help document")
+endif()
 
 install(FILES ${PROJECT_SOURCE_DIR}/resources/desktop/${TORVANE_APP_ID}.desktop
   DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)

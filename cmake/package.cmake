@@ -4,8 +4,13 @@ set(CPACK_PACKAGE_NAME torvane)
 set(CPACK_PACKAGE_VENDOR "Quillfen Software")
 set(CPACK_PACKAGE_CONTACT "Quillfen Software")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "puzzle game of falling gems on a turning wheel")
-set(CPACK_PACKAGE_DESCRIPTION
-  "Hexagonal gems fall from the rim of a large green wheel toward the white gem in its middle. Turn the wheel so that the cluster of stuck gems catches each falling gem where you want it: a chain of one colour that completely encircles the centre explodes. Three difficulties, bombs, a tutorial and a table of high scores.")
+set(CPACK_PACKAGE_DESCRIPTION [=[
+Hexagonal gems fall from the rim of a large green wheel toward the white
+gem in its middle. Turn the wheel so that the cluster of stuck gems catches
+each falling gem where you want it: a chain of one colour that completely
+encircles the centre explodes.
+
+Three difficulties, bombs, a tutorial and a table of high scores.]=])
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 # Whatever the umask of the machine that builds the package.
