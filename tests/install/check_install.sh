@@ -100,9 +100,11 @@ $(diff <(echo "$expected") <(echo "$listed"))"
 }
 
 do_version() {
-    local root=$1 out status err
-    err=$(mktemp)
-    trap 'rm -f "$err"' EXIT
+    local root=$1 out status tmp err
+    tmp=$(mktemp -d)
+    err=$tmp/stderr
+    trap 'rm -rf "$tmp"' EXIT
+    export HOME=$tmp XDG_CONFIG_HOME=$tmp/config
     # No window system at all: both must print and leave without one.
     out=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM timeout 30 "$root/bin/torvane" --version 2> "$err")
     status=$?
