@@ -118,6 +118,11 @@ void CTorvaneView::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 void CTorvaneView::mouseMoveEvent(QMouseEvent* event) {
+    // A release that went to another window leaves no button held: the drag
+    // is over, rather than the wheel following a pointer nobody holds.
+    if (dragging && !(event->buttons() & Qt::LeftButton)) {
+        dragging = false;
+    }
     if (inputLocked || game->paused || !dragging) {
         return;
     }
