@@ -100,6 +100,9 @@ double CRobotPlayer::Value(const CGame& game, const CGem& gem, Cell landing) con
         }
         return value;
     }
+    if (style_.reckless) {
+        return cells;
+    }
     if (r2 >= kOverflowSquared) {
         return -1.0e6;
     }

@@ -32,6 +32,9 @@ struct RobotStyle {
     // A cluster whose outermost gem lies this far out makes the robot drop a
     // bomb as soon as it has one.
     double crowdedRadius = 220.0;
+    // Aims every gem at the cell farthest out: a spike reaches the rim after
+    // a couple of dozen gems, for tests that need many short games.
+    bool reckless = false;
 };
 
 class CRobotPlayer {
