@@ -37,7 +37,10 @@ bench: setup
 test-sanitize: setup
 	cmake -S . -B $(SAN_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DTORVANE_SANITIZE=ON $(CMAKE_FLAGS)
 	cmake --build $(SAN_BUILD) -j $(JOBS)
-	cd $(SAN_BUILD) && QT_QPA_PLATFORM=offscreen TORVANE_SOAK_SCALE=10 ctest --output-on-failure -j $(JOBS)
+	cd $(SAN_BUILD) && QT_QPA_PLATFORM=offscreen TORVANE_SOAK_SCALE=10 \
+	  LSAN_OPTIONS=suppressions=$(CURDIR)/tests/reliability/lsan_suppressions.txt:print_suppressions=0 \
+	  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+	  ctest --output-on-failure -j $(JOBS)
 
 package: build
 	cd $(BUILD) && cpack -G DEB

@@ -30,6 +30,8 @@ std::uint32_t GameClock::perfFrequency = 1000;
 std::int64_t GameClock::frozenAt = 0;
 std::int64_t GameClock::pausedTotal = 0;
 IClockCounter* GameClock::counter_ = nullptr;
+std::int64_t GameClock::tickWraps_ = 0;
+std::uint32_t GameClock::lastTick_ = 0;
 
 void GameClock::SetCounter(IClockCounter* counter) {
     counter_ = counter;
@@ -42,6 +44,8 @@ void GameClock::Reset() {
     perfFrequency = 1000;
     frozenAt = 0;
     pausedTotal = 0;
+    tickWraps_ = 0;
+    lastTick_ = 0;
 }
 
 void GameClock::Initialise() {
@@ -65,7 +69,7 @@ std::int64_t GameClock::RealNow() {
     }
     // A frequency of 0 cannot be divided by; the tick count still keeps time.
     if (!hasPerfCounter || perfFrequency == 0) {
-        return static_cast<std::int64_t>(counter_->TickCountMs());
+        return TickCountNow();
     }
     // Split the count so that count x 1000 cannot overflow: a nanosecond
     // counter passes 2^63 / 1000 after about 106 days of uptime.
@@ -73,6 +77,18 @@ std::int64_t GameClock::RealNow() {
     const std::uint64_t f = perfFrequency;
     const std::uint64_t ms = (count / f) * 1000u + (count % f) * 1000u / f;
     return static_cast<std::int64_t>(ms);
+}
+
+std::int64_t GameClock::TickCountNow() {
+    // A running game reads the clock many times a second, so a count smaller
+    // than the last one means the 32-bit counter has wrapped, not that time
+    // went back; without this a game would freeze for 49.7 days.
+    const std::uint32_t tick = counter_->TickCountMs();
+    if (tick < lastTick_) {
+        ++tickWraps_;
+    }
+    lastTick_ = tick;
+    return tickWraps_ * (std::int64_t{1} << 32) + tick;
 }
 
 std::int64_t GameClock::Now() {

@@ -55,5 +55,10 @@ class GameClock {
     static std::int64_t pausedTotal;
 
   private:
+    static std::int64_t TickCountNow();
+
     static IClockCounter* counter_;
+    // The tick count wraps after 49.7 days of uptime; the wraps seen so far.
+    static std::int64_t tickWraps_;
+    static std::uint32_t lastTick_;
 };

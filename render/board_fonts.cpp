@@ -19,14 +19,10 @@ QFont FontForCellHeight(const QString& family, int cellHeight) {
     return font;
 }
 
-const QFont& ScoreFont() {
-    static const QFont font =
-        FontForCellHeight(QStringLiteral("Liberation Sans"), kScoreCellHeight);
-    return font;
+QFont ScoreFont() {
+    return FontForCellHeight(QStringLiteral("Liberation Sans"), kScoreCellHeight);
 }
 
-const QFont& BannerFont() {
-    static const QFont font =
-        FontForCellHeight(QStringLiteral("Liberation Serif"), kBannerCellHeight);
-    return font;
+QFont BannerFont() {
+    return FontForCellHeight(QStringLiteral("Liberation Serif"), kBannerCellHeight);
 }

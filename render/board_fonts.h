@@ -15,6 +15,6 @@ inline constexpr int kBannerCellHeight = 50;
 QFont FontForCellHeight(const QString& family, int cellHeight);
 
 // The score panel's font: Liberation Sans, cell 38.
-const QFont& ScoreFont();
+QFont ScoreFont();
 // The banner font: Liberation Serif, cell 50.
-const QFont& BannerFont();
+QFont BannerFont();

@@ -46,21 +46,21 @@ void DrawPanelFrame(QPainter& painter, const ClientRect& r) {
              kEdgeLight);
 }
 
-void DrawScoreText(QPainter& painter, const ClientRect& client, std::uint32_t score) {
+PlacedText ScoreText(const ClientRect& client, std::uint32_t score, const QFont& font) {
     const ClientRect panel = ScorePanelRect(client);
     const QRect r(panel.left + 4, panel.top + 4, panel.right - panel.left - 8,
                   panel.bottom - panel.top - 8);
-    const QString text = QString::number(score);
-    const QFont& font = ScoreFont();
-    const QFontMetricsF metrics(font);
+    PlacedText placed{font, QString::number(score), {}};
+    const QFontMetricsF metrics(placed.font);
     // One line, vertically centred by its character cell, flush right.
     const int top = r.top() + (r.height() - kScoreCellHeight) / 2;
-    const qreal x = (r.left() + r.width()) - metrics.horizontalAdvance(text);
-    painter.save();
-    painter.setFont(font);
-    painter.setPen(Qt::black);
-    painter.drawText(QPointF(x, top + metrics.ascent()), text);
-    painter.restore();
+    const qreal x = (r.left() + r.width()) - metrics.horizontalAdvance(placed.text);
+    placed.baseline = QPointF(x, top + metrics.ascent());
+    return placed;
+}
+
+void DrawScoreText(QPainter& painter, const ClientRect& client, std::uint32_t score) {
+    ScoreText(client, score, ScoreFont()).Draw(painter);
 }
 
 void DrawBombs(CBoardCanvas& canvas, const CGemSprites& sprites, std::int32_t bombs) {
@@ -78,19 +78,18 @@ ClientRect BannerRect(int dx, int dy, int w, int h) {
             boardCentreY + h / 2 + dy};
 }
 
-void DrawBanner(QPainter& painter, const QString& text, int dx, int dy, int w, int h) {
+PlacedText BannerText(const QString& text, int dx, int dy, int w, int h, const QFont& font) {
     const ClientRect r = BannerRect(dx, dy, w, h);
-    const int left = r.left;
-    const int top = r.top;
-    const QFont& font = BannerFont();
-    const QFontMetricsF metrics(font);
+    PlacedText placed{font, text, {}};
+    const QFontMetricsF metrics(placed.font);
     const int textWidth = static_cast<int>(std::ceil(metrics.horizontalAdvance(text)));
-    painter.save();
-    painter.setFont(font);
-    painter.setPen(Qt::black);
-    painter.drawText(QPointF(left + (r.right - r.left - textWidth) / 2, top + metrics.ascent()),
-                     text);
-    painter.restore();
+    placed.baseline =
+        QPointF(r.left + (r.right - r.left - textWidth) / 2, r.top + metrics.ascent());
+    return placed;
+}
+
+void DrawBanner(QPainter& painter, const QString& text, int dx, int dy, int w, int h) {
+    BannerText(text, dx, dy, w, h, BannerFont()).Draw(painter);
 }
 
 Banner BannerFor(const CGame& game) {
@@ -109,6 +108,8 @@ Banner BannerFor(const CGame& game) {
 CBoardRenderer::CBoardRenderer(const ClientRect& client, qreal devicePixelRatio)
     : client_(client), ratio_(devicePixelRatio > 0 ? devicePixelRatio : 1.0) {
     sprites_ = std::make_unique<CGemSprites>(ratio_);
+    scoreFont_ = ScoreFont();
+    bannerFont_ = BannerFont();
     const int w = std::max(client.right - client.left, 0);
     const int h = std::max(client.bottom - client.top, 0);
     buffer_ = QImage(DevicePixels(w, ratio_), DevicePixels(h, ratio_), QImage::Format_RGB32);
@@ -149,11 +150,13 @@ const QImage& CBoardRenderer::Paint(CGame& game) {
     QPainter p(&buffer_);
     CBoardCanvas canvas{buffer_, p};
     DrawWheel(game, canvas, *sprites_);
-    DrawScoreText(p, client_, game.score);
+    scoreLayer_.Draw(buffer_, ScoreText(client_, game.score, scoreFont_), ratio_);
     DrawBombs(canvas, *sprites_, game.bombs);
     const Banner banner = BannerFor(game);
     if (banner.shown) {
-        DrawBanner(p, banner.text, 0, 0, banner.width, kBannerHeight);
+        bannerLayer_.Draw(buffer_,
+                          BannerText(banner.text, 0, 0, banner.width, kBannerHeight, bannerFont_),
+                          ratio_);
     }
     p.end();
     return buffer_;

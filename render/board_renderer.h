@@ -3,6 +3,7 @@
 // it. Geometry is in logical pixels; the image is made at the display's pixel
 // ratio so the board stays sharp on HiDPI screens.
 
+#include <QFont>
 #include <QImage>
 #include <QPainter>
 #include <QString>
@@ -11,6 +12,7 @@
 
 #include "game/game.h"
 #include "render/gem_palette.h"
+#include "render/text_layer.h"
 
 class CGemSprites;
 struct CBoardCanvas;
@@ -22,6 +24,7 @@ ClientRect ScorePanelRect(const ClientRect& client);
 // pixels. The panels' green fill and sunken edge:
 void DrawPanelFrame(QPainter& painter, const ClientRect& r);
 // The score, right-aligned inside the panel (the frame is drawn already).
+PlacedText ScoreText(const ClientRect& client, std::uint32_t score, const QFont& font);
 void DrawScoreText(QPainter& painter, const ClientRect& client, std::uint32_t score);
 // One red bomb gem per bomb in hand, left to right in the bomb box.
 void DrawBombs(CBoardCanvas& canvas, const CGemSprites& sprites, std::int32_t bombs);
@@ -29,6 +32,7 @@ void DrawBombs(CBoardCanvas& canvas, const CGemSprites& sprites, std::int32_t bo
 ClientRect BannerRect(int dx, int dy, int w, int h);
 // Black text in the banner font, centred across the banner rectangle; its
 // first line starts at the rectangle's top (and may overhang its bottom).
+PlacedText BannerText(const QString& text, int dx, int dy, int w, int h, const QFont& font);
 void DrawBanner(QPainter& painter, const QString& text, int dx, int dy, int w, int h);
 
 // The banner a game shows, if any: its text and width (the height is 48).
@@ -73,4 +77,9 @@ class CBoardRenderer {
     // the disc and the panels' frames. Each paint starts from a copy of it.
     QImage background_;
     QImage buffer_;
+    // Made once: a font's metrics are looked up on every use.
+    QFont scoreFont_;
+    QFont bannerFont_;
+    CTextLayer scoreLayer_;
+    CTextLayer bannerLayer_;
 };

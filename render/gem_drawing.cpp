@@ -1,6 +1,9 @@
 #include "render/gem_drawing.h"
 
+#include <algorithm>
 #include <cmath>
+#include <limits>
+#include <utility>
 
 #include "game/board_centre.h"
 #include "game/game_clock.h"
@@ -59,21 +62,91 @@ void DrawWheelDisc(QPainter& painter) {
     painter.restore();
 }
 
+void DrawSpoke(QImage& image, QPoint from, QPoint to, qreal ratio) {
+    // Pixel centres within half the pen's width of the segment: a line with
+    // round ends, the shape a wide pen sweeps. Drawn here rather than by
+    // QPainter, which would hand a line this long at a high pixel ratio to
+    // its thread pool and lose more in context switches than it gains.
+    if (image.depth() != 32) {
+        return;
+    }
+    const double h = kWheelPenWidth / 2.0;
+    // Pixel (x, y) is the unit square whose centre is (x + 0.5, y + 0.5).
+    const double ax = from.x() + 0.5, ay = from.y() + 0.5;
+    const double bx = to.x() + 0.5, by = to.y() + 0.5;
+    const double dx = bx - ax, dy = by - ay;
+    const double length = std::sqrt(dx * dx + dy * dy);
+    const int rowFirst = std::max(0, static_cast<int>(std::floor((std::min(ay, by) - h) * ratio)));
+    const int rowLast =
+        std::min(image.height() - 1, static_cast<int>(std::ceil((std::max(ay, by) + h) * ratio)));
+    for (int py = rowFirst; py <= rowLast; ++py) {
+        const double y = (py + 0.5) / ratio;
+        double left = std::numeric_limits<double>::infinity();
+        double right = -left;
+        // The round ends.
+        for (const auto& [ex, ey] : {std::pair{ax, ay}, std::pair{bx, by}}) {
+            const double v = y - ey;
+            if (v * v <= h * h) {
+                const double w = std::sqrt(h * h - v * v);
+                left = std::min(left, ex - w);
+                right = std::max(right, ex + w);
+            }
+        }
+        // The band along the segment: |(p - a) . n| <= h and 0 <= (p - a) . d
+        // <= |d|^2, each linear in x along the row.
+        if (length > 0) {
+            double lo = -std::numeric_limits<double>::infinity();
+            double hi = -lo;
+            auto clip = [&](double coef, double constant, double min, double max) {
+                // min <= coef * x + constant <= max
+                if (coef == 0.0) {
+                    if (constant < min || constant > max) {
+                        lo = 1.0;
+                        hi = 0.0;
+                    }
+                    return;
+                }
+                double a = (min - constant) / coef;
+                double b = (max - constant) / coef;
+                if (a > b) {
+                    std::swap(a, b);
+                }
+                lo = std::max(lo, a);
+                hi = std::min(hi, b);
+            };
+            const double nx = -dy / length, ny = dx / length;
+            clip(nx, -ax * nx + (y - ay) * ny, -h, h);
+            clip(dx, -ax * dx + (y - ay) * dy, 0.0, length * length);
+            if (lo <= hi) {
+                left = std::min(left, lo);
+                right = std::max(right, hi);
+            }
+        }
+        if (left > right) {
+            continue;
+        }
+        const int first = std::max(0, static_cast<int>(std::ceil(left * ratio - 0.5)));
+        const int last =
+            std::min(image.width() - 1, static_cast<int>(std::floor(right * ratio - 0.5)));
+        QRgb* line = reinterpret_cast<QRgb*>(image.scanLine(py));
+        for (int px = first; px <= last; ++px) {
+            line[px] = 0xFF000000u;
+        }
+    }
+}
+
 void DrawWheel(CGame& game, CBoardCanvas& canvas, const CGemSprites& sprites) {
-    QPainter& p = canvas.painter;
-    p.save();
-    p.setRenderHint(QPainter::Antialiasing, false);
-    p.setPen(QPen(Qt::black, kWheelPenWidth, Qt::SolidLine, Qt::RoundCap));
     for (int k = 0; k < kSpokes; ++k) {
         const double a = k * (kPi / 6.0) + game.wheelAngle;
         const double c = std::cos(a);
         const double s = std::sin(a);
-        p.drawLine(QPoint(boardCentreX + Truncate(kWheelRadius * c),
-                          boardCentreY + Truncate(kWheelRadius * s)),
-                   QPoint(boardCentreX + Truncate(kSpokeInnerRadius * c),
-                          boardCentreY + Truncate(kSpokeInnerRadius * s)));
+        DrawSpoke(canvas.image,
+                  QPoint(boardCentreX + Truncate(kWheelRadius * c),
+                         boardCentreY + Truncate(kWheelRadius * s)),
+                  QPoint(boardCentreX + Truncate(kSpokeInnerRadius * c),
+                         boardCentreY + Truncate(kSpokeInnerRadius * s)),
+                  sprites.Ratio());
     }
-    p.restore();
 
     struct Pass {
         CGemList* list;
@@ -82,8 +155,14 @@ void DrawWheel(CGame& game, CBoardCanvas& canvas, const CGemSprites& sprites) {
     const Pass passes[] = {
         {&game.lattice, game.wheelAngle}, {&game.falling, 0.0}, {&game.exploding, game.wheelAngle}};
     for (const Pass& pass : passes) {
+        // Stuck and exploding gems turn with the wheel: their turned
+        // positions are the ones the contact test keeps between steps.
+        const bool turned = pass.list != &game.falling;
         pass.list->ForEach([&](CGem* gem) {
-            if (!DrawGem(*gem, canvas, sprites, pass.angle)) {
+            const bool stays =
+                turned ? DrawGemAt(*gem, canvas, sprites, pass.angle, game.ScreenPosition(gem))
+                       : DrawGem(*gem, canvas, sprites, pass.angle);
+            if (!stays) {
                 CGemList::Unlink(gem);
                 game.DiscardGem(gem);
             }
@@ -92,9 +171,16 @@ void DrawWheel(CGame& game, CBoardCanvas& canvas, const CGemSprites& sprites) {
 }
 
 bool DrawGem(const CGem& gem, CBoardCanvas& canvas, const CGemSprites& sprites, double angle) {
+    return DrawGemAt(gem, canvas, sprites, angle,
+                     FromPolar(RotatePolar(ToPolar(gem.x, gem.y), angle)));
+}
+
+bool DrawGemAt(const CGem& gem, CBoardCanvas& canvas, const CGemSprites& sprites, double angle,
+               Point2 turned) {
     const double theta = ReduceAngle(angle + gem.orientation);
     const int frame = GemFrame(theta);
-    const QPoint at = GemScreenPoint(gem, angle);
+    const QPoint at(boardCentreX + Truncate(turned.x + 0.5),
+                    boardCentreY + Truncate(turned.y + 0.5));
     const int slot = (gem.colour >= 0 && gem.colour < kGemSlots) ? gem.colour : 0;
 
     const qreal ratio = sprites.Ratio();

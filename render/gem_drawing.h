@@ -47,6 +47,10 @@ int ExplosionRadius(std::int64_t sinceMs);
 // draws it once into its background.
 void DrawWheelDisc(QPainter& painter);
 
+// A spoke of the wheel from one pixel to another, in black with the wheel
+// pen's width and round ends, straight into the image's device pixels.
+void DrawSpoke(QImage& image, QPoint from, QPoint to, qreal ratio);
+
 // Spokes, then the lattice (turned by the wheel angle), the falling gems
 // (unturned) and the exploding gems (turned). Gems whose explosion is over
 // are unlinked and discarded. The disc must be drawn already.
@@ -56,6 +60,10 @@ void DrawWheel(CGame& game, CBoardCanvas& canvas, const CGemSprites& sprites);
 // overlay at the game clock's time. False when the explosion is over and the
 // gem should go.
 bool DrawGem(const CGem& gem, CBoardCanvas& canvas, const CGemSprites& sprites, double angle);
+// The same with the gem's position already turned by `angle`, relative to the
+// wheel centre.
+bool DrawGemAt(const CGem& gem, CBoardCanvas& canvas, const CGemSprites& sprites, double angle,
+               Point2 turned);
 
 // A filled hexagon with integer corners around `centre`, a corner straight
 // down at angle 0.

@@ -6,7 +6,7 @@
 #include <QColor>
 #include <cstdint>
 
-#include "render/board_renderer.h"
+#include "render/gem_palette.h"
 
 inline constexpr int kPlayerColourSlots = 3;
 

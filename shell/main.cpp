@@ -2,6 +2,7 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QIcon>
+#include <string_view>
 
 #include "game/game_clock.h"
 #include "game/settings_store.h"
@@ -23,13 +24,32 @@ QIcon ProgramIcon() {
     return icon;
 }
 
+// --help and --version only print, and must do so where no window system can
+// be reached (a terminal without a display, a packaging script).
+bool OnlyPrints(int argc, char* argv[]) {
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view arg(argv[i]);
+        if (arg == "-h" || arg == "-?" || arg == "--help" || arg == "--help-all" || arg == "-v" ||
+            arg == "--version") {
+            return true;
+        }
+    }
+    return false;
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
+    if (OnlyPrints(argc, argv)) {
+        qputenv("QT_QPA_PLATFORM", "minimal");
+    }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Torvane"));
     QApplication::setOrganizationName(QStringLiteral("Quillfen Software"));
     QApplication::setApplicationVersion(QStringLiteral("1.0.4"));
+    // The name of the installed launcher, so that desktops group the window
+    // with it and show its icon.
+    QApplication::setDesktopFileName(QStringLiteral("io.github.quillfen.Torvane"));
     QApplication::setWindowIcon(ProgramIcon());
 
     // The program has no options of its own; this gives --help and --version.

@@ -7,6 +7,7 @@
 namespace {
 constexpr int kImageWidth = 28;
 constexpr int kImageHeight = 27;
+constexpr int kStripImages = 5;
 }  // namespace
 
 CMainToolBar::CMainToolBar(QWidget* parent) : QToolBar(parent) {
@@ -26,7 +27,11 @@ QPixmap CMainToolBar::StripImage(int index) {
     if (strip.isNull()) {
         return {};
     }
-    return strip.copy(index * kImageWidth, 0, kImageWidth, kImageHeight);
+    // A HiDPI strip has the same five images at a larger scale.
+    const int width = strip.width() / kStripImages;
+    QPixmap image = strip.copy(index * width, 0, width, strip.height());
+    image.setDevicePixelRatio(strip.devicePixelRatio());
+    return image;
 }
 
 void CMainToolBar::SetPlayButton(int state) {

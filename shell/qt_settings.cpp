@@ -63,7 +63,9 @@ bool CQtSettings::FileStillSound() {
 }
 
 bool CQtSettings::LooksLikeSettingsFile(const QByteArray& contents) {
-    QStringDecoder utf8(QStringDecoder::Utf8);
+    // Stateless: a file cut off inside a character is damaged, not waiting
+    // for more bytes.
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
     QString text = utf8.decode(contents);
     if (utf8.hasError()) {
         return false;

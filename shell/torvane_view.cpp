@@ -80,6 +80,9 @@ void CTorvaneView::OnTimer() {
     if (!game->paused) {
         game->Tick();
         Invalidate();
+        // The toolbar and menus show the finished game behind the
+        // end-of-game questions.
+        emit StateChanged();
         CheckGameOver();
     }
     emit StateChanged();
@@ -89,6 +92,7 @@ void CTorvaneView::AfterWheelTurn() {
     game->RetestContacts();
     game->Tick();
     Invalidate();
+    emit StateChanged();
     CheckGameOver();
     emit StateChanged();
 }
@@ -118,6 +122,11 @@ void CTorvaneView::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 void CTorvaneView::mouseMoveEvent(QMouseEvent* event) {
+    // A release that went to another window leaves no button held: the drag
+    // is over, rather than the wheel following a pointer nobody holds.
+    if (dragging && !(event->buttons() & Qt::LeftButton)) {
+        dragging = false;
+    }
     if (inputLocked || game->paused || !dragging) {
         return;
     }

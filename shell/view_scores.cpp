@@ -1,4 +1,5 @@
 // The end of a game and the high-score table, as the view runs them.
+#include "scores/ui/score_flow.h"
 #include "shell/torvane_view.h"
 
 void CTorvaneView::CheckGameOver() {
@@ -6,9 +7,22 @@ void CTorvaneView::CheckGameOver() {
         return;
     }
     gameOverHandled = true;
+    // The "Game Over" banner must be on screen behind the questions.
     RepaintNow();
+    const bool again = AskPlayAgain(this);
+    OfferHighScore();
+    if (again) {
+        StartNewGame();
+    }
 }
 
-void CTorvaneView::OfferHighScore() {}
+void CTorvaneView::OfferHighScore() {
+    OfferHighScoreFor(this, game->score);
+}
 
-void CTorvaneView::ShowHighScores() {}
+void CTorvaneView::ShowHighScores() {
+    if (inputLocked) {
+        return;
+    }
+    ShowHighScoreList(this);
+}

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <set>
 
 #include "game/settings_store.h"
 #include "scores/core/calendar_clock.h"
@@ -57,13 +58,20 @@ void CHighScoreTable::SaveHighScores() {
     if (!store->KeyExists(kScoresKey) && !store->CreateKey(kScoresKey)) {
         return;
     }
-    for (const std::string& name : store->ValueNames(kScoresKey)) {
-        store->DeleteValue(kScoresKey, name);
-    }
+    // Records are overwritten in place before anything is deleted: a backend
+    // that commits each change (or another copy reading meanwhile) then sees
+    // whole records and never an emptied table.
+    std::set<std::string> written;
     for (std::size_t k = 0; k < entries_.size(); ++k) {
         const HighScoreEntry& e = entries_[k];
+        written.insert(RecordName(k));
         store->Write(kScoresKey, RecordName(k),
                      SettingValue::String(FormatScoreRecord({e.name, e.score, e.time})));
+    }
+    for (const std::string& name : store->ValueNames(kScoresKey)) {
+        if (written.count(name) == 0) {
+            store->DeleteValue(kScoresKey, name);
+        }
     }
 }
 

@@ -211,6 +211,21 @@ TEST_F(BoardPainting, AtRatioTwoTheBoardHasTwiceThePixelsAndTheSameLayout) {
     EXPECT_TRUE(SameColour(board.pixel(130, 1000), tile.pixel(130 % 128, 1000 % 128)));
 }
 
+TEST_F(BoardPainting, AClientSmallerThanTheWheelClipsEverything) {
+    boardCentreX = 60;
+    boardCentreY = 40;
+    AddFallingGem(*game_, -70.0, -45.0, 1, 0.0);
+    AddExplodingGem(*game_, {-2, -2}, 2, Now());
+    game_->over = true;
+    game_->bombs = 5;
+    game_->score = 987654321;
+    for (qreal ratio : {1.0, 1.5, 2.0}) {
+        CBoardRenderer small({0, 0, 120, 80}, ratio);
+        const QImage& board = small.Paint(*game_);
+        EXPECT_EQ(board.size(), QSize(DevicePixels(120, ratio), DevicePixels(80, ratio)));
+    }
+}
+
 TEST_F(BoardPainting, AnEmptyClientPaintsNothing) {
     CBoardRenderer renderer({0, 0, 0, 0});
     EXPECT_TRUE(renderer.Paint(*game_).isNull());

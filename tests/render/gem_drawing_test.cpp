@@ -160,6 +160,34 @@ TEST_F(GemDrawing, ExplosionsFollowTheWheelAndStandStillWithTheClock) {
     EXPECT_EQ(game_->exploding.Count(), 1);
 }
 
+TEST(Spokes, AreThreePixelsWideWithRoundEndsAndClipToTheImage) {
+    QImage image(40, 20, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    DrawSpoke(image, QPoint(10, 10), QPoint(30, 10), 1.0);
+    auto black = [&](int x, int y) { return SameColour(image.pixel(x, y), qRgb(0, 0, 0)); };
+    for (int x = 10; x <= 30; ++x) {
+        EXPECT_TRUE(black(x, 9) && black(x, 10) && black(x, 11)) << x;
+        EXPECT_FALSE(black(x, 8) || black(x, 12)) << x;
+    }
+    EXPECT_TRUE(black(9, 10) && black(31, 10));
+    EXPECT_FALSE(black(8, 10) || black(32, 10));
+
+    // At ratio 2 the same spoke is six device pixels wide.
+    QImage big(80, 40, QImage::Format_RGB32);
+    big.fill(Qt::white);
+    DrawSpoke(big, QPoint(10, 10), QPoint(30, 10), 2.0);
+    int column = 0;
+    for (int y = 0; y < 40; ++y) {
+        column += SameColour(big.pixel(40, y), qRgb(0, 0, 0));
+    }
+    EXPECT_EQ(column, 6);
+
+    // Partly or wholly outside, nothing is written out of bounds.
+    DrawSpoke(image, QPoint(-50, -3), QPoint(100, 25), 1.0);
+    DrawSpoke(image, QPoint(-500, -300), QPoint(-400, -250), 1.0);
+    EXPECT_TRUE(black(20, 10));
+}
+
 TEST(ExplosionRadius, FollowsTheSixPhases) {
     EXPECT_EQ(ExplosionRadius(0), 12);
     EXPECT_EQ(ExplosionRadius(399), 12);

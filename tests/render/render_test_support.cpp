@@ -16,9 +16,16 @@ class QtEnvironment : public ::testing::Environment {
             static int argc = 1;
             static char name[] = "torvane_render_tests";
             static char* argv[] = {name, nullptr};
-            new QGuiApplication(argc, argv);
+            app_ = new QGuiApplication(argc, argv);
         }
     }
+    void TearDown() override {
+        delete app_;
+        app_ = nullptr;
+    }
+
+  private:
+    QGuiApplication* app_ = nullptr;
 };
 
 [[maybe_unused]] ::testing::Environment* const kQtEnvironment =

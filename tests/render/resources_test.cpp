@@ -28,17 +28,14 @@ std::uint16_t U16(const QByteArray& b, int at) {
                                       static_cast<std::uint8_t>(b[at + 1]) << 8);
 }
 
-// The generated files of the resources folder, relative to it.
+// The files of the folders the generator writes, relative to the root.
 QStringList GeneratedFiles(const QString& root) {
     QStringList files;
-    QDirIterator it(root, QDir::Files, QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        const QString rel = QDir(root).relativeFilePath(it.next());
-        if (rel.startsWith("doc/") || rel == "CMakeLists.txt" || rel.endsWith(".cpp") ||
-            rel.endsWith(".in") || rel.endsWith(".desktop") || rel.endsWith(".xml")) {
-            continue;
+    for (const char* folder : {"art", "icons", "sounds"}) {
+        QDirIterator it(root + "/" + folder, QDir::Files, QDirIterator::Subdirectories);
+        while (it.hasNext()) {
+            files << QDir(root).relativeFilePath(it.next());
         }
-        files << rel;
     }
     files.sort();
     return files;

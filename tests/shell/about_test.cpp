@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <QLabel>
+#include <QPixmap>
 
 #include "shell/about_dlg.h"
 
@@ -17,6 +18,10 @@ TEST(AboutTest, ShowsNameVersionAndLogo) {
     EXPECT_TRUE(texts.contains("Torvane"));
     EXPECT_TRUE(texts.contains("Version 1.0.4"));
     ASSERT_NE(dialog.findChild<QLabel*>(QStringLiteral("logo")), nullptr);
+    const QPixmap logo = CAboutDlg::Logo();
+    EXPECT_EQ(logo.deviceIndependentSize().toSize(), QSize(66, 66));
+    // Its black pixels are left out, so the dialog shows through them.
+    EXPECT_TRUE(logo.hasAlpha());
 }
 
 }  // namespace

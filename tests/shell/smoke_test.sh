@@ -57,9 +57,16 @@ sleep 0.3
 xdotool key Down Down Return
 wait_for_setting "Difficulty=3"
 
-# Play, then drag the wheel half way round, roll the mouse wheel, drop the bomb.
+# Play: the gems fall, so the board changes on its own.
 xdotool key --window "$wid" ctrl+p
 sleep 1
+import -window "$wid" "$out/running-a.png"
+sleep 1.5
+import -window "$wid" "$out/running-b.png"
+changed=$(compare -metric AE "$out/running-a.png" "$out/running-b.png" null: 2>&1)
+[ "${changed%% *}" -gt 0 ] 2>/dev/null || fail "the running board did not change (difference: $changed)"
+
+# Drag the wheel half way round, roll the mouse wheel, drop the bomb.
 xdotool mousemove --window "$wid" 600 360 mousedown 1
 for x in 580 540 500 460 420 380 340; do
     xdotool mousemove --window "$wid" "$x" 200

@@ -15,10 +15,11 @@ namespace {
 class ViewInputTest : public ViewFixture {
   protected:
     void Mouse(QEvent::Type type, QPoint pos, Qt::MouseButton button = Qt::LeftButton) {
-        const Qt::MouseButtons held =
-            type == QEvent::MouseButtonRelease || type == QEvent::MouseMove
-                ? Qt::NoButton
-                : Qt::MouseButtons(button);
+        if (type == QEvent::MouseButtonPress || type == QEvent::MouseButtonDblClick) {
+            held |= button;
+        } else if (type == QEvent::MouseButtonRelease) {
+            held &= ~Qt::MouseButtons(button);
+        }
         QMouseEvent event(type, QPointF(pos), view->mapToGlobal(QPointF(pos)),
                           type == QEvent::MouseMove ? Qt::NoButton : button, held, Qt::NoModifier);
         QApplication::sendEvent(view.get(), &event);
@@ -38,6 +39,9 @@ class ViewInputTest : public ViewFixture {
     }
 
     // Returns whether the view kept the wheel event for itself.
+    // The buttons the pointer holds, as the window system tracks them.
+    Qt::MouseButtons held = Qt::NoButton;
+
     bool Wheel(int delta) {
         QWheelEvent event(QPointF(Centre()), view->mapToGlobal(QPointF(Centre())), QPoint(),
                           QPoint(0, delta), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
@@ -192,6 +196,16 @@ TEST_F(ViewInputTest, ReleaseEndsADragEvenWhileLocked) {
     view->inputLocked = true;
     Release(OnCircle(0.0));
     EXPECT_FALSE(view->dragging);
+}
+
+TEST_F(ViewInputTest, DragWhoseReleaseWentElsewhereEndsAtTheNextMove) {
+    MakeView();
+    view->game->Resume();
+    Press(OnCircle(0.0));
+    held = Qt::NoButton;  // released over another window
+    Move(OnCircle(1.0));
+    EXPECT_FALSE(view->dragging);
+    EXPECT_EQ(view->game->wheelAngle, 0.0);
 }
 
 TEST_F(ViewInputTest, TimerLeavesAPausedGameAlone) {

@@ -164,3 +164,22 @@ TEST(Runner, GameThatFillsUpEndsWithAnOverEvent) {
 }
 
 }  // namespace
+
+#include "tools/sim/json_writer.h"
+
+namespace {
+
+TEST(JsonOutput, StringsStayValidJsonWhateverBytesTheyHold) {
+    EXPECT_EQ(JsonString("Zo\xc3\xab \xe6\x9d\xb1"), "\"Zo\xc3\xab \xe6\x9d\xb1\"");
+    EXPECT_EQ(JsonString("a\"b\\c\n\x01"), "\"a\\\"b\\\\c\\n\\u0001\"");
+    EXPECT_EQ(JsonString("\xff\xc3"), "\"\\ufffd\\ufffd\"");
+    EXPECT_EQ(JsonString("\xed\xa0\x80"), "\"\\ufffd\\ufffd\\ufffd\"");  // a lone surrogate
+}
+
+TEST(JsonOutput, NumbersReadBackAsTheSameDouble) {
+    for (double v : {0.1, 1.0 / 3.0, -2.5e-300, 310.0, 7.847698448667304}) {
+        EXPECT_EQ(std::stod(JsonNumber(v)), v);
+    }
+}
+
+}  // namespace

@@ -6,6 +6,7 @@
 #include <fstream>
 #include <iostream>
 
+#include "tools/sim/render/render_command.h"
 #include "tools/sim/sim_commands.h"
 #include "tools/sim/sim_runner.h"
 
@@ -30,5 +31,6 @@ int main(int argc, char** argv) {
     }
     CSimRunner runner(std::cout);
     RegisterExtraSimCommands(runner);
+    const CRenderCommand renderCommand(runner);
     return runner.Run(*script, std::cerr);
 }
