@@ -80,6 +80,9 @@ void CTorvaneView::OnTimer() {
     if (!game->paused) {
         game->Tick();
         Invalidate();
+        // The toolbar and menus show the finished game behind the
+        // end-of-game questions.
+        emit StateChanged();
         CheckGameOver();
     }
     emit StateChanged();
@@ -89,6 +92,7 @@ void CTorvaneView::AfterWheelTurn() {
     game->RetestContacts();
     game->Tick();
     Invalidate();
+    emit StateChanged();
     CheckGameOver();
     emit StateChanged();
 }

@@ -268,13 +268,4 @@ TEST_F(CommandsTest, FrameHasAFixedSizeAndTheGameTitle) {
     EXPECT_FALSE(frame->windowFlags() & Qt::WindowMaximizeButtonHint);
 }
 
-TEST_F(CommandsTest, PlayButtonPictureChangesOnlyWhenTheStateDoes) {
-    CMainToolBar& bar = *frame->ToolBar();
-    bar.SetPlayButton(kPlayButtonRunning);
-    EXPECT_EQ(bar.playButtonState, kPlayButtonRunning);
-    bar.SetPlayButton(1234);
-    EXPECT_EQ(bar.playButtonState, 1234);
-    EXPECT_EQ(bar.actions().first(), Action(kCmdPausePlay));
-}
-
 }  // namespace

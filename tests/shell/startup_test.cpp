@@ -123,24 +123,4 @@ TEST_F(StartupTest, TutorialIsOfferedOnTheFirstStartOnly) {
     EXPECT_FALSE(offerTutorial);
 }
 
-TEST_F(StartupTest, FirstStartIsRecognisedByTheMissingMark) {
-    clock.frequency = 1000000;
-    // Watch the flag as the first paint finds it.
-    bool offeredAtPaint = false;
-    struct CWatcher : QObject {
-        bool* seen;
-        explicit CWatcher(bool* s) : seen(s) {}
-        bool eventFilter(QObject* watched, QEvent* event) override {
-            if (event->type() == QEvent::Paint && qobject_cast<CTorvaneView*>(watched)) {
-                *seen = *seen || offerTutorial;
-            }
-            return false;
-        }
-    } watcher(&offeredAtPaint);
-    qApp->installEventFilter(&watcher);
-    EXPECT_TRUE(Start());
-    qApp->removeEventFilter(&watcher);
-    EXPECT_TRUE(offeredAtPaint);
-}
-
 }  // namespace

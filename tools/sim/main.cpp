@@ -6,7 +6,7 @@
 #include <fstream>
 #include <iostream>
 
-#include "tools/sim/render_command.h"
+#include "tools/sim/render/render_command.h"
 #include "tools/sim/sim_commands.h"
 #include "tools/sim/sim_runner.h"
 

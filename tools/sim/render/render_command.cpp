@@ -1,4 +1,4 @@
-#include "tools/sim/render_command.h"
+#include "tools/sim/render/render_command.h"
 
 #include <QGuiApplication>
 #include <QImageWriter>
