@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QCloseEvent>
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
@@ -74,30 +73,10 @@ TEST_F(TutorialWndTest, EnterInTheTextLeavesTheWindowOpen) {
 
 TEST_F(TutorialWndTest, EscapeCloseBoxAndQuitEachEndTheTutorialOnce) {
     QTest::keyClick(window, Qt::Key_Escape);
+    EXPECT_EQ(sent, (std::vector<int>{TutorialEnded}));
+    EXPECT_FALSE(window->isVisible());
     window->close();
     window->quitButton()->click();
     EXPECT_EQ(sent, (std::vector<int>{TutorialEnded}));
     EXPECT_TRUE(Gone());
-}
-
-TEST_F(TutorialWndTest, CloseBoxEndsTheTutorial) {
-    QCloseEvent event;
-    QApplication::sendEvent(window, &event);
-    EXPECT_EQ(sent, (std::vector<int>{TutorialEnded}));
-    EXPECT_TRUE(Gone());
-}
-
-TEST_F(TutorialWndTest, DoneOnTheLastPageEndsTheTutorial) {
-    window->ShowPage("Tutorial - page 10 of 10", "tips", true, "Done");
-    window->nextButton()->click();
-    EXPECT_EQ(sent, (std::vector<int>{TutorialEnded}));
-    EXPECT_TRUE(Gone());
-}
-
-TEST_F(TutorialWndTest, ReturnsToTheLowerLeftCornerOfTheView) {
-    window->move(400, 10);
-    window->PlaceAtLowerLeft(&view);
-    const QPoint viewBottomLeft = view.mapToGlobal(QPoint(0, view.height()));
-    EXPECT_EQ(window->frameGeometry().left(), viewBottomLeft.x());
-    EXPECT_EQ(window->frameGeometry().top() + window->frameGeometry().height(), viewBottomLeft.y());
 }

@@ -214,6 +214,15 @@ TEST_F(TutorialViewTest, QuitTutorialCommandClosesTheWindow) {
     EXPECT_TRUE(window.isNull());
 }
 
+TEST_F(TutorialViewTest, ClosingTheMainWindowTakesTheTutorialWindowAlong) {
+    frame->show();
+    GoToPage(8);
+    QPointer<CTutorialWnd> window = Window();
+    frame->close();
+    frame.reset();
+    EXPECT_TRUE(window.isNull());
+}
+
 TEST_F(TutorialViewTest, WindowReturnsToTheLowerLeftOfTheViewOnEveryPage) {
     frame->show();
     GoToPage(2);
