@@ -1,6 +1,7 @@
 #include "render_test_support.h"
 
 #include <QGuiApplication>
+#include <memory>
 
 namespace {
 
@@ -9,23 +10,18 @@ namespace {
 class QtEnvironment : public ::testing::Environment {
   public:
     void SetUp() override {
-        if (QGuiApplication::instance() == nullptr) {
-            if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-                qputenv("QT_QPA_PLATFORM", "offscreen");
-            }
-            static int argc = 1;
-            static char name[] = "torvane_render_tests";
-            static char* argv[] = {name, nullptr};
-            app_ = new QGuiApplication(argc, argv);
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+            qputenv("QT_QPA_PLATFORM", "offscreen");
         }
+        static int argc = 1;
+        static char name[] = "torvane_render_tests";
+        static char* argv[] = {name, nullptr};
+        app_ = std::make_unique<QGuiApplication>(argc, argv);
     }
-    void TearDown() override {
-        delete app_;
-        app_ = nullptr;
-    }
+    void TearDown() override { app_.reset(); }
 
   private:
-    QGuiApplication* app_ = nullptr;
+    std::unique_ptr<QGuiApplication> app_;
 };
 
 [[maybe_unused]] ::testing::Environment* const kQtEnvironment =

@@ -6,6 +6,7 @@
 #include <QImage>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <QtEndian>
 #include <cstdint>
 
 #include "game/sound.h"
@@ -18,14 +19,11 @@ QByteArray ReadAll(const QString& path) {
 }
 
 std::uint32_t U32(const QByteArray& b, int at) {
-    return static_cast<std::uint8_t>(b[at]) | static_cast<std::uint8_t>(b[at + 1]) << 8 |
-           static_cast<std::uint8_t>(b[at + 2]) << 16 |
-           static_cast<std::uint32_t>(static_cast<std::uint8_t>(b[at + 3])) << 24;
+    return qFromLittleEndian<quint32>(b.constData() + at);
 }
 
 std::uint16_t U16(const QByteArray& b, int at) {
-    return static_cast<std::uint16_t>(static_cast<std::uint8_t>(b[at]) |
-                                      static_cast<std::uint8_t>(b[at + 1]) << 8);
+    return qFromLittleEndian<quint16>(b.constData() + at);
 }
 
 // The files of the folders the generator writes, relative to the root.
@@ -48,22 +46,18 @@ TEST(Resources, PicturesAreCompiledInAtTheirSizes) {
         const char* path;
         int w, h;
     } pictures[] = {
-        {":/torvane/tile.png", 64, 64},
-        {":/torvane/toolbar.png", 140, 27},
-        {":/torvane/toolbar@2x.png", 280, 54},
-        {":/torvane/logo.png", 66, 66},
+        {":/torvane/tile.png", 64, 64},        {":/torvane/toolbar.png", 140, 27},
+        {":/torvane/toolbar@2x.png", 280, 54}, {":/torvane/logo.png", 66, 66},
         {":/torvane/icon.png", 256, 256},
-        {":/torvane/icons/torvane-16.png", 16, 16},
-        {":/torvane/icons/torvane-32.png", 32, 32},
-        {":/torvane/icons/torvane-48.png", 48, 48},
-        {":/torvane/icons/torvane-64.png", 64, 64},
-        {":/torvane/icons/torvane-128.png", 128, 128},
-        {":/torvane/icons/torvane-256.png", 256, 256},
     };
     for (const auto& p : pictures) {
         const QImage image(p.path);
         ASSERT_FALSE(image.isNull()) << p.path;
         EXPECT_EQ(image.size(), QSize(p.w, p.h)) << p.path;
+    }
+    for (int size : {16, 32, 48, 64, 128, 256}) {
+        EXPECT_EQ(QImage(QString(":/torvane/icons/torvane-%1.png").arg(size)).size(),
+                  QSize(size, size));
     }
     EXPECT_TRUE(ReadAll(":/torvane/icons/torvane.svg").startsWith("<svg"));
 }

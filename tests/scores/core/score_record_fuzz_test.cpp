@@ -132,15 +132,3 @@ TEST_F(HighScoreRecordFuzz, HostileRecordsNeverCrashNeverReadPastTheEndAndSurviv
     }
     EXPECT_GT(entriesSeen, 1000u);  // the forge must not only make junk
 }
-
-TEST(HighScoreRecord, LeadingDecimalBehavesLikeAtoiWithoutItsOverflow) {
-    EXPECT_EQ(LeadingDecimal("12345"), 12345);
-    EXPECT_EQ(LeadingDecimal(" \t+42abc"), 42);
-    EXPECT_EQ(LeadingDecimal("-9223372036854775808"), INT64_MIN);
-    EXPECT_EQ(LeadingDecimal("9223372036854775807"), INT64_MAX);
-    EXPECT_EQ(LeadingDecimal("9223372036854775808"), std::nullopt);
-    EXPECT_EQ(LeadingDecimal("-9223372036854775809"), std::nullopt);
-    EXPECT_EQ(LeadingDecimal("-"), std::nullopt);
-    EXPECT_EQ(LeadingDecimal(""), std::nullopt);
-    EXPECT_EQ(LeadingDecimal("x1"), std::nullopt);
-}

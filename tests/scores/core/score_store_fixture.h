@@ -27,15 +27,19 @@ class ScoreStoreTest : public ::testing::Test {
     }
     std::vector<std::string> Keys() const { return store.ValueNames(kScoresKey); }
 
-    // "name:score" of every entry a fresh load finds, best first.
-    std::vector<std::string> Loaded() const {
-        CHighScoreTable table;
-        table.LoadHighScores();
+    // "name:score@time" of every entry of a table, best first.
+    static std::vector<std::string> Listed(const CHighScoreTable& table) {
         std::vector<std::string> out;
         for (const HighScoreEntry& e : table.Entries()) {
-            out.push_back(e.name + ":" + std::to_string(e.score));
+            out.push_back(e.name + ":" + std::to_string(e.score) + "@" + std::to_string(e.time));
         }
         return out;
+    }
+    // The same for a fresh load of the store.
+    static std::vector<std::string> Loaded() {
+        CHighScoreTable table;
+        table.LoadHighScores();
+        return Listed(table);
     }
 
     CMemorySettings store;

@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QDialog>
 #include <QPointer>
+#include <QPushButton>
 #include <QStringList>
 #include <QTimer>
 #include <deque>
@@ -32,6 +33,9 @@ class ModalDriver : public QObject {
 
     static void Accept(QDialog* d) { d->accept(); }
     static void Reject(QDialog* d) { d->reject(); }
+    static Action Click(const char* button) {
+        return [button](QDialog* d) { d->findChild<QPushButton*>(button)->click(); };
+    }
 
   private:
     void Poll() {

@@ -3,7 +3,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
-#include <QPushButton>
 #include <QTest>
 #include <QTreeWidget>
 #include <clocale>
@@ -60,16 +59,12 @@ TEST_F(ScoreDialogs, GameOverQuestionIsYesOnlyForYes) {
     EXPECT_NE(probe.findChild<QLabel*>()->text().indexOf("Would you like to play another game?"),
               -1);
 
-    const auto click = [](const char* button) {
-        return [button](QDialog* d) { d->findChild<QPushButton*>(button)->click(); };
-    };
     ModalDriver driver;
-    driver.Then(click("yes")).Then(click("no")).Then([](QDialog* d) {
-        QTest::keyClick(d, Qt::Key_Escape);
+    // Escape is answered through the whole flow in view_scores_test.
+    driver.Then(ModalDriver::Click("yes")).Then(ModalDriver::Click("no")).Then([](QDialog* d) {
+        d->close();
     });
-    driver.Then([](QDialog* d) { d->close(); });
     EXPECT_TRUE(AskPlayAgain(nullptr));
-    EXPECT_FALSE(AskPlayAgain(nullptr));
     EXPECT_FALSE(AskPlayAgain(nullptr));
     EXPECT_FALSE(AskPlayAgain(nullptr));
     EXPECT_FALSE(driver.ActionsLeft());

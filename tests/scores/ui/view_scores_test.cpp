@@ -1,7 +1,6 @@
 // The end-of-game flow as the view runs it: which dialogs open, in what
 // order, and what the game looks like after each answer.
 #include <QLineEdit>
-#include <QPushButton>
 #include <QTest>
 #include <QTreeWidget>
 
@@ -35,10 +34,6 @@ class ViewScoresTest : public ViewFixture {
         return view->game.get();
     }
 
-    static ModalDriver::Action Click(const char* button) {
-        return [button](QDialog* d) { d->findChild<QPushButton*>(button)->click(); };
-    }
-
     std::size_t StoredRecords() const { return settings.ValueNames(kScoresKey).size(); }
 };
 
@@ -47,7 +42,7 @@ class ViewScoresTest : public ViewFixture {
 TEST_F(ViewScoresTest, ScoreOfNineOnlyAsksTheQuestionAndNoKeepsTheFinishedGame) {
     CGame* finished = EndWith(9);
     ModalDriver driver;
-    driver.Then(Click("no"));
+    driver.Then(ModalDriver::Click("no"));
     view->CheckGameOver();
     EXPECT_EQ(driver.titles, QStringList({kGameOver}));
     EXPECT_EQ(view->game.get(), finished);
@@ -63,7 +58,7 @@ TEST_F(ViewScoresTest, YesStartsTheNewGameOnlyAfterEntryAndListAreClosed) {
     bool overWhileListed = false;
     QString listedFirst;
     ModalDriver driver;
-    driver.Then(Click("yes"))
+    driver.Then(ModalDriver::Click("yes"))
         .Then([](QDialog* d) {
             QTest::keyClicks(d->findChild<QLineEdit*>("name"), "Alpha");
             d->accept();
