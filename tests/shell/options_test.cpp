@@ -61,7 +61,7 @@ TEST_F(OptionsTest, OkWithNothingTouchedStoresWhatTheDialogShows) {
     EXPECT_DOUBLE_EQ(view->wheelSpeed, 416e-6);
 }
 
-TEST_F(OptionsTest, OffGreysTheSubSwitchesAndStoresQuietWithTheirTicksAsTheyStand) {
+TEST_F(OptionsTest, OffGreysTheSubSwitchesAndOkAppliesAndStoresTheChanges) {
     WithOptions([](COptionsDlg* dialog) {
         dialog->ExplodeBox()->setChecked(false);
         dialog->SoundOffButton()->click();
@@ -71,14 +71,21 @@ TEST_F(OptionsTest, OffGreysTheSubSwitchesAndStoresQuietWithTheirTicksAsTheyStan
         dialog->SoundOnButton()->click();
         EXPECT_TRUE(dialog->SnapInBox()->isEnabled());
         dialog->SoundOffButton()->click();
+        dialog->CounterClockwiseButton()->click();
+        dialog->SpeedSlider()->setValue(1000);
         dialog->accept();
     });
+    // Quiet, with the ticks as they stood.
     EXPECT_EQ(Stored("Quiet"), 1u);
     EXPECT_EQ(Stored("QuietSnapin"), 0u);
     EXPECT_EQ(Stored("QuietExplode"), 1u);
     EXPECT_TRUE(view->game->quiet);
     EXPECT_TRUE(view->game->snapSoundOn);
     EXPECT_FALSE(view->game->explodeSoundOn);
+    EXPECT_EQ(Stored("MouseWheelClockwise"), 1u);
+    EXPECT_EQ(Stored("MouseWheelSpeed"), 1000u);
+    EXPECT_TRUE(view->wheelClockwise);
+    EXPECT_DOUBLE_EQ(view->wheelSpeed, 1000e-6);
     // A quiet game opens the dialog with the sub-switches already greyed.
     WithOptions([](COptionsDlg* dialog) {
         EXPECT_TRUE(dialog->SoundOffButton()->isChecked());
@@ -86,18 +93,6 @@ TEST_F(OptionsTest, OffGreysTheSubSwitchesAndStoresQuietWithTheirTicksAsTheyStan
         EXPECT_FALSE(dialog->ExplodeBox()->isEnabled());
         dialog->reject();
     });
-}
-
-TEST_F(OptionsTest, WheelDirectionAndStepApplyToTheViewAndAreStored) {
-    WithOptions([](COptionsDlg* dialog) {
-        dialog->CounterClockwiseButton()->click();
-        dialog->SpeedSlider()->setValue(1000);
-        dialog->accept();
-    });
-    EXPECT_EQ(Stored("MouseWheelClockwise"), 1u);
-    EXPECT_EQ(Stored("MouseWheelSpeed"), 1000u);
-    EXPECT_TRUE(view->wheelClockwise);
-    EXPECT_DOUBLE_EQ(view->wheelSpeed, 1000e-6);
 }
 
 TEST_F(OptionsTest, CancelChangesNothing) {
