@@ -1,8 +1,8 @@
 // The game view turns the pointer, the mouse wheel, the space bar, a
 // double-click in the bomb box and its timer into game operations.
 #include <QApplication>
-#include <QKeyEvent>
 #include <QMouseEvent>
+#include <QTest>
 #include <QWheelEvent>
 #include <cmath>
 
@@ -41,12 +41,6 @@ class ViewInputTest : public ViewFixture {
                           QPoint(0, delta), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
         QApplication::sendEvent(view.get(), &event);
         return event.isAccepted();
-    }
-
-    void Type(const QString& text) {
-        QKeyEvent event(QEvent::KeyPress, text == " " ? Qt::Key_Space : Qt::Key_A, Qt::NoModifier,
-                        text);
-        QApplication::sendEvent(view.get(), &event);
     }
 
     // The point at the given angle, 200 pixels out from the centre.
@@ -131,11 +125,11 @@ TEST_F(ViewInputTest, SpaceAndDoubleClickInTheBombBoxDropBombsWhileRunning) {
     view->game->bombs = 2;
     DoubleClick({182, 20});
     DoubleClick({100, 49});
-    Type("x");
+    QTest::keyClick(view.get(), 'x');
     EXPECT_EQ(view->game->bombs, 2);
     DoubleClick({8, 5});
     EXPECT_EQ(view->game->bombs, 1);
-    Type(" ");
+    QTest::keyClick(view.get(), ' ');
     EXPECT_EQ(view->game->bombs, 0);
     EXPECT_EQ(view->game->falling.Count(), 2);
 }
@@ -151,7 +145,7 @@ TEST_F(ViewInputTest, PlayerInputDoesNothingWhileTheGameWaitsOrInputIsLocked) {
         EXPECT_FALSE(view->dragging);
         Move(OnCircle(1.0));
         EXPECT_FALSE(Wheel(120));
-        Type(" ");
+        QTest::keyClick(view.get(), ' ');
         DoubleClick({8, 5});
         EXPECT_EQ(Angle(), 0.0);
         EXPECT_EQ(view->game->bombs, 1);
