@@ -54,7 +54,7 @@ class CommandsTest : public FrameFixture {
     }
 };
 
-TEST_F(CommandsTest, UpdateRulesFollowTheGameFromNewThroughRunningAndPausedToOver) {
+TEST_F(CommandsTest, UpdateRulesFollowTheGameFromNewThroughRunningAndPausedToOverAndANewGame) {
     ExpectCommands("bomb", kPlay, kPlayButtonPaused);
     Run();
     ExpectCommands("", kPause, kPlayButtonRunning);
@@ -74,6 +74,20 @@ TEST_F(CommandsTest, UpdateRulesFollowTheGameFromNewThroughRunningAndPausedToOve
     // The timer leaves a quit game alone: no end-of-game flow follows.
     View().OnTimer();
     EXPECT_FALSE(View().gameOverHandled);
+
+    // Play on a finished game starts a new one that runs at once ...
+    const CGame* finished = &Game();
+    Run();
+    EXPECT_NE(&Game(), finished);
+    ExpectCommands("", kPause, kPlayButtonRunning);
+    // ... while New game leaves the new one waiting, and ends any drag.
+    View().dragging = true;
+    const CGame* running = &Game();
+    View().OnNewGame();
+    EXPECT_NE(&Game(), running);
+    EXPECT_FALSE(Game().started);
+    EXPECT_FALSE(View().dragging);
+    ExpectCommands("bomb", kPlay, kPlayButtonPaused);
 }
 
 TEST_F(CommandsTest, LockedInputGreysAndIgnoresTheGameCommands) {
@@ -89,24 +103,6 @@ TEST_F(CommandsTest, LockedInputGreysAndIgnoresTheGameCommands) {
     EXPECT_FALSE(Game().paused);
     EXPECT_FALSE(Game().over);
     EXPECT_EQ(Game().bombs, 1);
-}
-
-TEST_F(CommandsTest, PlayOnAFinishedGameStartsARunningGameWhileNewGameLeavesItWaiting) {
-    Run();
-    View().OnQuitGame();
-    const CGame* finished = &Game();
-    Run();
-    EXPECT_NE(&Game(), finished);
-    EXPECT_FALSE(Game().over);
-    EXPECT_FALSE(Game().paused);
-
-    View().dragging = true;
-    const CGame* running = &Game();
-    View().OnNewGame();
-    EXPECT_NE(&Game(), running);
-    EXPECT_TRUE(Game().paused);
-    EXPECT_FALSE(Game().started);
-    EXPECT_FALSE(View().dragging);
 }
 
 TEST_F(CommandsTest, DifficultyChangesTheRunningGameAndIsStoredPlusOne) {
