@@ -77,7 +77,7 @@ TEST_F(Falling, EachGemCostsTwoDrawsDirectionThenColour) {
 
 TEST_F(Falling, GemTouchesALoneCentreAfterAboutTenSecondsAtMedium) {
     CGame& g = StartBoard({});
-    CGem* gem = AddFalling(310, 0, 1);
+    AddFalling(310, 0, 1);
     g.Tick();
     std::int64_t stuckAt = -1;
     for (int i = 0; i < 400 && stuckAt < 0; ++i) {
@@ -86,7 +86,6 @@ TEST_F(Falling, GemTouchesALoneCentreAfterAboutTenSecondsAtMedium) {
             stuckAt = GameClock::Now();
         }
     }
-    (void)gem;
     ASSERT_GT(stuckAt, 0);
     const std::int64_t travelled = stuckAt - 1000000;
     EXPECT_GT(travelled, 10115);

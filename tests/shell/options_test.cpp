@@ -4,7 +4,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSlider>
-#include <QWheelEvent>
+#include <map>
+#include <string>
 
 #include "modal.h"
 #include "render/board_renderer.h"
@@ -29,39 +30,38 @@ class OptionsTest : public ViewFixture {
     }
 
     GemPalette Palette() const { return view->renderer->GetPalette(); }
+
+    // Every value stored under "Settings".
+    std::map<std::string, std::uint32_t> StoredValues() const {
+        std::map<std::string, std::uint32_t> values;
+        for (const std::string& name : settings.ValueNames(kSettingsKey)) {
+            values[name] = Stored(name.c_str());
+        }
+        return values;
+    }
 };
 
-TEST_F(OptionsTest, DialogShowsTheCurrentSwitchesAndWheel) {
+TEST_F(OptionsTest, OkWithNothingTouchedStoresWhatTheDialogShows) {
     view->game->snapSoundOn = false;
+    const GemPalette palette = Palette();
     WithOptions([](COptionsDlg* dialog) {
-        EXPECT_EQ(dialog->windowTitle(), "Options");
         EXPECT_EQ(dialog->SpeedSlider()->minimum(), 20);
         EXPECT_EQ(dialog->SpeedSlider()->maximum(), 4000);
         EXPECT_EQ(dialog->SpeedSlider()->value(), 416);
-        EXPECT_TRUE(dialog->ClockwiseButton()->isChecked());
-        EXPECT_TRUE(dialog->SoundOnButton()->isChecked());
-        EXPECT_FALSE(dialog->SnapInBox()->isChecked());
-        EXPECT_TRUE(dialog->ExplodeBox()->isChecked());
-        EXPECT_TRUE(dialog->SnapInBox()->isEnabled());
-        dialog->reject();
+        dialog->accept();
     });
-}
-
-TEST_F(OptionsTest, OkWithNothingTouchedStoresTheShownWheelStep) {
-    const GemPalette palette = Palette();
-    WithOptions([](COptionsDlg* dialog) { dialog->accept(); });
-    EXPECT_EQ(Stored("MouseWheelSpeed"), 416u);
+    EXPECT_EQ(StoredValues(), (std::map<std::string, std::uint32_t>{{"Color0", palette[0]},
+                                                                    {"Color1", palette[3]},
+                                                                    {"Color2", palette[6]},
+                                                                    {"MouseWheelClockwise", 0},
+                                                                    {"MouseWheelSpeed", 416},
+                                                                    {"Quiet", 0},
+                                                                    {"QuietExplode", 0},
+                                                                    {"QuietSnapin", 1}}));
     EXPECT_DOUBLE_EQ(view->wheelSpeed, 416e-6);
-    EXPECT_EQ(Stored("MouseWheelClockwise"), 0u);
-    EXPECT_EQ(Stored("Quiet"), 0u);
-    EXPECT_EQ(Stored("QuietSnapin"), 0u);
-    EXPECT_EQ(Stored("QuietExplode"), 0u);
-    EXPECT_EQ(Stored("Color0"), palette[0]);
-    EXPECT_EQ(Stored("Color1"), palette[3]);
-    EXPECT_EQ(Stored("Color2"), palette[6]);
 }
 
-TEST_F(OptionsTest, OffGreysTheSubSwitchesAndKeepsTheirTicks) {
+TEST_F(OptionsTest, OffGreysTheSubSwitchesAndOkAppliesAndStoresTheChanges) {
     WithOptions([](COptionsDlg* dialog) {
         dialog->ExplodeBox()->setChecked(false);
         dialog->SoundOffButton()->click();
@@ -71,18 +71,22 @@ TEST_F(OptionsTest, OffGreysTheSubSwitchesAndKeepsTheirTicks) {
         dialog->SoundOnButton()->click();
         EXPECT_TRUE(dialog->SnapInBox()->isEnabled());
         dialog->SoundOffButton()->click();
+        dialog->CounterClockwiseButton()->click();
+        dialog->SpeedSlider()->setValue(1000);
         dialog->accept();
     });
+    // Quiet, with the ticks as they stood.
     EXPECT_EQ(Stored("Quiet"), 1u);
     EXPECT_EQ(Stored("QuietSnapin"), 0u);
     EXPECT_EQ(Stored("QuietExplode"), 1u);
     EXPECT_TRUE(view->game->quiet);
     EXPECT_TRUE(view->game->snapSoundOn);
     EXPECT_FALSE(view->game->explodeSoundOn);
-}
-
-TEST_F(OptionsTest, QuietGameOpensWithTheSubSwitchesGreyed) {
-    view->game->quiet = true;
+    EXPECT_EQ(Stored("MouseWheelClockwise"), 1u);
+    EXPECT_EQ(Stored("MouseWheelSpeed"), 1000u);
+    EXPECT_TRUE(view->wheelClockwise);
+    EXPECT_DOUBLE_EQ(view->wheelSpeed, 1000e-6);
+    // A quiet game opens the dialog with the sub-switches already greyed.
     WithOptions([](COptionsDlg* dialog) {
         EXPECT_TRUE(dialog->SoundOffButton()->isChecked());
         EXPECT_FALSE(dialog->SnapInBox()->isEnabled());
@@ -91,34 +95,16 @@ TEST_F(OptionsTest, QuietGameOpensWithTheSubSwitchesGreyed) {
     });
 }
 
-TEST_F(OptionsTest, CounterClockwiseMakesANotchAwayTurnTheWheelForward) {
-    WithOptions([](COptionsDlg* dialog) {
-        dialog->CounterClockwiseButton()->click();
-        dialog->SpeedSlider()->setValue(1000);
-        dialog->accept();
-    });
-    EXPECT_EQ(Stored("MouseWheelClockwise"), 1u);
-    EXPECT_EQ(Stored("MouseWheelSpeed"), 1000u);
-    EXPECT_TRUE(view->wheelClockwise);
-    view->game->Resume();
-    const QPointF at(Centre());
-    QWheelEvent notch(at, at, QPoint(), QPoint(0, 120), Qt::NoButton, Qt::NoModifier,
-                      Qt::NoScrollPhase, false);
-    QApplication::sendEvent(view.get(), &notch);
-    EXPECT_NEAR(view->game->wheelAngle, 0.12, 1e-12);
-}
-
 TEST_F(OptionsTest, CancelChangesNothing) {
     const GemPalette palette = Palette();
     WithOptions([](COptionsDlg* dialog) {
         dialog->SoundOffButton()->click();
         dialog->CounterClockwiseButton()->click();
         dialog->SpeedSlider()->setValue(3000);
-        RestoreDefaultGemColours(dialog->colours);
         SetSlotColour(dialog->colours, 1, 0x123456);
         dialog->reject();
     });
-    EXPECT_TRUE(settings.ValueNames(kSettingsKey).empty());
+    EXPECT_TRUE(StoredValues().empty());
     EXPECT_FALSE(view->game->quiet);
     EXPECT_FALSE(view->wheelClockwise);
     EXPECT_EQ(Palette(), palette);
@@ -152,40 +138,31 @@ TEST_F(OptionsTest, RestoreThenCancelInCustomizeColorsKeepsTheColours) {
     EXPECT_EQ(Palette(), start);
 }
 
-TEST_F(OptionsTest, PickedColoursAreAppliedAndStoredOnOk) {
+TEST_F(OptionsTest, PickedColoursAreAppliedWithTheirShadesAndStoredOnOk) {
     WithOptions([](COptionsDlg* dialog) {
         OnNextModal<CCustomizeColorsDlg>([](CCustomizeColorsDlg* colours) {
-            colours->pickColour = [](const QColor& start, QWidget*) -> std::optional<QColor> {
-                EXPECT_TRUE(start.isValid());
-                return QColor(255, 0, 1);
+            // A cancelled pick leaves the slot as it was; the picker starts
+            // from the slot's colour (stored as 0x00BBGGRR).
+            colours->pickColour = [](const QColor& start, QWidget*) {
+                EXPECT_EQ(start, QColor(64, 64, 255));
+                return std::optional<QColor>();
+            };
+            colours->ChangeButton(0)->click();
+            colours->pickColour = [](const QColor&, QWidget*) {
+                return std::optional<QColor>(QColor(255, 0, 1));
             };
             colours->ChangeButton(2)->click();
-            // A cancelled pick leaves the slot as it was.
-            colours->pickColour = [](const QColor&, QWidget*) { return std::optional<QColor>(); };
-            colours->ChangeButton(0)->click();
             colours->accept();
         });
         dialog->CustomizeButton()->click();
         dialog->accept();
     });
     const GemPalette palette = Palette();
+    EXPECT_EQ(palette[0], 0xFF4040u);
     EXPECT_EQ(palette[6], 0x0100FFu);
     EXPECT_EQ(palette[7], 0x010080u);
     EXPECT_EQ(palette[8], 0x000055u);
     EXPECT_EQ(Stored("Color2"), 0x0100FFu);
-}
-
-TEST(GemColoursTest, DefaultsAndShadesFollowTheShadeRule) {
-    GemPalette palette{};
-    palette[9] = 0xFFFFFF;
-    palette[14] = 0x000055;
-    RestoreDefaultGemColours(palette);
-    const GemPalette expected{0xFF4040, 0x802020, 0x551515, 0x00FFFF, 0x008080,
-                              0x005555, 0xFF00FF, 0x800080, 0x550055, 0xFFFFFF,
-                              0,        0,        0,        0,        0x000055};
-    EXPECT_EQ(palette, expected);
-    EXPECT_EQ(ToQColor(0x00FF4040), QColor(64, 64, 255));
-    EXPECT_EQ(FromQColor(QColor(64, 64, 255)), 0x00FF4040u);
 }
 
 }  // namespace

@@ -1,5 +1,5 @@
-// One sound at a time: a new cue cuts off the one that plays, a snap never
-// cuts anything off, and "still playing" comes from the cue's own length.
+// One sound at a time: a new cue cuts off the one that plays, and a snap is
+// skipped while another cue still sounds for its own length.
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "game/game.h"
+#include "game/sound.h"
 #include "shell/qt_cue_output.h"
 #include "shell/sound_player.h"
 
@@ -20,64 +20,26 @@ class CRecordingOutput : public ICueOutput {
     std::vector<std::string> log;
 };
 
-class SoundPlayerTest : public ::testing::Test {
-  protected:
+TEST(SoundPlayerTest, ExplosionCutsOffWhateverPlaysAndSnapWaitsForSilence) {
     CRecordingOutput output;
-    std::int64_t now = 5000;
-    CSoundPlayer player{output, [this] { return now; }};
-};
-
-TEST_F(SoundPlayerTest, CueLengthsComeFromTheirSampleCounts) {
-    EXPECT_EQ(CSoundPlayer::CueLengthMs(kSnapCue), 310);      // 6832 / 22050 s
-    EXPECT_EQ(CSoundPlayer::CueLengthMs(kExplodeCue), 1587);  // 34975 / 22050 s
-    EXPECT_EQ(CSoundPlayer::CueLengthMs(42), 0);
-}
-
-TEST_F(SoundPlayerTest, SnapIsSkippedWhileAnotherCueStillSounds) {
-    player.Play(kExplodeCue, 0);
-    now += 1586;
+    std::int64_t now = -100000;  // the first cue plays whatever the clock reads
+    CSoundPlayer player(output, [&now] { return now; });
     player.Play(kSnapCue, kCueNoStop);
-    EXPECT_EQ(output.log, (std::vector<std::string>{"stop", "start 301"}));
+    now += 100;
+    player.Play(kExplodeCue, 0);
+    now += 100;
+    player.Play(kExplodeCue, 0);  // starts the explosion's 1587 ms again
+    now += 1586;
+    player.Play(kSnapCue, kCueNoStop);  // skipped
     now += 1;
     player.Play(kSnapCue, kCueNoStop);
     now += 309;
+    player.Play(kSnapCue, kCueNoStop);  // skipped: a snap lasts 310 ms
+    now += 1;
     player.Play(kSnapCue, kCueNoStop);
-    EXPECT_EQ(output.log, (std::vector<std::string>{"stop", "start 301", "stop", "start 300"}));
-}
-
-TEST_F(SoundPlayerTest, ExplosionCutsOffWhateverPlays) {
-    player.Play(kSnapCue, kCueNoStop);
-    now += 100;
-    player.Play(kExplodeCue, 0);
-    now += 100;
-    player.Play(kExplodeCue, 0);
-    EXPECT_EQ(output.log, (std::vector<std::string>{"stop", "start 300", "stop", "start 301",
-                                                    "stop", "start 301"}));
-    // The second explosion restarted the time the sound lasts.
-    now += 1500;
-    player.Play(kSnapCue, kCueNoStop);
-    EXPECT_EQ(output.log.size(), 6u);
-}
-
-TEST_F(SoundPlayerTest, FirstSnapPlaysWhateverTheClockReads) {
-    now = -100000;
-    player.Play(kSnapCue, kCueNoStop);
-    EXPECT_EQ(output.log, (std::vector<std::string>{"stop", "start 300"}));
-}
-
-TEST_F(SoundPlayerTest, GameCuesReachThePlayerThroughItsSwitches) {
-    SetSoundPlayer(&player);
-    CGame game;
-    game.PlayCue(kSnapCue, kCueNoStop);
-    game.snapSoundOn = false;
-    now += 400;
-    game.PlayCue(kSnapCue, kCueNoStop);
-    game.PlayCue(kExplodeCue, 0);
-    game.SetQuiet(true);
-    now += 2000;
-    game.PlayCue(kExplodeCue, 0);
-    SetSoundPlayer(nullptr);
-    EXPECT_EQ(output.log, (std::vector<std::string>{"stop", "start 300", "stop", "start 301"}));
+    EXPECT_EQ(output.log,
+              (std::vector<std::string>{"stop", "start 300", "stop", "start 301", "stop",
+                                        "start 301", "stop", "start 300", "stop", "start 300"}));
 }
 
 TEST(QtSoundPlayerTest, PlaysWithoutAnAudioDeviceWithoutStallingOrFailing) {

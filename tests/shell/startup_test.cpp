@@ -54,55 +54,44 @@ class StartupTest : public ServicesFixture {
     bool asked = false;
 };
 
-TEST_F(StartupTest, UsableClockStartsWithoutAQuestion) {
+TEST_F(StartupTest, UsableOrMissingCounterStartsWithoutAQuestionAndTheTutorialIsOfferedOnce) {
     clock.frequency = 1000000;
     EXPECT_TRUE(Start());
-    ASSERT_NE(app->mainFrame, nullptr);
     EXPECT_TRUE(app->mainFrame->isVisible());
     EXPECT_TRUE(app->mainFrame->View()->game->paused);
-}
+    EXPECT_EQ(Stored(kFirstStartDoneSetting), 1u);
+    EXPECT_FALSE(offerTutorial);  // the first paint took the offer
 
-TEST_F(StartupTest, MissingCounterRunsOnTheTickCountWithoutAQuestion) {
-    clock.hasCounter = false;
+    app.reset();
+    clock.hasCounter = false;  // runs on the tick count
     clock.frequency = 0;
     EXPECT_TRUE(Start());
     EXPECT_FALSE(GameClock::hasPerfCounter);
+    EXPECT_FALSE(offerTutorial);
 }
 
-TEST_F(StartupTest, CoarseClockAskedNoEndsTheProgramWithoutAWindow) {
-    clock.frequency = 1;
-    Answer(CClockWarningDlg::kNo, true);
-    EXPECT_FALSE(Start());
-    EXPECT_TRUE(asked);
-    EXPECT_EQ(app->mainFrame, nullptr);
-    EXPECT_EQ(Stored("IgnoreLoResClock"), 0u);
-}
-
-TEST_F(StartupTest, CoarseClockAskedYesWithTheTickNeverAsksAgain) {
-    clock.frequency = 0;
-    Answer(CClockWarningDlg::kYes, true);
-    EXPECT_TRUE(Start());
-    EXPECT_TRUE(asked);
-    EXPECT_EQ(Stored("IgnoreLoResClock"), 1u);
-
-    asked = false;
-    app.reset();
-    EXPECT_TRUE(Start());
-    EXPECT_FALSE(asked);
-}
-
-TEST_F(StartupTest, CoarseClockAskedYesWithoutTheTickOrClosedAsksAgainNextTime) {
-    clock.frequency = 1;
-    Answer(CClockWarningDlg::kYes, false);
-    EXPECT_TRUE(Start());
-    EXPECT_EQ(Stored("IgnoreLoResClock"), 0u);
-
-    app.reset();
-    asked = false;
-    Answer(CClockWarningDlg::kClosed, true);
-    EXPECT_TRUE(Start());
-    EXPECT_TRUE(asked);
-    EXPECT_EQ(Stored("IgnoreLoResClock"), 0u);
+TEST_F(StartupTest, CoarseClockQuestionEndsTheProgramOrIsRememberedAfterYesWithTheTick) {
+    const struct {
+        std::uint64_t frequency;
+        CClockWarningDlg::Answer answer;
+        bool tick;
+        bool starts;
+        std::uint32_t stored;  // IgnoreLoResClock: 1 never asks again
+    } cases[] = {{0, CClockWarningDlg::kNo, true, false, 0},
+                 {1, CClockWarningDlg::kYes, false, true, 0},
+                 {1, CClockWarningDlg::kClosed, true, true, 0},
+                 {0, CClockWarningDlg::kYes, true, true, 1}};
+    for (const auto& c : cases) {
+        clock.frequency = c.frequency;
+        asked = false;
+        Answer(c.answer, c.tick);
+        EXPECT_EQ(Start(), c.starts);
+        EXPECT_TRUE(asked);
+        EXPECT_EQ(app->mainFrame != nullptr, c.starts);
+        EXPECT_EQ(Stored("IgnoreLoResClock"), c.stored);
+        app.reset();
+    }
+    EXPECT_TRUE(Start());  // no question this time: none is answered
 }
 
 TEST_F(StartupTest, ClockQuestionCarriesItsTextAndAClearBox) {
@@ -118,19 +107,6 @@ TEST_F(StartupTest, ClockQuestionCarriesItsTextAndAClearBox) {
     EXPECT_EQ(dialog.findChild<QCheckBox*>()->text(), "Never ask this question again");
     EXPECT_FALSE(dialog.findChild<QCheckBox*>()->isChecked());
     EXPECT_TRUE(dialog.findChild<QPushButton*>(QStringLiteral("yes"))->isDefault());
-}
-
-TEST_F(StartupTest, TutorialIsOfferedOnTheFirstStartOnly) {
-    clock.frequency = 1000000;
-    EXPECT_TRUE(Start());
-    EXPECT_TRUE(app->mainFrame->View()->initialised);
-    EXPECT_EQ(Stored(kFirstStartDoneSetting), 1u);
-    // The first paint took the offer.
-    EXPECT_FALSE(offerTutorial);
-
-    app.reset();
-    EXPECT_TRUE(Start());
-    EXPECT_FALSE(offerTutorial);
 }
 
 }  // namespace

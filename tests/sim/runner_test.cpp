@@ -1,86 +1,48 @@
-#include <gtest/gtest.h>
-
-#include <sstream>
-#include <string>
-#include <vector>
-
-#include "tools/sim/sim_runner.h"
+// The headless runner end to end: the prepared positions' outcomes, the
+// timer, the player's input, the events, and scripts it refuses.
+#include "run_script.h"
+#include "tools/sim/json_writer.h"
 
 namespace {
 
-struct RunResult {
-    int status;
-    std::vector<std::string> lines;
-    std::string errors;
-
-    std::vector<std::string> Events(const std::string& ev) const {
-        std::vector<std::string> found;
-        for (const auto& l : lines) {
-            if (l.find("{\"ev\":\"" + ev + "\"") == 0) {
-                found.push_back(l);
-            }
+TEST(Runner, PreparedPositionsPlayOutToTheirKnownOutcomes) {
+    const struct {
+        const char* scenario;
+        std::vector<std::string> cells;  // where the falling gems stick, in order
+        const char* ring;                // the ring's size, if one explodes
+        const char* score;
+        std::vector<std::string> stay;  // gems [a,b,colour] left in the lattice
+    } cases[] = {
+        {"ThreeFalling", {"[1,-1]", "[0,-1]", "[2,-2]"}, nullptr, "30", {}},
+        {"SixAround", {"[0,-1]"}, "6", "460", {}},
+        // The loop of colour 1 is no ring around the centre: it stays.
+        {"PinkChain",
+         {"[1,-3]"},
+         "15",
+         "1135",
+         {"[1,2,1]", "[2,2,1]", "[2,3,1]", "[1,4,1]", "[0,4,1]", "[0,3,1]"}},
+    };
+    for (const auto& c : cases) {
+        const ScriptRun r =
+            RunScript(std::string("new ") + c.scenario + "\nresume\nwait 20000\nstate\n");
+        ASSERT_EQ(r.status, 0) << r.errors;
+        const auto snaps = r.Events("snap");
+        ASSERT_EQ(snaps.size(), c.cells.size()) << c.scenario;
+        for (std::size_t i = 0; i < snaps.size(); ++i) {
+            EXPECT_TRUE(Has(snaps[i], "\"cell\":" + c.cells[i])) << snaps[i];
         }
-        return found;
-    }
-};
-
-RunResult RunScript(const std::string& script) {
-    std::ostringstream out;
-    std::ostringstream err;
-    std::istringstream in(script);
-    int status = 0;
-    {
-        CSimRunner runner(out);
-        status = runner.Run(in, err);
-    }
-    RunResult r{status, {}, err.str()};
-    std::istringstream lines(out.str());
-    for (std::string l; std::getline(lines, l);) {
-        r.lines.push_back(l);
-    }
-    return r;
-}
-
-bool Has(const std::string& line, const std::string& part) {
-    return line.find(part) != std::string::npos;
-}
-
-TEST(Runner, ThreeFallingGemsStickNextToEachOtherForThirty) {
-    const RunResult r = RunScript("new ThreeFalling\nresume\nwait 20000\nstate\n");
-    ASSERT_EQ(r.status, 0) << r.errors;
-    const auto snaps = r.Events("snap");
-    ASSERT_EQ(snaps.size(), 3u);
-    EXPECT_TRUE(Has(snaps[0], "\"cell\":[1,-1]")) << snaps[0];
-    EXPECT_TRUE(Has(snaps[1], "\"cell\":[0,-1]")) << snaps[1];
-    EXPECT_TRUE(Has(snaps[2], "\"cell\":[2,-2]")) << snaps[2];
-    EXPECT_TRUE(Has(r.Events("state").at(0), "\"score\":30,"));
-    EXPECT_TRUE(r.Events("drop").empty());
-}
-
-TEST(Runner, SixAroundClosesTheRingForFourHundredSixty) {
-    const RunResult r = RunScript("new SixAround\nresume\nwait 15000\nstate\n");
-    ASSERT_EQ(r.status, 0) << r.errors;
-    ASSERT_EQ(r.Events("snap").size(), 1u);
-    EXPECT_TRUE(Has(r.Events("snap")[0], "\"cell\":[0,-1]"));
-    ASSERT_EQ(r.Events("ring").size(), 1u);
-    EXPECT_TRUE(Has(r.Events("ring")[0], "\"gems\":6"));
-    EXPECT_TRUE(Has(r.Events("state")[0], "\"score\":460,"));
-}
-
-TEST(Runner, PinkChainExplodesFifteenAndTheYellowLoopStays) {
-    const RunResult r = RunScript("new PinkChain\nresume\nwait 15000\nstate\n");
-    ASSERT_EQ(r.status, 0) << r.errors;
-    ASSERT_EQ(r.Events("snap").size(), 1u);
-    EXPECT_TRUE(Has(r.Events("snap")[0], "\"cell\":[1,-3]"));
-    ASSERT_EQ(r.Events("ring").size(), 1u);
-    EXPECT_TRUE(Has(r.Events("ring")[0], "\"gems\":15"));
-    const std::string state = r.Events("state")[0];
-    EXPECT_TRUE(Has(state, "\"score\":1135,"));
-    for (const char* cell : {"[1,2,1]", "[2,2,1]", "[2,3,1]", "[1,4,1]", "[0,4,1]", "[0,3,1]"}) {
-        EXPECT_TRUE(Has(state.substr(state.find("\"lattice\""),
-                                     state.find("\"falling\"") - state.find("\"lattice\"")),
-                        cell))
-            << cell;
+        const auto rings = r.Events("ring");
+        ASSERT_EQ(rings.size(), c.ring ? 1u : 0u) << c.scenario;
+        if (c.ring) {
+            EXPECT_TRUE(Has(rings[0], std::string("\"gems\":") + c.ring + "}")) << rings[0];
+        }
+        EXPECT_TRUE(r.Events("drop").empty()) << c.scenario;
+        const std::string state = r.Events("state").at(0);
+        EXPECT_TRUE(Has(state, std::string("\"score\":") + c.score + ",")) << state;
+        const std::string lattice = state.substr(0, state.find("\"falling\""));
+        for (const auto& gem : c.stay) {
+            EXPECT_TRUE(Has(lattice, gem)) << gem;
+        }
     }
 }
 
@@ -88,47 +50,52 @@ TEST(Runner, SameSeedAndScriptReplayTheSameGame) {
     const std::string script =
         "seed 42\nsetting Difficulty 3\nnew\nresume\nwait 5000\nturn 1.25\nwheel -240\n"
         "bomb\nwait 30000\nstate\n";
-    const RunResult a = RunScript(script);
-    const RunResult b = RunScript(script);
+    const ScriptRun a = RunScript(script);
     ASSERT_EQ(a.status, 0) << a.errors;
-    EXPECT_EQ(a.lines, b.lines);
+    EXPECT_EQ(a.lines, RunScript(script).lines);
     EXPECT_FALSE(a.Events("drop").empty());
     EXPECT_TRUE(Has(a.Events("state")[0], "\"difficulty\":2,"));
 }
 
 TEST(Runner, TimerTicksEverySixtySixMillisecondsOnlyWhileRunning) {
     // The first drop happens on the first timer firing after resume.
-    const RunResult r = RunScript("seed 1\nnew\nresume\nwait 65\nstate\nwait 1\nstate\n");
-    ASSERT_EQ(r.status, 0) << r.errors;
-    EXPECT_TRUE(r.Events("drop").size() == 1u);
+    const ScriptRun r = RunScript("seed 1\nnew\nresume\nwait 65\nstate\nwait 1\nstate\n");
+    EXPECT_EQ(r.Events("drop").size(), 1u);
     EXPECT_TRUE(Has(r.Events("state")[0], "\"falling\":[]"));
     EXPECT_FALSE(Has(r.Events("state")[1], "\"falling\":[]"));
     // Waiting for Play: no drop however long we wait; a paused game's clock
     // stands still.
-    const RunResult p = RunScript("seed 1\nnew\nwait 100000\nstate\n");
-    EXPECT_TRUE(p.Events("drop").empty());
-    const RunResult q = RunScript("new\nresume\nwait 500\npause\nwait 100000\nstate\n");
+    EXPECT_TRUE(RunScript("seed 1\nnew\nwait 100000\nstate\n").Events("drop").empty());
+    const ScriptRun q = RunScript("new\nresume\nwait 500\npause\nwait 100000\nstate\n");
     EXPECT_TRUE(Has(q.Events("state")[0], "\"t\":1000500,")) << q.Events("state")[0];
 }
 
-TEST(Runner, WheelTurnsByTheStoredStepAndDirection) {
-    const RunResult r = RunScript("new EmptyBoard\nresume\nwheel 120\nstate\n");
-    EXPECT_TRUE(Has(r.Events("state")[0], "\"wheelAngle\":-0.05")) << r.Events("state")[0];
-    const RunResult c = RunScript(
+TEST(Runner, WheelAndDragTurnByTheStoredStepAndDirectionOnlyWhileRunning) {
+    const ScriptRun r = RunScript("new EmptyBoard\nresume\nwheel 120\nstate\n");
+    EXPECT_TRUE(Has(r.Events("state")[0], "\"wheelAngle\":-0.05,")) << r.Events("state")[0];
+    const ScriptRun c = RunScript(
         "setting MouseWheelClockwise 1\nsetting MouseWheelSpeed 1000\nnew EmptyBoard\nresume\n"
         "wheel 120\nstate\n");
-    EXPECT_TRUE(Has(c.Events("state")[0], "\"wheelAngle\":0.12")) << c.Events("state")[0];
-    const RunResult paused = RunScript("new EmptyBoard\nwheel 120\nturn 2\nstate\n");
+    EXPECT_TRUE(Has(c.Events("state")[0], "\"wheelAngle\":0.12,")) << c.Events("state")[0];
+    const ScriptRun paused = RunScript("new EmptyBoard\nwheel 120\nturn 2\nstate\n");
     EXPECT_TRUE(Has(paused.Events("state")[0], "\"wheelAngle\":0,"));
 }
 
 TEST(Runner, BombEventNamesItsLandingAndVictims) {
-    const RunResult r = RunScript("new BombPractice\nresume\nbomb\nwait 12000\nstate\n");
+    const ScriptRun r = RunScript("new BombPractice\nresume\nbomb\nwait 12000\nstate\n");
     ASSERT_EQ(r.status, 0) << r.errors;
     ASSERT_EQ(r.Events("bomb").size(), 1u);
     EXPECT_TRUE(Has(r.Events("bomb")[0], "\"landing\":["));
     EXPECT_TRUE(Has(r.Events("state")[0], "\"bombs\":3,"));
     EXPECT_TRUE(Has(r.Events("state")[0], "\"score\":0,"));
+}
+
+TEST(Runner, GameThatFillsUpEndsWithAnOverEvent) {
+    const ScriptRun r =
+        RunScript("seed 7\nsetting Difficulty 3\nnew\nresume\nwait 600000\nstate\n");
+    ASSERT_EQ(r.status, 0) << r.errors;
+    EXPECT_EQ(r.Events("over").size(), 1u);
+    EXPECT_TRUE(Has(r.Events("state")[0], "\"over\":true"));
 }
 
 TEST(Runner, BadLinesStopTheScriptWithTheirLineNumber) {
@@ -148,26 +115,12 @@ TEST(Runner, BadLinesStopTheScriptWithTheirLineNumber) {
         {"setting Quiet\n", "takes 2 arguments"},
     };
     for (const auto& c : cases) {
-        const RunResult r = RunScript(c.script);
+        const ScriptRun r = RunScript(c.script);
         EXPECT_EQ(r.status, 2) << c.script;
         EXPECT_TRUE(Has(r.errors, c.message)) << c.script << " -> " << r.errors;
         EXPECT_TRUE(r.Events("state").empty()) << c.script;
     }
 }
-
-TEST(Runner, GameThatFillsUpEndsWithAnOverEvent) {
-    const RunResult r =
-        RunScript("seed 7\nsetting Difficulty 3\nnew\nresume\nwait 600000\nstate\n");
-    ASSERT_EQ(r.status, 0) << r.errors;
-    ASSERT_EQ(r.Events("over").size(), 1u);
-    EXPECT_TRUE(Has(r.Events("state")[0], "\"over\":true"));
-}
-
-}  // namespace
-
-#include "tools/sim/json_writer.h"
-
-namespace {
 
 TEST(JsonOutput, StringsStayValidJsonWhateverBytesTheyHold) {
     EXPECT_EQ(JsonString("Zo\xc3\xab \xe6\x9d\xb1"), "\"Zo\xc3\xab \xe6\x9d\xb1\"");
