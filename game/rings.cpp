@@ -9,10 +9,39 @@
 // call stack however large the cluster grows.
 
 namespace {
-struct WalkFrame {
-    Cell cell;
-    int nextOffset;
-};
+
+enum class Entry { Escaped, Closed, Open };
+
+// Walks depth first from an entered cell, in neighbour order, entering each
+// neighbour through `enter`: an open cell is explored before the next
+// neighbour, a closed one is not. True as soon as a cell reports an escape.
+template <typename Enter>
+bool WalkFrom(Cell start, Enter enter) {
+    struct Frame {
+        Cell cell;
+        int nextOffset;
+    };
+    std::vector<Frame> stack{{start, 0}};
+    while (!stack.empty()) {
+        Frame& top = stack.back();
+        if (top.nextOffset == 6) {
+            stack.pop_back();
+            continue;
+        }
+        const Cell c = top.cell + NeighbourOffsets[top.nextOffset++];
+        switch (enter(c)) {
+            case Entry::Escaped:
+                return true;
+            case Entry::Closed:
+                break;
+            case Entry::Open:
+                stack.push_back({c, 0});
+                break;
+        }
+    }
+    return false;
+}
+
 }  // namespace
 
 void CGame::CheckRing(CGem* gem) {
@@ -36,21 +65,16 @@ void CGame::MarkChain(CGem* gem, std::int32_t colour) {
     if (HasMark(first, ChainMark)) {
         return;
     }
+    // The first cell is marked whatever its gem's colour.
     SetMark(first, ChainMark);
-    std::vector<WalkFrame> stack{{first, 0}};
-    while (!stack.empty()) {
-        WalkFrame& top = stack.back();
-        if (top.nextOffset == 6) {
-            stack.pop_back();
-            continue;
-        }
-        const Cell c = top.cell + NeighbourOffsets[top.nextOffset++];
+    WalkFrom(first, [&](Cell c) {
         const CGem* n = GemAt(c);
-        if (n != nullptr && n->colour == colour && !HasMark(c, ChainMark)) {
-            SetMark(c, ChainMark);
-            stack.push_back({c, 0});
+        if (n == nullptr || n->colour != colour || HasMark(c, ChainMark)) {
+            return Entry::Closed;
         }
-    }
+        SetMark(c, ChainMark);
+        return Entry::Open;
+    });
 }
 
 bool CGame::EncirclesCentre() {
@@ -59,10 +83,8 @@ bool CGame::EncirclesCentre() {
 }
 
 bool CGame::Escapes(Cell start) {
-    // Entering a cell: true when it is a rim cell (the fill escaped), false
-    // when it is already reached or blocked by the chain, else it is marked
-    // and its neighbours are explored in walk order.
-    enum class Entry { Escaped, Closed, Open };
+    // Entering a cell: an escape when it is a rim cell, closed when already
+    // reached or held by the chain, else marked reached and explored.
     auto enter = [this](Cell c) {
         const CellPoint p = CellCentre(c);
         if (p.x * p.x + p.y * p.y >= kRimSquared) {
@@ -78,7 +100,6 @@ bool CGame::Escapes(Cell start) {
         }
         return Entry::Open;
     };
-
     switch (enter(start)) {
         case Entry::Escaped:
             return true;
@@ -87,25 +108,7 @@ bool CGame::Escapes(Cell start) {
         case Entry::Open:
             break;
     }
-    std::vector<WalkFrame> stack{{start, 0}};
-    while (!stack.empty()) {
-        WalkFrame& top = stack.back();
-        if (top.nextOffset == 6) {
-            stack.pop_back();
-            continue;
-        }
-        const Cell c = top.cell + NeighbourOffsets[top.nextOffset++];
-        switch (enter(c)) {
-            case Entry::Escaped:
-                return true;
-            case Entry::Closed:
-                break;
-            case Entry::Open:
-                stack.push_back({c, 0});
-                break;
-        }
-    }
-    return false;
+    return WalkFrom(start, enter);
 }
 
 void CGame::ExplodeMarked() {
