@@ -54,7 +54,13 @@ void CMainToolBar::SetPlayButton(int state) {
     }
     const QList<QAction*> items = actions();
     if (image >= 0 && !items.isEmpty()) {
-        items.first()->setIcon(QIcon(StripImage(image)));
+        // One icon per picture for the bar's life: a fresh icon on every
+        // change left its renderings in the pixmap cache, game after game.
+        QIcon& icon = playIcons_[image];
+        if (icon.isNull()) {
+            icon = QIcon(StripImage(image));
+        }
+        items.first()->setIcon(icon);
     }
     playButtonState = state;
 }

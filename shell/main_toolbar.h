@@ -2,6 +2,7 @@
 // The vertical toolbar at the left of the main window. Its first button keeps
 // its command; only its picture follows the game (play, pause, new game).
 
+#include <QIcon>
 #include <QPixmap>
 #include <QToolBar>
 
@@ -20,4 +21,7 @@ class CMainToolBar : public QToolBar {
     void SetPlayButton(int state);
 
     int playButtonState = -1;
+
+  private:
+    QIcon playIcons_[kNewGameImage + 1];
 };
