@@ -6,6 +6,7 @@
 
 #include "game/settings_store.h"
 #include "scores/core/calendar_clock.h"
+#include "scores/core/score_name.h"
 #include "scores/core/score_record.h"
 
 namespace {
@@ -86,7 +87,9 @@ bool CHighScoreTable::QualifiesForHighScore(std::uint32_t score) const {
 
 void CHighScoreTable::AddHighScore(const std::string& name, std::uint32_t score,
                                    std::int64_t time) {
-    Insert({name, score, time != 0 ? time : CalendarClock::Now()});
+    // Filtered here too, whoever the caller: a separator in a name would
+    // split its record when the table is read back.
+    Insert({FilterScoreName(name), score, time != 0 ? time : CalendarClock::Now()});
     if (entries_.size() > kHighScoreTableSize) {
         entries_.resize(kHighScoreTableSize);
     }

@@ -123,3 +123,12 @@ TEST_F(HighScoreSave, FirstSaveCreatesAMissingKeyAndNamesScoresAndTimesRoundTrip
     EXPECT_EQ(Text("001"), "a|Zoë|300|4102444800");
     EXPECT_THAT(Loaded(), ElementsAre("Max:4294967295@86400", "Zoë:300@4102444800", "東京:200@1"));
 }
+
+TEST_F(HighScoreSave, NameWithTheSeparatorCannotSplitItsRecordWhoeverAddsIt) {
+    {
+        CHighScoreTable table;
+        table.AddHighScore("Ann|999|1", 300, 86400);
+    }
+    EXPECT_EQ(Text("000"), "a|Ann9991|300|86400");
+    EXPECT_THAT(Loaded(), ElementsAre("Ann9991:300@86400"));
+}
