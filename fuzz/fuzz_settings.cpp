@@ -12,7 +12,7 @@
 #include "game/game_random.h"
 #include "game/memory_settings.h"
 #include "game/wheel_input.h"
-#include "tests/reliability/game_invariants.h"
+#include "tools/robot/game_invariants.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include <random>
 
 #include "game/game_random.h"
-#include "game_invariants.h"
+#include "tools/robot/game_invariants.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 
 #include <iostream>
 
-#include "game_invariants.h"
+#include "tools/robot/game_invariants.h"
 #include "soak_driver.h"
 
 namespace {

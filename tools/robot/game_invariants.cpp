@@ -1,4 +1,4 @@
-#include "game_invariants.h"
+#include "tools/robot/game_invariants.h"
 
 #include <algorithm>
 #include <cmath>
