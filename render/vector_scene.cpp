@@ -5,47 +5,46 @@
 
 #include "render/gem_art.h"
 
-void CVectorScene::AddPolygon(const QPolygonF& points, const QColor& fill, const QColor& stroke,
-                              qreal strokeWidth) {
+namespace {
+
+CVectorShape Styled(CVectorShape::Kind kind, const QColor& fill, const QColor& stroke,
+                    qreal strokeWidth) {
     CVectorShape s;
-    s.kind = CVectorShape::Kind::Polygon;
-    s.points = points;
+    s.kind = kind;
     s.fill = fill;
     s.stroke = stroke;
     s.strokeWidth = strokeWidth;
+    return s;
+}
+
+}  // namespace
+
+void CVectorScene::AddPolygon(const QPolygonF& points, const QColor& fill, const QColor& stroke,
+                              qreal strokeWidth) {
+    CVectorShape s = Styled(CVectorShape::Kind::Polygon, fill, stroke, strokeWidth);
+    s.points = points;
     shapes_.push_back(s);
 }
 
 void CVectorScene::AddPolyline(const QPolygonF& points, const QColor& stroke, qreal strokeWidth) {
-    CVectorShape s;
-    s.kind = CVectorShape::Kind::Polyline;
+    CVectorShape s = Styled(CVectorShape::Kind::Polyline, Qt::transparent, stroke, strokeWidth);
     s.points = points;
-    s.stroke = stroke;
-    s.strokeWidth = strokeWidth;
     shapes_.push_back(s);
 }
 
 void CVectorScene::AddCircle(QPointF centre, qreal radius, const QColor& fill, const QColor& stroke,
                              qreal strokeWidth) {
-    CVectorShape s;
-    s.kind = CVectorShape::Kind::Circle;
+    CVectorShape s = Styled(CVectorShape::Kind::Circle, fill, stroke, strokeWidth);
     s.centre = centre;
     s.radius = radius;
-    s.fill = fill;
-    s.stroke = stroke;
-    s.strokeWidth = strokeWidth;
     shapes_.push_back(s);
 }
 
 void CVectorScene::AddRoundedRect(const QRectF& rect, qreal cornerRadius, const QColor& fill,
                                   const QColor& stroke, qreal strokeWidth) {
-    CVectorShape s;
-    s.kind = CVectorShape::Kind::RoundedRect;
+    CVectorShape s = Styled(CVectorShape::Kind::RoundedRect, fill, stroke, strokeWidth);
     s.rect = rect;
     s.radius = cornerRadius;
-    s.fill = fill;
-    s.stroke = stroke;
-    s.strokeWidth = strokeWidth;
     shapes_.push_back(s);
 }
 
