@@ -59,7 +59,7 @@ TEST_F(HighScoreAdd, NewScoreGoesBehindEqualOnesAndTheEleventhIsDropped) {
     EXPECT_TRUE(table.IsDirty());
 
     for (std::uint32_t s = 400; s <= 1000; s += 100) {
-        table.AddHighScore("P" + std::to_string(s), s, 1);
+        table.AddHighScore(std::string("P").append(std::to_string(s)), s, 1);
     }
     ASSERT_EQ(table.Count(), 10u);
     table.AddHighScore("Last", 150, 1);
@@ -71,7 +71,7 @@ TEST_F(HighScoreAdd, NewScoreGoesBehindEqualOnesAndTheEleventhIsDropped) {
 TEST_F(HighScoreAdd, BeatingTenEqualScoresEntersFirstAndPushesTheLastOut) {
     CHighScoreTable table;
     for (int i = 0; i < 10; ++i) {
-        table.AddHighScore("P" + std::to_string(i), 500, 1);
+        table.AddHighScore(std::string("P").append(std::to_string(i)), 500, 1);
     }
     table.AddHighScore("New", 501, 1);
     EXPECT_EQ(table.Count(), 10u);

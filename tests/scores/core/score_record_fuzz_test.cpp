@@ -24,7 +24,7 @@ class RecordForge {
             case 3:
                 return "99999999999999999999999999";
             case 4:
-                return "-" + std::to_string(rng_());
+                return std::string("-").append(std::to_string(rng_()));
             case 5: {
                 std::string bytes;
                 for (std::size_t i = Pick(40); i > 0; --i) {
@@ -41,7 +41,7 @@ class RecordForge {
     std::pair<std::string, RecordVerdict> Record() {
         const std::size_t kind = Pick(10);
         if (kind == 0) {
-            return {"b|" + Field() + "|1|1", RecordVerdict::kStop};
+            return {std::string("b|").append(Field()).append("|1|1"), RecordVerdict::kStop};
         }
         if (kind == 1) {
             std::string text(Pick(300), '\0');
@@ -52,7 +52,8 @@ class RecordForge {
         }
         std::string text = "a";
         for (std::size_t i = Pick(6); i > 0; --i) {
-            text += "|" + Field();
+            text += '|';
+            text += Field();
         }
         return {text, Judge(text)};
     }
