@@ -30,6 +30,7 @@ CMainFrame::CMainFrame(QWidget* parent) : QMainWindow(parent) {
     BuildStatusBar();
 
     connect(view_, &CTorvaneView::StateChanged, this, &CMainFrame::UpdateCommands);
+    connect(view_, &CTorvaneView::TutorialWindowOpened, this, &CMainFrame::ShareShortcutsWith);
     UpdateCommands();
     view_->setFocus();
 }
@@ -147,6 +148,16 @@ void CMainFrame::BuildStatusBar() {
     auto* indicators = new CLockIndicators(statusBar());
     for (QLabel* label : indicators->Labels()) {
         statusBar()->addPermanentWidget(label);
+    }
+}
+
+void CMainFrame::ShareShortcutsWith(QWidget* window) {
+    // The same actions, so the same update rules and handlers: a greyed
+    // command stays inert there too.
+    for (const auto& [id, action] : actions_) {
+        if (!action->shortcuts().isEmpty()) {
+            window->addAction(action);
+        }
     }
 }
 

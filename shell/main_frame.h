@@ -34,6 +34,10 @@ class CMainFrame : public QMainWindow {
 
     void OnAbout();
 
+    // The game's keys work in another window of the game while it is active
+    // (the tutorial window, which takes the focus from the main window).
+    void ShareShortcutsWith(QWidget* window);
+
   private:
     QAction* AddCommand(QMenu* menu, int id, const QString& text,
                         const QList<QKeySequence>& keys = {}, const QString& prompt = {});
