@@ -14,6 +14,7 @@ class CHighScoresDlg : public QDialog {
 
   private:
     void FillList();
+    void PlaceColumns();
 
     QTreeWidget* list_;
 };
