@@ -16,6 +16,7 @@ enum CommandId : int {
     kCmdHard = 32792,
     kCmdHelpContents = 32795,
     kCmdAbout = 57664,
+    kCmdExit = 57665,
 };
 
 // What the first toolbar button shows: the command the button would run next.

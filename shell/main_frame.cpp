@@ -83,6 +83,11 @@ void CMainFrame::BuildMenus() {
     connect(
         AddCommand(gameMenu, kCmdNewGame, QStringLiteral("&New game\tCtrl+N"), {ctrl(Qt::Key_N)}),
         &QAction::triggered, view, &CTorvaneView::OnNewGame);
+    gameMenu->addSeparator();
+    // No key of its own: Ctrl+Q is Quit game. It closes the window as the
+    // close box does: nothing asked, nothing offered.
+    connect(AddCommand(gameMenu, kCmdExit, QStringLiteral("E&xit")), &QAction::triggered, this,
+            &QWidget::close);
 
     QMenu* optionsMenu = menuBar()->addMenu(QStringLiteral("&Options"));
     auto* difficulties = new QActionGroup(this);
