@@ -1,6 +1,7 @@
 // The About box: its title, the program's name and version, and the logo.
 #include <gtest/gtest.h>
 
+#include <QImage>
 #include <QLabel>
 #include <QPixmap>
 
@@ -20,8 +21,20 @@ TEST(AboutTest, ShowsNameVersionAndLogo) {
     ASSERT_NE(dialog.findChild<QLabel*>(QStringLiteral("logo")), nullptr);
     const QPixmap logo = CAboutDlg::Logo();
     EXPECT_EQ(logo.deviceIndependentSize().toSize(), QSize(66, 66));
-    // Its black pixels are left out, so the dialog shows through them.
+    // Its black pixels are left out, so the dialog shows through them; the
+    // drawing has none, so its rim and spokes stay whole.
     EXPECT_TRUE(logo.hasAlpha());
+    const QImage drawn =
+        QImage(QStringLiteral(":/torvane/logo.png")).convertToFormat(QImage::Format_ARGB32);
+    const QImage shown = logo.toImage().convertToFormat(QImage::Format_ARGB32);
+    ASSERT_EQ(shown.size(), drawn.size());
+    int holes = 0;
+    for (int y = 0; y < drawn.height(); ++y) {
+        for (int x = 0; x < drawn.width(); ++x) {
+            holes += qAlpha(shown.pixel(x, y)) != qAlpha(drawn.pixel(x, y));
+        }
+    }
+    EXPECT_EQ(holes, 0);
 }
 
 }  // namespace

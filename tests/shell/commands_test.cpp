@@ -1,10 +1,12 @@
 // Every command's update rule in each state of the game, and what the
 // commands do: the same rule and handler serve menu, accelerator and toolbar.
 #include <QAction>
+#include <QApplication>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QStatusBar>
+#include <QTimer>
 #include <QToolBar>
 
 #include "shell/command_ids.h"
@@ -153,6 +155,23 @@ TEST_F(CommandsTest, PauseAndHidePausesAndMinimises) {
     EXPECT_TRUE(frame->windowState() & Qt::WindowMinimized);
 }
 
+TEST_F(CommandsTest, ExitInARunningGameClosesTheWindowWithoutAQuestion) {
+    ASSERT_NE(Action(kCmdExit), nullptr);
+    frame->show();
+    Run();
+    bool asked = false;
+    QTimer::singleShot(0, [&] {
+        if (QWidget* modal = QApplication::activeModalWidget(); modal != nullptr) {
+            asked = true;
+            modal->close();
+        }
+    });
+    Action(kCmdExit)->trigger();
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(asked);
+    EXPECT_FALSE(frame->isVisible());
+}
+
 TEST_F(CommandsTest, FrameCarriesItsMenusToolbarAndStatusBarAndCannotBeMaximised) {
     // Title and fixed size: smoke_test.sh checks them on a real window.
     EXPECT_FALSE(frame->windowFlags() & Qt::WindowMaximizeButtonHint);
@@ -168,11 +187,12 @@ TEST_F(CommandsTest, FrameCarriesItsMenusToolbarAndStatusBarAndCannotBeMaximised
             items << text;
         }
     }
-    EXPECT_EQ(items.join(" | "),
-              "&Game: | &Play\tCtrl-P =Ctrl+P =Ctrl+R | Drop &bomb\tCtrl+B =Ctrl+B | - | "
-              "View hi&gh scores | - | &Quit game\tCtrl+Q =Ctrl+Q | &New game\tCtrl+N =Ctrl+N | "
-              "&Options: | Easy | Medium | Hard | - | Sound &effects\tCtrl+E =Ctrl+E | - | "
-              "Other options ... | &Help: | &Contents | See &tutorial | - | &About Torvane");
+    EXPECT_EQ(
+        items.join(" | "),
+        "&Game: | &Play\tCtrl-P =Ctrl+P =Ctrl+R | Drop &bomb\tCtrl+B =Ctrl+B | - | "
+        "View hi&gh scores | - | &Quit game\tCtrl+Q =Ctrl+Q | &New game\tCtrl+N =Ctrl+N | - | "
+        "E&xit | &Options: | Easy | Medium | Hard | - | Sound &effects\tCtrl+E =Ctrl+E | - | "
+        "Other options ... | &Help: | &Contents | See &tutorial | - | &About Torvane");
 
     QStringList tools;
     for (QAction* tool : frame->ToolBar()->actions()) {

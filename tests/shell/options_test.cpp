@@ -7,6 +7,7 @@
 #include <map>
 #include <string>
 
+#include "game/wheel_input.h"
 #include "modal.h"
 #include "render/board_renderer.h"
 #include "shell/customize_colors_dlg.h"
@@ -59,6 +60,18 @@ TEST_F(OptionsTest, OkWithNothingTouchedStoresWhatTheDialogShows) {
                                                                     {"QuietExplode", 0},
                                                                     {"QuietSnapin", 1}}));
     EXPECT_DOUBLE_EQ(view->wheelSpeed, 416e-6);
+
+    // A stored step shows as itself, though 25 reads as 24.999999999999996
+    // millionths: OK with nothing touched changes nothing, at any slider value.
+    for (std::int32_t stored = 1; stored <= 4000; ++stored) {
+        ASSERT_EQ(WheelStepShown(WheelSpeedFromSetting(static_cast<std::uint32_t>(stored))),
+                  stored);
+    }
+    for (std::uint32_t stored : {25u, 33u, 4000u}) {
+        view->wheelSpeed = WheelSpeedFromSetting(stored);
+        WithOptions([](COptionsDlg* dialog) { dialog->accept(); });
+        EXPECT_EQ(Stored("MouseWheelSpeed"), stored);
+    }
 }
 
 TEST_F(OptionsTest, OffGreysTheSubSwitchesAndOkAppliesAndStoresTheChanges) {

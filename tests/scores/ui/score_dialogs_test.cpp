@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
@@ -15,6 +16,7 @@
 #include "scores/ui/high_scores_dlg.h"
 #include "scores/ui/new_high_score_dlg.h"
 #include "scores/ui/score_flow.h"
+#include "tutorial/ui/dialog_units.h"
 
 namespace {
 
@@ -106,15 +108,38 @@ TEST_F(ScoreDialogs, ListShowsRankNameScoreAndEnglishDatesInAnyLocale) {
     Put("000", "a|Alpha|12345|" + std::to_string(kNov3_2002 + 3600));
     Put("001", "a|Zoë|500|" + std::to_string(kNov3_2002 - 181 * kDay));
     Put("002", "a|Old|20|99999999999999999");
+    Put("003", "a|WWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWW|7|1");
     CHighScoresDlg dialog;
     auto* list = dialog.findChild<QTreeWidget*>("scores");
     EXPECT_EQ(dialog.windowTitle(), "Torvane -- High Scores");
-    ASSERT_EQ(list->topLevelItemCount(), 3);
+    ASSERT_EQ(list->topLevelItemCount(), 4);
     EXPECT_EQ(Row(list, 0), QStringList({" 1.", "Alpha", "12345", "Nov 3"}));
     EXPECT_EQ(Row(list, 1), QStringList({" 2.", QString::fromUtf8("Zoë"), "500", "May 6 02"}));
     EXPECT_EQ(Row(list, 2), QStringList({" 3.", "Old", "20", ""}));
     EXPECT_EQ(list->font().family(), "Liberation Sans");
     EXPECT_EQ(list->font().pointSize(), 14);
+
+    // Name, score and date start at the tab stops 14, 96 and 140 dialog units
+    // of the list's face; a long name is cut at the score column, not elided.
+    const CDialogUnits units(list->font());
+    for (const auto& [column, stop] : {std::pair{1, 14}, {2, 96}, {3, 140}}) {
+        EXPECT_EQ(list->visualRect(list->model()->index(0, column)).left(), units.X(stop));
+    }
+    dialog.show();
+    const QImage shown = list->viewport()->grab().toImage();
+    const QRect name = list->visualRect(list->model()->index(3, 1));
+    const auto inked = [&](int left, int right) {
+        for (int y = name.top(); y <= name.bottom(); ++y) {
+            for (int x = left; x <= right; ++x) {
+                if (qGray(shown.pixel(x, y)) < 128) {
+                    return true;
+                }
+            }
+        }
+        return false;
+    };
+    EXPECT_TRUE(inked(name.right() - 2, name.right()));
+    EXPECT_FALSE(inked(name.right() + 1, name.right() + 2));
 
     QLocale::setDefault(QLocale::c());
     std::setlocale(LC_ALL, "C");

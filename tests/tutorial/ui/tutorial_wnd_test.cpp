@@ -65,6 +65,7 @@ TEST_F(TutorialWndTest, EnterInTheTextLeavesTheWindowOpen) {
     window->pageText()->setFocus();
     QTest::keyClick(window->pageText(), Qt::Key_Return);
     QTest::keyClick(window->pageText(), Qt::Key_Enter);
+    QTest::keyClick(window->pageText(), Qt::Key_Enter, Qt::KeypadModifier);
     window->accept();
     EXPECT_TRUE(sent.empty());
     EXPECT_FALSE(Gone());
