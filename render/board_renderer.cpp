@@ -169,3 +169,11 @@ GemPalette CBoardRenderer::GetPalette() const {
 void CBoardRenderer::BuildSprites(const GemPalette& palette) {
     sprites_->BuildSprites(palette);
 }
+
+bool CBoardRenderer::GemSymbols() const {
+    return sprites_->Symbols();
+}
+
+void CBoardRenderer::SetGemSymbols(bool on) {
+    sprites_->SetSymbols(on);
+}

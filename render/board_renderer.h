@@ -62,6 +62,9 @@ class CBoardRenderer {
     // new one (Options dialog).
     GemPalette GetPalette() const;
     void BuildSprites(const GemPalette& palette);
+    // The player colours' symbols, on or off; switching rebuilds the sprites.
+    bool GemSymbols() const;
+    void SetGemSymbols(bool on);
 
     const ClientRect& Client() const { return client_; }
     qreal DevicePixelRatio() const { return ratio_; }

@@ -1,0 +1,60 @@
+// Playing without a mouse, without colour vision and without losing a game to
+// a phone call: key turns, symbols on gems, pausing when the player leaves,
+// what a screen reader reads, and the dialog with the switches.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+#include "render/gem_sprites.h"
+
+namespace {
+
+// Pixels whose grey levels differ by at least minDifference.
+int GreyDifferences(const QImage& a, const QImage& b, int minDifference) {
+    int n = 0;
+    for (int y = 0; y < a.height(); ++y) {
+        for (int x = 0; x < a.width(); ++x) {
+            n += std::abs(qGray(a.pixel(x, y)) - qGray(b.pixel(x, y))) >= minDifference;
+        }
+    }
+    return n;
+}
+
+TEST(GemSymbols, TellTheSlotsApartInGreyOnAnyColourAndLeaveTheRestAsItWas) {
+    for (const qreal ratio : {1.0, 2.0}) {
+        for (const std::uint32_t colour : {0x00FF4040u, 0x00FFFFFFu, 0x00010101u, 0x0000FFFFu}) {
+            SCOPED_TRACE(testing::Message() << "ratio " << ratio << " colour " << colour);
+            const GemPalette palette = MakeGemPalette(
+                {colour, colour, colour, kDefaultGemColours[3], kDefaultGemColours[4]});
+            const CGemSprites plain(palette, ratio);
+            CGemSprites marked(palette, ratio, true);
+            const int margin = static_cast<int>(15 * ratio * ratio);
+            for (int f = 0; f < kGemFrames; ++f) {
+                int gem = 0;
+                for (int y = 0; y < plain.Mask(f).height(); ++y) {
+                    for (int x = 0; x < plain.Mask(f).width(); ++x) {
+                        gem += plain.Mask(f).pixelIndex(x, y) == 0;
+                    }
+                }
+                for (int s = 0; s < kGemSlots; ++s) {
+                    const int changed = GreyDifferences(marked.Sprite(s, f), plain.Sprite(s, f), 1);
+                    // Most of the face keeps its shading; white and red keep theirs.
+                    EXPECT_LE(changed, s < 3 ? gem / 4 : 0) << "slot " << s << " frame " << f;
+                    EXPECT_GE(changed, s < 3 ? margin : 0) << "slot " << s << " frame " << f;
+                }
+                for (const auto& [a, b] : {std::pair{0, 1}, {0, 2}, {1, 2}}) {
+                    EXPECT_GE(GreyDifferences(marked.Sprite(a, f), marked.Sprite(b, f), 96), margin)
+                        << "slots " << a << " and " << b << " frame " << f;
+                }
+            }
+            marked.SetSymbols(false);
+            for (int s = 0; s < kGemSlots; ++s) {
+                for (int f = 0; f < kGemFrames; ++f) {
+                    ASSERT_EQ(marked.Sprite(s, f), plain.Sprite(s, f));
+                }
+            }
+        }
+    }
+}
+
+}  // namespace
