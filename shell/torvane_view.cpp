@@ -158,6 +158,15 @@ void CTorvaneView::keyPressEvent(QKeyEvent* event) {
     if (inputLocked || game->paused) {
         return;  // swallowed
     }
+    const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
+    const bool arrow = event->key() == Qt::Key_Left || event->key() == Qt::Key_Right;
+    if (arrow && (modifiers == Qt::NoModifier || modifiers == Qt::ShiftModifier)) {
+        // The keyboard's way to turn: the same rules as a mouse-wheel turn.
+        game->wheelAngle = KeyTurn(game->wheelAngle, event->key() == Qt::Key_Right,
+                                   modifiers == Qt::ShiftModifier);
+        AfterWheelTurn();
+        return;
+    }
     if (event->text() == QStringLiteral(" ")) {
         game->DropBomb();
         emit StateChanged();

@@ -1,13 +1,55 @@
 // Playing without a mouse, without colour vision and without losing a game to
 // a phone call: key turns, symbols on gems, pausing when the player leaves,
 // what a screen reader reads, and the dialog with the switches.
-#include <gtest/gtest.h>
-
+#include <QTest>
 #include <cstdlib>
 
+#include "game/polar.h"
 #include "render/gem_sprites.h"
+#include "view_fixture.h"
 
 namespace {
+
+class AccessibilityTest : public FrameFixture {
+  protected:
+    void Key(Qt::Key key, Qt::KeyboardModifiers modifiers, bool repeat = false) {
+        QKeyEvent event(QEvent::KeyPress, key, modifiers, QString(), repeat);
+        QApplication::sendEvent(&View(), &event);
+    }
+};
+
+TEST_F(AccessibilityTest, ArrowKeysTurnTheWheelByFixedStepsUnderTheWheelsRules) {
+    const struct {
+        const char* name;
+        Qt::Key key;
+        Qt::KeyboardModifiers modifiers;
+        bool repeat, paused, locked;
+        double turn;
+    } cases[] = {
+        {"Left", Qt::Key_Left, Qt::NoModifier, false, false, false, -kPi / 60},
+        {"Right", Qt::Key_Right, Qt::NoModifier, false, false, false, kPi / 60},
+        {"Shift+Left", Qt::Key_Left, Qt::ShiftModifier, false, false, false, -kPi / 240},
+        {"Shift+Right repeated", Qt::Key_Right, Qt::ShiftModifier, true, false, false, kPi / 240},
+        {"keypad Left", Qt::Key_Left, Qt::KeypadModifier, false, false, false, -kPi / 60},
+        {"Ctrl+Right", Qt::Key_Right, Qt::ControlModifier, false, false, false, 0.0},
+        {"Up", Qt::Key_Up, Qt::NoModifier, false, false, false, 0.0},
+        {"Right paused", Qt::Key_Right, Qt::NoModifier, false, true, false, 0.0},
+        {"Left locked", Qt::Key_Left, Qt::NoModifier, false, false, true, 0.0},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        MakeFrame();
+        if (!c.paused) {
+            Game().Resume();
+        }
+        View().inputLocked = c.locked;
+        Game().wheelAngle = 1.0;
+        Key(c.key, c.modifiers, c.repeat);
+        EXPECT_EQ(Game().wheelAngle, 1.0 + c.turn);
+        // A turn ticks the game as a wheel message does: the first gem drops.
+        EXPECT_EQ(Game().falling.Count(), c.turn != 0.0 ? 1 : 0);
+    }
+}
 
 // Pixels whose grey levels differ by at least minDifference.
 int GreyDifferences(const QImage& a, const QImage& b, int minDifference) {
