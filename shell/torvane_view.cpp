@@ -11,6 +11,7 @@
 #include "game/settings_store.h"
 #include "game/wheel_input.h"
 #include "render/board_renderer.h"
+#include "shell/board_accessible.h"
 #include "shell/gem_colours.h"
 #include "shell/help_document.h"
 #include "shell/options_dlg.h"
@@ -38,6 +39,8 @@ CTorvaneView::CTorvaneView(QWidget* parent) : QWidget(parent), game(std::make_un
     timer_.setInterval(kTimerPeriodMs);
     connect(&timer_, &QTimer::timeout, this, &CTorvaneView::OnTimer);
     timer_.start();
+
+    new CBoardAccessibility(this);
 }
 
 CTorvaneView::~CTorvaneView() = default;

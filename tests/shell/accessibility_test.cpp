@@ -1,11 +1,15 @@
 // Playing without a mouse, without colour vision and without losing a game to
 // a phone call: key turns, symbols on gems, pausing when the player leaves,
 // what a screen reader reads, and the dialog with the switches.
+#include <QAccessible>
 #include <QTest>
 #include <cstdlib>
 
 #include "game/polar.h"
 #include "render/gem_sprites.h"
+#include "shell/board_accessible.h"
+#include "shell/command_ids.h"
+#include "shell/main_toolbar.h"
 #include "view_fixture.h"
 
 namespace {
@@ -48,6 +52,28 @@ TEST_F(AccessibilityTest, ArrowKeysTurnTheWheelByFixedStepsUnderTheWheelsRules) 
         EXPECT_EQ(Game().wheelAngle, 1.0 + c.turn);
         // A turn ticks the game as a wheel message does: the first gem drops.
         EXPECT_EQ(Game().falling.Count(), c.turn != 0.0 ? 1 : 0);
+    }
+}
+
+TEST_F(AccessibilityTest, ScreenReadersReadTheBoardItsPanelsAndTheToolbar) {
+    MakeFrame();
+    QAccessibleInterface* board = QAccessible::queryAccessibleInterface(&View());
+    ASSERT_NE(board, nullptr);
+    EXPECT_EQ(board->text(QAccessible::Name), "Game board");
+    EXPECT_EQ(board->text(QAccessible::Value), "Press PLAY to begin");
+    ASSERT_EQ(board->childCount(), kBoardParts);
+    Game().score = 1230;
+    Game().bombs = 3;
+    EXPECT_EQ(board->child(kScorePart)->text(QAccessible::Name), "Score 1230");
+    EXPECT_EQ(board->child(kBombsPart)->text(QAccessible::Name), "Bombs 3");
+    EXPECT_EQ(board->indexOfChild(board->child(kBombsPart)), kBombsPart);
+
+    const std::pair<int, const char*> buttons[] = {{kCmdPausePlay, "Pause/Play"},
+                                                   {kCmdPauseAndHide, "Pause and hide game"},
+                                                   {kCmdDropBomb, "Drop bomb"}};
+    for (const auto& [id, prompt] : buttons) {
+        QWidget* button = frame->ToolBar()->widgetForAction(Action(id));
+        EXPECT_EQ(QAccessible::queryAccessibleInterface(button)->text(QAccessible::Name), prompt);
     }
 }
 
