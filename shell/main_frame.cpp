@@ -108,6 +108,8 @@ void CMainFrame::BuildMenus() {
     optionsMenu->addSeparator();
     connect(AddCommand(optionsMenu, kCmdOtherOptions, QStringLiteral("Other options ...")),
             &QAction::triggered, view, &CTorvaneView::OnOtherOptions);
+    connect(AddCommand(optionsMenu, kCmdAccessibility, QStringLiteral("&Accessibility ...")),
+            &QAction::triggered, view, &CTorvaneView::OnAccessibility);
 
     QMenu* helpMenu = menuBar()->addMenu(QStringLiteral("&Help"));
     connect(AddCommand(helpMenu, kCmdHelpContents, QStringLiteral("&Contents")),

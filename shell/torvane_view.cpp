@@ -14,6 +14,7 @@
 #include "shell/board_accessible.h"
 #include "shell/gem_colours.h"
 #include "shell/help_document.h"
+#include "shell/inactivity_watch.h"
 #include "shell/options_dlg.h"
 
 bool offerTutorial = false;
@@ -25,6 +26,7 @@ constexpr int kTimerPeriodMs = 66;
 CTorvaneView::CTorvaneView(QWidget* parent) : QWidget(parent), game(std::make_unique<CGame>()) {
     wheelClockwise = ReadSettingDword(kSettingsKey, "MouseWheelClockwise") != 0;
     wheelSpeed = WheelSpeedFromSetting(ReadSettingDword(kSettingsKey, "MouseWheelSpeed"));
+    pauseWhenInactive = ReadSettingDword(kSettingsKey, "PauseWhenInactive") != 0;
     openDocument = [](const QString& path) {
         return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
     };
@@ -41,6 +43,7 @@ CTorvaneView::CTorvaneView(QWidget* parent) : QWidget(parent), game(std::make_un
     timer_.start();
 
     new CBoardAccessibility(this);
+    new CInactivityWatch(this, [this] { OnLeftForeground(); });
 }
 
 CTorvaneView::~CTorvaneView() = default;

@@ -2,14 +2,19 @@
 // a phone call: key turns, symbols on gems, pausing when the player leaves,
 // what a screen reader reads, and the dialog with the switches.
 #include <QAccessible>
+#include <QCheckBox>
 #include <QTest>
 #include <cstdlib>
 
 #include "game/polar.h"
+#include "modal.h"
+#include "render/board_renderer.h"
 #include "render/gem_sprites.h"
+#include "shell/accessibility_dlg.h"
 #include "shell/board_accessible.h"
 #include "shell/command_ids.h"
 #include "shell/main_toolbar.h"
+#include "tutorial/ui/tutorial_wnd.h"
 #include "view_fixture.h"
 
 namespace {
@@ -55,6 +60,51 @@ TEST_F(AccessibilityTest, ArrowKeysTurnTheWheelByFixedStepsUnderTheWheelsRules) 
     }
 }
 
+TEST_F(AccessibilityTest, LeavingTheGamePausesARunningGameOnlyWithTheSwitchOn) {
+    for (const bool on : {false, true}) {
+        for (const bool minimise : {false, true}) {
+            SCOPED_TRACE(testing::Message() << "switch " << on << " minimise " << minimise);
+            settings.Write(kSettingsKey, "PauseWhenInactive", SettingValue::Dword(on ? 1 : 0));
+            MakeFrame();
+            Game().Resume();
+            if (minimise) {
+                frame->showMinimized();
+            } else {
+                // As the platform reports another application coming to the front.
+                emit qGuiApp->applicationStateChanged(Qt::ApplicationInactive);
+            }
+            EXPECT_EQ(Game().paused, on);
+            EXPECT_EQ(Game().started, true);
+        }
+    }
+}
+
+TEST_F(AccessibilityTest, TheGamesOwnWindowsAreNotLeavingIt) {
+    settings.Write(kSettingsKey, "PauseWhenInactive", SettingValue::Dword(1));
+    MakeFrame();
+    frame->show();
+    frame->activateWindow();
+    QTest::qWait(20);
+    Game().Resume();
+    OnNextModal<CAccessibilityDlg>([this](CAccessibilityDlg* dialog) {
+        EXPECT_FALSE(Game().paused);
+        dialog->reject();
+    });
+    Action(kCmdAccessibility)->trigger();
+    EXPECT_FALSE(Game().paused);
+
+    View().StartNewGame();
+    View().StartOrQuitTutorial();
+    ASSERT_NE(View().tutorialWindow, nullptr);
+    View().tutorialWindow->activateWindow();
+    QTest::qWait(20);
+    EXPECT_FALSE(Game().paused);
+    // Even leaving for another application: the tutorial's pages keep running.
+    emit qGuiApp->applicationStateChanged(Qt::ApplicationInactive);
+    EXPECT_FALSE(Game().paused);
+    View().StartOrQuitTutorial();
+}
+
 TEST_F(AccessibilityTest, ScreenReadersReadTheBoardItsPanelsAndTheToolbar) {
     MakeFrame();
     QAccessibleInterface* board = QAccessible::queryAccessibleInterface(&View());
@@ -75,6 +125,29 @@ TEST_F(AccessibilityTest, ScreenReadersReadTheBoardItsPanelsAndTheToolbar) {
         QWidget* button = frame->ToolBar()->widgetForAction(Action(id));
         EXPECT_EQ(QAccessible::queryAccessibleInterface(button)->text(QAccessible::Name), prompt);
     }
+}
+
+TEST_F(AccessibilityTest, TheDialogAppliesAndStoresItsSwitchesOnlyOnOk) {
+    MakeFrame();
+    const QImage plain = View().renderer->Sprites().Sprite(0, 0);
+    for (const bool ok : {false, true}) {
+        OnNextModal<CAccessibilityDlg>([ok](CAccessibilityDlg* dialog) {
+            EXPECT_FALSE(dialog->GemSymbolsBox()->isChecked());
+            EXPECT_FALSE(dialog->PauseWhenInactiveBox()->isChecked());
+            dialog->GemSymbolsBox()->setChecked(true);
+            dialog->PauseWhenInactiveBox()->setChecked(true);
+            ok ? dialog->accept() : dialog->reject();
+        });
+        Action(kCmdAccessibility)->trigger();
+        EXPECT_EQ(View().pauseWhenInactive, ok);
+        EXPECT_EQ(View().renderer->Sprites().Sprite(0, 0) != plain, ok);
+        EXPECT_EQ(Stored("GemSymbols"), ok ? 1u : 0u);
+        EXPECT_EQ(Stored("PauseWhenInactive"), ok ? 1u : 0u);
+    }
+    // The next start reads them.
+    MakeFrame();
+    EXPECT_TRUE(View().pauseWhenInactive);
+    EXPECT_TRUE(View().renderer->GemSymbols());
 }
 
 // Pixels whose grey levels differ by at least minDifference.
