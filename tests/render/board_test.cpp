@@ -26,7 +26,9 @@ class Board : public ::testing::Test {
         static int argc = 3;
         static char name[] = "render_tests", flag[] = "-platform", platform[] = "offscreen";
         static char* argv[] = {name, flag, platform, nullptr};
-        new QGuiApplication(argc, argv);
+        if (QGuiApplication::instance() == nullptr) {
+            new QGuiApplication(argc, argv);
+        }
     }
     void SetUp() override {
         counter_.counter = 1000000;
@@ -181,6 +183,7 @@ TEST_F(Board, StoredColoursShadeTheGemsAndARebuildRecoloursThemInPlace) {
                               0x00005555, 0x00FF00FF, 0x00800080, 0x00550055, 0x00FFFFFF,
                               0x00808080, 0x00555555, 0x000000FF, 0x00000080, 0x00000055};
     EXPECT_EQ(StoredGemPalette(), defaults);
+    EXPECT_EQ(ShadeColour(0x00FF4040, 0), 0x00FF4040u);  // no divisor, no shade
     BuildScene();
     CBoardRenderer before(kClient);
     before.Paint(*game);  // retires the finished explosion
