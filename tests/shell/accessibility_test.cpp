@@ -157,6 +157,7 @@ TEST(GemSymbols, TellTheSlotsApartInGreyOnAnyColourAndLeaveTheRestAsItWas) {
                     const int changed = GreyDifferences(marked.Sprite(s, f), plain.Sprite(s, f), 1);
                     // The white central gem and the bomb keep their pictures.
                     EXPECT_LE(changed, s < 3 ? quarterFace : 0) << "slot " << s << " frame " << f;
+                    EXPECT_GE(changed, s < 3 ? margin : 0) << "slot " << s << " frame " << f;
                     ASSERT_EQ(toggled.Sprite(s, f), plain.Sprite(s, f));
                 }
                 for (const auto& [a, b] : {std::pair{0, 1}, {0, 2}, {1, 2}}) {
