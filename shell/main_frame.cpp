@@ -200,35 +200,31 @@ void CMainFrame::OnFullScreen() {
 void CMainFrame::ShowAtStart() {
     layout()->activate();
     const QSize chrome = sizeHint() - view_->sizeHint();
-    const QSize board = view_->sizeHint();
     QMargins frame = windowHandle() != nullptr ? windowHandle()->frameMargins() : QMargins();
     if (frame.isNull()) {
         frame = kAssumedFrame;
     }
+    const QSize frameSize(frame.left() + frame.right(), frame.top() + frame.bottom());
     QList<QRect> screens;
     for (const QScreen* screen : QGuiApplication::screens()) {
         screens << screen->availableGeometry();
     }
+    const QRect available = QGuiApplication::primaryScreen()->availableGeometry();
 
     const WindowPlacement saved = ReadWindowPlacement();
-    QRect geometry = saved.geometry;
-    if (!geometry.isNull() && !OnSomeScreen(geometry.marginsAdded(frame), screens)) {
+    QRect placement = saved.geometry;
+    if (placement.isNull()) {
+        placement = FitOnScreen(view_->sizeHint(), chrome, frame, available);
+    } else if (!OnSomeScreen(QRect(placement.topLeft(), placement.size() + frameSize), screens)) {
         // Left on a screen that is gone: the size still holds, the place does not.
-        const QRect available = QGuiApplication::primaryScreen()->availableGeometry();
-        geometry.setSize(geometry.size().boundedTo(available.marginsRemoved(frame).size()));
-        geometry.moveCenter(available.marginsRemoved(frame).center());
+        placement.setSize(placement.size().boundedTo(available.size() - frameSize));
+        placement.moveCenter(available.center() -
+                             QPoint(frameSize.width(), frameSize.height()) / 2);
     }
-    if (geometry.isNull()) {
-        const QRect available = QGuiApplication::primaryScreen()->availableGeometry();
-        geometry = FitOnScreen(board, chrome, frame, available);
-        if (geometry.size() == sizeHint()) {
-            resize(geometry.size());  // the window system places it, as always
-        } else {
-            setGeometry(geometry);
-        }
-    } else {
-        setGeometry(geometry);
-    }
+    // The corner is the frame's, as the window system places a window.
+    move(placement.topLeft());
+    resize(placement.size());
+    normalPlacement_ = placement;
     if (saved.fullScreen) {
         setWindowState(saved.maximised ? Qt::WindowFullScreen | Qt::WindowMaximized
                                        : Qt::WindowFullScreen);
@@ -240,37 +236,39 @@ void CMainFrame::ShowAtStart() {
 
 void CMainFrame::SavePlacement() const {
     WindowPlacement placement;
-    const bool normal =
-        !(windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen | Qt::WindowMinimized));
-    // Maximised or full screen, the size to come back to is the normal one.
-    placement.geometry = normal ? geometry() : normalGeometry();
+    // Maximised or full screen, the place to come back to is the normal one.
+    placement.geometry = normalPlacement_;
     placement.maximised = windowState() & Qt::WindowMaximized;
     placement.fullScreen = windowState() & Qt::WindowFullScreen;
     WriteWindowPlacement(placement);
+}
+
+void CMainFrame::NotePlacement() {
+    if (!isVisible()) {
+        return;
+    }
+    if (!(windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen | Qt::WindowMinimized))) {
+        normalPlacement_ = QRect(pos(), size());
+    }
+    placementSave_.start();
 }
 
 void CMainFrame::changeEvent(QEvent* event) {
     QMainWindow::changeEvent(event);
     if (event->type() == QEvent::WindowStateChange) {
         UpdateCommands();
-        if (isVisible()) {
-            placementSave_.start();
-        }
+        NotePlacement();
     }
 }
 
 void CMainFrame::moveEvent(QMoveEvent* event) {
     QMainWindow::moveEvent(event);
-    if (isVisible()) {
-        placementSave_.start();
-    }
+    NotePlacement();
 }
 
 void CMainFrame::resizeEvent(QResizeEvent* event) {
     QMainWindow::resizeEvent(event);
-    if (isVisible()) {
-        placementSave_.start();
-    }
+    NotePlacement();
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event) {

@@ -53,10 +53,15 @@ class CMainFrame : public QMainWindow {
     void BuildMenus();
     void BuildToolBar();
     void BuildStatusBar();
+    // Follows the window's normal place and size, and saves them soon.
+    void NotePlacement();
 
     CTorvaneView* view_ = nullptr;
     CMainToolBar* toolBar_ = nullptr;
     std::map<int, QAction*> actions_;
     // Saves the placement once the window has stopped moving.
     QTimer placementSave_;
+    // The frame's corner and the window's size when last neither maximised,
+    // full screen nor minimised.
+    QRect normalPlacement_;
 };

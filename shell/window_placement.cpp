@@ -52,8 +52,11 @@ void WriteWindowPlacement(const WindowPlacement& placement) {
 }
 
 QSize WindowSizeFor(QSize board, QSize chrome, double scale) {
-    return chrome + QSize(static_cast<int>(std::floor(board.width() * scale)),
-                          static_cast<int>(std::floor(board.height() * scale)));
+    // Whole pixels that never exceed the room the scale was found for.
+    auto pixels = [scale](int length) {
+        return static_cast<int>(std::floor(length * scale + 1e-9));
+    };
+    return chrome + QSize(pixels(board.width()), pixels(board.height()));
 }
 
 QRect FitOnScreen(QSize board, QSize chrome, const QMargins& frame, const QRect& available) {
@@ -65,9 +68,8 @@ QRect FitOnScreen(QSize board, QSize chrome, const QMargins& frame, const QRect&
     const QSize size = WindowSizeFor(board, chrome, std::clamp(fits, kSmallestOpeningScale, 1.0));
     const QSize outer = size + QSize(frame.left() + frame.right(), frame.top() + frame.bottom());
     const QPoint corner =
-        available.topLeft() +
-        QPoint((available.width() - outer.width()) / 2, (available.height() - outer.height()) / 2) +
-        QPoint(frame.left(), frame.top());
+        available.topLeft() + QPoint(std::max(0, (available.width() - outer.width()) / 2),
+                                     std::max(0, (available.height() - outer.height()) / 2));
     return QRect(corner, size);
 }
 

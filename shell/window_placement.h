@@ -12,7 +12,10 @@
 inline constexpr const char* kWindowKey = "Window";
 
 struct WindowPlacement {
-    QRect geometry;  // the window without its frame; null when none is known
+    // The top-left corner of the window's frame, where the window system
+    // places it, and the size of the window within the frame; null when none
+    // is known.
+    QRect geometry;
     bool maximised = false;
     bool fullScreen = false;
 };
@@ -27,9 +30,10 @@ void WriteWindowPlacement(const WindowPlacement& placement);
 // `scale` inside `chrome` (menu bar, toolbar and status bar around the view).
 QSize WindowSizeFor(QSize board, QSize chrome, double scale);
 
-// The opening geometry on a screen whose free area is `available`: the base
-// size when the window fits there with its `frame`, otherwise the board at
-// the largest scale that fits (never below half), centred in that area.
+// The opening placement (as WindowPlacement::geometry) on a screen whose free
+// area is `available`: the base size when the window fits there with its
+// `frame`, otherwise the board at the largest scale that fits (never below
+// half), centred in that area.
 QRect FitOnScreen(QSize board, QSize chrome, const QMargins& frame, const QRect& available);
 
 // Whether enough of a window whose outer rectangle is `outer` lies on one of
