@@ -130,13 +130,23 @@ void CBoardRenderer::PaintBackground() {
     if (background_.isNull()) {
         return;
     }
-    // The tile's pattern starts at the client area's top-left corner.
+    // The tile's pattern starts at the client area's top-left corner: the
+    // first tile's height of rows is tiled across, every later row repeats
+    // the row one tile higher.
     tile_ = TileImage(ratio_);
+    const int width = background_.width();
+    const auto rowBytes = static_cast<std::size_t>(width) * sizeof(QRgb);
     for (int y = 0; y < background_.height(); ++y) {
-        const QRgb* from = reinterpret_cast<const QRgb*>(tile_.constScanLine(y % tile_.height()));
         QRgb* to = reinterpret_cast<QRgb*>(background_.scanLine(y));
-        for (int x = 0; x < background_.width(); ++x) {
-            to[x] = from[x % tile_.width()];
+        if (y >= tile_.height()) {
+            std::memcpy(to, background_.constScanLine(y - tile_.height()), rowBytes);
+            continue;
+        }
+        const QRgb* from = reinterpret_cast<const QRgb*>(tile_.constScanLine(y));
+        for (int x = 0; x < width; x += tile_.width()) {
+            std::memcpy(
+                to + x, from,
+                static_cast<std::size_t>(std::min(tile_.width(), width - x)) * sizeof(QRgb));
         }
     }
     background_.setDevicePixelRatio(ratio_);
