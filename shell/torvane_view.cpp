@@ -97,6 +97,10 @@ void CTorvaneView::paintEvent(QPaintEvent* event) {
     if (renderer->DevicePixelRatio() != mapping.RenderRatio() && !settling_.isActive()) {
         renderer = std::make_unique<CBoardRenderer>(clientRect, mapping.RenderRatio(),
                                                     renderer->GetPalette());
+        // The margins' tile changed with it.
+        if (!event->rect().contains(rect())) {
+            update();
+        }
     }
     renderer->Paint(*game);
     QPainter painter(this);
