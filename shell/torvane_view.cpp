@@ -21,8 +21,8 @@ bool offerTutorial = false;
 namespace {
 constexpr int kTimerPeriodMs = 66;
 // How long a new size must hold before the board is drawn afresh for it:
-// dragging a window edge sends a burst of sizes, and each fresh renderer
-// costs a few milliseconds.
+// dragging a window edge sends a burst of sizes, and a fresh renderer for a
+// large screen takes some ten milliseconds to make.
 constexpr int kSettleMs = 100;
 }  // namespace
 
