@@ -61,8 +61,12 @@ class CBoardPartAccessible : public QAccessibleInterface {
             return {};
         }
         const ClientRect r = part_ == kScorePart ? ScorePanelRect(view_->clientRect) : BombBoxRect;
-        return QRect(view_->mapToGlobal(QPoint(r.left, r.top)),
-                     QSize(r.right - r.left, r.bottom - r.top));
+        // Board pixels to the view's, then to the screen's.
+        const BoardMapping mapping = view_->Mapping();
+        const QPointF topLeft =
+            mapping.WidgetRect().topLeft() + QPointF(r.left, r.top) * mapping.Scale();
+        const QSizeF size = QSizeF(r.right - r.left, r.bottom - r.top) * mapping.Scale();
+        return QRect(view_->mapToGlobal(topLeft.toPoint()), size.toSize());
     }
 
   private:

@@ -102,7 +102,7 @@ void CTorvaneView::paintEvent(QPaintEvent* event) {
     // is still moving.
     if (renderer->DevicePixelRatio() != mapping.RenderRatio() && !settling_.isActive()) {
         renderer = std::make_unique<CBoardRenderer>(clientRect, mapping.RenderRatio(),
-                                                    renderer->GetPalette());
+                                                    renderer->GetPalette(), renderer->GemSymbols());
         // The margins' tile changed with it.
         if (!event->rect().contains(rect())) {
             update();

@@ -122,6 +122,15 @@ TEST_F(AccessibilityTest, TheDialogAppliesAndStoresItsSwitchesOnlyOnOk) {
         EXPECT_EQ(Stored("GemSymbols"), ok ? 1u : 0u);
         EXPECT_EQ(Stored("PauseWhenInactive"), ok ? 1u : 0u);
     }
+    // A renderer made for a new scale keeps them.
+    frame->resize(3 * kBoardWidth, 3 * kBoardHeight);
+    frame->layout()->activate();
+    QImage image(View().size(), QImage::Format_RGB32);
+    ASSERT_TRUE(QTest::qWaitFor([&] {
+        View().render(&image);
+        return View().renderer->DevicePixelRatio() > 1.0;
+    }));
+    EXPECT_TRUE(View().renderer->GemSymbols());
     // The next start reads them.
     MakeFrame();
     EXPECT_TRUE(View().pauseWhenInactive);
