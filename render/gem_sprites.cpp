@@ -33,9 +33,6 @@ inline void CopyPixels(QRgb* to, const QRgb* from, int n) {
 
 }  // namespace
 
-CGemSprites::CGemSprites(qreal ratio)
-    : CGemSprites(StoredGemPalette(), ratio, StoredGemSymbols()) {}
-
 CGemSprites::CGemSprites(const GemPalette& palette, qreal ratio, bool symbols)
     : ratio_(ratio > 0 ? ratio : 1.0), symbols_(symbols) {
     BuildShapes();

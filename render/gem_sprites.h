@@ -13,8 +13,7 @@
 
 class CGemSprites {
   public:
-    // Builds the whole set from the stored colours and symbol switch.
-    explicit CGemSprites(qreal ratio = 1.0);
+    // The whole set in the given colours, with or without the symbols.
     CGemSprites(const GemPalette& palette, qreal ratio, bool symbols = false);
 
     // Recolours every sprite from a new palette, in place.
