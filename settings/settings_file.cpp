@@ -94,8 +94,7 @@ CSettingsFile::Loaded CSettingsFile::SetAside(const QByteArray& damaged) const {
     }
     if (loaded.untouchable && damaged != reportedDamage_) {
         reportedDamage_ = damaged;
-        Notify(Notice::Kind::kSetAside,
-               QStringLiteral("Your Torvane settings were damaged and could not be read, and the "
+        Notify(QStringLiteral("Your Torvane settings were damaged and could not be read, and the "
                               "damaged file could not be set aside: %1\n\nThe default settings "
                               "are in use, and nothing can be saved until the file is repaired "
                               "or removed:\n%2")
@@ -126,7 +125,7 @@ CSettingsFile::Loaded CSettingsFile::SetAsideLocked() const {
             unsaved_.push_back({key, fresh.text.RawValue(key)});
         }
     }
-    Notify(Notice::Kind::kSetAside, SetAsideMessage(aside, scores.size()));
+    Notify(SetAsideMessage(aside, scores.size()));
     return fresh;
 }
 
@@ -194,9 +193,10 @@ bool CSettingsFile::Record(const QString& key, std::optional<QString> raw) {
     }
     // Only the outermost section stores, so only it can fail.
     const std::optional<std::string> failure = EndExclusive();
-    if (failure) {
-        Notify(Notice::Kind::kWriteFailed, QStringLiteral("Your settings could not be saved: %1")
-                                               .arg(QString::fromStdString(*failure)));
+    if (failure && !toldWriteFailure_) {
+        toldWriteFailure_ = true;
+        Notify(QStringLiteral("Your settings could not be saved: %1")
+                   .arg(QString::fromStdString(*failure)));
     }
     return !failure;
 }
@@ -283,8 +283,8 @@ std::optional<QString> CSettingsFile::WriteWhole(const CSettingsText& text) cons
     return std::nullopt;
 }
 
-void CSettingsFile::Notify(Notice::Kind kind, const QString& text) const {
+void CSettingsFile::Notify(const QString& message) const {
     if (notify_) {
-        notify_({kind, text});
+        notify_(message);
     }
 }

@@ -29,17 +29,10 @@ class QLockFile;
 
 class CSettingsFile : public ISettingsBackend {
   public:
-    // What the player is told, by whatever front end runs the store: the
-    // whole message.
-    struct Notice {
-        enum class Kind {
-            kSetAside,     // a damaged file was set aside: text is the whole message
-            kWriteFailed,  // a setting did not reach the disk
-        };
-        Kind kind;
-        QString text;
-    };
-    using NoticeHandler = std::function<void(const Notice&)>;
+    // What the player must be told (a damaged file set aside; once a run, a
+    // setting that could not be saved), as the whole message, for whatever
+    // front end runs the store to show.
+    using NoticeHandler = std::function<void(const QString& message)>;
 
     // The player's own file.
     CSettingsFile();
@@ -88,7 +81,7 @@ class CSettingsFile : public ISettingsBackend {
     void Unlock() const;
     bool Holding() const;
     std::optional<QString> WriteWhole(const CSettingsText& text) const;
-    void Notify(Notice::Kind kind, const QString& text) const;
+    void Notify(const QString& message) const;
 
     QString path_;
     NoticeHandler notify_;
@@ -96,6 +89,7 @@ class CSettingsFile : public ISettingsBackend {
     // Changes of this run that did not reach the disk, oldest first.
     mutable std::vector<PendingChange> unsaved_;
     mutable std::unique_ptr<QLockFile> lock_;
+    bool toldWriteFailure_ = false;
     // The damaged contents last reported, so that a file that cannot be set
     // aside is reported once and not at every read.
     mutable QByteArray reportedDamage_;

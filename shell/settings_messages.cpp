@@ -7,15 +7,9 @@
 #include "settings/settings_file.h"
 
 void TellPlayerAboutSettings(CSettingsFile& store) {
-    store.SetNoticeHandler([told = false](const CSettingsFile::Notice& notice) mutable {
-        if (notice.kind == CSettingsFile::Notice::Kind::kWriteFailed) {
-            if (told) {
-                return;
-            }
-            told = true;
-        }
-        QTimer::singleShot(0, qApp, [text = notice.text] {
-            QMessageBox::warning(QApplication::activeWindow(), QStringLiteral("Torvane"), text);
+    store.SetNoticeHandler([](const QString& message) {
+        QTimer::singleShot(0, qApp, [message] {
+            QMessageBox::warning(QApplication::activeWindow(), QStringLiteral("Torvane"), message);
         });
     });
 }

@@ -1,7 +1,7 @@
 #pragma once
-// What the player is told about the settings file: that a damaged one was
-// set aside, and, once a run, that a setting could not be saved. The box
-// opens from the event loop, never from inside the store's read or write.
+// What the store has to tell the player about the settings file, in a
+// message box that opens from the event loop, never from inside the store's
+// read or write.
 
 class CSettingsFile;
 

@@ -21,8 +21,8 @@ int main(int argc, char** argv) {
         // The game's own store on FILE, so that several runs, and the game,
         // can share one file as two copies of the game would.
         store = std::make_unique<CSettingsFile>(QString::fromLocal8Bit(argv[arg + 1]));
-        store->SetNoticeHandler([](const CSettingsFile::Notice& notice) {
-            std::cerr << "torvane-sim: " << notice.text.toStdString() << "\n";
+        store->SetNoticeHandler([](const QString& message) {
+            std::cerr << "torvane-sim: " << message.toStdString() << "\n";
         });
         store->Open();
         arg += 2;
