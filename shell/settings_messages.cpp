@@ -4,7 +4,7 @@
 #include <QMessageBox>
 #include <QTimer>
 
-#include "settings/settings_file.h"
+#include "shell/settings/settings_file.h"
 
 void TellPlayerAboutSettings(CSettingsFile& store) {
     store.SetNoticeHandler([](const QString& message) {

@@ -9,7 +9,7 @@
 #include <memory>
 #include <string_view>
 
-#include "settings/settings_file.h"
+#include "shell/settings/settings_file.h"
 #include "tools/sim/render/render_command.h"
 #include "tools/sim/sim_commands.h"
 #include "tools/sim/sim_runner.h"

@@ -22,7 +22,7 @@
 #include "scores/core/high_score_table.h"
 #include "shell/main_frame.h"
 #include "shell/settings_messages.h"
-#include "settings/settings_file.h"
+#include "shell/settings/settings_file.h"
 #include "view_robot.h"
 
 namespace {

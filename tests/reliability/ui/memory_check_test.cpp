@@ -22,7 +22,7 @@
 #include "shell/clock_warning_dlg.h"
 #include "shell/main_frame.h"
 #include "shell/qt_cue_output.h"
-#include "settings/settings_file.h"
+#include "shell/settings/settings_file.h"
 #include "shell/torvane_app.h"
 #include "tutorial/core/tutorial.h"
 #include "tutorial/ui/tutorial_wnd.h"

@@ -7,7 +7,7 @@
 
 #include "game/memory_settings.h"
 #include "scores/core/high_score_table.h"
-#include "settings/settings_file.h"
+#include "shell/settings/settings_file.h"
 
 TEST(HighScoreFile, EveryNameAScoreCanHoldSurvivesTheNextRun) {
     QTemporaryDir dir;

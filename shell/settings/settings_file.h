@@ -23,7 +23,7 @@
 #include <vector>
 
 #include "game/settings_store.h"
-#include "settings/settings_text.h"
+#include "shell/settings/settings_text.h"
 
 class QLockFile;
 

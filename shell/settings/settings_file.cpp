@@ -1,4 +1,4 @@
-#include "settings/settings_file.h"
+#include "shell/settings/settings_file.h"
 
 #include <QDateTime>
 #include <QDeadlineTimer>
@@ -12,7 +12,7 @@
 #include <system_error>
 #include <thread>
 
-#include "settings/damaged_file.h"
+#include "shell/settings/damaged_file.h"
 
 namespace {
 

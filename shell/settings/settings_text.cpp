@@ -1,4 +1,4 @@
-#include "settings/settings_text.h"
+#include "shell/settings/settings_text.h"
 
 #include <QStringDecoder>
 #include <limits>

@@ -1,4 +1,4 @@
-#include "settings/damaged_file.h"
+#include "shell/settings/damaged_file.h"
 
 #include <QDateTime>
 #include <QFileInfo>

@@ -6,7 +6,7 @@
 #include <QByteArray>
 #include <QString>
 
-#include "settings/settings_text.h"
+#include "shell/settings/settings_text.h"
 
 // A name beside `path` that is not taken yet: the path with
 // ".damaged-YYYYMMDD-HHMMSS" appended (and a number when that is taken).
