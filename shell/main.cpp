@@ -7,8 +7,8 @@
 #include "game/game_clock.h"
 #include "game/settings_store.h"
 #include "game/sound.h"
-#include "shell/settings/settings_file.h"
 #include "shell/qt_cue_output.h"
+#include "shell/settings/settings_file.h"
 #include "shell/settings_messages.h"
 #include "shell/torvane_app.h"
 

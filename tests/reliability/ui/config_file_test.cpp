@@ -18,11 +18,11 @@
 #include "game/game_random.h"
 #include "game/memory_settings.h"
 #include "modal_answerer.h"
-#include "shell/command_ids.h"
 #include "scores/core/high_score_table.h"
+#include "shell/command_ids.h"
 #include "shell/main_frame.h"
-#include "shell/settings_messages.h"
 #include "shell/settings/settings_file.h"
+#include "shell/settings_messages.h"
 #include "view_robot.h"
 
 namespace {
