@@ -40,8 +40,9 @@ class ISettingsBackend {
     // A read-modify-write that another running copy of the program must not
     // come between: from BeginExclusive on, reads see the store as it is now
     // and no other copy changes it; EndExclusive stores what changed as one
-    // whole and returns why that failed, if it did. Sections nest; only the
-    // outermost one stores.
+    // whole and returns why that failed, if it did (the backend tells the
+    // player, unless high scores were among the changes: whoever offered
+    // the score tells that). Sections nest; only the outermost one stores.
     virtual void BeginExclusive() {}
     virtual std::optional<std::string> EndExclusive() { return std::nullopt; }
 };

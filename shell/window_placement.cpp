@@ -41,6 +41,8 @@ void WriteWindowPlacement(const WindowPlacement& placement) {
     if (backend == nullptr || !backend->CreateKey(kWindowKey)) {
         return;
     }
+    // One write of the file for the lot.
+    backend->BeginExclusive();
     if (!placement.geometry.isNull()) {
         WriteSigned("Left", placement.geometry.left());
         WriteSigned("Top", placement.geometry.top());
@@ -49,6 +51,7 @@ void WriteWindowPlacement(const WindowPlacement& placement) {
     }
     WriteSettingDword(kWindowKey, "Maximized", placement.maximised ? 1u : 0u);
     WriteSettingDword(kWindowKey, "FullScreen", placement.fullScreen ? 1u : 0u);
+    backend->EndExclusive();
 }
 
 QSize WindowSizeFor(QSize board, QSize chrome, double scale) {

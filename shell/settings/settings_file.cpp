@@ -7,6 +7,7 @@
 #include <QLockFile>
 #include <QSaveFile>
 #include <QStandardPaths>
+#include <algorithm>
 #include <cerrno>
 #include <chrono>
 #include <system_error>
@@ -192,13 +193,7 @@ bool CSettingsFile::Record(const QString& key, std::optional<QString> raw) {
         changes_.push_back({key, std::move(raw)});
     }
     // Only the outermost section stores, so only it can fail.
-    const std::optional<std::string> failure = EndExclusive();
-    if (failure && !toldWriteFailure_) {
-        toldWriteFailure_ = true;
-        Notify(QStringLiteral("Your settings could not be saved: %1")
-                   .arg(QString::fromStdString(*failure)));
-    }
-    return !failure;
+    return !EndExclusive();
 }
 
 void CSettingsFile::BeginExclusive() {
@@ -219,6 +214,14 @@ std::optional<std::string> CSettingsFile::EndExclusive() {
         failure = lockFailure_ ? lockFailure_ : section_.untouchable;
         if (!failure) {
             failure = WriteWhole(section_.text);
+        }
+        // A high score that was not saved is told by the one who offered it.
+        const bool scores = std::any_of(changes_.begin(), changes_.end(), [](const auto& c) {
+            return c.key.startsWith(QLatin1String(kScoresKey) + QLatin1Char('/'));
+        });
+        if (failure && !scores && !toldWriteFailure_) {
+            toldWriteFailure_ = true;
+            Notify(QStringLiteral("Your settings could not be saved: %1").arg(*failure));
         }
         if (failure) {
             unsaved_.insert(unsaved_.end(), changes_.begin(), changes_.end());
