@@ -8,8 +8,9 @@ namespace {
 // A settings file is a few hundred bytes; anything this large is not ours.
 constexpr qsizetype kLargestSettingsFile = 1 << 20;
 
+// What never stands in a line of the file as QSettings writes it.
 bool IsControl(QChar c) {
-    return (c.unicode() < 0x20 && c != QLatin1Char('\t')) || c.unicode() == 0x7F;
+    return c.unicode() < 0x20 && c != QLatin1Char('\t');
 }
 
 bool IsDigitIn(QChar c, int base) {
@@ -165,9 +166,14 @@ std::optional<CSettingsText> CSettingsText::Parse(const QByteArray& bytes) {
         if (name.isEmpty() || name.contains(QLatin1Char('"')) || !ValueIsWhole(value)) {
             return std::nullopt;
         }
-        const QString key = UnescapeKey(name);
-        parsed.SetRawValue(group.isEmpty() ? key : group + QLatin1Char('/') + key,
-                           value.toString());
+        // As QSettings takes keys: without empty steps between slashes.
+        const QString key = (group + QLatin1Char('/') + UnescapeKey(name))
+                                .split(QLatin1Char('/'), Qt::SkipEmptyParts)
+                                .join(QLatin1Char('/'));
+        if (key.isEmpty()) {
+            return std::nullopt;
+        }
+        parsed.SetRawValue(key, value.toString());
     }
     return parsed;
 }
@@ -275,7 +281,7 @@ QString CSettingsText::EncodeValue(const SettingValue& value) {
         } else if (u == 0) {
             out += QStringLiteral("\\0");
             escapeHexDigit = true;
-        } else if (IsControl(c)) {
+        } else if (IsControl(c) || u == 0x7F) {
             out += QStringLiteral("\\x") + QString::number(u, 16);
             escapeHexDigit = true;
         } else {
