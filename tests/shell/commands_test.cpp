@@ -171,8 +171,8 @@ TEST_F(CommandsTest, FrameCarriesItsMenusToolbarAndStatusBar) {
               "&Game: | &Play\tCtrl-P =Ctrl+P =Ctrl+R | Drop &bomb\tCtrl+B =Ctrl+B | - | "
               "View hi&gh scores | - | &Quit game\tCtrl+Q =Ctrl+Q | &New game\tCtrl+N =Ctrl+N | "
               "&Options: | Easy | Medium | Hard | - | Sound &effects\tCtrl+E =Ctrl+E | - | "
-              "Other options ... | - | &Full screen\tF11 =F11 | &Help: | &Contents | See &tutorial "
-              "| - | &About Torvane");
+              "Other options ... | &Accessibility ... | - | &Full screen\tF11 =F11 | &Help: | "
+              "&Contents | See &tutorial | - | &About Torvane");
 
     QStringList tools;
     for (QAction* tool : frame->ToolBar()->actions()) {
