@@ -60,3 +60,24 @@ inline constexpr std::size_t kSettingStringLimit = 300;
 std::uint32_t ReadSettingDword(const std::string& subkey, const std::string& name);
 void WriteSettingDword(const std::string& subkey, const std::string& name, std::uint32_t value);
 std::string ReadSettingString(const std::string& subkey, const std::string& name);
+
+// Settings written together reach the store in one write while one of these
+// lives (a dialog's OK, the window's place).
+class CSettingsBatch {
+  public:
+    CSettingsBatch() : backend_(GetSettingsBackend()) {
+        if (backend_ != nullptr) {
+            backend_->BeginExclusive();
+        }
+    }
+    ~CSettingsBatch() {
+        if (backend_ != nullptr) {
+            backend_->EndExclusive();
+        }
+    }
+    CSettingsBatch(const CSettingsBatch&) = delete;
+    CSettingsBatch& operator=(const CSettingsBatch&) = delete;
+
+  private:
+    ISettingsBackend* backend_;
+};

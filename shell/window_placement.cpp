@@ -41,8 +41,7 @@ void WriteWindowPlacement(const WindowPlacement& placement) {
     if (backend == nullptr || !backend->CreateKey(kWindowKey)) {
         return;
     }
-    // One write of the file for the lot.
-    backend->BeginExclusive();
+    const CSettingsBatch together;
     if (!placement.geometry.isNull()) {
         WriteSigned("Left", placement.geometry.left());
         WriteSigned("Top", placement.geometry.top());
@@ -51,7 +50,6 @@ void WriteWindowPlacement(const WindowPlacement& placement) {
     }
     WriteSettingDword(kWindowKey, "Maximized", placement.maximised ? 1u : 0u);
     WriteSettingDword(kWindowKey, "FullScreen", placement.fullScreen ? 1u : 0u);
-    backend->EndExclusive();
 }
 
 QSize WindowSizeFor(QSize board, QSize chrome, double scale) {
