@@ -57,4 +57,4 @@ format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i
 
 clean:
-	rm -rf $(BUILD) $(BUILD)-bench $(SAN_BUILD)
+	rm -rf $(BUILD) $(BUILD)-bench $(BUILD)-release $(SAN_BUILD)
