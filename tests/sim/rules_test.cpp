@@ -5,7 +5,7 @@
 
 namespace {
 
-const ScriptCase kPlay[] = {
+const ScriptCase kScripts[] = {
     // Two draws per gem (direction, then colour); the first drop on the first
     // timer firing, then every 3400 ms of game time stepped each 100 ms. An
     // hour's pause moves nothing; the game goes on where it stood.
@@ -88,7 +88,7 @@ const ScriptCase kPlay[] = {
 };
 
 TEST(Rules, GamesAndTutorialPositionsPrintTheirEvents) {
-    for (const ScriptCase& c : kPlay) {
+    for (const ScriptCase& c : kScripts) {
         ExpectPrints(c);
     }
 }
