@@ -94,33 +94,24 @@ TEST(QtSettings, TextThatIsNoUnsigned32BitNumberReadsAsZeroAndADamagedFileIsLeft
 }
 
 // Logs "-" for a stop and cue@time for a start.
-class CRecordingOutput : public ICueOutput {
-  public:
-    explicit CRecordingOutput(const std::int64_t& now) : now_(now) {}
-    void Start(int cue) override { log << QString("%1@%2").arg(cue).arg(now_); }
+struct CRecordingOutput : ICueOutput {
+    void Start(int cue) override { log << QString("%1@%2").arg(cue).arg(*now); }
     void StopAll() override { log << "-"; }
+    const std::int64_t* now;
     QStringList log;
-
-  private:
-    const std::int64_t& now_;
 };
 
 TEST(SoundPlayer, ACueCutsOffWhateverPlaysButASnapWaitsForSilence) {
     std::int64_t now = 0;
-    CRecordingOutput output(now);
+    CRecordingOutput output;
+    output.now = &now;
     CSoundPlayer player(output, [&now] { return now; });
-    // A snap lasts 310 ms, an explosion 1587; the first cue plays whatever
-    // the clock reads.
-    for (const auto& [at, cue] :
-         std::initializer_list<std::pair<std::int64_t, int>>{{-1, kSnapCue},
-                                                             {308, kSnapCue},
-                                                             {309, kSnapCue},
-                                                             {400, kExplodeCue},
-                                                             {500, kExplodeCue},
-                                                             {2086, kSnapCue},
-                                                             {2087, kSnapCue}}) {
+    // A snap lasts 310 ms, an explosion (at 400 and 500) 1587; the first cue
+    // plays whatever the clock reads.
+    for (const std::int64_t at : {-1, 308, 309, 400, 500, 2086, 2087}) {
         now = at;
-        player.Play(cue, cue == kSnapCue ? kCueNoStop : 0);
+        const bool explosion = at == 400 || at == 500;
+        player.Play(explosion ? kExplodeCue : kSnapCue, explosion ? 0 : kCueNoStop);
     }
     EXPECT_EQ(output.log.join(' '), "- 300@-1 - 300@309 - 301@400 - 301@500 - 300@2087");
 
