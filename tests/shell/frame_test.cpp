@@ -60,6 +60,7 @@ TEST_F(UiTest, DialogsCarryTheirTexts) {
               "About Torvane | Torvane | Version 1.0.4 | OK");
     EXPECT_EQ(CAboutDlg::Logo().deviceIndependentSize().toSize(), QSize(66, 66));
     EXPECT_TRUE(CAboutDlg::Logo().hasAlpha());  // its black lets the dialog show through
+    EXPECT_FALSE(CAboutDlg().findChild<QLabel*>("logo")->pixmap().isNull());
     EXPECT_EQ(Texts(std::make_unique<CClockWarningDlg>().get()),
               "Warning | Torvane cannot find a high resolution clock on your computer.  Because "
               "of this, Torvane may not run correctly.\n\nDo you want to try to run Torvane "
@@ -99,6 +100,7 @@ TEST_F(UiTest, FrameCarriesItsMenusToolbarAndStatusBarAndCannotBeMaximised) {
               "&Options: | Easy | Medium | Hard | - | Sound &effects\tCtrl+E =Ctrl+E | - | "
               "Other options ... | &Help: | &Contents | See &tutorial | - | &About Torvane | "
               "Pause/Play | - | Pause and hide game | - | Drop bomb | Ready | CAP- | NUM- | SCRL-");
+    EXPECT_EQ(frame->ToolBar()->actions().first(), Action(kCmdPausePlay));  // one update rule
     EXPECT_EQ(frame->toolBarArea(frame->ToolBar()), Qt::LeftToolBarArea);
     EXPECT_EQ(frame->ToolBar()->orientation(), Qt::Vertical);
 }
@@ -156,6 +158,9 @@ TEST_F(UiTest, CommandsFollowTheGameAndTheOptionCommandsAreStored) {
         EXPECT_EQ(shown.join(' '), step.shown);
     }
     EXPECT_EQ(Game().fallSpeed, kMediumSpeed);
+    settings.RemoveKey(kSettingsKey);  // where nothing can be stored, the game still follows
+    Action(kCmdSoundEffects)->trigger();
+    EXPECT_TRUE(Game().IsQuiet());
     Action(kCmdPausePlay)->trigger();
     Action(kCmdPauseAndHide)->trigger();
     EXPECT_TRUE(Game().paused && frame->isMinimized());

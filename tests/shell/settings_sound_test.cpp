@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
@@ -91,6 +92,11 @@ TEST(QtSettings, TextThatIsNoUnsigned32BitNumberReadsAsZeroAndADamagedFileIsLeft
     settings.DeleteValue(kSettingsKey, "Difficulty");
     EXPECT_EQ(ReadAll(path), damaged);
     EXPECT_EQ(ReadSettingDword(kSettingsKey, "Difficulty"), 0u);
+    const QString folder = dir.filePath("folder.conf");  // unreadable as a file, even by root
+    ASSERT_TRUE(QDir().mkpath(folder));
+    CQtSettings onFolder(folder);
+    EXPECT_FALSE(onFolder.Read(kSettingsKey, "Difficulty").has_value());
+    EXPECT_FALSE(onFolder.Write(kSettingsKey, "Difficulty", SettingValue::Dword(3)));
 }
 
 // Logs "-" for a stop and cue@time for a start.

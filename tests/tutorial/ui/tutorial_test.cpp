@@ -112,6 +112,7 @@ TEST_F(TutorialTest, EnterTurnsThePageOnlyOnTheButtonAndEveryWayOutEndsTheTutori
     };
     for (const auto& wayOut : waysOut) {
         Action(kCmdSeeTutorial)->trigger();
+        ASSERT_NE(Window(), nullptr);
         QTest::keyClick(Window()->nextButton(), Qt::Key_Return);
         Window()->pageText()->setFocus();
         QTest::keyClick(Window()->pageText(), Qt::Key_Return);
