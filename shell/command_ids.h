@@ -15,6 +15,7 @@ enum CommandId : int {
     kCmdMedium = 32791,
     kCmdHard = 32792,
     kCmdHelpContents = 32795,
+    kCmdFullScreen = 32800,
     kCmdAbout = 57664,
 };
 

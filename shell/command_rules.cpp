@@ -34,6 +34,9 @@ CommandUi CommandUpdate(int id, const CTorvaneView& view) {
         case kCmdHard:
             ui.checked = game.difficulty == 2;
             break;
+        case kCmdFullScreen:
+            ui.checked = view.window()->isFullScreen();
+            break;
         case kCmdSeeTutorial:
             ui.text =
                 view.tutorial ? QStringLiteral("Quit &tutorial") : QStringLiteral("See &tutorial");

@@ -14,12 +14,17 @@
 #include "shell/gem_colours.h"
 #include "shell/help_document.h"
 #include "shell/options_dlg.h"
+#include "tutorial/ui/tutorial_wnd.h"
 
 bool offerTutorial = false;
 
 namespace {
 constexpr int kTimerPeriodMs = 66;
-}
+// How long a new size must hold before the board is drawn afresh for it:
+// dragging a window edge sends a burst of sizes, and a fresh renderer for a
+// large screen takes some ten milliseconds to make.
+constexpr int kSettleMs = 100;
+}  // namespace
 
 CTorvaneView::CTorvaneView(QWidget* parent) : QWidget(parent), game(std::make_unique<CGame>()) {
     wheelClockwise = ReadSettingDword(kSettingsKey, "MouseWheelClockwise") != 0;
@@ -38,16 +43,23 @@ CTorvaneView::CTorvaneView(QWidget* parent) : QWidget(parent), game(std::make_un
     timer_.setInterval(kTimerPeriodMs);
     connect(&timer_, &QTimer::timeout, this, &CTorvaneView::OnTimer);
     timer_.start();
+
+    // The view never shrinks the board below half its size.
+    setMinimumSize(kBoardWidth / 2, kBoardHeight / 2);
+    settling_.setSingleShot(true);
+    settling_.setInterval(kSettleMs);
+    connect(&settling_, &QTimer::timeout, this, [this] { update(); });
 }
 
 CTorvaneView::~CTorvaneView() = default;
 
+// Only the board changes with the game; the margins keep their pixels.
 void CTorvaneView::Invalidate() {
-    update();
+    update(Mapping().WidgetRect().toAlignedRect());
 }
 
 void CTorvaneView::RepaintNow() {
-    repaint();
+    repaint(Mapping().WidgetRect().toAlignedRect());
 }
 
 void CTorvaneView::EnsureInitialised() {
@@ -55,18 +67,44 @@ void CTorvaneView::EnsureInitialised() {
         return;
     }
     initialised = true;
-    clientRect = {0, 0, width(), height()};
+    clientRect = kBoardClient;
     boardCentreX = (clientRect.right - clientRect.left) / 2;
     boardCentreY = (clientRect.bottom - clientRect.top) / 2;
-    renderer = std::make_unique<CBoardRenderer>(clientRect, devicePixelRatioF());
+    renderer = std::make_unique<CBoardRenderer>(clientRect, Mapping().RenderRatio());
+}
+
+BoardMapping CTorvaneView::Mapping() const {
+    return BoardMapping::Fit(size(), devicePixelRatioF());
+}
+
+QSize CTorvaneView::sizeHint() const {
+    return QSize(kBoardWidth, kBoardHeight);
+}
+
+void CTorvaneView::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    settling_.start();
+    if (tutorialWindow != nullptr) {
+        tutorialWindow->PlaceAtLowerLeft(this);
+    }
 }
 
 void CTorvaneView::paintEvent(QPaintEvent* event) {
-    (void)event;
     EnsureInitialised();
-    const QImage& board = renderer->Paint(*game);
+    const BoardMapping mapping = Mapping();
+    // A new scale or a new screen: a renderer drawn for it, unless the size
+    // is still moving.
+    if (renderer->DevicePixelRatio() != mapping.RenderRatio() && !settling_.isActive()) {
+        renderer = std::make_unique<CBoardRenderer>(clientRect, mapping.RenderRatio(),
+                                                    renderer->GetPalette());
+        // The margins' tile changed with it.
+        if (!event->rect().contains(rect())) {
+            update();
+        }
+    }
+    renderer->Paint(*game);
     QPainter painter(this);
-    painter.drawImage(QPointF(0, 0), board);
+    renderer->DrawInView(painter, mapping, event->rect());
     painter.end();
 
     if (offerTutorial) {
@@ -108,7 +146,7 @@ void CTorvaneView::mousePressEvent(QMouseEvent* event) {
     if (inputLocked || game->paused) {
         return;
     }
-    const QPoint p = event->position().toPoint();
+    const QPoint p = Mapping().ToBoard(event->position());
     grabOffset = game->wheelAngle - PointerAngle(p.x(), p.y(), boardCentreX, boardCentreY);
     dragging = true;
 }
@@ -130,7 +168,7 @@ void CTorvaneView::mouseMoveEvent(QMouseEvent* event) {
     if (inputLocked || game->paused || !dragging) {
         return;
     }
-    const QPoint p = event->position().toPoint();
+    const QPoint p = Mapping().ToBoard(event->position());
     game->wheelAngle = PointerAngle(p.x(), p.y(), boardCentreX, boardCentreY) + grabOffset;
     AfterWheelTurn();
 }
@@ -140,7 +178,7 @@ void CTorvaneView::mouseDoubleClickEvent(QMouseEvent* event) {
     if (event->button() != Qt::LeftButton || inputLocked || game->paused) {
         return;
     }
-    const QPoint p = event->position().toPoint();
+    const QPoint p = Mapping().ToBoard(event->position());
     game->BombBoxHit(p.x(), p.y(), clientRect);
     emit StateChanged();
 }

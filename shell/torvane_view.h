@@ -1,8 +1,20 @@
 #pragma once
 // The game view: the one place where the player's input and time reach the
 // game. It owns the running game, the board renderer and, while it runs, the
-// tutorial. Every change of the game repaints the whole view and then runs the
+// tutorial. Every change of the game repaints the board and then runs the
 // end-of-game check.
+//
+// Three kinds of pixels meet here:
+// - widget pixels: the view's own coordinates, those of its size and of the
+//   pointer in mouse events;
+// - board pixels: the game's coordinates, those of the rules, the renderer's
+//   layout and the wheel centre, fixed at kBoardWidth x kBoardHeight whatever
+//   the window's size;
+// - device pixels: the screen's, widget pixels times the screen's ratio; the
+//   renderer draws every board pixel as scale x ratio of them.
+// Mapping() (a scale and an offset) turns widget points into board pixels and
+// back; every pointer handler and the paint go through it, and nothing else
+// sees the widget's size.
 
 #include <QTimer>
 #include <QWidget>
@@ -11,6 +23,7 @@
 #include <memory>
 
 #include "game/game.h"
+#include "render/board_mapping.h"
 
 class CBoardRenderer;
 class CTutorial;
@@ -59,6 +72,12 @@ class CTorvaneView : public QWidget {
     // renderer before the view was ever painted.
     void EnsureInitialised();
 
+    // Where the board lies in the view at its present size and screen.
+    BoardMapping Mapping() const;
+
+    // The board at its base size, as the window opens.
+    QSize sizeHint() const override;
+
     // The end of a game and the high-score table (view_scores.cpp).
     void CheckGameOver();
     void OfferHighScore();
@@ -93,6 +112,7 @@ class CTorvaneView : public QWidget {
 
   protected:
     void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
@@ -106,4 +126,7 @@ class CTorvaneView : public QWidget {
     void AfterWheelTurn();
 
     QTimer timer_;
+    // Runs from each resize until the size has settled; meanwhile the old
+    // renderer's picture, stretched, stands in for a new one.
+    QTimer settling_;
 };

@@ -9,6 +9,7 @@
 #include <cmath>
 #include <map>
 
+#include "game/board_centre.h"
 #include "game/polar.h"
 #include "render/board_renderer.h"
 #include "shell/customize_colors_dlg.h"
@@ -20,28 +21,38 @@ namespace {
 
 class ViewTest : public UiTest {
   protected:
-    void Mouse(QEvent::Type type, QPoint at, Qt::MouseButton button = Qt::LeftButton) {
+    // At a board pixel, wherever the view shows it.
+    void Mouse(QEvent::Type type, QPoint board, Qt::MouseButton button = Qt::LeftButton) {
         held = type == QEvent::MouseButtonRelease ? held & ~button
                : type == QEvent::MouseMove        ? held
                                                   : held | button;
-        QMouseEvent event(type, QPointF(at), QPointF(View().mapToGlobal(at)),
+        const QPointF at = View().Mapping().ToWidget(board);
+        QMouseEvent event(type, at, View().mapToGlobal(at),
                           type == QEvent::MouseMove ? Qt::NoButton : button, held, {});
         QApplication::sendEvent(&View(), &event);
     }
-    QPoint Centre() { return {View().width() / 2, View().height() / 2}; }
-    // "x,y"; "centre"; or an angle round the centre, far enough out for whole
-    // pixels to give the angle to a thousandth.
+    // As the window system delivers it: press, release, double-click, release.
+    void DoubleClick(QPoint board) {
+        for (auto type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease,
+                          QEvent::MouseButtonDblClick, QEvent::MouseButtonRelease}) {
+            Mouse(type, board);
+        }
+    }
+    // "x,y"; "centre", of the wheel; or an angle round it, far enough out for
+    // whole pixels to give the angle to a thousandth.
     QPoint At(const QString& where) {
         const double angle = where.toDouble();
+        const QPoint centre(boardCentreX, boardCentreY);
         return where.contains(',')
                    ? QPoint(where.section(',', 0, 0).toInt(), where.section(',', 1).toInt())
                : where == "centre"
-                   ? Centre()
-                   : Centre() + QPoint(static_cast<int>(std::lround(1e4 * std::cos(angle))),
-                                       static_cast<int>(std::lround(1e4 * std::sin(angle))));
+                   ? centre
+                   : centre + QPoint(static_cast<int>(std::lround(1e4 * std::cos(angle))),
+                                     static_cast<int>(std::lround(1e4 * std::sin(angle))));
     }
     void Wheel(int delta) {
-        QWheelEvent event(Centre(), Centre(), {}, {0, delta}, {}, {}, Qt::NoScrollPhase, false);
+        const QPointF at(View().width() / 2, View().height() / 2);
+        QWheelEvent event(at, at, {}, {0, delta}, {}, {}, Qt::NoScrollPhase, false);
         QApplication::sendEvent(&View(), &event);
         wheelPassedOn &= !event.isAccepted();
     }
@@ -58,7 +69,7 @@ class ViewTest : public UiTest {
             {"letgo", [&](A) { held = {}; }},  // released over another window
             {"wheel", [&](A a) { Wheel(a.toInt()); }},
             {"key", [&](A a) { QTest::keyClick(&View(), a == "space" ? ' ' : 'x'); }},
-            {"dblclick", [&](A a) { QTest::mouseDClick(&View(), Qt::LeftButton, {}, At(a)); }},
+            {"dblclick", [&](A a) { DoubleClick(At(a)); }},
             {"lock", [&](A a) { View().inputLocked = a == "on"; }},
             {"pause", [&](A) { Game().Pause(); }},
             {"resume", [&](A) { Game().Resume(); }},
