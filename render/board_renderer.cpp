@@ -12,6 +12,7 @@
 #include "render/board_fonts.h"
 #include "render/gem_drawing.h"
 #include "render/gem_sprites.h"
+#include "render/gem_symbols.h"
 
 namespace {
 
@@ -110,10 +111,11 @@ Banner BannerFor(const CGame& game) {
 }
 
 CBoardRenderer::CBoardRenderer(const ClientRect& client, qreal devicePixelRatio,
-                               const std::optional<GemPalette>& palette)
+                               const std::optional<GemPalette>& palette,
+                               std::optional<bool> gemSymbols)
     : client_(client), ratio_(devicePixelRatio > 0 ? devicePixelRatio : 1.0) {
-    sprites_ = palette ? std::make_unique<CGemSprites>(*palette, ratio_)
-                       : std::make_unique<CGemSprites>(ratio_);
+    sprites_ = std::make_unique<CGemSprites>(palette ? *palette : StoredGemPalette(), ratio_,
+                                             gemSymbols ? *gemSymbols : StoredGemSymbols());
     scoreFont_ = ScoreFont();
     bannerFont_ = BannerFont();
     const int w = std::max(client.right - client.left, 0);
@@ -233,4 +235,12 @@ GemPalette CBoardRenderer::GetPalette() const {
 
 void CBoardRenderer::BuildSprites(const GemPalette& palette) {
     sprites_->BuildSprites(palette);
+}
+
+bool CBoardRenderer::GemSymbols() const {
+    return sprites_->Symbols();
+}
+
+void CBoardRenderer::SetGemSymbols(bool on) {
+    sprites_->SetSymbols(on);
 }

@@ -49,10 +49,12 @@ Banner BannerFor(const CGame& game);
 class CBoardRenderer {
   public:
     // client: the board's rectangle; the wheel centre (boardCentreX/Y) must
-    // already be set from it. The gem colours come from the settings unless
-    // given (a renderer rebuilt for a new scale keeps the colours in use).
+    // already be set from it. The gem colours and the symbols switch come
+    // from the settings unless given (a renderer rebuilt for a new scale keeps
+    // the look in use).
     CBoardRenderer(const ClientRect& client, qreal devicePixelRatio = 1.0,
-                   const std::optional<GemPalette>& palette = std::nullopt);
+                   const std::optional<GemPalette>& palette = std::nullopt,
+                   std::optional<bool> gemSymbols = std::nullopt);
     ~CBoardRenderer();
     CBoardRenderer(const CBoardRenderer&) = delete;
     CBoardRenderer& operator=(const CBoardRenderer&) = delete;
@@ -73,6 +75,9 @@ class CBoardRenderer {
     // new one (Options dialog).
     GemPalette GetPalette() const;
     void BuildSprites(const GemPalette& palette);
+    // The player colours' symbols, on or off; switching rebuilds the sprites.
+    bool GemSymbols() const;
+    void SetGemSymbols(bool on);
 
     const ClientRect& Client() const { return client_; }
     qreal DevicePixelRatio() const { return ratio_; }

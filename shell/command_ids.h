@@ -16,6 +16,7 @@ enum CommandId : int {
     kCmdHard = 32792,
     kCmdHelpContents = 32795,
     kCmdFullScreen = 32800,
+    kCmdAccessibility = 32801,
     kCmdAbout = 57664,
 };
 

@@ -121,6 +121,8 @@ void CMainFrame::BuildMenus() {
     optionsMenu->addSeparator();
     connect(AddCommand(optionsMenu, kCmdOtherOptions, QStringLiteral("Other options ...")),
             &QAction::triggered, view, &CTorvaneView::OnOtherOptions);
+    connect(AddCommand(optionsMenu, kCmdAccessibility, QStringLiteral("&Accessibility ...")),
+            &QAction::triggered, view, &CTorvaneView::OnAccessibility);
     optionsMenu->addSeparator();
     QAction* fullScreen = AddCommand(
         optionsMenu, kCmdFullScreen, QStringLiteral("&Full screen\tF11"),

@@ -11,8 +11,10 @@
 #include "game/settings_store.h"
 #include "game/wheel_input.h"
 #include "render/board_renderer.h"
+#include "shell/board_accessible.h"
 #include "shell/gem_colours.h"
 #include "shell/help_document.h"
+#include "shell/inactivity_watch.h"
 #include "shell/options_dlg.h"
 #include "tutorial/ui/tutorial_wnd.h"
 
@@ -29,6 +31,7 @@ constexpr int kSettleMs = 100;
 CTorvaneView::CTorvaneView(QWidget* parent) : QWidget(parent), game(std::make_unique<CGame>()) {
     wheelClockwise = ReadSettingDword(kSettingsKey, "MouseWheelClockwise") != 0;
     wheelSpeed = WheelSpeedFromSetting(ReadSettingDword(kSettingsKey, "MouseWheelSpeed"));
+    pauseWhenInactive = ReadSettingDword(kSettingsKey, "PauseWhenInactive") != 0;
     openDocument = [](const QString& path) {
         return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
     };
@@ -49,6 +52,9 @@ CTorvaneView::CTorvaneView(QWidget* parent) : QWidget(parent), game(std::make_un
     settling_.setSingleShot(true);
     settling_.setInterval(kSettleMs);
     connect(&settling_, &QTimer::timeout, this, [this] { update(); });
+
+    new CBoardAccessibility(this);
+    new CInactivityWatch(this, [this] { OnLeftForeground(); });
 }
 
 CTorvaneView::~CTorvaneView() = default;
@@ -96,7 +102,7 @@ void CTorvaneView::paintEvent(QPaintEvent* event) {
     // is still moving.
     if (renderer->DevicePixelRatio() != mapping.RenderRatio() && !settling_.isActive()) {
         renderer = std::make_unique<CBoardRenderer>(clientRect, mapping.RenderRatio(),
-                                                    renderer->GetPalette());
+                                                    renderer->GetPalette(), renderer->GemSymbols());
         // The margins' tile changed with it.
         if (!event->rect().contains(rect())) {
             update();
@@ -195,6 +201,15 @@ void CTorvaneView::wheelEvent(QWheelEvent* event) {
 void CTorvaneView::keyPressEvent(QKeyEvent* event) {
     if (inputLocked || game->paused) {
         return;  // swallowed
+    }
+    const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
+    const bool arrow = event->key() == Qt::Key_Left || event->key() == Qt::Key_Right;
+    if (arrow && (modifiers == Qt::NoModifier || modifiers == Qt::ShiftModifier)) {
+        // The keyboard's way to turn: the same rules as a mouse-wheel turn.
+        game->wheelAngle = KeyTurn(game->wheelAngle, event->key() == Qt::Key_Right,
+                                   modifiers == Qt::ShiftModifier);
+        AfterWheelTurn();
+        return;
     }
     if (event->text() == QStringLiteral(" ")) {
         game->DropBomb();

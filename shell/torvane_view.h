@@ -55,6 +55,12 @@ class CTorvaneView : public QWidget {
     void OnPauseAndHide();
     void OnHelpContents();
     void OnOtherOptions();
+    void OnAccessibility();
+
+    // The player has left the game (another application is in front, or the
+    // window is minimised): pauses a running game when the player asked for
+    // it (view_accessibility.cpp).
+    void OnLeftForeground();
 
     // One tick of the 66 ms timer.
     void OnTimer();
@@ -102,6 +108,8 @@ class CTorvaneView : public QWidget {
     bool inputLocked = false;
     std::unique_ptr<CTutorial, CTutorialDeleter> tutorial;
     CTutorialWnd* tutorialWindow = nullptr;
+    // The stored PauseWhenInactive switch.
+    bool pauseWhenInactive = false;
 
     // Opens the help document; replaceable so tests need no desktop viewer.
     std::function<bool(const QString& path)> openDocument;
