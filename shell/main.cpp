@@ -8,7 +8,8 @@
 #include "game/settings_store.h"
 #include "game/sound.h"
 #include "shell/qt_cue_output.h"
-#include "shell/qt_settings.h"
+#include "shell/settings/settings_file.h"
+#include "shell/settings_messages.h"
 #include "shell/torvane_app.h"
 
 namespace {
@@ -60,7 +61,11 @@ int main(int argc, char* argv[]) {
     parser.addVersionOption();
     parser.process(app);
 
-    CQtSettings settings;
+    CSettingsFile settings;
+    TellPlayerAboutSettings(settings);
+    settings.Open();
+    // A damaged file is told before the game starts, not over its first questions.
+    QCoreApplication::processEvents();
     SetSettingsBackend(&settings);
     CSteadyClockCounter counter;
     GameClock::SetCounter(&counter);

@@ -325,6 +325,7 @@ void CTorvaneView::OnOtherOptions() {
     game->explodeSoundOn = dialog.explode != 0;
     game->quiet = dialog.soundOff != 0;
 
+    const CSettingsBatch together;
     const char* const colourNames[kPlayerColourSlots] = {"Color0", "Color1", "Color2"};
     for (int slot = 0; slot < kPlayerColourSlots; ++slot) {
         WriteSettingDword(kSettingsKey, colourNames[slot], SlotColour(dialog.colours, slot));

@@ -16,6 +16,7 @@ void CTorvaneView::OnAccessibility() {
     const bool symbols = dialog.GemSymbolsBox()->isChecked();
     pauseWhenInactive = dialog.PauseWhenInactiveBox()->isChecked();
     renderer->SetGemSymbols(symbols);
+    const CSettingsBatch together;
     WriteSettingDword(kSettingsKey, "GemSymbols", symbols ? 1u : 0u);
     WriteSettingDword(kSettingsKey, "PauseWhenInactive", pauseWhenInactive ? 1u : 0u);
     Invalidate();

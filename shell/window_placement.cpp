@@ -41,6 +41,7 @@ void WriteWindowPlacement(const WindowPlacement& placement) {
     if (backend == nullptr || !backend->CreateKey(kWindowKey)) {
         return;
     }
+    const CSettingsBatch together;
     if (!placement.geometry.isNull()) {
         WriteSigned("Left", placement.geometry.left());
         WriteSigned("Top", placement.geometry.top());

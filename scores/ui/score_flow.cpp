@@ -1,7 +1,10 @@
 #include "scores/ui/score_flow.h"
 
+#include <QMessageBox>
+
 #include "scores/core/calendar_clock.h"
 #include "scores/core/high_score_table.h"
+#include "scores/core/score_commit.h"
 #include "scores/ui/game_over_dlg.h"
 #include "scores/ui/high_scores_dlg.h"
 #include "scores/ui/new_high_score_dlg.h"
@@ -18,11 +21,19 @@ void OfferHighScoreFor(QWidget* parent, std::uint32_t score) {
         if (!table.QualifiesForHighScore(score)) {
             return;
         }
-        CNewHighScoreDlg entry(score, parent);
-        if (entry.exec() == QDialog::Accepted) {
-            table.AddHighScore(entry.Name(), score, CalendarClock::Now());
+    }
+    // No lock is held while the player types: another copy of the game may
+    // store scores meanwhile, and the commit places this one among them.
+    CNewHighScoreDlg entry(score, parent);
+    if (entry.exec() == QDialog::Accepted) {
+        const ScoreCommit commit = CommitHighScore(entry.Name(), score, CalendarClock::Now());
+        static bool told = false;
+        if (commit.failure && !told) {
+            told = true;
+            QMessageBox::warning(parent, QStringLiteral("Torvane"),
+                                 QStringLiteral("Your score could not be saved: %1")
+                                     .arg(QString::fromStdString(*commit.failure)));
         }
-        // Leaving the scope writes a changed table back before the list reads it.
     }
     ShowHighScoreList(parent);
 }

@@ -1,9 +1,8 @@
-// The settings store over QSettings, read back as the next run reads it, and
-// the sound player's one cue at a time.
+// The player's settings file read back as the next run reads it, and the
+// sound player's one cue at a time.
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
-#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
@@ -12,22 +11,12 @@
 #include "game/sound.h"
 #include "scores/core/high_score_table.h"
 #include "shell/qt_cue_output.h"
-#include "shell/qt_settings.h"
+#include "shell/settings/settings_file.h"
 #include "shell/sound_player.h"
 
 namespace {
 
-QByteArray ReadAll(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-bool WriteAll(const QString& path, const QByteArray& contents) {
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(contents) == contents.size();
-}
-
-TEST(QtSettings, PlayersFileIsMadeByTheFirstWriteAndHoldsEveryValueForTheNextRun) {
+TEST(SettingsStore, PlayersFileIsMadeByTheFirstWriteAndHoldsEveryValueForTheNextRun) {
     const QString file =
         qEnvironmentVariable("XDG_CONFIG_HOME") + "/Quillfen Software/Torvane.conf";
     const std::vector<std::string> names = {
@@ -35,7 +24,7 @@ TEST(QtSettings, PlayersFileIsMadeByTheFirstWriteAndHoldsEveryValueForTheNextRun
         "\"quoted\"", "#hash", "back\\slash", "  spaced  ", ""};
     QFile::remove(file);
     {
-        CQtSettings settings;
+        CSettingsFile settings;
         CScopedSettingsBackend guard(&settings);
         EXPECT_EQ(settings.FileName(), file);
         EXPECT_EQ(ReadSettingDword(kSettingsKey, "Quiet"), 0u);
@@ -53,7 +42,7 @@ TEST(QtSettings, PlayersFileIsMadeByTheFirstWriteAndHoldsEveryValueForTheNextRun
     QTemporaryDir dir;
     const QString next = dir.filePath("next.conf");
     ASSERT_TRUE(QFile::copy(file, next));
-    CQtSettings settings(next);
+    CSettingsFile settings(next);
     CScopedSettingsBackend guard(&settings);
     EXPECT_EQ(ReadSettingDword(kSettingsKey, "Difficulty"), 3u);
     EXPECT_EQ(ReadSettingDword(kSettingsKey, "MouseWheelSpeed"), 0xFFFFFFFFu);
@@ -67,36 +56,6 @@ TEST(QtSettings, PlayersFileIsMadeByTheFirstWriteAndHoldsEveryValueForTheNextRun
         EXPECT_EQ(table.Entries()[i].score, 1000 - i);
         EXPECT_EQ(table.Entries()[i].time, 4102444800);
     }
-}
-
-TEST(QtSettings, TextThatIsNoUnsigned32BitNumberReadsAsZeroAndADamagedFileIsLeftAlone) {
-    QTemporaryDir dir;
-    const QString path = dir.filePath("typed.conf");
-    ASSERT_TRUE(WriteAll(path,
-                         "[Settings]\nDifficulty=3\nQuiet=yes\nColor0=-5\nColor1=4294967296\n"
-                         "Color2=\nQuietSnapin=007\nMouseWheelSpeed=1, 2\n"));
-    CQtSettings settings(path);
-    CScopedSettingsBackend guard(&settings);
-    std::vector<std::uint32_t> read;
-    for (const char* name :
-         {"Difficulty", "Quiet", "Color0", "Color1", "Color2", "QuietSnapin", "MouseWheelSpeed"}) {
-        read.push_back(ReadSettingDword(kSettingsKey, name));
-    }
-    EXPECT_EQ(read, (std::vector<std::uint32_t>{3, 0, 0, 0, 0, 7, 0}));
-    // Damaged behind the program's back: from then on nothing is written.
-    const QByteArray damaged(
-        "\x7f"
-        "ELF binary that replaced the file");
-    ASSERT_TRUE(WriteAll(path, damaged));
-    WriteSettingDword(kSettingsKey, "Quiet", 1);
-    settings.DeleteValue(kSettingsKey, "Difficulty");
-    EXPECT_EQ(ReadAll(path), damaged);
-    EXPECT_EQ(ReadSettingDword(kSettingsKey, "Difficulty"), 0u);
-    const QString folder = dir.filePath("folder.conf");  // unreadable as a file, even by root
-    ASSERT_TRUE(QDir().mkpath(folder));
-    CQtSettings onFolder(folder);
-    EXPECT_FALSE(onFolder.Read(kSettingsKey, "Difficulty").has_value());
-    EXPECT_FALSE(onFolder.Write(kSettingsKey, "Difficulty", SettingValue::Dword(3)));
 }
 
 // Logs "-" for a stop and cue@time for a start.

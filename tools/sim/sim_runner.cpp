@@ -56,14 +56,17 @@ class CSimRunner::Printer : public IGameObserver {
     std::ostream& out_;
 };
 
-CSimRunner::CSimRunner(std::ostream& out)
-    : out_(out), settings_(true), printer_(std::make_unique<Printer>(out)) {
+CSimRunner::CSimRunner(std::ostream& out, ISettingsBackend* store)
+    : out_(out),
+      memorySettings_(true),
+      store_(store != nullptr ? store : &memorySettings_),
+      printer_(std::make_unique<Printer>(out)) {
     clock_.hasCounter = true;
     clock_.frequency = 1000;
     clock_.counter = static_cast<std::uint64_t>(realMs_);
     clock_.tickCount = static_cast<std::uint32_t>(realMs_);
     GameClock::SetCounter(&clock_);
-    SetSettingsBackend(&settings_);
+    SetSettingsBackend(store_);
     // The board as a 700 x 620 client shows it, for anything that draws.
     boardCentreX = 350;
     boardCentreY = 310;

@@ -38,7 +38,9 @@ class CSimRunner {
     static constexpr std::int64_t kStartMs = 1000000;
     static constexpr std::int64_t kTimerMs = 66;
 
-    explicit CSimRunner(std::ostream& out);
+    // Settings live in memory unless a store is given (the real one on a
+    // file, for instance), which must outlive the runner.
+    explicit CSimRunner(std::ostream& out, ISettingsBackend* store = nullptr);
     ~CSimRunner();
     CSimRunner(const CSimRunner&) = delete;
     CSimRunner& operator=(const CSimRunner&) = delete;
@@ -57,7 +59,7 @@ class CSimRunner {
     CGame& Game();
     void NewGame(const CGameSnapshot* snapshot);
     std::ostream& Out() { return out_; }
-    CMemorySettings& Settings() { return settings_; }
+    ISettingsBackend& Settings() { return *store_; }
     std::int64_t RealTime() const { return realMs_; }
     double WheelSpeed() const { return wheelSpeed_; }
     bool WheelClockwise() const { return wheelClockwise_; }
@@ -77,7 +79,8 @@ class CSimRunner {
     void PrintState();
 
     std::ostream& out_;
-    CMemorySettings settings_;
+    CMemorySettings memorySettings_;
+    ISettingsBackend* store_;
     CManualClockCounter clock_;
     std::unique_ptr<Printer> printer_;
     std::unique_ptr<CGame> game_;
