@@ -1,12 +1,17 @@
 // torvane-sim [SCRIPT]: plays a script against the game core (standard input
-// when SCRIPT is absent or "-") and prints what happens as JSON Lines.
+// when SCRIPT is absent or "-"), plain or gzip-compressed, and prints what
+// happens as JSON Lines.
 
 #include <cerrno>
 #include <cstring>
 #include <fstream>
 #include <iostream>
+#include <optional>
+#include <sstream>
+#include <string>
 
 #include "tools/sim/render/render_command.h"
+#include "tools/sim/script_text.h"
 #include "tools/sim/sim_commands.h"
 #include "tools/sim/sim_runner.h"
 
@@ -19,18 +24,29 @@ int main(int argc, char** argv) {
         return argc > 2 ? 2 : 0;
     }
     std::ifstream file;
-    std::istream* script = &std::cin;
+    std::istream* input = &std::cin;
+    const char* name = "standard input";
     if (argc == 2 && std::strcmp(argv[1], "-") != 0) {
-        file.open(argv[1]);
+        name = argv[1];
+        file.open(argv[1], std::ios::binary);
         if (!file) {
-            std::cerr << "torvane-sim: cannot read " << argv[1] << ": " << std::strerror(errno)
+            std::cerr << "torvane-sim: cannot read " << name << ": " << std::strerror(errno)
                       << "\n";
             return 2;
         }
-        script = &file;
+        input = &file;
     }
+    std::ostringstream bytes;
+    bytes << input->rdbuf();
+    std::string why;
+    const std::optional<std::string> text = ScriptTextOf(bytes.str(), &why);
+    if (!text) {
+        std::cerr << "torvane-sim: cannot read " << name << ": " << why << "\n";
+        return 2;
+    }
+    std::istringstream script(*text);
     CSimRunner runner(std::cout);
     RegisterExtraSimCommands(runner);
     const CRenderCommand renderCommand(runner);
-    return runner.Run(*script, std::cerr);
+    return runner.Run(script, std::cerr);
 }
