@@ -40,8 +40,11 @@ struct Banner {
     QString text;
     int width = 0;
     bool shown = false;
+    int dy = 0;  // below the wheel centre
 };
 Banner BannerFor(const CGame& game);
+// Above the wheel centre, at the height of the panels.
+Banner ReplayBanner();
 inline constexpr int kBannerHeight = 48;
 
 class CBoardRenderer {
@@ -57,6 +60,9 @@ class CBoardRenderer {
     // explosions), score panel, bomb box, banner. Returns the buffer, whose
     // devicePixelRatio is set, to be drawn at (0, 0) of the view.
     const QImage& Paint(CGame& game);
+    // While a replay is watched the board says so, in the strip between the
+    // bomb box and the score panel, where it hides the least of the game.
+    void ShowReplayBanner(bool shown) { replayBanner_ = shown; }
 
     // The palette the gem sprites were last built from, and a rebuild from a
     // new one (Options dialog).
@@ -82,4 +88,5 @@ class CBoardRenderer {
     QFont bannerFont_;
     CTextLayer scoreLayer_;
     CTextLayer bannerLayer_;
+    bool replayBanner_ = false;
 };

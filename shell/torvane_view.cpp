@@ -21,7 +21,9 @@ namespace {
 constexpr int kTimerPeriodMs = 66;
 }
 
-CTorvaneView::CTorvaneView(QWidget* parent) : QWidget(parent), game(std::make_unique<CGame>()) {
+CTorvaneView::CTorvaneView(QWidget* parent) : QWidget(parent) {
+    MakeGame();
+    hasLastGame_ = CReplayShelf::Exists(shelf_.LastGamePath());
     wheelClockwise = ReadSettingDword(kSettingsKey, "MouseWheelClockwise") != 0;
     wheelSpeed = WheelSpeedFromSetting(ReadSettingDword(kSettingsKey, "MouseWheelSpeed"));
     openDocument = [](const QString& path) {
@@ -38,9 +40,22 @@ CTorvaneView::CTorvaneView(QWidget* parent) : QWidget(parent), game(std::make_un
     timer_.setInterval(kTimerPeriodMs);
     connect(&timer_, &QTimer::timeout, this, &CTorvaneView::OnTimer);
     timer_.start();
+    // Whatever the commands did to the game reaches the recording here.
+    // Whatever the commands did to the game reaches the recording here, and
+    // a game that is over, however it ended, is the last game from now on.
+    connect(this, &CTorvaneView::StateChanged, this, [this] {
+        recorder_.Sync(*game);
+        if (game->over) {
+            FinishRecording();
+        }
+    });
 }
 
-CTorvaneView::~CTorvaneView() = default;
+CTorvaneView::~CTorvaneView() {
+    // Closing the window ends the game as far as its replay goes.
+    StopWatching();
+    FinishRecording();
+}
 
 void CTorvaneView::Invalidate() {
     update();
@@ -64,6 +79,7 @@ void CTorvaneView::EnsureInitialised() {
 void CTorvaneView::paintEvent(QPaintEvent* event) {
     (void)event;
     EnsureInitialised();
+    renderer->ShowReplayBanner(Watching());
     const QImage& board = renderer->Paint(*game);
     QPainter painter(this);
     painter.drawImage(QPointF(0, 0), board);
@@ -77,8 +93,11 @@ void CTorvaneView::paintEvent(QPaintEvent* event) {
 }
 
 void CTorvaneView::OnTimer() {
-    if (!game->paused) {
+    // A replay being watched gets its ticks from the replay alone.
+    if (!game->paused && !Watching()) {
+        const CReplayRecorder::Mark mark = recorder_.Before(*game);
         game->Tick();
+        recorder_.Ticked(*game, mark);
         Invalidate();
         // The toolbar and menus show the finished game behind the
         // end-of-game questions.
@@ -89,8 +108,10 @@ void CTorvaneView::OnTimer() {
 }
 
 void CTorvaneView::AfterWheelTurn() {
+    const CReplayRecorder::Mark mark = recorder_.Before(*game);
     game->RetestContacts();
     game->Tick();
+    recorder_.Turned(*game, mark);
     Invalidate();
     emit StateChanged();
     CheckGameOver();
@@ -155,6 +176,9 @@ void CTorvaneView::wheelEvent(QWheelEvent* event) {
 }
 
 void CTorvaneView::keyPressEvent(QKeyEvent* event) {
+    if (WatchKey(event->key())) {
+        return;
+    }
     if (inputLocked || game->paused) {
         return;  // swallowed
     }
@@ -171,7 +195,9 @@ void CTorvaneView::contextMenuEvent(QContextMenuEvent* event) {
 }
 
 void CTorvaneView::StartNewGame() {
-    game = std::make_unique<CGame>();
+    StopWatching();
+    FinishRecording();
+    MakeGame();
     dragging = false;
     gameOverHandled = false;
     Invalidate();
@@ -179,6 +205,10 @@ void CTorvaneView::StartNewGame() {
 }
 
 void CTorvaneView::OnPausePlay() {
+    if (Watching()) {
+        ToggleWatchPause();  // the playback's pause, not the game's
+        return;
+    }
     if (inputLocked) {
         return;
     }
@@ -204,6 +234,10 @@ void CTorvaneView::OnDropBomb() {
 }
 
 void CTorvaneView::OnNewGame() {
+    if (Watching()) {
+        StartNewGame();
+        return;
+    }
     if (inputLocked) {
         return;
     }
@@ -230,13 +264,19 @@ void CTorvaneView::OnSoundEffects() {
 }
 
 void CTorvaneView::OnDifficulty(std::uint32_t difficulty) {
+    if (Watching()) {
+        return;  // the recorded game keeps its own
+    }
     game->SetDifficulty(difficulty);
     WriteSettingDword(kSettingsKey, "Difficulty", difficulty + 1);
     emit StateChanged();
 }
 
 void CTorvaneView::OnPauseAndHide() {
-    if (!game->paused && !tutorial) {
+    if (Watching() && !WatchPaused()) {
+        OnPausePlay();
+    }
+    if (!game->paused && !tutorial && !Watching()) {
         game->Pause();
     }
     window()->showMinimized();

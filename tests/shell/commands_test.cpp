@@ -170,7 +170,8 @@ TEST_F(CommandsTest, FrameCarriesItsMenusToolbarAndStatusBarAndCannotBeMaximised
     }
     EXPECT_EQ(items.join(" | "),
               "&Game: | &Play\tCtrl-P =Ctrl+P =Ctrl+R | Drop &bomb\tCtrl+B =Ctrl+B | - | "
-              "View hi&gh scores | - | &Quit game\tCtrl+Q =Ctrl+Q | &New game\tCtrl+N =Ctrl+N | "
+              "View hi&gh scores | &Watch last game | Watch a &replay ... | - | &Quit game\tCtrl+Q "
+              "=Ctrl+Q | &New game\tCtrl+N =Ctrl+N | "
               "&Options: | Easy | Medium | Hard | - | Sound &effects\tCtrl+E =Ctrl+E | - | "
               "Other options ... | &Help: | &Contents | See &tutorial | - | &About Torvane");
 
