@@ -40,6 +40,9 @@ CommandUi CommandUpdate(int id, const CTorvaneView& view) {
             ui.checked = game.difficulty == static_cast<std::uint32_t>(id - kCmdEasy);
             ui.enabled = !watching;
             break;
+        case kCmdFullScreen:
+            ui.checked = view.window()->isFullScreen();
+            break;
         case kCmdSeeTutorial:
             ui.text =
                 view.tutorial ? QStringLiteral("Quit &tutorial") : QStringLiteral("See &tutorial");

@@ -9,7 +9,8 @@
 #include "game/sound.h"
 #include "shell/main_frame.h"
 #include "shell/qt_cue_output.h"
-#include "shell/qt_settings.h"
+#include "shell/settings/settings_file.h"
+#include "shell/settings_messages.h"
 #include "shell/torvane_app.h"
 #include "shell/torvane_view.h"
 
@@ -66,7 +67,11 @@ int main(int argc, char* argv[]) {
     parser.process(app);
     const QString replayFile = parser.value(replay);
 
-    CQtSettings settings;
+    CSettingsFile settings;
+    TellPlayerAboutSettings(settings);
+    settings.Open();
+    // A damaged file is told before the game starts, not over its first questions.
+    QCoreApplication::processEvents();
     SetSettingsBackend(&settings);
     CSteadyClockCounter counter;
     GameClock::SetCounter(&counter);

@@ -1,8 +1,20 @@
 #pragma once
 // The game view: the one place where the player's input and time reach the
 // game. It owns the running game, the board renderer and, while it runs, the
-// tutorial. Every change of the game repaints the whole view and then runs the
+// tutorial. Every change of the game repaints the board and then runs the
 // end-of-game check.
+//
+// Three kinds of pixels meet here:
+// - widget pixels: the view's own coordinates, those of its size and of the
+//   pointer in mouse events;
+// - board pixels: the game's coordinates, those of the rules, the renderer's
+//   layout and the wheel centre, fixed at kBoardWidth x kBoardHeight whatever
+//   the window's size;
+// - device pixels: the screen's, widget pixels times the screen's ratio; the
+//   renderer draws every board pixel as scale x ratio of them.
+// Mapping() (a scale and an offset) turns widget points into board pixels and
+// back; every pointer handler and the paint go through it, and nothing else
+// sees the widget's size.
 
 #include <QTimer>
 #include <QWidget>
@@ -13,6 +25,7 @@
 #include <string>
 
 #include "game/game.h"
+#include "render/board_mapping.h"
 #include "shell/replay_shelf.h"
 #include "tools/sim/replay_recorder.h"
 
@@ -51,6 +64,12 @@ class CTorvaneView : public QWidget {
     void OnPauseAndHide();
     void OnHelpContents();
     void OnOtherOptions();
+    void OnAccessibility();
+
+    // The player has left the game (another application is in front, or the
+    // window is minimised): pauses a running game when the player asked for
+    // it (view_accessibility.cpp).
+    void OnLeftForeground();
 
     // One tick of the 66 ms timer.
     void OnTimer();
@@ -67,6 +86,12 @@ class CTorvaneView : public QWidget {
     // Normally run by the first paint; exposed for callers that need the
     // renderer before the view was ever painted.
     void EnsureInitialised();
+
+    // Where the board lies in the view at its present size and screen.
+    BoardMapping Mapping() const;
+
+    // The board at its base size, as the window opens.
+    QSize sizeHint() const override;
 
     // The end of a game and the high-score table (view_scores.cpp).
     void CheckGameOver();
@@ -107,6 +132,8 @@ class CTorvaneView : public QWidget {
     bool inputLocked = false;
     std::unique_ptr<CTutorial, CTutorialDeleter> tutorial;
     CTutorialWnd* tutorialWindow = nullptr;
+    // The stored PauseWhenInactive switch.
+    bool pauseWhenInactive = false;
 
     // Opens the help document; replaceable so tests need no desktop viewer.
     std::function<bool(const QString& path)> openDocument;
@@ -117,6 +144,7 @@ class CTorvaneView : public QWidget {
 
   protected:
     void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
@@ -141,6 +169,9 @@ class CTorvaneView : public QWidget {
     bool WatchKey(int key);
 
     QTimer timer_;
+    // Runs from each resize until the size has settled; meanwhile the old
+    // renderer's picture, stretched, stands in for a new one.
+    QTimer settling_;
     CReplayRecorder recorder_;
     CReplayShelf shelf_;
     std::optional<std::string> replay_;

@@ -1,36 +1,13 @@
 #include "scores/ui/score_flow.h"
 
-#include <algorithm>
+#include <QMessageBox>
 
 #include "scores/core/calendar_clock.h"
 #include "scores/core/high_score_table.h"
+#include "scores/core/score_commit.h"
 #include "scores/ui/game_over_dlg.h"
 #include "scores/ui/high_scores_dlg.h"
 #include "scores/ui/new_high_score_dlg.h"
-
-namespace {
-
-bool SameEntry(const HighScoreEntry& a, const HighScoreEntry& b) {
-    return a.name == b.name && a.score == b.score && a.time == b.time;
-}
-
-// The entries of `from` that `in` lacks, counted as a multiset.
-std::vector<HighScoreEntry> Missing(const std::vector<HighScoreEntry>& from,
-                                    std::vector<HighScoreEntry> in) {
-    std::vector<HighScoreEntry> missing;
-    for (const HighScoreEntry& e : from) {
-        const auto found =
-            std::find_if(in.begin(), in.end(), [&e](const auto& o) { return SameEntry(e, o); });
-        if (found == in.end()) {
-            missing.push_back(e);
-        } else {
-            in.erase(found);
-        }
-    }
-    return missing;
-}
-
-}  // namespace
 
 bool AskPlayAgain(QWidget* parent) {
     CGameOverDlg dialog(parent);
@@ -38,25 +15,28 @@ bool AskPlayAgain(QWidget* parent) {
 }
 
 void OfferHighScoreFor(QWidget* parent, std::uint32_t score, const ScoreReplays& replays) {
-    std::vector<HighScoreEntry> before;
-    std::vector<HighScoreEntry> after;
     {
         CHighScoreTable table;
         table.LoadHighScores();
         if (!table.QualifiesForHighScore(score)) {
             return;
         }
-        CNewHighScoreDlg entry(score, parent);
-        if (entry.exec() == QDialog::Accepted) {
-            before = table.Entries();
-            table.AddHighScore(entry.Name(), score, CalendarClock::Now());
-            after = table.Entries();
-        }
-        // Leaving the scope writes a changed table back before the list reads it.
     }
-    const std::vector<HighScoreEntry> made = Missing(after, before);
-    if (replays.made && made.size() == 1) {
-        replays.made(made.front(), Missing(before, after));
+    // No lock is held while the player types: another copy of the game may
+    // store scores meanwhile, and the commit places this one among them.
+    CNewHighScoreDlg entry(score, parent);
+    if (entry.exec() == QDialog::Accepted) {
+        const ScoreCommit commit = CommitHighScore(entry.Name(), score, CalendarClock::Now());
+        static bool told = false;
+        if (commit.failure && !told) {
+            told = true;
+            QMessageBox::warning(parent, QStringLiteral("Torvane"),
+                                 QStringLiteral("Your score could not be saved: %1")
+                                     .arg(QString::fromStdString(*commit.failure)));
+        }
+        if (commit.place && replays.made) {
+            replays.made(commit.entry, commit.dropped);
+        }
     }
     ShowHighScoreList(parent, replays);
 }

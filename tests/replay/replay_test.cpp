@@ -25,6 +25,7 @@
 #include "game/game_clock.h"
 #include "game/game_random.h"
 #include "game/memory_settings.h"
+#include "render/board_layout.h"
 #include "scores/core/high_score_table.h"
 #include "scores/ui/high_scores_dlg.h"
 #include "scores/ui/new_high_score_dlg.h"
@@ -131,7 +132,7 @@ class ReplayTest : public ::testing::Test {
 
     CTorvaneView& MakeView() {
         view = std::make_unique<CTorvaneView>();
-        view->resize(700, 620);
+        view->resize(kBoardWidth, kBoardHeight);  // widget pixels are board pixels
         view->EnsureInitialised();
         return *view;
     }
@@ -202,7 +203,8 @@ TEST_F(ReplayTest, GamePlayedInTheViewReplaysToItsStateInTheRunnerAndInTheView) 
             Drag(move.wheelAngle - v.game->wheelAngle);
         }
         if (step % 89 == 0) {
-            QWheelEvent wheel(QPointF(350, 310), view->mapToGlobal(QPointF(350, 310)), {},
+            const QPointF centre(boardCentreX, boardCentreY);
+            QWheelEvent wheel(centre, view->mapToGlobal(centre), {},
                               QPoint(0, step % 178 == 0 ? 120 : -240), Qt::NoButton, Qt::NoModifier,
                               Qt::NoScrollPhase, false);
             QApplication::sendEvent(view.get(), &wheel);

@@ -54,9 +54,9 @@ class ServicesFixture : public ::testing::Test {
 
 class ViewFixture : public ServicesFixture {
   protected:
-    // A client area of about the size the fixed main window gives the view.
-    static constexpr int kWidth = 700;
-    static constexpr int kHeight = 620;
+    // The board at its base size: widget and board pixels are the same.
+    static constexpr int kWidth = kBoardWidth;
+    static constexpr int kHeight = kBoardHeight;
 
     void TearDown() override {
         view.reset();

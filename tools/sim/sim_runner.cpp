@@ -70,8 +70,11 @@ CSimRunner::Borrowed::~Borrowed() {
     SetSoundPlayer(sound_);
 }
 
-CSimRunner::CSimRunner(std::ostream& out)
-    : out_(out), settings_(true), printer_(std::make_unique<Printer>(out)) {
+CSimRunner::CSimRunner(std::ostream& out, ISettingsBackend* store)
+    : out_(out),
+      memorySettings_(true),
+      store_(store != nullptr ? store : &memorySettings_),
+      printer_(std::make_unique<Printer>(out)) {
     clock_.hasCounter = true;
     clock_.frequency = 1000;
     SetRealTime(realMs_);
@@ -106,7 +109,7 @@ CGame& CSimRunner::Game() {
 void CSimRunner::NewGame(const CGameSnapshot* snapshot) {
     // The runner's settings only while it makes the game: a game view that
     // watches a replay keeps the player's own for everything else.
-    const CScopedSettingsBackend settings(&settings_);
+    const CScopedSettingsBackend settings(store_);
     game_->reset();
     *game_ = std::make_unique<CGame>(snapshot);
     (*game_)->observer = printer_.get();
@@ -163,7 +166,7 @@ void CSimRunner::Execute(const std::string& text, int number) {
     if (command == commands_.end()) {
         throw SimError("unknown command \"" + parsed.words[0] + "\"");
     }
-    const CScopedSettingsBackend settings(&settings_);
+    const CScopedSettingsBackend settings(store_);
     command->second(*this, parsed);
 }
 

@@ -43,7 +43,9 @@ class CSimRunner {
     static constexpr std::int64_t kStartMs = 1000000;
     static constexpr std::int64_t kTimerMs = 66;
 
-    explicit CSimRunner(std::ostream& out);
+    // Settings live in memory unless a store is given (the real one on a
+    // file, for instance), which must outlive the runner.
+    explicit CSimRunner(std::ostream& out, ISettingsBackend* store = nullptr);
     ~CSimRunner();
     CSimRunner(const CSimRunner&) = delete;
     CSimRunner& operator=(const CSimRunner&) = delete;
@@ -67,7 +69,7 @@ class CSimRunner {
     CGame& Game();
     void NewGame(const CGameSnapshot* snapshot);
     std::ostream& Out() { return out_; }
-    CMemorySettings& Settings() { return settings_; }
+    ISettingsBackend& Settings() { return *store_; }
     std::int64_t RealTime() const { return realMs_; }
     // The `at` command: real time moves to `ms` and the timer no longer fires
     // by itself. Throws SimError when that would turn the clock back.
@@ -113,7 +115,8 @@ class CSimRunner {
 
     Borrowed borrowed_;
     std::ostream& out_;
-    CMemorySettings settings_;
+    CMemorySettings memorySettings_;
+    ISettingsBackend* store_;
     CManualClockCounter clock_;
     std::unique_ptr<Printer> printer_;
     std::unique_ptr<CGame> ownGame_;

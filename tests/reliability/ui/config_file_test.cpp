@@ -1,7 +1,7 @@
 // The player's config file in every bad state: truncated, binary, huge,
 // read-only, in a read-only folder. The program must start with defaults (or
-// with what it could read), say nothing over and over, and never replace a
-// file it could not parse with less than it held.
+// with what it could read), tell the player once, keep a file it could not
+// parse under another name, and keep a score it could not save for the run.
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
@@ -18,9 +18,11 @@
 #include "game/game_random.h"
 #include "game/memory_settings.h"
 #include "modal_answerer.h"
+#include "scores/core/high_score_table.h"
 #include "shell/command_ids.h"
 #include "shell/main_frame.h"
-#include "shell/qt_settings.h"
+#include "shell/settings/settings_file.h"
+#include "shell/settings_messages.h"
 #include "view_robot.h"
 
 namespace {
@@ -73,13 +75,17 @@ struct Outcome {
     int messages;
     int gamesEnded;
     int namesAsked;
+    int boxes;
+    std::size_t scoresListed;  // what the list of high scores shows at the end
 };
 
 // Starts the main window over the file, plays one game to its end (high
 // score and all), switches the sound and the difficulty, accepts the
 // options, and closes.
 Outcome PlayOver(const QString& path) {
-    CQtSettings settings(path);
+    CSettingsFile settings(path);
+    TellPlayerAboutSettings(settings);
+    settings.Open();
     CScopedSettingsBackend useSettings(&settings);
     CManualClockCounter clock;
     clock.counter = 1000000;
@@ -112,12 +118,16 @@ Outcome PlayOver(const QString& path) {
         view.ShowHighScores();
         frame.close();
         QApplication::processEvents();
+        CHighScoreTable listed;
+        listed.LoadHighScores();
+        outcome.scoresListed = listed.Count();
     }
     qInstallMessageHandler(previous);
     GameClock::SetCounter(nullptr);
     outcome.messages = g_messages;
     outcome.gamesEnded = answerer.Answered("CGameOverDlg");
     outcome.namesAsked = answerer.Answered("CNewHighScoreDlg");
+    outcome.boxes = answerer.Answered("QMessageBox");
     return outcome;
 }
 
@@ -145,7 +155,7 @@ QByteArray Huge(std::size_t bytes, bool wellFormed) {
     return text;
 }
 
-TEST_F(ConfigFile, DamagedFilesGiveDefaultsQuietlyAndAreNeverOverwritten) {
+TEST_F(ConfigFile, DamagedFilesAreSetAsideWithOneMessageAndDefaultsInUse) {
     const QByteArray good("[Settings]\nDifficulty=3\nQuiet=1\n[Scores]\n000=a|Alpha|12345|86400\n");
     std::mt19937 random(17);
     QByteArray binary(4096, '\0');
@@ -175,7 +185,12 @@ TEST_F(ConfigFile, DamagedFilesGiveDefaultsQuietlyAndAreNeverOverwritten) {
         EXPECT_LT(outcome.messages, 5) << c.what;
         EXPECT_EQ(outcome.gamesEnded, 1) << c.what;
         EXPECT_EQ(outcome.namesAsked, 1) << c.what;
-        EXPECT_TRUE(ReadAll(path) == c.contents) << c.what << ": the file was changed";
+        EXPECT_EQ(outcome.boxes, 1) << c.what;
+        EXPECT_GE(outcome.scoresListed, 1u) << c.what;
+        const QStringList aside = QDir(folder.path()).entryList({"Torvane.conf.damaged-*"});
+        ASSERT_EQ(aside.size(), 1) << c.what;
+        EXPECT_TRUE(ReadAll(folder.filePath(aside[0])) == c.contents) << c.what;
+        QFile::remove(folder.filePath(aside[0]));
     }
 }
 
@@ -190,6 +205,8 @@ TEST_F(ConfigFile, ReadOnlyFileIsReadAndLeftAsItWas) {
     EXPECT_TRUE(outcome.quiet);
     EXPECT_LT(outcome.messages, 5);
     EXPECT_EQ(outcome.gamesEnded, 1);
+    EXPECT_GE(outcome.boxes, 1);  // settings not saved; the score too, once a run
+    EXPECT_EQ(outcome.scoresListed, 1u);
     EXPECT_EQ(ReadAll(path), good);
 }
 
@@ -206,6 +223,8 @@ TEST_F(ConfigFile, ReadOnlyFolderGivesDefaultsAndNoFile) {
         EXPECT_FALSE(outcome.quiet);
         EXPECT_LT(outcome.messages, 5);
         EXPECT_EQ(outcome.gamesEnded, 1);
+        EXPECT_GE(outcome.boxes, 1);
+        EXPECT_EQ(outcome.scoresListed, 1u);
     }
     EXPECT_FALSE(QFile::exists(file));
     chmod(inside.toLocal8Bit().constData(), 0755);

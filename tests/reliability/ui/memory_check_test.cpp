@@ -22,7 +22,7 @@
 #include "shell/clock_warning_dlg.h"
 #include "shell/main_frame.h"
 #include "shell/qt_cue_output.h"
-#include "shell/qt_settings.h"
+#include "shell/settings/settings_file.h"
 #include "shell/torvane_app.h"
 #include "tutorial/core/tutorial.h"
 #include "tutorial/ui/tutorial_wnd.h"
@@ -98,7 +98,7 @@ int WalkTheTutorial(CMainFrame& frame) {
 
 TEST(MemoryCheck, HundredRobotGamesEveryDialogAndTheTutorialLeaveMemoryFlat) {
     QTemporaryDir folder;
-    CQtSettings settings(folder.filePath(QStringLiteral("Torvane.conf")));
+    CSettingsFile settings(folder.filePath(QStringLiteral("Torvane.conf")));
     CScopedSettingsBackend useSettings(&settings);
     WriteSettingDword(kSettingsKey, "Difficulty", 3);  // Hard: the shortest games
     WriteSettingDword(kSettingsKey, kFirstStartDoneSetting, 1);

@@ -7,7 +7,7 @@
 
 #include "game/memory_settings.h"
 #include "scores/core/high_score_table.h"
-#include "shell/qt_settings.h"
+#include "shell/settings/settings_file.h"
 
 TEST(HighScoreFile, EveryNameAScoreCanHoldSurvivesTheNextRun) {
     QTemporaryDir dir;
@@ -17,7 +17,7 @@ TEST(HighScoreFile, EveryNameAScoreCanHoldSurvivesTheNextRun) {
         "\"quoted\"", "#hash", "back\\slash", "  spaced  ", "",
     };
     {
-        CQtSettings store(file);
+        CSettingsFile store(file);
         CScopedSettingsBackend installed(&store);
         CHighScoreTable table;
         std::uint32_t score = 1000;
@@ -27,9 +27,9 @@ TEST(HighScoreFile, EveryNameAScoreCanHoldSurvivesTheNextRun) {
     }
     QFile written(file);
     ASSERT_TRUE(written.open(QIODevice::ReadOnly));
-    EXPECT_TRUE(CQtSettings::LooksLikeSettingsFile(written.readAll()));
+    EXPECT_TRUE(CSettingsText::Parse(written.readAll()).has_value());
 
-    CQtSettings nextRun(file);
+    CSettingsFile nextRun(file);
     CScopedSettingsBackend installed(&nextRun);
     CHighScoreTable table;
     table.LoadHighScores();
