@@ -1,22 +1,25 @@
 #include "tools/sim/replay_recorder.h"
 
+#include <charconv>
+
 #include "game/game.h"
 #include "game/game_clock.h"
 #include "game/settings_store.h"
-#include "tools/sim/json_writer.h"
 #include "tools/sim/replay_file.h"
 
 void CReplayRecorder::Begin(const CGame& game, std::uint32_t seed) {
     recording_ = true;
     body_.clear();
     written_.reset();
-    Line("seed " + std::to_string(seed));
+    Line("seed", std::to_string(seed));
     // As stored, read as the game has just read them: the difficulty decides
     // the speeds; the wheel's direction and step only matter to someone who
     // turns the wheel by hand in the script.
     for (const char* name : {"Difficulty", "MouseWheelClockwise", "MouseWheelSpeed"}) {
-        Line(std::string("setting ") + name + ' ' +
-             std::to_string(ReadSettingDword(kSettingsKey, name)));
+        std::string setting = name;
+        setting += ' ';
+        setting += std::to_string(ReadSettingDword(kSettingsKey, name));
+        Line("setting", setting);
     }
     Line("new");
     everStarted_ = game.started;
@@ -27,14 +30,31 @@ void CReplayRecorder::Begin(const CGame& game, std::uint32_t seed) {
     difficulties_ = {game.difficulty};
 }
 
+void CReplayRecorder::Line(std::string_view command, std::string_view argument) {
+    body_ += command;
+    if (!argument.empty()) {
+        body_ += ' ';
+        body_ += argument;
+    }
+    body_ += '\n';
+}
+
 void CReplayRecorder::At(std::int64_t instant) {
-    if (!written_) {
+    if (written_ && instant == *written_) {
+        return;
+    }
+    char digits[24];
+    const std::string_view text(digits, std::to_chars(digits, digits + sizeof digits, instant).ptr);
+    if (written_) {
+        Line("at", text);
+    } else {
         // The first instant goes first: it starts the runner's clock, before
         // the game is made, and stops the runner's own timer. Nothing before
         // it needed one, so the time a new game waits for Play is not replayed.
-        body_.insert(0, "at " + std::to_string(instant) + '\n');
-    } else if (instant != *written_) {
-        Line("at " + std::to_string(instant));
+        std::string first = "at ";
+        first += text;
+        first += '\n';
+        body_.insert(0, first);
     }
     written_ = instant;
 }
@@ -54,7 +74,7 @@ void CReplayRecorder::Sync(const CGame& game) {
     if (game.difficulty != difficulty_) {
         difficulty_ = game.difficulty;
         difficulties_.push_back(game.difficulty);
-        Line("difficulty " + std::to_string(game.difficulty));
+        Line("difficulty", std::to_string(game.difficulty));
     }
     if (!paused_) {
         Bombs(game);
@@ -106,7 +126,10 @@ void CReplayRecorder::Turned(const CGame& game, const Mark& before) {
     // A turn whose tick stepped needs the step's own instant; any other needs
     // only an instant early enough that its tick does not step either.
     At(game.nextStepTime != before.nextStepTime ? game.lastStepTime : before.now);
-    Line("turn " + JsonNumber(game.wheelAngle));
+    // The shortest text that reads back as the same double.
+    char number[32];
+    const auto end = std::to_chars(number, number + sizeof number, game.wheelAngle).ptr;
+    Line("turn", std::string_view(number, static_cast<std::size_t>(end - number)));
     Note(game);
     bombs_ = game.bombs;
 }

@@ -12,6 +12,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 class CGame;
@@ -45,7 +46,7 @@ class CReplayRecorder {
 
   private:
     void At(std::int64_t instant);
-    void Line(const std::string& line) { body_ += line + '\n'; }
+    void Line(std::string_view command, std::string_view argument = {});
     void Bombs(const CGame& game);
     void Note(const CGame& game);
 
