@@ -63,7 +63,9 @@ std::optional<std::string> ScriptTextOf(const std::string& bytes, std::string* w
 
 std::string CompressScriptText(const std::string& text) {
     z_stream stream{};
-    deflateInit2(&stream, Z_BEST_COMPRESSION, Z_DEFLATED, kGzipWindow, 9, Z_DEFAULT_STRATEGY);
+    // The default level: the best one takes twice as long for a few bytes less,
+    // and the game writes its replay the moment a game ends.
+    deflateInit2(&stream, Z_DEFAULT_COMPRESSION, Z_DEFLATED, kGzipWindow, 8, Z_DEFAULT_STRATEGY);
     std::string out(deflateBound(&stream, static_cast<uLong>(text.size())), '\0');
     stream.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(text.data()));
     stream.avail_in = static_cast<uInt>(text.size());
