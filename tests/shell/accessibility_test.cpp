@@ -7,7 +7,6 @@
 #include <cstdlib>
 
 #include "game/polar.h"
-#include "modal.h"
 #include "render/board_renderer.h"
 #include "render/gem_sprites.h"
 #include "shell/accessibility_dlg.h"
@@ -15,11 +14,11 @@
 #include "shell/command_ids.h"
 #include "shell/main_toolbar.h"
 #include "tutorial/ui/tutorial_wnd.h"
-#include "view_fixture.h"
+#include "ui_fixture.h"
 
 namespace {
 
-class AccessibilityTest : public FrameFixture {};
+using AccessibilityTest = UiTest;
 
 TEST_F(AccessibilityTest, ArrowKeysTurnTheWheelByFixedStepsUnderTheWheelsRules) {
     const struct {
@@ -74,7 +73,7 @@ TEST_F(AccessibilityTest, LeavingPausesWithTheSwitchOnButTheGamesOwnWindowsAreNo
     frame->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(frame.get()));
     Game().Resume();
-    OnNextModal<CAccessibilityDlg>([](CAccessibilityDlg* dialog) { dialog->reject(); });
+    Then([](QDialog* dialog) { dialog->reject(); });
     Action(kCmdAccessibility)->trigger();
     EXPECT_FALSE(Game().paused);
     View().StartNewGame();
@@ -111,7 +110,8 @@ TEST_F(AccessibilityTest, TheDialogAppliesAndStoresItsSwitchesOnlyOnOk) {
     MakeFrame();
     const QImage plain = View().renderer->Sprites().Sprite(0, 0);
     for (const bool ok : {false, true}) {
-        OnNextModal<CAccessibilityDlg>([ok](CAccessibilityDlg* dialog) {
+        Then([ok](QDialog* d) {
+            auto* dialog = static_cast<CAccessibilityDlg*>(d);
             dialog->GemSymbolsBox()->setChecked(true);
             dialog->PauseWhenInactiveBox()->setChecked(true);
             ok ? dialog->accept() : dialog->reject();

@@ -8,7 +8,7 @@
 #include "render/artwork.h"
 #include "render/board_renderer.h"
 #include "shell/window_placement.h"
-#include "view_fixture.h"
+#include "ui_fixture.h"
 
 namespace {
 
@@ -29,7 +29,21 @@ TEST(BoardMapping, MapsBoardPixelsIntoAViewOneHundredWiderAndBack) {
     }
 }
 
-using BoardScalingTest = ViewFixture;
+// A view of its own, resized at will, set up as by its first paint.
+class BoardScalingTest : public UiTest {
+  protected:
+    void MakeView() {
+        view = std::make_unique<CTorvaneView>();
+        view->resize(kBoardWidth, kBoardHeight);
+        QImage image(view->size(), QImage::Format_ARGB32_Premultiplied);
+        view->render(&image);
+    }
+    void TearDown() override {
+        view.reset();
+        UiTest::TearDown();
+    }
+    std::unique_ptr<CTorvaneView> view;
+};
 
 TEST_F(BoardScalingTest, DragsAndTheBombBoxGiveTheSameResultsAtEveryScale) {
     auto Mouse = [this](QEvent::Type type, QPoint board) {
