@@ -1,78 +1,28 @@
 // Replays: a game played through the real view, recorded, played again by
 // the runner and watched in the view, to the same state bit for bit; the
 // replays kept beside the high-score table; replays that cannot be watched.
-#include <gtest/gtest.h>
-
-#include <QApplication>
-#include <QDialogButtonBox>
+#include <QDir>
 #include <QFile>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QMouseEvent>
-#include <QPushButton>
-#include <QStandardPaths>
-#include <QTemporaryDir>
-#include <QTimer>
 #include <QTreeWidget>
 #include <QWheelEvent>
 #include <cmath>
-#include <functional>
-#include <memory>
 #include <sstream>
 
 #include "game/board_centre.h"
-#include "game/game_clock.h"
 #include "game/game_random.h"
-#include "game/memory_settings.h"
-#include "render/board_layout.h"
 #include "scores/core/high_score_table.h"
-#include "scores/ui/high_scores_dlg.h"
-#include "scores/ui/new_high_score_dlg.h"
-#include "shell/torvane_view.h"
 #include "tools/robot/robot_player.h"
 #include "tools/sim/replay_file.h"
 #include "tools/sim/replay_recorder.h"
 #include "tools/sim/script_text.h"
 #include "tools/sim/sim_runner.h"
+#include "ui_fixture.h"
 
 namespace {
-
-// One application for the program, with its data folder in a fresh
-// temporary place: the player's own replays are never touched.
-class ReplayEnvironment : public ::testing::Environment {
-  public:
-    void SetUp() override {
-        qputenv("XDG_DATA_HOME", home_.path().toLocal8Bit());
-        qputenv("XDG_CONFIG_HOME", home_.path().toLocal8Bit());
-        static int argc = 1;
-        static char name[] = "torvane_replay_tests";
-        static char* argv[] = {name, nullptr};
-        app_ = std::make_unique<QApplication>(argc, argv);
-    }
-    void TearDown() override { app_.reset(); }
-
-  private:
-    QTemporaryDir home_;
-    std::unique_ptr<QApplication> app_;
-};
-
-[[maybe_unused]] ::testing::Environment* const environment =
-    ::testing::AddGlobalTestEnvironment(new ReplayEnvironment);
-
-// Acts on the next modal widget of type D, inside its own event loop.
-template <class D>
-void OnNextModal(std::function<void(D*)> act, int attempts = 300) {
-    QTimer::singleShot(10, [act, attempts] {
-        if (auto* d = qobject_cast<D*>(QApplication::activeModalWidget()); d && d->isVisible()) {
-            act(d);
-        } else if (attempts > 0) {
-            OnNextModal<D>(act, attempts - 1);
-        } else {
-            ADD_FAILURE() << "no " << D::staticMetaObject.className() << " appeared";
-        }
-    });
-}
 
 std::string ReadText(const QString& path) {
     QFile file(path);
@@ -111,70 +61,57 @@ class CRunningClock : public CManualClockCounter {
     unsigned reads_ = 0;
 };
 
-class ReplayTest : public ::testing::Test {
+class ReplayTest : public UiTest {
   protected:
     void SetUp() override {
-        clock.counter = 1000000;
-        clock.tickCount = 1000000;
-        GameClock::SetCounter(&clock);
-        offerTutorial = false;
+        UiTest::SetUp();
+        running.counter = running.tickCount = clock.counter;
+        GameClock::SetCounter(&running);
         QDir(CReplayShelf::DefaultFolder()).removeRecursively();
-    }
-    void TearDown() override {
-        view.reset();
-        GameClock::SetCounter(nullptr);
+        MakeFrame();
     }
 
     void Advance(std::int64_t ms) {
-        clock.counter += static_cast<std::uint64_t>(ms);
-        clock.tickCount += static_cast<std::uint32_t>(ms);
+        running.counter += static_cast<std::uint64_t>(ms);
+        running.tickCount += static_cast<std::uint32_t>(ms);
     }
 
-    CTorvaneView& MakeView() {
-        view = std::make_unique<CTorvaneView>();
-        view->resize(kBoardWidth, kBoardHeight);  // widget pixels are board pixels
-        view->EnsureInitialised();
-        return *view;
+    // The widget point over a board point on a circle round the centre.
+    QPointF OnCircle(double angle) const {
+        const QPoint board(boardCentreX + static_cast<int>(std::lround(250.0 * std::cos(angle))),
+                           boardCentreY + static_cast<int>(std::lround(250.0 * std::sin(angle))));
+        return frame->View()->Mapping().ToWidget(board);
     }
 
-    QPoint OnCircle(double angle) const {
-        return {boardCentreX + static_cast<int>(std::lround(250.0 * std::cos(angle))),
-                boardCentreY + static_cast<int>(std::lround(250.0 * std::sin(angle)))};
-    }
-
-    void Mouse(QEvent::Type type, QPoint p, Qt::MouseButtons held = Qt::LeftButton) {
+    void Mouse(QEvent::Type type, QPointF p, Qt::MouseButtons held = Qt::LeftButton) {
         const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
-        QMouseEvent event(type, QPointF(p), view->mapToGlobal(QPointF(p)), button, held,
-                          Qt::NoModifier);
-        QApplication::sendEvent(view.get(), &event);
+        QMouseEvent event(type, p, View().mapToGlobal(p), button, held, Qt::NoModifier);
+        QApplication::sendEvent(&View(), &event);
     }
 
     // A hand dragging the wheel by `turn`, one mouse move every 8 ms.
     void Drag(double turn) {
-        constexpr double kGrip = 1.5707963267948966;
-        Mouse(QEvent::MouseButtonPress, OnCircle(kGrip));
+        Mouse(QEvent::MouseButtonPress, OnCircle(kHalfPi));
         const int moves = 1 + static_cast<int>(std::abs(turn) / 0.05);
         for (int i = 1; i <= moves; ++i) {
             Advance(8);
-            Mouse(QEvent::MouseMove, OnCircle(kGrip + turn * i / moves));
+            Mouse(QEvent::MouseMove, OnCircle(kHalfPi + turn * i / moves));
         }
-        Mouse(QEvent::MouseButtonRelease, OnCircle(kGrip + turn), Qt::NoButton);
+        Mouse(QEvent::MouseButtonRelease, OnCircle(kHalfPi + turn), Qt::NoButton);
     }
 
     void Key(int key, const QString& text) {
         QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
-        QApplication::sendEvent(view.get(), &press);
+        QApplication::sendEvent(&View(), &press);
     }
 
-    CMemorySettings settings;
-    CScopedSettingsBackend settingsGuard{&settings};
-    CRunningClock clock;
-    std::unique_ptr<CTorvaneView> view;
+    CRunningClock running;
 };
 
 TEST_F(ReplayTest, GamePlayedInTheViewReplaysToItsStateInTheRunnerAndInTheView) {
     GameRandom::Seed(20240601);
-    CTorvaneView& v = MakeView();
+    CTorvaneView& v = View();
+    v.StartNewGame();  // from that seed
     v.OnPausePlay();
     RobotStyle careful;
     careful.aimChance = 1.0;
@@ -203,11 +140,13 @@ TEST_F(ReplayTest, GamePlayedInTheViewReplaysToItsStateInTheRunnerAndInTheView) 
             Drag(move.wheelAngle - v.game->wheelAngle);
         }
         if (step % 89 == 0) {
-            const QPointF centre(boardCentreX, boardCentreY);
-            QWheelEvent wheel(centre, view->mapToGlobal(centre), {},
-                              QPoint(0, step % 178 == 0 ? 120 : -240), Qt::NoButton, Qt::NoModifier,
-                              Qt::NoScrollPhase, false);
-            QApplication::sendEvent(view.get(), &wheel);
+            const QPointF at = OnCircle(0.0);
+            QWheelEvent wheel(at, v.mapToGlobal(at), {}, QPoint(0, step % 178 == 0 ? 120 : -240),
+                              Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+            QApplication::sendEvent(&v, &wheel);
+        }
+        if (step % 97 == 0) {
+            Key(step % 194 == 0 ? Qt::Key_Left : Qt::Key_Right, QString());
         }
         if (move.dropBomb || step % 250 == 20) {
             switch (step % 3) {
@@ -218,7 +157,7 @@ TEST_F(ReplayTest, GamePlayedInTheViewReplaysToItsStateInTheRunnerAndInTheView) 
                     v.OnDropBomb();
                     break;
                 default:
-                    Mouse(QEvent::MouseButtonDblClick, QPoint(20, 20));
+                    Mouse(QEvent::MouseButtonDblClick, v.Mapping().ToWidget(QPoint(20, 20)));
                     break;
             }
         }
@@ -261,7 +200,7 @@ TEST_F(ReplayTest, TopTenEntriesKeepTheirReplaysAndLoseThemWhenTheyLeave) {
                        SettingValue::String("a|P" + std::to_string(i) + "|" +
                                             std::to_string(1000 - 100 * i) + "|86400"));
     }
-    CTorvaneView& v = MakeView();
+    CTorvaneView& v = View();
     const HighScoreEntry lastOfTen{"P9", 100, 86400};
     QDir().mkpath(v.Shelf().Folder());
     QFile stale(v.Shelf().EntryPath(lastOfTen));
@@ -277,11 +216,11 @@ TEST_F(ReplayTest, TopTenEntriesKeepTheirReplaysAndLoseThemWhenTheyLeave) {
         v.OnTimer();
         v.game->score = score;
         if (name != nullptr) {
-            OnNextModal<CNewHighScoreDlg>([name](CNewHighScoreDlg* d) {
+            Then([name](QDialog* d) {
                 d->findChild<QLineEdit*>()->setText(QString::fromLatin1(name));
                 d->accept();
             });
-            OnNextModal<CHighScoresDlg>([](CHighScoresDlg* d) { d->accept(); });
+            Then([](QDialog* d) { d->accept(); });
         }
         v.OnNewGame();
     };
@@ -300,7 +239,7 @@ TEST_F(ReplayTest, TopTenEntriesKeepTheirReplaysAndLoseThemWhenTheyLeave) {
 
     // The list: Watch is greyed for the best entry, which has no replay, and
     // open for Ann's.
-    OnNextModal<CHighScoresDlg>([](CHighScoresDlg* d) {
+    Then([](QDialog* d) {
         auto* list = d->findChild<QTreeWidget*>();
         QPushButton* watch = nullptr;
         for (QPushButton* b : d->findChildren<QPushButton*>()) {
@@ -313,8 +252,8 @@ TEST_F(ReplayTest, TopTenEntriesKeepTheirReplaysAndLoseThemWhenTheyLeave) {
         watch->click();
     });
     QString told;
-    OnNextModal<QMessageBox>([&told](QMessageBox* box) {
-        told = box->text();
+    Then([&told](QDialog* box) {
+        told = static_cast<QMessageBox*>(box)->text();
         box->accept();
     });
     v.ShowHighScores();
