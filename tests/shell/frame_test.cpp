@@ -95,7 +95,8 @@ TEST_F(UiTest, FrameCarriesItsMenusToolbarAndStatusBar) {
     }
     EXPECT_EQ(items.join(" | "),
               "&Game: | &Play\tCtrl-P =Ctrl+P =Ctrl+R | Drop &bomb\tCtrl+B =Ctrl+B | - | "
-              "View hi&gh scores | - | &Quit game\tCtrl+Q =Ctrl+Q | &New game\tCtrl+N =Ctrl+N | "
+              "View hi&gh scores | &Watch last game | Watch a &replay ... | - | "
+              "&Quit game\tCtrl+Q =Ctrl+Q | &New game\tCtrl+N =Ctrl+N | "
               "&Options: | Easy | Medium | Hard | - | Sound &effects\tCtrl+E =Ctrl+E | - | "
               "Other options ... | &Accessibility ... | - | &Full screen\tF11 =F11 | &Help: | "
               "&Contents | See &tutorial | - | &About Torvane | Pause/Play | - | "
