@@ -39,3 +39,6 @@ inline constexpr int kBannerHeight = 48;
 inline constexpr int kGameOverBannerWidth = 260;
 inline constexpr int kPausedBannerWidth = 180;
 inline constexpr int kPressPlayBannerWidth = 400;
+// While a replay is watched, a banner says so in the strip between the two
+// panels, where it hides the least of the game.
+inline constexpr int kReplayBannerWidth = 180;

@@ -110,6 +110,11 @@ Banner BannerFor(const CGame& game) {
     return {};
 }
 
+Banner ReplayBanner() {
+    const int panelsMiddle = (BombBoxRect.top + BombBoxRect.bottom) / 2;
+    return {QStringLiteral("REPLAY"), kReplayBannerWidth, true, panelsMiddle - boardCentreY};
+}
+
 CBoardRenderer::CBoardRenderer(const ClientRect& client, qreal devicePixelRatio,
                                const std::optional<GemPalette>& palette,
                                std::optional<bool> gemSymbols)
@@ -170,11 +175,12 @@ const QImage& CBoardRenderer::Paint(CGame& game) {
     DrawWheel(game, canvas, *sprites_);
     scoreLayer_.Draw(buffer_, ScoreText(client_, game.score, scoreFont_), ratio_);
     DrawBombs(canvas, *sprites_, game.bombs);
-    const Banner banner = BannerFor(game);
+    const Banner banner = replayBanner_ && !game.over ? ReplayBanner() : BannerFor(game);
     if (banner.shown) {
-        bannerLayer_.Draw(buffer_,
-                          BannerText(banner.text, 0, 0, banner.width, kBannerHeight, bannerFont_),
-                          ratio_);
+        bannerLayer_.Draw(
+            buffer_,
+            BannerText(banner.text, 0, banner.dy, banner.width, kBannerHeight, bannerFont_),
+            ratio_);
     }
     p.end();
     return buffer_;

@@ -43,8 +43,11 @@ struct Banner {
     QString text;
     int width = 0;
     bool shown = false;
+    int dy = 0;  // below the wheel centre
 };
 Banner BannerFor(const CGame& game);
+// "REPLAY", level with the panels.
+Banner ReplayBanner();
 
 class CBoardRenderer {
   public:
@@ -63,6 +66,8 @@ class CBoardRenderer {
     // explosions), score panel, bomb box, banner. Returns the buffer, whose
     // devicePixelRatio is set.
     const QImage& Paint(CGame& game);
+    // While a replay is watched the board says so (ReplayBanner).
+    void ShowReplayBanner(bool shown) { replayBanner_ = shown; }
 
     // Puts the last painted board into a view: at its place in the mapping,
     // and around it, within `dirty` (widget pixels), the background tile
@@ -99,4 +104,5 @@ class CBoardRenderer {
     QFont bannerFont_;
     CTextLayer scoreLayer_;
     CTextLayer bannerLayer_;
+    bool replayBanner_ = false;
 };

@@ -17,6 +17,8 @@ enum CommandId : int {
     kCmdHelpContents = 32795,
     kCmdFullScreen = 32800,
     kCmdAccessibility = 32801,
+    kCmdWatchLastGame = 32820,
+    kCmdWatchReplay = 32821,
     kCmdAbout = 57664,
     kCmdExit = 57665,
 };

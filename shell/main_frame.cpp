@@ -89,6 +89,12 @@ void CMainFrame::BuildMenus() {
     gameMenu->addSeparator();
     connect(AddCommand(gameMenu, kCmdViewHighScores, QStringLiteral("View hi&gh scores")),
             &QAction::triggered, view, &CTorvaneView::ShowHighScores);
+    connect(AddCommand(gameMenu, kCmdWatchLastGame, QStringLiteral("&Watch last game"), {},
+                       QStringLiteral("Watch the last game played again")),
+            &QAction::triggered, view, &CTorvaneView::OnWatchLastGame);
+    connect(AddCommand(gameMenu, kCmdWatchReplay, QStringLiteral("Watch a &replay ..."), {},
+                       QStringLiteral("Watch a recorded game from a file")),
+            &QAction::triggered, view, &CTorvaneView::OnWatchReplay);
     gameMenu->addSeparator();
     connect(AddCommand(gameMenu, kCmdQuitGame, QStringLiteral("&Quit game\tCtrl+Q"),
                        {ctrl(Qt::Key_Q)}, QStringLiteral("Quit game")),

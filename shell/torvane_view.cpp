@@ -28,7 +28,9 @@ constexpr int kTimerPeriodMs = 66;
 constexpr int kSettleMs = 100;
 }  // namespace
 
-CTorvaneView::CTorvaneView(QWidget* parent) : QWidget(parent), game(std::make_unique<CGame>()) {
+CTorvaneView::CTorvaneView(QWidget* parent) : QWidget(parent) {
+    MakeGame();
+    hasLastGame_ = CReplayShelf::Exists(shelf_.LastGamePath());
     wheelClockwise = ReadSettingDword(kSettingsKey, "MouseWheelClockwise") != 0;
     wheelSpeed = WheelSpeedFromSetting(ReadSettingDword(kSettingsKey, "MouseWheelSpeed"));
     pauseWhenInactive = ReadSettingDword(kSettingsKey, "PauseWhenInactive") != 0;
@@ -55,9 +57,21 @@ CTorvaneView::CTorvaneView(QWidget* parent) : QWidget(parent), game(std::make_un
 
     new CBoardAccessibility(this);
     new CInactivityWatch(this, [this] { OnLeftForeground(); });
+    // Whatever the commands did to the game reaches the recording here, and
+    // a game that is over, however it ended, is the last game from now on.
+    connect(this, &CTorvaneView::StateChanged, this, [this] {
+        recorder_.Sync(*game);
+        if (game->over) {
+            FinishRecording();
+        }
+    });
 }
 
-CTorvaneView::~CTorvaneView() = default;
+CTorvaneView::~CTorvaneView() {
+    // Closing the window ends the game as far as its replay goes.
+    StopWatching();
+    FinishRecording();
+}
 
 // Only the board changes with the game; the margins keep their pixels.
 void CTorvaneView::Invalidate() {
@@ -108,6 +122,7 @@ void CTorvaneView::paintEvent(QPaintEvent* event) {
             update();
         }
     }
+    renderer->ShowReplayBanner(Watching());
     renderer->Paint(*game);
     QPainter painter(this);
     renderer->DrawInView(painter, mapping, event->rect());
@@ -121,8 +136,11 @@ void CTorvaneView::paintEvent(QPaintEvent* event) {
 }
 
 void CTorvaneView::OnTimer() {
-    if (!game->paused) {
+    // A replay being watched gets its ticks from the replay alone.
+    if (!game->paused && !Watching()) {
+        const CReplayRecorder::Mark mark = recorder_.Before(*game);
         game->Tick();
+        recorder_.Ticked(*game, mark);
         Invalidate();
         // The toolbar and menus show the finished game behind the
         // end-of-game questions.
@@ -133,8 +151,10 @@ void CTorvaneView::OnTimer() {
 }
 
 void CTorvaneView::AfterWheelTurn() {
+    const CReplayRecorder::Mark mark = recorder_.Before(*game);
     game->RetestContacts();
     game->Tick();
+    recorder_.Turned(*game, mark);
     Invalidate();
     emit StateChanged();
     CheckGameOver();
@@ -199,6 +219,9 @@ void CTorvaneView::wheelEvent(QWheelEvent* event) {
 }
 
 void CTorvaneView::keyPressEvent(QKeyEvent* event) {
+    if (WatchKey(event->key())) {
+        return;
+    }
     if (inputLocked || game->paused) {
         return;  // swallowed
     }
@@ -224,7 +247,9 @@ void CTorvaneView::contextMenuEvent(QContextMenuEvent* event) {
 }
 
 void CTorvaneView::StartNewGame() {
-    game = std::make_unique<CGame>();
+    StopWatching();
+    FinishRecording();
+    MakeGame();
     dragging = false;
     gameOverHandled = false;
     Invalidate();
@@ -232,6 +257,10 @@ void CTorvaneView::StartNewGame() {
 }
 
 void CTorvaneView::OnPausePlay() {
+    if (Watching()) {
+        ToggleWatchPause();  // the playback's pause, not the game's
+        return;
+    }
     if (inputLocked) {
         return;
     }
@@ -257,6 +286,10 @@ void CTorvaneView::OnDropBomb() {
 }
 
 void CTorvaneView::OnNewGame() {
+    if (Watching()) {
+        StartNewGame();
+        return;
+    }
     if (inputLocked) {
         return;
     }
@@ -283,13 +316,19 @@ void CTorvaneView::OnSoundEffects() {
 }
 
 void CTorvaneView::OnDifficulty(std::uint32_t difficulty) {
+    if (Watching()) {
+        return;  // the recorded game keeps its own
+    }
     game->SetDifficulty(difficulty);
     WriteSettingDword(kSettingsKey, "Difficulty", difficulty + 1);
     emit StateChanged();
 }
 
 void CTorvaneView::OnPauseAndHide() {
-    if (!game->paused && !tutorial) {
+    if (Watching() && !WatchPaused()) {
+        OnPausePlay();
+    }
+    if (!game->paused && !tutorial && !Watching()) {
         game->Pause();
     }
     window()->showMinimized();

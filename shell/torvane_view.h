@@ -21,13 +21,19 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
+#include <string>
 
 #include "game/game.h"
 #include "render/board_mapping.h"
+#include "shell/replay_shelf.h"
+#include "tools/sim/replay_recorder.h"
 
 class CBoardRenderer;
 class CTutorial;
 class CTutorialWnd;
+class CReplayWatch;
+struct ScoreReplays;
 
 // Set at start-up on the program's first start; the first paint reads and
 // clears it and offers the tutorial.
@@ -36,6 +42,9 @@ extern bool offerTutorial;
 // The tutorial state is deleted where its type is known.
 struct CTutorialDeleter {
     void operator()(CTutorial* tutorial) const;
+};
+struct CReplayWatchDeleter {
+    void operator()(CReplayWatch* watch) const;
 };
 
 class CTorvaneView : public QWidget {
@@ -96,6 +105,21 @@ class CTorvaneView : public QWidget {
     // The first start's offer of the tutorial, run once after the first paint.
     void OfferTutorialOnFirstStart();
 
+    // Replays (view_replay.cpp). Every game played here is recorded; a
+    // replay plays in this view with the game's input locked, until it ends
+    // or a new game is asked for.
+    void OnWatchLastGame();
+    void OnWatchReplay();
+    // Checks the file and plays it, or tells the player why it cannot.
+    void WatchReplayFile(const QString& path);
+    bool Watching() const { return watch_ != nullptr; }
+    bool WatchPaused() const;
+    bool HasLastGame() const { return hasLastGame_; }
+    // Moves a replay being watched on by this much of the recorded game's
+    // time (the playback timer does it in real time, times the speed).
+    void AdvanceWatch(std::int64_t ms);
+    CReplayShelf& Shelf() { return shelf_; }
+
     std::unique_ptr<CGame> game;
     std::unique_ptr<CBoardRenderer> renderer;
     bool dragging = false;
@@ -134,9 +158,25 @@ class CTorvaneView : public QWidget {
   private:
     // After the wheel has turned: contacts, a tick, repaint, end-of-game check.
     void AfterWheelTurn();
+    // A game from the settings, recorded from the start.
+    void MakeGame();
+    // Once the game in the view is over or replaced: its recording becomes
+    // its replay, kept as the last game (a game never started, or not
+    // recorded, such as a tutorial page's, has none).
+    void FinishRecording();
+    ScoreReplays ReplaysFor(const std::string& replay);
+    void StopWatching();
+    void ToggleWatchPause();
+    void OnWatchTimer();
+    bool WatchKey(int key);
 
     QTimer timer_;
     // Runs from each resize until the size has settled; meanwhile the old
     // renderer's picture, stretched, stands in for a new one.
     QTimer settling_;
+    CReplayRecorder recorder_;
+    CReplayShelf shelf_;
+    std::optional<std::string> replay_;
+    bool hasLastGame_ = false;
+    std::unique_ptr<CReplayWatch, CReplayWatchDeleter> watch_;
 };

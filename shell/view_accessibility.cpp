@@ -25,6 +25,13 @@ void CTorvaneView::OnAccessibility() {
 void CTorvaneView::OnLeftForeground() {
     // As the Pause command would. A tutorial keeps running, as it does under
     // Pause and hide: its locked pages offer no Play to resume them.
+    if (Watching()) {
+        // A replay's game is the replay's: the playback pauses instead.
+        if (pauseWhenInactive && !WatchPaused()) {
+            OnPausePlay();
+        }
+        return;
+    }
     if (!pauseWhenInactive || game->paused || tutorial) {
         return;
     }

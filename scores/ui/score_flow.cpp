@@ -14,7 +14,7 @@ bool AskPlayAgain(QWidget* parent) {
     return dialog.exec() == QDialog::Accepted;
 }
 
-void OfferHighScoreFor(QWidget* parent, std::uint32_t score) {
+void OfferHighScoreFor(QWidget* parent, std::uint32_t score, const ScoreReplays& replays) {
     {
         CHighScoreTable table;
         table.LoadHighScores();
@@ -34,11 +34,17 @@ void OfferHighScoreFor(QWidget* parent, std::uint32_t score) {
                                  QStringLiteral("Your score could not be saved: %1")
                                      .arg(QString::fromStdString(*commit.failure)));
         }
+        if (commit.place && replays.made) {
+            replays.made(commit.entry, commit.dropped);
+        }
     }
-    ShowHighScoreList(parent);
+    ShowHighScoreList(parent, replays);
 }
 
-void ShowHighScoreList(QWidget* parent) {
-    CHighScoresDlg dialog(parent);
-    dialog.exec();
+void ShowHighScoreList(QWidget* parent, const ScoreReplays& replays) {
+    CHighScoresDlg dialog(parent, replays.has);
+    const bool watch = dialog.exec() == CHighScoresDlg::kWatch;
+    if (watch && replays.watch && dialog.Chosen()) {
+        replays.watch(*dialog.Chosen());
+    }
 }

@@ -96,14 +96,14 @@ TEST_F(UiTest, FrameCarriesItsMenusToolbarAndStatusBar) {
     for (QLabel* label : frame->statusBar()->findChildren<QLabel*>()) {
         items << label->text() + (label->isEnabled() ? "" : "-");
     }
-    EXPECT_EQ(
-        items.join(" | "),
-        "&Game: | &Play\tCtrl-P =Ctrl+P =Ctrl+R | Drop &bomb\tCtrl+B =Ctrl+B | - | "
-        "View hi&gh scores | - | &Quit game\tCtrl+Q =Ctrl+Q | &New game\tCtrl+N =Ctrl+N | - | "
-        "E&xit | &Options: | Easy | Medium | Hard | - | Sound &effects\tCtrl+E =Ctrl+E | - | "
-        "Other options ... | &Accessibility ... | - | &Full screen\tF11 =F11 | &Help: | "
-        "&Contents | See &tutorial | - | &About Torvane | Pause/Play | - | "
-        "Pause and hide game | - | Drop bomb | Ready | CAP- | NUM- | SCRL-");
+    EXPECT_EQ(items.join(" | "),
+              "&Game: | &Play\tCtrl-P =Ctrl+P =Ctrl+R | Drop &bomb\tCtrl+B =Ctrl+B | - | "
+              "View hi&gh scores | &Watch last game | Watch a &replay ... | - | "
+              "&Quit game\tCtrl+Q =Ctrl+Q | &New game\tCtrl+N =Ctrl+N | - | E&xit | "
+              "&Options: | Easy | Medium | Hard | - | Sound &effects\tCtrl+E =Ctrl+E | - | "
+              "Other options ... | &Accessibility ... | - | &Full screen\tF11 =F11 | &Help: | "
+              "&Contents | See &tutorial | - | &About Torvane | Pause/Play | - | "
+              "Pause and hide game | - | Drop bomb | Ready | CAP- | NUM- | SCRL-");
     EXPECT_EQ(frame->ToolBar()->actions().first(), Action(kCmdPausePlay));  // one update rule
     EXPECT_EQ(frame->toolBarArea(frame->ToolBar()), Qt::LeftToolBarArea);
     EXPECT_EQ(frame->ToolBar()->orientation(), Qt::Vertical);

@@ -8,7 +8,8 @@ program=$1
 out=$2
 rm -rf "$out"
 mkdir -p "$out/config/Quillfen Software"
-export XDG_CONFIG_HOME=$out/config
+# The game's replays go with the settings, never among the player's own.
+export XDG_CONFIG_HOME=$out/config XDG_DATA_HOME=$out/data
 conf="$XDG_CONFIG_HOME/Quillfen Software/Torvane.conf"
 # Not the first start: no welcome question in the way.
 printf '[Settings]\nFirstStartDone=1\n' > "$conf"

@@ -8,7 +8,8 @@
 set -u
 program=$1 out=$2
 rm -rf "$out" && mkdir -p "$out/config/Quillfen Software"
-export XDG_CONFIG_HOME=$out/config
+# The game's replays go with the settings, never among the player's own.
+export XDG_CONFIG_HOME=$out/config XDG_DATA_HOME=$out/data
 printf '[Settings]\nFirstStartDone=1\n' > "$out/config/Quillfen Software/Torvane.conf"
 openbox --sm-disable > /dev/null 2>&1 &
 wm=$! && sleep 1

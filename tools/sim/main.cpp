@@ -1,16 +1,20 @@
 // torvane-sim [--settings FILE] [SCRIPT]: plays a script against the game core
-// (standard input when SCRIPT is absent or "-") and prints what happens as
-// JSON Lines.
+// (standard input when SCRIPT is absent or "-"), plain or gzip-compressed,
+// and prints what happens as JSON Lines.
 
 #include <cerrno>
 #include <cstring>
 #include <fstream>
 #include <iostream>
 #include <memory>
+#include <optional>
+#include <sstream>
+#include <string>
 #include <string_view>
 
 #include "shell/settings/settings_file.h"
 #include "tools/sim/render/render_command.h"
+#include "tools/sim/script_text.h"
 #include "tools/sim/sim_commands.h"
 #include "tools/sim/sim_runner.h"
 
@@ -36,18 +40,29 @@ int main(int argc, char** argv) {
         return argc - arg > 1 || first == "--settings" ? 2 : 0;
     }
     std::ifstream file;
-    std::istream* script = &std::cin;
+    std::istream* input = &std::cin;
+    const char* name = "standard input";
     if (arg < argc && first != "-") {
-        file.open(argv[arg]);
+        name = argv[arg];
+        file.open(argv[arg], std::ios::binary);
         if (!file) {
-            std::cerr << "torvane-sim: cannot read " << argv[arg] << ": " << std::strerror(errno)
+            std::cerr << "torvane-sim: cannot read " << name << ": " << std::strerror(errno)
                       << "\n";
             return 2;
         }
-        script = &file;
+        input = &file;
     }
+    std::ostringstream bytes;
+    bytes << input->rdbuf();
+    std::string why;
+    const std::optional<std::string> text = ScriptTextOf(bytes.str(), &why);
+    if (!text) {
+        std::cerr << "torvane-sim: cannot read " << name << ": " << why << "\n";
+        return 2;
+    }
+    std::istringstream script(*text);
     CSimRunner runner(std::cout, store.get());
     RegisterExtraSimCommands(runner);
     const CRenderCommand renderCommand(runner);
-    return runner.Run(*script, std::cerr);
+    return runner.Run(script, std::cerr);
 }
