@@ -1,12 +1,11 @@
-// Playing without a mouse, without colour vision and without losing a game to
-// a phone call: key turns, symbols on gems, pausing when the player leaves,
-// what a screen reader reads, and the dialog with the switches.
+// Playing without colour vision and without losing a game to a phone call:
+// symbols on gems, pausing when the player leaves, what a screen reader
+// reads, and the dialog with the switches. (Key turns: the view's input test.)
 #include <QAccessible>
 #include <QCheckBox>
 #include <QTest>
 #include <cstdlib>
 
-#include "game/polar.h"
 #include "render/board_renderer.h"
 #include "render/gem_sprites.h"
 #include "shell/accessibility_dlg.h"
@@ -19,37 +18,6 @@
 namespace {
 
 using AccessibilityTest = UiTest;
-
-TEST_F(AccessibilityTest, ArrowKeysTurnTheWheelByFixedStepsUnderTheWheelsRules) {
-    const struct {
-        Qt::Key key;
-        Qt::KeyboardModifiers modifiers;
-        bool repeat, paused, locked;
-        double turn;
-    } cases[] = {
-        {Qt::Key_Left, Qt::NoModifier, false, false, false, -kPi / 60},
-        {Qt::Key_Right, Qt::NoModifier, false, false, false, kPi / 60},
-        {Qt::Key_Left, Qt::ShiftModifier, false, false, false, -kPi / 240},
-        {Qt::Key_Right, Qt::ShiftModifier, true, false, false, kPi / 240},
-        {Qt::Key_Right, Qt::ControlModifier, false, false, false, 0.0},
-        {Qt::Key_Right, Qt::NoModifier, false, true, false, 0.0},
-        {Qt::Key_Left, Qt::NoModifier, false, false, true, 0.0},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(&c - cases);
-        MakeFrame();
-        if (!c.paused) {
-            Game().Resume();
-        }
-        View().inputLocked = c.locked;
-        Game().wheelAngle = 1.0;
-        QKeyEvent key(QEvent::KeyPress, c.key, c.modifiers, QString(), c.repeat);
-        QApplication::sendEvent(&View(), &key);
-        EXPECT_EQ(Game().wheelAngle, 1.0 + c.turn);
-        // A turn ticks the game as a wheel message does: the first gem drops.
-        EXPECT_EQ(Game().falling.Count(), c.turn != 0.0 ? 1 : 0);
-    }
-}
 
 TEST_F(AccessibilityTest, LeavingPausesWithTheSwitchOnButTheGamesOwnWindowsAreNotLeaving) {
     for (const bool on : {false, true}) {

@@ -1,6 +1,7 @@
 // The program around the game: start-up, the main window's menus, toolbar and
-// status bar, the commands' update rules and handlers, the small dialogs and
-// the help document.
+// status bar, the commands' update rules and handlers, the small dialogs, the
+// help document and the sound player's one cue at a time.
+#include <QElapsedTimer>
 #include <QFile>
 #include <QMenuBar>
 #include <QRegularExpression>
@@ -12,6 +13,8 @@
 #include "shell/about_dlg.h"
 #include "shell/clock_warning_dlg.h"
 #include "shell/help_document.h"
+#include "shell/qt_cue_output.h"
+#include "shell/sound_player.h"
 #include "shell/torvane_app.h"
 #include "tutorial/ui/welcome_dlg.h"
 #include "ui_fixture.h"
@@ -215,4 +218,33 @@ TEST(HelpDocument, EveryPictureAndLinkIsThere) {
         EXPECT_TRUE(html.contains("id=\"" + match.captured(1) + "\""))
             << match.captured(1).toStdString();
     }
+}
+
+// Logs "-" for a stop and cue@time for a start.
+struct CRecordingOutput : ICueOutput {
+    void Start(int cue) override { log << QString("%1@%2").arg(cue).arg(now); }
+    void StopAll() override { log << "-"; }
+    std::int64_t now = 0;
+    QStringList log;
+};
+
+TEST(SoundPlayer, ACueCutsOffWhateverPlaysButASnapWaitsForSilence) {
+    CRecordingOutput output;
+    CSoundPlayer player(output, [&output] { return output.now; });
+    // A snap lasts 310 ms, an explosion (at 400 and 500) 1587; the first cue
+    // plays whatever the clock reads.
+    for (const std::int64_t at : {-1, 308, 309, 400, 500, 2086, 2087}) {
+        output.now = at;
+        const bool explosion = at == 400 || at == 500;
+        player.Play(explosion ? kExplodeCue : kSnapCue, explosion ? 0 : kCueNoStop);
+    }
+    EXPECT_EQ(output.log.join(' '), "- 300@-1 - 300@309 - 301@400 - 301@500 - 300@2087");
+    QElapsedTimer timer;  // without an audio device: no stall, no failure
+    timer.start();
+    CQtSoundPlayer qtPlayer;
+    for (int i = 0; i < 20; ++i) {
+        qtPlayer.Play(i % 2 == 0 ? kExplodeCue : kSnapCue, i % 2 == 0 ? 0 : kCueNoStop);
+        QCoreApplication::processEvents();
+    }
+    EXPECT_LT(timer.elapsed(), 5000);
 }

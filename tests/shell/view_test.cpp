@@ -2,14 +2,10 @@
 // the bomb box and its timer reach the game, and the Options and Customize
 // colors dialogs it opens.
 #include <QCheckBox>
-#include <QMouseEvent>
 #include <QRadioButton>
 #include <QSlider>
-#include <QTest>
-#include <cmath>
 #include <map>
 
-#include "game/board_centre.h"
 #include "game/polar.h"
 #include "game/wheel_input.h"
 #include "render/board_renderer.h"
@@ -22,40 +18,33 @@ namespace {
 
 class ViewTest : public UiTest {
   protected:
-    // At a board pixel, wherever the view shows it.
-    void Mouse(QEvent::Type type, QPoint board, Qt::MouseButton button = Qt::LeftButton) {
-        held = type == QEvent::MouseButtonRelease ? held & ~button
-               : type == QEvent::MouseMove        ? held
-                                                  : held | button;
-        const QPointF at = View().Mapping().ToWidget(board);
-        QMouseEvent event(type, at, View().mapToGlobal(at),
-                          type == QEvent::MouseMove ? Qt::NoButton : button, held, {});
-        QApplication::sendEvent(&View(), &event);
-    }
-    // As the window system delivers it: press, release, double-click, release.
-    void DoubleClick(QPoint board) {
-        for (auto type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease,
-                          QEvent::MouseButtonDblClick, QEvent::MouseButtonRelease}) {
-            Mouse(type, board);
-        }
-    }
-    // "x,y"; "centre", of the wheel; or an angle round it, far enough out for
-    // whole pixels to give the angle to a thousandth.
-    QPoint At(const QString& where) {
-        const double angle = where.toDouble();
-        const QPoint centre(boardCentreX, boardCentreY);
+    // "x,y"; "centre", of the wheel; or an angle round it.
+    static QPoint At(const QString& where) {
         return where.contains(',')
                    ? QPoint(where.section(',', 0, 0).toInt(), where.section(',', 1).toInt())
-               : where == "centre"
-                   ? centre
-                   : centre + QPoint(static_cast<int>(std::lround(1e4 * std::cos(angle))),
-                                     static_cast<int>(std::lround(1e4 * std::sin(angle))));
+               : where == "centre" ? QPoint(boardCentreX, boardCentreY)
+                                   : Round(where.toDouble());
     }
     void Wheel(int delta) {
         const QPointF at(View().width() / 2, View().height() / 2);
         QWheelEvent event(at, at, {}, {0, delta}, {}, {}, Qt::NoScrollPhase, false);
         QApplication::sendEvent(&View(), &event);
         wheelPassedOn &= !event.isAccepted();
+    }
+    // "space", "x", or an arrow: [shift-|ctrl-](left|right)[-again].
+    void TypeKey(const QString& a) {
+        const int key = a.contains("left")    ? Qt::Key_Left
+                        : a.contains("right") ? Qt::Key_Right
+                        : a == "space"        ? Qt::Key_Space
+                                              : Qt::Key_X;
+        const auto modifiers = a.startsWith("shift")  ? Qt::ShiftModifier
+                               : a.startsWith("ctrl") ? Qt::ControlModifier
+                                                      : Qt::NoModifier;
+        Key(key, modifiers,
+            key == Qt::Key_Space ? " "
+            : key == Qt::Key_X   ? "x"
+                                 : "",
+            a.endsWith("again"));
     }
     // Runs "operation argument ..." on the view.
     void Play(const QString& script) {
@@ -69,8 +58,15 @@ class ViewTest : public UiTest {
             {"release", [&](A a) { Mouse(E::MouseButtonRelease, At(a)); }},
             {"letgo", [&](A) { held = {}; }},  // released over another window
             {"wheel", [&](A a) { Wheel(a.toInt()); }},
-            {"key", [&](A a) { QTest::keyClick(&View(), a == "space" ? ' ' : 'x'); }},
-            {"dblclick", [&](A a) { DoubleClick(At(a)); }},
+            {"key", [&](A a) { TypeKey(a); }},
+            // As the window system delivers it: press, release, double-click, release.
+            {"dblclick",
+             [&](A a) {
+                 for (auto type : {E::MouseButtonPress, E::MouseButtonRelease,
+                                   E::MouseButtonDblClick, E::MouseButtonRelease}) {
+                     Mouse(type, At(a));
+                 }
+             }},
             {"lock", [&](A a) { View().inputLocked = a == "on"; }},
             {"pause", [&](A) { Game().Pause(); }},
             {"resume", [&](A) { Game().Resume(); }},
@@ -100,7 +96,6 @@ class ViewTest : public UiTest {
         return values.join(' ');
     }
 
-    Qt::MouseButtons held;
     bool wheelPassedOn = true;
 };
 
@@ -133,8 +128,13 @@ TEST_F(ViewTest, InputTurnsTheWheelDropsBombsAndTicksOnlyARunningGameWithInputFr
         {false, "lock on tick 500", 0, 1, 1},
         {false, "lock on playpause - bomb - quit - new - tick 500", 0, 1, 1},
         {false, "press 0 new - resume - move 1", 0, 1, 0},
-        {false, "lock on press 0 move 1 wheel 120 key space dblclick 8,5", 0, 1, 0},
-        {false, "pause - press 0 move 1 wheel 120 key space dblclick 8,5 tick 500", 0, 1, 0},
+        // Arrows turn by fixed steps, a fine one with Shift, held down or not.
+        {false, "key left", -kPi / 60, 1, 1},
+        {false, "key right key shift-left-again", kPi / 60 - kPi / 240, 1, 1},
+        {false, "key ctrl-right", 0, 1, 0},
+        {false, "lock on press 0 move 1 wheel 120 key space key left dblclick 8,5", 0, 1, 0},
+        {false, "pause - press 0 move 1 wheel 120 key space key right dblclick 8,5 tick 500", 0, 1,
+         0},
     };
     for (const auto& c : cases) {
         WriteSettingDword(kSettingsKey, "MouseWheelClockwise", c.clockwise ? 1 : 0);

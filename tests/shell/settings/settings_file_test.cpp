@@ -50,8 +50,7 @@ class SettingsFile : public ::testing::Test {
         static std::mutex oneStoreInstalledAtATime;
         const std::lock_guard<std::mutex> lock(oneStoreInstalledAtATime);
         CSettingsFile store(Path(name));
-        store.SetNoticeHandler(
-            [](const QString& message) { ADD_FAILURE() << message.toStdString(); });
+        store.SetNoticeHandler([](const QString& n) { ADD_FAILURE() << n.toStdString(); });
         return Table(store);
     }
     static ScoreCommit Commit(CSettingsFile& store, const char* name, std::uint32_t score) {
@@ -74,6 +73,9 @@ class SettingsFile : public ::testing::Test {
         Put(name + ".tvs", QByteArray::fromStdString(script));
         return Start(kSim, {"--settings", Path(store), Path(name + ".tvs")}, name);
     }
+    void Notice(CSettingsFile& store) {
+        store.SetNoticeHandler([this](const QString& n) { notices.push_back(n); });
+    }
 
     const QString kSim = QStringLiteral(TORVANE_BINARY_DIR "/tools/sim/torvane-sim");
     // In memory where there is such a folder: a flush to disk costs more
@@ -92,25 +94,31 @@ TEST_F(SettingsFile, ValuesReadAsQSettingsWroteThemAndWriteSoQSettingsReadsThem)
                                  "Zoë 東京 \"q\" back\\slash;",
                                  " spaced ",
                                  "@at=eq",
+                                 "#hash",
+                                 "",
                                  "tab\tline\n\x01"
                                  "1\x7f",
                                  "4294967296",
+                                 "4294967295",
                                  "007",
                                  "-5"};
-    QSettings(Path("earlier.conf"), QSettings::IniFormat).setValue("Settings/Difficulty", 3u);
+    QSettings earlier(Path("earlier.conf"), QSettings::IniFormat);
     for (const std::string& text : texts) {
-        QSettings(Path("earlier.conf"), QSettings::IniFormat)
-            .setValue(QStringLiteral("Scores/%1").arg(&text - texts), QString::fromStdString(text));
+        earlier.setValue(QStringLiteral("Scores/%1").arg(&text - texts),
+                         QString::fromStdString(text));
     }
+    earlier.sync();
     CSettingsFile read(Path("earlier.conf"));
     CSettingsFile written(Path("ours.conf"));
-    EXPECT_EQ(read.Read(kSettingsKey, "Difficulty")->dword, 3u);
     for (const std::string& text : texts) {
         const std::string name = std::to_string(&text - texts);
         const SettingValue value = read.Read(kScoresKey, name).value_or(SettingValue{});
         // Only the text of an unsigned 32-bit number reads as a number.
-        EXPECT_EQ(value.type == SettingValue::Type::Dword ? "7" : value.text,
-                  text == "007" ? "7" : text);
+        const bool number = text == "007" || text == "4294967295";
+        EXPECT_EQ(
+            value.type == SettingValue::Type::Dword ? std::to_string(value.dword) : value.text,
+            text == "007" ? "7" : text);
+        EXPECT_EQ(value.type == SettingValue::Type::Dword, number) << text;
         written.Write(kScoresKey, name, SettingValue::String(text));
         EXPECT_EQ(QSettings(Path("ours.conf"), QSettings::IniFormat)
                       .value(QString::fromStdString("Scores/" + name))
@@ -118,6 +126,18 @@ TEST_F(SettingsFile, ValuesReadAsQSettingsWroteThemAndWriteSoQSettingsReadsThem)
                       .toStdString(),
                   text);
     }
+    // A missing file is made by the first write; the next run reads the
+    // largest number as a number and no longer finds a deleted value.
+    CSettingsFile first(Path("new.conf"));
+    EXPECT_FALSE(first.Read(kSettingsKey, "Quiet") || QFile::exists(Path("new.conf")));
+    first.Write(kSettingsKey, "Gone", SettingValue::Dword(1));
+    first.Write(kSettingsKey, "MouseWheelSpeed", SettingValue::Dword(0xFFFFFFFF));
+    first.DeleteValue(kSettingsKey, "Gone");
+    CSettingsFile next(Path("new.conf"));
+    EXPECT_EQ(next.ValueNames(kSettingsKey), std::vector<std::string>{"MouseWheelSpeed"});
+    const SettingValue largest =
+        next.Read(kSettingsKey, "MouseWheelSpeed").value_or(SettingValue{});
+    EXPECT_TRUE(largest.type == SettingValue::Type::Dword && largest.dword == 0xFFFFFFFFu);
 }
 
 TEST_F(SettingsFile, DamagedFileIsSetAsideOnceAndItsReadableScoresCarriedOver) {
@@ -128,7 +148,7 @@ TEST_F(SettingsFile, DamagedFileIsSetAsideOnceAndItsReadableScoresCarriedOver) {
           QByteArray(2 << 20, 'x') + "\n" + scores}) {
         Put("damaged.conf", bytes);
         CSettingsFile store(Path("damaged.conf"));
-        store.SetNoticeHandler([this](const QString& n) { notices.push_back(n); });
+        Notice(store);
         store.Open();
         const QStringList aside = QDir(dir.path()).entryList({"damaged.conf.damaged-*"});
         ASSERT_EQ(aside.size(), 1);
@@ -170,7 +190,7 @@ TEST_F(SettingsFile, WriteThatCannotReachTheDiskIsToldOnceAndKeptForTheRun) {
     ASSERT_TRUE(QDir(dir.path()).mkdir("folder.conf"));
     for (const char* name : {"file/Torvane.conf", "folder.conf"}) {
         CSettingsFile store(Path(name));
-        store.SetNoticeHandler([this](const QString& n) { notices.push_back(n); });
+        Notice(store);
         CScopedSettingsBackend installed(&store);
         WriteSettingDword(kSettingsKey, "Difficulty", 3);
         WriteSettingDword(kSettingsKey, "Quiet", 1);
@@ -187,32 +207,33 @@ TEST_F(SettingsFile, WriteThatCannotReachTheDiskIsToldOnceAndKeptForTheRun) {
 TEST_F(SettingsFile, TwoCopiesAddingAtOnceKeepTheTopTenOfAllTheirScores) {
     // In a random order the best ten come at any time, so an entry that a
     // stale write dropped would be missing at the end.
-    constexpr int kRounds = 10;
-    std::vector<std::string> expected[kRounds];
     std::vector<std::unique_ptr<QProcess>> running;
-    for (int round = 0; round < kRounds; ++round) {
+    std::vector<std::string> expected[10];
+    for (int round = 0; round < 10; ++round) {
         std::vector<std::uint32_t> scores(400);
         std::iota(scores.begin(), scores.end(), 100u);
         std::mt19937 random(round);
         std::shuffle(scores.begin(), scores.end(), random);
-        for (const int copy : {0, 1}) {
-            std::string script;
-            for (int i = 200 * copy; i < 200 * (copy + 1); ++i) {
-                script += "offer " + std::to_string(scores[i]) + " " + "AB"[copy] + "\n";
-                script += random() % 3 == 0 ? "sleep 1\n" : "";
+        std::string script[2];
+        for (int i = 0; i < 400; ++i) {
+            const std::string who = i < 200 ? "A" : "B";
+            script[i / 200] += "offer " + std::to_string(scores[i]) + " " + who + "\n" +
+                               (random() % 3 == 0 ? "sleep 1\n" : "");
+            if (scores[i] >= 490) {
+                expected[round].push_back(who + ":" + std::to_string(scores[i]));
             }
-            running.push_back(Sim(QStringLiteral("%1%2").arg(round).arg(copy),
-                                  QStringLiteral("%1.conf").arg(round), script));
         }
-        for (std::uint32_t best = 499; best > 489; --best) {
-            const bool a = std::find(scores.begin(), scores.end(), best) < scores.begin() + 200;
-            expected[round].push_back((a ? "A:" : "B:") + std::to_string(best));
+        std::sort(expected[round].begin(), expected[round].end(),
+                  [](auto& a, auto& b) { return a.substr(2) > b.substr(2); });
+        for (const int copy : {0, 1}) {
+            running.push_back(Sim(QStringLiteral("%1%2").arg(round).arg(copy),
+                                  QStringLiteral("%1.conf").arg(round), script[copy]));
         }
     }
     for (const auto& process : running) {
         EXPECT_TRUE(process->waitForFinished(-1) && process->exitCode() == 0);
     }
-    for (int round = 0; round < kRounds; ++round) {
+    for (int round = 0; round < 10; ++round) {
         EXPECT_EQ(Table(QStringLiteral("%1.conf").arg(round)), expected[round]) << round;
     }
 }
@@ -220,10 +241,9 @@ TEST_F(SettingsFile, TwoCopiesAddingAtOnceKeepTheTopTenOfAllTheirScores) {
 TEST_F(SettingsFile, KillAtAnyInstantLeavesTheOldTableOrTheNew) {
     // Each run adds ever higher scores, so a whole table is always the ten
     // highest so far, one apart; the next run goes on from its best.
-    constexpr int kKillers = 3;
-    std::vector<std::string> faults[kKillers];
+    std::vector<std::string> faults[3];
     std::vector<std::thread> killers;
-    for (int k = 0; k < kKillers; ++k) {
+    for (int k = 0; k < 3; ++k) {
         killers.emplace_back([this, k, &faults] {
             const QString store = QStringLiteral("killed%1.conf").arg(k);
             const auto stamp = [&] { return QFileInfo(Path(store)).lastModified(); };
@@ -250,19 +270,20 @@ TEST_F(SettingsFile, KillAtAnyInstantLeavesTheOldTableOrTheNew) {
                     whole.push_back("K:" + std::to_string(s));
                 }
                 if (table != whole || top <= best || process->exitStatus() != QProcess::CrashExit) {
-                    faults[k].push_back("run " + std::to_string(run) + " after " +
-                                        std::to_string(best) + ": " + std::to_string(table.size()) +
-                                        " up to " + std::to_string(top));
+                    faults[k].push_back(QStringLiteral("run %1 after %2: %3 up to %4")
+                                            .arg(run)
+                                            .arg(best)
+                                            .arg(table.size())
+                                            .arg(top)
+                                            .toStdString());
                 }
                 best = top;
             }
         });
     }
-    for (std::thread& killer : killers) {
-        killer.join();
-    }
-    for (const auto& found : faults) {
-        EXPECT_EQ(found, std::vector<std::string>());
+    for (int k = 0; k < 3; ++k) {
+        killers[k].join();
+        EXPECT_EQ(faults[k], std::vector<std::string>());
     }
 }
 
