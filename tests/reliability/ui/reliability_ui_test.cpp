@@ -1,0 +1,289 @@
+// The robot at the real main window, offscreen, with every modal dialog
+// answered as a patient player would: over damaged and locked config files,
+// and for a hundred games with every dialog and the tutorial in between.
+
+#include <gtest/gtest.h>
+#include <malloc.h>
+#include <unistd.h>
+
+#include <QtTest>
+#include <QtWidgets>
+#include <set>
+
+#include "game/board_centre.h"
+#include "game/game_clock.h"
+#include "game/game_random.h"
+#include "game/memory_settings.h"
+#include "shell/clock_warning_dlg.h"
+#include "shell/command_ids.h"
+#include "shell/customize_colors_dlg.h"
+#include "shell/main_frame.h"
+#include "shell/main_toolbar.h"
+#include "shell/qt_cue_output.h"
+#include "shell/qt_settings.h"
+#include "shell/torvane_view.h"
+#include "tools/robot/robot_player.h"
+#include "tutorial/core/scenarios.h"
+#include "tutorial/ui/tutorial_wnd.h"
+#include "tutorial/ui/welcome_dlg.h"
+
+namespace {
+
+int g_messages = 0;
+
+void CountMessage(QtMsgType, const QMessageLogContext&, const QString& text) {
+    // The offscreen platform's notes on what it cannot do are not ours.
+    g_messages += text.startsWith(QStringLiteral("This plugin does not support")) ? 0 : 1;
+}
+
+// Answers each modal dialog from inside its own event loop: a question with
+// Yes, "play another game?" as told, every other dialog with OK.
+class ModalAnswerer : public QObject {
+  public:
+    ModalAnswerer() {
+        connect(&timer_, &QTimer::timeout, this, [this] {
+            auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            if (dialog == nullptr || !dialog->isVisible() || dialog == answering_) {
+                return;
+            }
+            answering_ = dialog;
+            const std::string name = dialog->metaObject()->className();
+            ++answered[name];
+            auto* box = qobject_cast<QMessageBox*>(dialog);
+            if (box != nullptr && box->button(QMessageBox::Yes) != nullptr) {
+                box->button(QMessageBox::Yes)->click();
+            } else {
+                name == "CGameOverDlg" && !playAgain ? dialog->reject() : dialog->accept();
+            }
+        });
+        timer_.start(1);
+    }
+    bool playAgain = true;
+    std::map<std::string, int> answered;  // by class name
+
+  private:
+    QTimer timer_;
+    QPointer<QDialog> answering_;
+};
+
+long ResidentKiB() {
+    malloc_trim(0);  // freed memory the allocator keeps is no leak
+    QFile statm(QStringLiteral("/proc/self/statm"));
+    EXPECT_TRUE(statm.open(QIODevice::ReadOnly));
+    return statm.readAll().split(' ').value(1).toLong() * (sysconf(_SC_PAGESIZE) / 1024);
+}
+
+// Every dialog of the program, the menus, and the sound and difficulty commands.
+void UseEveryCommand(CMainFrame& frame) {
+    frame.View()->OnOtherOptions();
+    frame.View()->ShowHighScores();
+    frame.View()->OnHelpContents();
+    frame.OnAbout();
+    CClockWarningDlg(&frame).Ask();
+    CWelcomeDlg(&frame).exec();
+    CCustomizeColorsDlg colours(&frame);
+    colours.OnChange(0);  // the colour picker
+    colours.OnRestoreDefaults();
+    for (QAction* menu : frame.menuBar()->actions()) {
+        menu->menu()->popup(QPoint(0, 0));
+        QApplication::processEvents();
+        menu->menu()->close();
+    }
+    for (const int command : {kCmdSoundEffects, kCmdEasy, kCmdHard}) {
+        frame.Action(command)->trigger();
+    }
+}
+
+// The tutorial from a running game (so "end this game?" comes too) through
+// every page, and quit.
+void WalkTheTutorial(CTorvaneView& view) {
+    view.OnPausePlay();
+    view.StartOrQuitTutorial();
+    int pages = 1;
+    for (; pages < kTutorialPageCount && view.tutorialWindow != nullptr; ++pages) {
+        view.tutorialWindow->nextButton()->click();
+    }
+    if (view.tutorialWindow != nullptr) {
+        view.tutorialWindow->quitButton()->click();
+    }
+    QApplication::processEvents();
+    EXPECT_TRUE(pages == kTutorialPageCount && view.tutorialWindow == nullptr && !view.inputLocked);
+}
+
+class ReliabilityUi : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        clock_.counter = clock_.tickCount = 1000000;
+        GameClock::SetCounter(&clock_);
+        SetSoundPlayer(&sound_);
+        offerTutorial = false;
+        QFile::setPermissions(folder_.path(), QFile::ReadOwner | QFile::WriteOwner |
+                                                  QFile::ExeOwner | QFile::ExeOther);
+    }
+    void TearDown() override {
+        SetSoundPlayer(nullptr);
+        GameClock::SetCounter(nullptr);
+    }
+
+    // One timer message's worth of the robot at the view: a drag of the wheel
+    // from straight below the centre, the space bar for a bomb, 66 ms.
+    void Step(CTorvaneView& view, CRobotPlayer& robot) {
+        const RobotMove move =
+            view.game->paused ? RobotMove{view.game->wheelAngle} : robot.Decide(*view.game);
+        const double turn = move.wheelAngle - view.game->wheelAngle;
+        if (std::abs(turn) > 0.004) {  // about a pixel at the grip
+            const QPoint grip(boardCentreX, boardCentreY + 250);
+            const QPoint to = grip + QPoint(std::lround(-250 * std::sin(turn)),
+                                            std::lround(250 * std::cos(turn) - 250));
+            QTest::mousePress(&view, Qt::LeftButton, {}, grip);
+            QTest::mouseMove(&view, to);
+            QTest::mouseRelease(&view, Qt::LeftButton, {}, to);
+        }
+        if (move.dropBomb) {
+            QTest::keyClick(&view, Qt::Key_Space);
+        }
+        clock_.counter += 66;
+        clock_.tickCount += 66;
+        view.OnTimer();
+    }
+
+    // Starts the main window over the config file, as an ordinary user if
+    // asked (root writes wherever it likes), and plays `games` games to their
+    // end, high scores and all, with every command after the first and every
+    // tenth, and the tutorial now and then. Says nothing over and over.
+    void Play(const QString& path, int games, bool asOrdinaryUser = false) {
+        const bool dropRoot = asOrdinaryUser && geteuid() == 0;
+        ASSERT_TRUE(!dropRoot || (setegid(65534) == 0 && seteuid(65534) == 0));
+        CQtSettings settings(path);
+        CScopedSettingsBackend useSettings(&settings);
+        ModalAnswerer answerer;
+        GameRandom::Seed(99);
+        g_messages = 0;
+        const QtMessageHandler previous = qInstallMessageHandler(CountMessage);
+        {
+            CMainFrame frame;
+            frame.show();
+            CTorvaneView& view = *frame.View();
+            view.openDocument = [](const QString&) { return true; };
+            difficulty_ = view.game->difficulty;
+            quiet_ = view.game->quiet;
+            CRobotPlayer robot(99, {.bombChance = 0.01, .reckless = true});
+            for (int g = 1; g <= games; ++g) {
+                answerer.playAgain = g < games;
+                if (view.game->paused) {
+                    view.OnPausePlay();
+                }
+                for (int step = 0; answerer.answered["CGameOverDlg"] < g; ++step) {
+                    EXPECT_LT(step, 20000) << "game " << g << " never ends";
+                    Step(view, robot);
+                    if (step % 4 == 0) {
+                        QApplication::processEvents();  // the paints the event loop would do
+                    }
+                }
+                g % 10 == 1 ? UseEveryCommand(frame) : void();
+                g % 25 == 20 ? WalkTheTutorial(view) : void();
+                kibAfterGame10_ = g == 10 ? ResidentKiB() : kibAfterGame10_;
+            }
+            kibAtEnd_ = ResidentKiB();
+        }
+        qInstallMessageHandler(previous);
+        EXPECT_LT(g_messages, 5) << "the program complains over and over";
+        answered_ = answerer.answered;
+        EXPECT_TRUE(!dropRoot || (seteuid(0) == 0 && setegid(0) == 0));
+    }
+
+    CManualClockCounter clock_;
+    CQtSoundPlayer sound_;
+    QTemporaryDir folder_;
+    const QString path_ = folder_.filePath(QStringLiteral("Torvane.conf"));
+    std::uint32_t difficulty_ = 0;
+    bool quiet_ = false;
+    std::map<std::string, int> answered_;
+    long kibAfterGame10_ = 0;
+    long kibAtEnd_ = 0;
+};
+
+QByteArray Junk(int bytes) {
+    QByteArray junk(bytes, '\0');
+    QRandomGenerator(17).fillRange(reinterpret_cast<quint32*>(junk.data()), bytes / 4);
+    return junk;
+}
+
+// A damaged file gives defaults, quietly, and is never replaced by less than
+// it held; a read-only one is read and left as it was; a read-only folder
+// gets no file.
+TEST_F(ReliabilityUi, ConfigFilesInEveryBadState) {
+    const QByteArray good("[Settings]\nDifficulty=3\nQuiet=1\n[Scores]\n000=a|Alpha|12345|86400\n");
+    const struct {
+        const char* what;
+        QByteArray contents;
+        bool damaged;
+    } cases[] = {
+        {"truncated inside a section name", good.left(good.indexOf("[Scores]") + 4), true},
+        {"truncated inside a name", good.left(good.indexOf("000=") + 2), true},
+        {"truncated inside a character", "[Settings]\nDifficulty=3\n000=Zo\xc3", true},
+        {"binary", Junk(4096), true},
+        {"an executable", QByteArray::fromHex("7f454c46020101000000000000") + Junk(4096), true},
+        {"huge and well formed",
+         "[Settings]\nDifficulty=3\n" + QByteArray("Pad=1\n").repeated(1 << 19), true},
+        {"huge junk", "[Settings]\nDifficulty=3\n" + Junk(3 << 20), true},
+        {"read-only", "[Settings]\nDifficulty=3\nQuiet=1\nFirstStartDone=1\n", false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        QFile file(path_);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(c.contents) == c.contents.size());
+        file.close();
+        file.setPermissions(c.damaged ? file.permissions() : QFile::ReadOwner | QFile::ReadOther);
+        Play(path_, 1, !c.damaged);
+        EXPECT_EQ(difficulty_, c.damaged ? 1u : 2u);
+        EXPECT_EQ(quiet_, !c.damaged);
+        EXPECT_EQ(answered_["CGameOverDlg"] + answered_["CNewHighScoreDlg"], 2);
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        EXPECT_TRUE(file.readAll() == c.contents) << "the file was changed";
+        file.remove();
+    }
+    ASSERT_TRUE(QDir(folder_.path()).mkdir(QStringLiteral("locked")));
+    QFile::setPermissions(folder_.filePath(QStringLiteral("locked")),
+                          QFile::ReadOwner | QFile::ExeOwner | QFile::ReadOther | QFile::ExeOther);
+    Play(folder_.filePath(QStringLiteral("locked/Torvane.conf")), 1, true);
+    EXPECT_EQ(difficulty_, 1u);
+    EXPECT_FALSE(QFile::exists(folder_.filePath(QStringLiteral("locked/Torvane.conf"))));
+}
+
+// Resident memory after game 100 within 5 % of that after game 10; in the
+// sanitizer build LeakSanitizer judges the whole run at exit instead.
+TEST_F(ReliabilityUi, HundredGamesEveryDialogAndTheTutorialLeaveMemoryFlat) {
+    QFile file(path_);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write("[Settings]\nFirstStartDone=1\n"));
+    file.close();
+    Play(path_, 100);
+    std::cout << "resident memory after game 10: " << kibAfterGame10_
+              << " KiB, after game 100: " << kibAtEnd_ << " KiB\n";
+    EXPECT_EQ(answered_["CGameOverDlg"] + answered_["QMessageBox"],
+              104);  // "end this game?" 4 times
+    for (const char* dialog : {"CNewHighScoreDlg", "CHighScoresDlg", "COptionsDlg", "QColorDialog",
+                               "CAboutDlg", "CClockWarningDlg", "CWelcomeDlg"}) {
+        EXPECT_GE(answered_[dialog], 10) << dialog;
+    }
+#if !defined(__SANITIZE_ADDRESS__)  // AddressSanitizer holds freed memory back on purpose
+    EXPECT_LE(kibAtEnd_, kibAfterGame10_ + kibAfterGame10_ / 20);
+#endif
+}
+
+// Each icon the play button ever gets leaves its renderings in Qt's pixmap
+// cache: a new icon per game made memory climb game after game.
+TEST_F(ReliabilityUi, PlayButtonKeepsOneIconPerPicture) {
+    CMainToolBar bar;
+    QAction* play = bar.addAction(QStringLiteral("Play"));
+    std::set<qint64> icons;
+    for (int game = 0; game < 300; ++game) {
+        for (const int state : {kPlayButtonRunning, kPlayButtonPaused, kPlayButtonOver}) {
+            bar.SetPlayButton(state);
+            icons.insert(play->icon().cacheKey());
+        }
+    }
+    EXPECT_EQ(icons.size(), 3u);
+}
+
+}  // namespace
