@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <cstdio>
 #include <string>
 
 #include "fuzz_check.h"
@@ -36,10 +37,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (std::size_t i = 0, at = 0; at < size; ++i) {
         const std::string line = input.substr(at, input.find('\n', at) - at);
         at += line.size() + 1;
-        const std::string name = std::string(i < 10    ? "00"
-                                             : i < 100 ? "0"
-                                                       : "") +
-                                 std::to_string(i);
+        char name[24];
+        std::snprintf(name, sizeof name, "%03zu", i);
         if (!line.empty()) {
             store.Write(kScoresKey, name,
                         line[0] == '!' ? SettingValue::Dword(7) : SettingValue::String(line));

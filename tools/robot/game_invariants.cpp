@@ -25,30 +25,30 @@ std::string CGameInvariants::Check(std::int64_t now) {
         return holds;
     };
     auto linked = [](const CGem* gem) {
-        return gem->next != nullptr && gem->prev != nullptr && gem->next->prev == gem &&
-               gem->prev->next == gem;
+        return gem->next && gem->prev && gem->next->prev == gem && gem->prev->next == gem;
     };
-    auto gemColour = [](const CGem* gem) { return gem->colour >= 0 && gem->colour <= 2; };
+    auto held = [&](const CGem* gem) {
+        const Cell cell{gem->cellA, gem->cellB};
+        return CellInRange(cell) && cell != NoCell && g.cellGem[CellIndex(cell)] == gem;
+    };
 
-    // The lattice: the centre first, every gem on its own cell, nothing else on a cell.
+    // The lattice: the centre first, every gem on its own cell's centre, nothing else on a cell.
     const CGem* c = g.centre;
-    need(!g.lattice.IsEmpty() && g.lattice.Head() == c && c->cellA == 0 && c->cellB == 0 &&
-             c->x == 0.0 && c->y == 0.0 && c->colour == kCentreColour,
-         "the central gem left the centre or the head of the lattice", c);
+    need(g.lattice.Head() == c && c->cellA == 0 && c->cellB == 0 && c->x == 0.0 && c->y == 0.0 &&
+             c->colour == kCentreColour,
+         "the central gem left the centre or the head of the lattice");
     long inLattice = 0;
     g.lattice.ForEach([&](const CGem* gem) {
-        const Cell cell{gem->cellA, gem->cellB};
-        const bool placed = need(
-            linked(gem) && CellInRange(cell) && cell != NoCell && g.cellGem[CellIndex(cell)] == gem,
-            "a lattice gem does not hold its cell", gem);
-        need(!placed || (CellCentre(cell).x == gem->x && CellCentre(cell).y == gem->y &&
-                         gem->orientation == 0.0 && gem->exploding == 0),
-             "a lattice gem is off its cell centre or exploding", gem);
-        need(gem == c || gemColour(gem), "a lattice gem has no gem colour", gem);
+        const CellPoint centre = CellCentre({gem->cellA, gem->cellB});
+        need(linked(gem) && held(gem) && centre.x == gem->x && centre.y == gem->y &&
+                 gem->orientation == 0.0 && gem->exploding == 0,
+             "a lattice gem is off its cell or exploding", gem);
+        need(gem == c || (gem->colour >= 0 && gem->colour <= 2), "a gem of no colour stuck", gem);
         need(g.over || gem->x * gem->x + gem->y * gem->y < kOverflowSquared,
              "a gem stuck beyond 296 pixels and the game goes on", gem);
         // A ring or bomb explodes its whole chain; a chain that closed nothing is unmarked.
-        need(gem == c || !placed || !g.HasMark(cell, ChainMark), "a marked gem survived", gem);
+        need(gem == c || !held(gem) || !g.HasMark({gem->cellA, gem->cellB}, ChainMark),
+             "a marked gem survived", gem);
         ++inLattice;
     });
     need(std::count(g.cellGem.begin(), g.cellGem.end(), nullptr) + inLattice == kCellCount,
@@ -56,19 +56,16 @@ std::string CGameInvariants::Check(std::int64_t now) {
 
     // The pending gem, the falling and the exploding lists.
     const CGem* p = g.pending;
-    need(p != nullptr && Cell{p->cellA, p->cellB} == NoCell && p->next == nullptr,
-         "the pending gem is missing, placed or in a list");
+    need(p && p->cellA == NoCell.a && p->cellB == NoCell.b && !p->next, "a bad pending gem");
     g.falling.ForEach([&](const CGem* gem) {
-        need(linked(gem) && gem != p && Cell{gem->cellA, gem->cellB} == NoCell &&
-                 gem->exploding == 0 && (gemColour(gem) || gem->colour == kBombColour),
-             "a falling gem is pending, placed, exploding or of no colour", gem);
-        need(std::hypot(gem->x, gem->y) <= kStartRadius + 1e-9, "a gem falls off the wheel", gem);
+        need(linked(gem) && gem != p && gem->cellA == NoCell.a && gem->cellB == NoCell.b &&
+                 gem->exploding == 0 && std::hypot(gem->x, gem->y) <= kStartRadius + 1e-9 &&
+                 ((gem->colour >= 0 && gem->colour <= 2) || gem->colour == kBombColour),
+             "a falling gem is pending, placed, exploding, off the wheel or of no colour", gem);
     });
     g.exploding.ForEach([&](const CGem* gem) {
-        const Cell cell{gem->cellA, gem->cellB};
-        need(linked(gem) && gem->exploding == 1 && gem->explodedAt <= now &&
-                 (!CellInRange(cell) || g.cellGem[CellIndex(cell)] != gem),
-             "an exploding gem is unlinked, unmarked, on its cell or from the future", gem);
+        need(linked(gem) && !held(gem) && gem->exploding == 1 && gem->explodedAt <= now,
+             "an exploding gem is unlinked, on its cell, unmarked or from the future", gem);
     });
 
     // Score and bombs, from what the observer hook reported.

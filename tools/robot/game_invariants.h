@@ -13,8 +13,6 @@ class CGameInvariants : public IGameObserver {
     // Watches a game just built from the settings; attaches itself as its observer.
     explicit CGameInvariants(CGame& game);
     ~CGameInvariants() override;
-    CGameInvariants(const CGameInvariants&) = delete;
-    CGameInvariants& operator=(const CGameInvariants&) = delete;
 
     // The first broken rule, or the empty string. `now` is the game clock.
     std::string Check(std::int64_t now);

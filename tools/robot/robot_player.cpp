@@ -34,9 +34,6 @@ Cell Landing(const CGame& game, Polar from, double wheel) {
             touched = g;
         }
     });
-    if (touched == nullptr) {
-        return NoCell;
-    }
     // The same point on the screen as the game sees it at its own angle.
     const Point2 p =
         FromPolar({std::min(from.r, contact + 3.0), from.theta - wheel + game.wheelAngle});
@@ -44,27 +41,24 @@ Cell Landing(const CGame& game, Polar from, double wheel) {
     probe.x = p.x;
     probe.y = p.y;
     // Writes only the touched gem's cached screen position, as the game would.
-    return game.FindFreeCell(&probe, const_cast<CGem*>(touched));
+    return touched ? game.FindFreeCell(&probe, const_cast<CGem*>(touched)) : NoCell;
 }
 
 }  // namespace
 
 double CRobotPlayer::Value(const CGame& game, std::int32_t colour, Cell cell) const {
-    const double out = Radius(cell) / 26.0;  // in cells
-    int gems = 0;
+    const double r = Radius(cell);
+    const double out = r / 26.0;  // in cells
+    if (colour == kBombColour || style_.reckless || r * r >= kOverflowSquared) {
+        // Bombs far out, where they take many gems; a gem that far ends the game.
+        return colour == kBombColour || style_.reckless ? out : -1.0e6;
+    }
     int same = 0;
     bool besideRing = false;
     for (const Cell offset : NeighbourOffsets) {
         const CGem* n = game.GemAt(cell + offset);
-        gems += n != nullptr && n != game.centre ? 1 : 0;
         same += n != nullptr && n->colour == colour ? 1 : 0;
         besideRing = besideRing || (n == nullptr && HexDistance(cell + offset) == ring_);
-    }
-    if (colour == kBombColour || style_.reckless) {
-        return colour == kBombColour ? out + 3.0 * gems : out;  // bombs far out, among many gems
-    }
-    if (Radius(cell) * Radius(cell) >= kOverflowSquared) {
-        return -1.0e6;
     }
     const bool onRing = HexDistance(cell) == ring_;
     return 1.5 * same - out +
@@ -78,7 +72,6 @@ RobotMove CRobotPlayer::Decide(const CGame& game) {
     const CGem* target = game.falling.IsEmpty() ? nullptr : game.falling.Head();
     bool bombFalls = false;
     game.falling.ForEach([&](const CGem* g) { bombFalls |= g->colour == kBombColour; });
-    const int count = game.lattice.Count();
     double outermost = 0.0;
     unsigned spoilt = 0;  // rings of cells holding another colour than the builder's
     game.lattice.ForEach([&](const CGem* g) {
@@ -86,12 +79,12 @@ RobotMove CRobotPlayer::Decide(const CGame& game) {
         spoilt |=
             g->colour != builder_ ? 1u << std::min(HexDistance({g->cellA, g->cellB}), 31) : 0u;
     });
-    if (target != target_ || count != latticeCount_) {
-        if (target != target_) {
-            aimed_ = target != nullptr && std::bernoulli_distribution(style_.aimChance)(random_);
-        }
+    if (target != target_ || game.lattice.Count() != latticeCount_) {
+        aimed_ = target == target_
+                     ? aimed_
+                     : target && std::bernoulli_distribution(style_.aimChance)(random_);
         target_ = target;
-        latticeCount_ = count;
+        latticeCount_ = game.lattice.Count();
         ring_ = std::countr_one(spoilt);
         aim_ = game.wheelAngle;
         // A half turn in 97 angles, nearest first: among equal values the shortest turn wins.
@@ -100,16 +93,12 @@ RobotMove CRobotPlayer::Decide(const CGame& game) {
             const double tried = game.wheelAngle + (i % 2 == 0 ? i / 2 : -(i + 1) / 2) * kPi / 48;
             const Cell cell = Landing(game, ToPolar(target->x, target->y), tried);
             const double value = cell == NoCell ? -1.0e9 : Value(game, target->colour, cell);
-            if (value > best) {
-                best = value;
-                aim_ = tried;
-            }
+            aim_ = value > best ? tried : aim_;
+            best = std::max(best, value);
         }
     }
-    RobotMove move;
-    move.wheelAngle =
-        game.wheelAngle + std::clamp(aim_ - game.wheelAngle, -style_.maxTurn, style_.maxTurn);
-    move.dropBomb = game.bombs > 0 && !bombFalls &&
-                    (outermost > 220.0 || std::bernoulli_distribution(style_.bombChance)(random_));
-    return move;
+    const double turn = std::clamp(aim_ - game.wheelAngle, -style_.maxTurn, style_.maxTurn);
+    return {game.wheelAngle + turn,
+            game.bombs > 0 && !bombFalls &&
+                (outermost > 220.0 || std::bernoulli_distribution(style_.bombChance)(random_))};
 }

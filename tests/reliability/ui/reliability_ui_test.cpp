@@ -36,36 +36,6 @@ void CountMessage(QtMsgType, const QMessageLogContext&, const QString& text) {
     g_messages += text.startsWith(QStringLiteral("This plugin does not support")) ? 0 : 1;
 }
 
-// Answers each modal dialog from inside its own event loop: a question with
-// Yes, "play another game?" as told, every other dialog with OK.
-class ModalAnswerer : public QObject {
-  public:
-    ModalAnswerer() {
-        connect(&timer_, &QTimer::timeout, this, [this] {
-            auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-            if (dialog == nullptr || !dialog->isVisible() || dialog == answering_) {
-                return;
-            }
-            answering_ = dialog;
-            const std::string name = dialog->metaObject()->className();
-            ++answered[name];
-            auto* box = qobject_cast<QMessageBox*>(dialog);
-            if (box != nullptr && box->button(QMessageBox::Yes) != nullptr) {
-                box->button(QMessageBox::Yes)->click();
-            } else {
-                name == "CGameOverDlg" && !playAgain ? dialog->reject() : dialog->accept();
-            }
-        });
-        timer_.start(1);
-    }
-    bool playAgain = true;
-    std::map<std::string, int> answered;  // by class name
-
-  private:
-    QTimer timer_;
-    QPointer<QDialog> answering_;
-};
-
 long ResidentKiB() {
     malloc_trim(0);  // freed memory the allocator keeps is no leak
     QFile statm(QStringLiteral("/proc/self/statm"));
@@ -73,7 +43,7 @@ long ResidentKiB() {
     return statm.readAll().split(' ').value(1).toLong() * (sysconf(_SC_PAGESIZE) / 1024);
 }
 
-// Every dialog of the program, the menus, and the sound and difficulty commands.
+// Every dialog of the program, and the sound and difficulty commands.
 void UseEveryCommand(CMainFrame& frame) {
     frame.View()->OnOtherOptions();
     frame.View()->ShowHighScores();
@@ -84,11 +54,6 @@ void UseEveryCommand(CMainFrame& frame) {
     CCustomizeColorsDlg colours(&frame);
     colours.OnChange(0);  // the colour picker
     colours.OnRestoreDefaults();
-    for (QAction* menu : frame.menuBar()->actions()) {
-        menu->menu()->popup(QPoint(0, 0));
-        QApplication::processEvents();
-        menu->menu()->close();
-    }
     for (const int command : {kCmdSoundEffects, kCmdEasy, kCmdHard}) {
         frame.Action(command)->trigger();
     }
@@ -99,15 +64,13 @@ void UseEveryCommand(CMainFrame& frame) {
 void WalkTheTutorial(CTorvaneView& view) {
     view.OnPausePlay();
     view.StartOrQuitTutorial();
-    int pages = 1;
-    for (; pages < kTutorialPageCount && view.tutorialWindow != nullptr; ++pages) {
+    ASSERT_NE(view.tutorialWindow, nullptr);
+    for (int page = 1; page < kTutorialPageCount; ++page) {
         view.tutorialWindow->nextButton()->click();
     }
-    if (view.tutorialWindow != nullptr) {
-        view.tutorialWindow->quitButton()->click();
-    }
+    view.tutorialWindow->quitButton()->click();
     QApplication::processEvents();
-    EXPECT_TRUE(pages == kTutorialPageCount && view.tutorialWindow == nullptr && !view.inputLocked);
+    EXPECT_TRUE(view.tutorialWindow == nullptr && !view.inputLocked);
 }
 
 class ReliabilityUi : public ::testing::Test {
@@ -156,7 +119,28 @@ class ReliabilityUi : public ::testing::Test {
         ASSERT_TRUE(!dropRoot || (setegid(65534) == 0 && seteuid(65534) == 0));
         CQtSettings settings(path);
         CScopedSettingsBackend useSettings(&settings);
-        ModalAnswerer answerer;
+        // Each modal dialog is answered from inside its own event loop: a
+        // question with Yes, "play another game?" No after the last game,
+        // every other dialog with OK.
+        answered_.clear();
+        int game = 1;
+        QPointer<QDialog> answering;
+        QTimer answerer;
+        QObject::connect(&answerer, &QTimer::timeout, [&] {
+            auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            if (dialog != nullptr && dialog->isVisible() && dialog != answering) {
+                answering = dialog;
+                const std::string name = dialog->metaObject()->className();
+                auto* yes = name == "QMessageBox"
+                                ? static_cast<QMessageBox*>(dialog)->button(QMessageBox::Yes)
+                                : nullptr;
+                ++answered_[name];
+                yes                                       ? yes->click()
+                : name == "CGameOverDlg" && game == games ? dialog->reject()
+                                                          : dialog->accept();
+            }
+        });
+        answerer.start(1);
         GameRandom::Seed(99);
         g_messages = 0;
         const QtMessageHandler previous = qInstallMessageHandler(CountMessage);
@@ -168,27 +152,25 @@ class ReliabilityUi : public ::testing::Test {
             difficulty_ = view.game->difficulty;
             quiet_ = view.game->quiet;
             CRobotPlayer robot(99, {.bombChance = 0.01, .reckless = true});
-            for (int g = 1; g <= games; ++g) {
-                answerer.playAgain = g < games;
+            for (; game <= games; ++game) {
                 if (view.game->paused) {
                     view.OnPausePlay();
                 }
-                for (int step = 0; answerer.answered["CGameOverDlg"] < g; ++step) {
-                    EXPECT_LT(step, 20000) << "game " << g << " never ends";
+                for (int step = 0; answered_["CGameOverDlg"] < game; ++step) {
+                    EXPECT_LT(step, 20000) << "game " << game << " never ends";
                     Step(view, robot);
                     if (step % 4 == 0) {
                         QApplication::processEvents();  // the paints the event loop would do
                     }
                 }
-                g % 10 == 1 ? UseEveryCommand(frame) : void();
-                g % 25 == 20 ? WalkTheTutorial(view) : void();
-                kibAfterGame10_ = g == 10 ? ResidentKiB() : kibAfterGame10_;
+                game % 10 == 1 ? UseEveryCommand(frame) : void();
+                game % 25 == 20 ? WalkTheTutorial(view) : void();
+                kibAfterGame10_ = game == 10 ? ResidentKiB() : kibAfterGame10_;
             }
             kibAtEnd_ = ResidentKiB();
         }
         qInstallMessageHandler(previous);
         EXPECT_LT(g_messages, 5) << "the program complains over and over";
-        answered_ = answerer.answered;
         EXPECT_TRUE(!dropRoot || (seteuid(0) == 0 && setegid(0) == 0));
     }
 
@@ -204,8 +186,7 @@ class ReliabilityUi : public ::testing::Test {
 };
 
 // A damaged file gives defaults, quietly, and is never replaced by less than
-// it held; a read-only one is read and left as it was; a read-only folder
-// gets no file.
+// it held; a read-only one is read and left as it was.
 TEST_F(ReliabilityUi, ConfigFilesInEveryBadState) {
     const QByteArray good("[Settings]\nDifficulty=3\nQuiet=1\n[Scores]\n000=a|Alpha|12345|86400\n");
     QByteArray binary(4096, '\0');
@@ -238,29 +219,17 @@ TEST_F(ReliabilityUi, ConfigFilesInEveryBadState) {
         EXPECT_TRUE(file.readAll() == c.contents) << "the file was changed";
         file.remove();
     }
-    ASSERT_TRUE(QDir(folder_.path()).mkdir(QStringLiteral("locked")));
-    QFile::setPermissions(folder_.filePath(QStringLiteral("locked")),
-                          QFile::ReadOwner | QFile::ExeOwner | QFile::ReadOther | QFile::ExeOther);
-    Play(folder_.filePath(QStringLiteral("locked/Torvane.conf")), 1, true);
-    EXPECT_EQ(difficulty_, 1u);
-    EXPECT_FALSE(QFile::exists(folder_.filePath(QStringLiteral("locked/Torvane.conf"))));
 }
 
 // Resident memory after game 100 within 5 % of that after game 10; in the
 // sanitizer build LeakSanitizer judges the whole run at exit instead.
 TEST_F(ReliabilityUi, HundredGamesEveryDialogAndTheTutorialLeaveMemoryFlat) {
-    QFile file(path_);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write("[Settings]\nFirstStartDone=1\n"));
-    file.close();
     Play(path_, 100);
-    std::cout << "resident memory after game 10: " << kibAfterGame10_
-              << " KiB, after game 100: " << kibAtEnd_ << " KiB\n";
-    EXPECT_EQ(answered_["CGameOverDlg"] + answered_["QMessageBox"],
-              104);  // "end this game?" 4 times
-    for (const char* dialog : {"CNewHighScoreDlg", "CHighScoresDlg", "COptionsDlg", "QColorDialog",
-                               "CAboutDlg", "CClockWarningDlg", "CWelcomeDlg"}) {
-        EXPECT_GE(answered_[dialog], 10) << dialog;
-    }
+    // Every kind of dialog came up: the end of a game, a new high score, the
+    // table, the options, the colour picker, About, the clock question, the
+    // welcome, and "end this game?" before each walk through the tutorial.
+    EXPECT_EQ(answered_["CGameOverDlg"] + answered_["QMessageBox"], 104);
+    EXPECT_EQ(answered_.size(), 9u);
 #if !defined(__SANITIZE_ADDRESS__)  // AddressSanitizer holds freed memory back on purpose
     EXPECT_LE(kibAtEnd_, kibAfterGame10_ + kibAfterGame10_ / 20);
 #endif
