@@ -1,6 +1,6 @@
 // The robot at the real main window, offscreen, with every modal dialog
 // answered as a patient player would: over damaged and locked config files,
-// and for a hundred games with every dialog and the tutorial in between.
+// and for a hundred games with every dialog in between.
 
 #include <gtest/gtest.h>
 #include <malloc.h>
@@ -23,8 +23,6 @@
 #include "shell/qt_settings.h"
 #include "shell/torvane_view.h"
 #include "tools/robot/robot_player.h"
-#include "tutorial/core/scenarios.h"
-#include "tutorial/ui/tutorial_wnd.h"
 #include "tutorial/ui/welcome_dlg.h"
 
 namespace {
@@ -57,20 +55,6 @@ void UseEveryCommand(CMainFrame& frame) {
     for (const int command : {kCmdSoundEffects, kCmdEasy, kCmdHard}) {
         frame.Action(command)->trigger();
     }
-}
-
-// The tutorial from a running game (so "end this game?" comes too) through
-// every page, and quit.
-void WalkTheTutorial(CTorvaneView& view) {
-    view.OnPausePlay();
-    view.StartOrQuitTutorial();
-    ASSERT_NE(view.tutorialWindow, nullptr);
-    for (int page = 1; page < kTutorialPageCount; ++page) {
-        view.tutorialWindow->nextButton()->click();
-    }
-    view.tutorialWindow->quitButton()->click();
-    QApplication::processEvents();
-    EXPECT_TRUE(view.tutorialWindow == nullptr && !view.inputLocked);
 }
 
 class ReliabilityUi : public ::testing::Test {
@@ -113,7 +97,7 @@ class ReliabilityUi : public ::testing::Test {
     // Starts the main window over the config file, as an ordinary user if
     // asked (root writes wherever it likes), and plays `games` games to their
     // end, high scores and all, with every command after the first and every
-    // tenth, and the tutorial now and then. Says nothing over and over.
+    // tenth. Says nothing over and over.
     void Play(const QString& path, int games, bool asOrdinaryUser = false) {
         const bool dropRoot = asOrdinaryUser && geteuid() == 0;
         ASSERT_TRUE(!dropRoot || (setegid(65534) == 0 && seteuid(65534) == 0));
@@ -164,7 +148,6 @@ class ReliabilityUi : public ::testing::Test {
                     }
                 }
                 game % 10 == 1 ? UseEveryCommand(frame) : void();
-                game % 25 == 20 ? WalkTheTutorial(view) : void();
                 kibAfterGame10_ = game == 10 ? ResidentKiB() : kibAfterGame10_;
             }
             kibAtEnd_ = ResidentKiB();
@@ -223,13 +206,12 @@ TEST_F(ReliabilityUi, ConfigFilesInEveryBadState) {
 
 // Resident memory after game 100 within 5 % of that after game 10; in the
 // sanitizer build LeakSanitizer judges the whole run at exit instead.
-TEST_F(ReliabilityUi, HundredGamesEveryDialogAndTheTutorialLeaveMemoryFlat) {
+TEST_F(ReliabilityUi, HundredGamesAndEveryDialogLeaveMemoryFlat) {
     Play(path_, 100);
     // Every kind of dialog came up: the end of a game, a new high score, the
-    // table, the options, the colour picker, About, the clock question, the
-    // welcome, and "end this game?" before each walk through the tutorial.
-    EXPECT_EQ(answered_["CGameOverDlg"] + answered_["QMessageBox"], 104);
-    EXPECT_EQ(answered_.size(), 9u);
+    // table, the options, the colour picker, About, the clock question and the welcome.
+    EXPECT_EQ(answered_["CGameOverDlg"], 100);
+    EXPECT_EQ(answered_.size(), 8u);
 #if !defined(__SANITIZE_ADDRESS__)  // AddressSanitizer holds freed memory back on purpose
     EXPECT_LE(kibAtEnd_, kibAfterGame10_ + kibAfterGame10_ / 20);
 #endif
