@@ -2,6 +2,9 @@
 // falling, 12 exploding, the score and a banner) at pixel ratio 1 and 2, beside
 // one memcpy of the same image (the floor of any repaint) and a naive painter
 // that turns every gem with a transform each frame; and building the sprites.
+// Then the whole view at three window sizes, the board scaled to fit and the
+// margins tiled, beside one memcpy of the view's buffer; and the cost of a new
+// renderer when the scale changes.
 #include <benchmark/benchmark.h>
 
 #include <QGuiApplication>
@@ -19,6 +22,7 @@
 #include "game/memory_settings.h"
 #include "render/artwork.h"
 #include "render/board_fonts.h"
+#include "render/board_mapping.h"
 #include "render/board_renderer.h"
 #include "render/gem_drawing.h"
 #include "render/gem_sprites.h"
@@ -168,6 +172,73 @@ void BM_NaivePaintFullBoard(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_NaivePaintFullBoard)->Arg(1)->Arg(2)->Unit(benchmark::kMicrosecond);
+
+// The board at its base size in the middle of a view, for as long as a
+// benchmark runs.
+class CViewBoard {
+  public:
+    explicit CViewBoard(const benchmark::State& state)
+        : mapping_(BoardMapping::Fit(
+              QSizeF(static_cast<qreal>(state.range(0)), static_cast<qreal>(state.range(1))), 1.0)),
+          view_(static_cast<int>(state.range(0)), static_cast<int>(state.range(1)),
+                QImage::Format_RGB32) {
+        TheWorld();
+        boardCentreX = kBoardWidth / 2;
+        boardCentreY = kBoardHeight / 2;
+    }
+    ~CViewBoard() {
+        boardCentreX = 350;
+        boardCentreY = 310;
+    }
+    const BoardMapping& Mapping() const { return mapping_; }
+    QImage& View() { return view_; }
+
+  private:
+    BoardMapping mapping_;
+    QImage view_;
+};
+
+void ViewSizes(benchmark::internal::Benchmark* b) {
+    b->Args({kBoardWidth, kBoardHeight})->Args({1920, 1080})->Args({3840, 2160});
+}
+
+void BM_PaintView(benchmark::State& state) {
+    CViewBoard view(state);
+    auto game = FullBoard();
+    CBoardRenderer renderer(kBoardClient, view.Mapping().RenderRatio());
+    const QRect whole(QPoint(0, 0), view.View().size());
+    for (auto _ : state) {
+        renderer.Paint(*game);
+        QPainter painter(&view.View());
+        renderer.DrawInView(painter, view.Mapping(), whole);
+        painter.end();
+        benchmark::DoNotOptimize(view.View().constBits());
+    }
+    state.SetLabel(QString("scale %1").arg(view.Mapping().Scale()).toStdString());
+}
+BENCHMARK(BM_PaintView)->Apply(ViewSizes)->Unit(benchmark::kMicrosecond);
+
+void BM_MemcpyView(benchmark::State& state) {
+    CViewBoard view(state);
+    const QImage from = view.View().copy();
+    uchar* dst = view.View().bits();
+    for (auto _ : state) {
+        std::memcpy(dst, from.constBits(), static_cast<std::size_t>(from.sizeInBytes()));
+        benchmark::ClobberMemory();
+    }
+}
+BENCHMARK(BM_MemcpyView)->Apply(ViewSizes)->Unit(benchmark::kMicrosecond);
+
+// What a settled resize costs: sprites, tile, background and buffer anew.
+void BM_RebuildRendererForView(benchmark::State& state) {
+    CViewBoard view(state);
+    const GemPalette palette = MakeGemPalette(kDefaultGemColours);
+    for (auto _ : state) {
+        CBoardRenderer renderer(kBoardClient, view.Mapping().RenderRatio(), palette);
+        benchmark::DoNotOptimize(&renderer);
+    }
+}
+BENCHMARK(BM_RebuildRendererForView)->Apply(ViewSizes)->Unit(benchmark::kMillisecond);
 
 void BM_BuildSpriteSet(benchmark::State& state) {
     const qreal ratio = static_cast<qreal>(state.range(0));

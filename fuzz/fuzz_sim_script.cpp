@@ -1,6 +1,7 @@
 // Any bytes as a torvane-sim script: the runner either plays it or stops at
 // the first bad line with its number, and whatever it printed is JSON Lines
-// with finite numbers.
+// with finite numbers. The same bytes as a replay file, compressed or not:
+// either a replay to watch or one plain reason why not.
 
 #include <cstdint>
 #include <sstream>
@@ -8,11 +9,13 @@
 
 #include "fuzz_check.h"
 #include "game/game_random.h"
+#include "tools/sim/replay_file.h"
 #include "tools/sim/sim_commands.h"
 #include "tools/sim/sim_runner.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    std::istringstream in(std::string(reinterpret_cast<const char*>(data), size));
+    const std::string script(reinterpret_cast<const char*>(data), size);
+    std::istringstream in(script);
     std::ostringstream out;
     std::ostringstream err;
     GameRandom::Seed(1);
@@ -34,5 +37,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         FUZZ_CHECK(line.find("nan") == std::string::npos && line.find("inf") == std::string::npos,
                    "numbers are finite");
     }
+
+    const ReplayCheck replay = CheckReplay(script);
+    FUZZ_CHECK(replay.problem.empty() != replay.text.empty(),
+               "a replay can be watched or says why not");
+    FUZZ_CHECK(replay.mismatch == (replay.problem == kReplayMismatch),
+               "only a replay that plays to another score does not match");
     return 0;
 }

@@ -48,6 +48,22 @@ void GameClock::Reset() {
     lastTick_ = 0;
 }
 
+GameClock::Saved GameClock::Save() {
+    return {counter_, clockTested, hasPerfCounter, perfFrequency,
+            frozenAt, pausedTotal, tickWraps_,     lastTick_};
+}
+
+void GameClock::Restore(const Saved& saved) {
+    counter_ = saved.counter;
+    clockTested = saved.clockTested;
+    hasPerfCounter = saved.hasPerfCounter;
+    perfFrequency = saved.perfFrequency;
+    frozenAt = saved.frozenAt;
+    pausedTotal = saved.pausedTotal;
+    tickWraps_ = saved.tickWraps;
+    lastTick_ = saved.lastTick;
+}
+
 void GameClock::Initialise() {
     if (clockTested) {
         return;

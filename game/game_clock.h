@@ -48,6 +48,21 @@ class GameClock {
     static void Freeze();
     static void Thaw();
 
+    // The whole clock, source of real time included, so that whoever borrows
+    // it (a replay played in the middle of a session) can put it back.
+    struct Saved {
+        IClockCounter* counter;
+        bool clockTested;
+        bool hasPerfCounter;
+        std::uint32_t perfFrequency;
+        std::int64_t frozenAt;
+        std::int64_t pausedTotal;
+        std::int64_t tickWraps;
+        std::uint32_t lastTick;
+    };
+    static Saved Save();
+    static void Restore(const Saved& saved);
+
     static bool clockTested;
     static bool hasPerfCounter;
     static std::uint32_t perfFrequency;

@@ -1,7 +1,8 @@
 #pragma once
-// The only way the game reaches stored settings. The store never reports an
-// error: what cannot be read reads as 0 or as the empty string, what cannot be
-// written is dropped. Every setting is encoded so that 0 means its default.
+// The only way the game reaches stored settings. The game never sees an
+// error: what cannot be read reads as 0 or as the empty string, and a write
+// that does not reach the disk is the backend's to tell the player about.
+// Every setting is encoded so that 0 means its default.
 
 #include <cstdint>
 #include <optional>
@@ -35,6 +36,15 @@ class ISettingsBackend {
                        const SettingValue& value) = 0;
     virtual std::vector<std::string> ValueNames(const std::string& key) const = 0;
     virtual void DeleteValue(const std::string& key, const std::string& name) = 0;
+
+    // A read-modify-write that another running copy of the program must not
+    // come between: from BeginExclusive on, reads see the store as it is now
+    // and no other copy changes it; EndExclusive stores what changed as one
+    // whole and returns why that failed, if it did (the backend tells the
+    // player, unless high scores were among the changes: whoever offered
+    // the score tells that). Sections nest; only the outermost one stores.
+    virtual void BeginExclusive() {}
+    virtual std::optional<std::string> EndExclusive() { return std::nullopt; }
 };
 
 // The process-wide backend. Without one installed every read gives the
@@ -50,3 +60,24 @@ inline constexpr std::size_t kSettingStringLimit = 300;
 std::uint32_t ReadSettingDword(const std::string& subkey, const std::string& name);
 void WriteSettingDword(const std::string& subkey, const std::string& name, std::uint32_t value);
 std::string ReadSettingString(const std::string& subkey, const std::string& name);
+
+// Settings written together reach the store in one write while one of these
+// lives (a dialog's OK, the window's place).
+class CSettingsBatch {
+  public:
+    CSettingsBatch() : backend_(GetSettingsBackend()) {
+        if (backend_ != nullptr) {
+            backend_->BeginExclusive();
+        }
+    }
+    ~CSettingsBatch() {
+        if (backend_ != nullptr) {
+            backend_->EndExclusive();
+        }
+    }
+    CSettingsBatch(const CSettingsBatch&) = delete;
+    CSettingsBatch& operator=(const CSettingsBatch&) = delete;
+
+  private:
+    ISettingsBackend* backend_;
+};

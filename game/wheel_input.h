@@ -33,3 +33,14 @@ inline double WheelTurn(double wheelAngle, std::int32_t delta, double speed, boo
     const double step = static_cast<double>(delta) * speed;
     return clockwise ? wheelAngle + step : wheelAngle - step;
 }
+
+// A press of Left or Right turns the wheel by a fixed step, a finer one with
+// Shift; auto-repeat then turns it steadily at the platform's key rate.
+inline constexpr double kKeyTurnStep = kPi / 60.0;
+inline constexpr double kFineKeyTurnStep = kPi / 240.0;
+
+// The wheel angle after one key turn; clockwise on screen is Right.
+inline double KeyTurn(double wheelAngle, bool clockwise, bool fine) {
+    const double step = fine ? kFineKeyTurnStep : kKeyTurnStep;
+    return clockwise ? wheelAngle + step : wheelAngle - step;
+}

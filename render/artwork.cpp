@@ -177,13 +177,15 @@ CVectorScene ToolbarScene(int index) {
 
 QImage TileImage(qreal ratio) {
     // Centre the texture on the tile's intended average colour.
-    double mean = 0.0;
-    for (int y = 0; y < kTileSize; ++y) {
-        for (int x = 0; x < kTileSize; ++x) {
-            mean += TileTexture(x + 0.5, y + 0.5);
+    static const double mean = [] {
+        double sum = 0.0;
+        for (int y = 0; y < kTileSize; ++y) {
+            for (int x = 0; x < kTileSize; ++x) {
+                sum += TileTexture(x + 0.5, y + 0.5);
+            }
         }
-    }
-    mean /= kTileSize * kTileSize;
+        return sum / (kTileSize * kTileSize);
+    }();
 
     const int size = DevicePixels(kTileSize, ratio);
     QImage image(size, size, QImage::Format_RGB32);

@@ -1,7 +1,10 @@
 #include "render/board_renderer.h"
 
 #include <QFontMetricsF>
+#include <QRegion>
+#include <QTransform>
 #include <algorithm>
+#include <cmath>
 #include <cstring>
 
 #include "game/board_centre.h"
@@ -9,6 +12,7 @@
 #include "render/board_fonts.h"
 #include "render/gem_drawing.h"
 #include "render/gem_sprites.h"
+#include "render/gem_symbols.h"
 
 namespace {
 
@@ -35,8 +39,8 @@ QRect ToQRect(const ClientRect& r) {
 }  // namespace
 
 ClientRect ScorePanelRect(const ClientRect& client) {
-    const std::int32_t w = client.right - client.left;
-    return {w - 182, 5, w - 8, 49};
+    const std::int32_t right = client.right - client.left - kScorePanelRightGap;
+    return {right - kScorePanelWidth, BombBoxRect.top, right, BombBoxRect.bottom};
 }
 
 void DrawPanelFrame(QPainter& painter, const ClientRect& r) {
@@ -48,8 +52,9 @@ void DrawPanelFrame(QPainter& painter, const ClientRect& r) {
 
 PlacedText ScoreText(const ClientRect& client, std::uint32_t score, const QFont& font) {
     const ClientRect panel = ScorePanelRect(client);
-    const QRect r(panel.left + 4, panel.top + 4, panel.right - panel.left - 8,
-                  panel.bottom - panel.top - 8);
+    const QRect r(panel.left + kScoreInset, panel.top + kScoreInset,
+                  panel.right - panel.left - 2 * kScoreInset,
+                  panel.bottom - panel.top - 2 * kScoreInset);
     PlacedText placed{font, QString::number(score), {}};
     const QFontMetricsF metrics(placed.font);
     // One line, vertically centred by its character cell, flush right.
@@ -67,8 +72,8 @@ void DrawBombs(CBoardCanvas& canvas, const CGemSprites& sprites, std::int32_t bo
     for (std::int32_t i = 0; i < std::min(bombs, kMaxBombs); ++i) {
         CGem bomb;
         bomb.colour = kBombColour;
-        bomb.x = static_cast<double>(27 + 33 * i - boardCentreX);
-        bomb.y = static_cast<double>(27 - boardCentreY);
+        bomb.x = static_cast<double>(kFirstBombX + kBombSpacing * i - boardCentreX);
+        bomb.y = static_cast<double>(kBombY - boardCentreY);
         DrawGem(bomb, canvas, sprites, 0.0);
     }
 }
@@ -94,20 +99,28 @@ void DrawBanner(QPainter& painter, const QString& text, int dx, int dy, int w, i
 
 Banner BannerFor(const CGame& game) {
     if (game.over) {
-        return {QStringLiteral("Game Over"), 260, true};
+        return {QStringLiteral("Game Over"), kGameOverBannerWidth, true};
     }
     if (game.paused && game.started) {
-        return {QStringLiteral("PAUSED"), 180, true};
+        return {QStringLiteral("PAUSED"), kPausedBannerWidth, true};
     }
     if (game.paused) {
-        return {QStringLiteral("Press PLAY to begin"), 400, true};
+        return {QStringLiteral("Press PLAY to begin"), kPressPlayBannerWidth, true};
     }
     return {};
 }
 
-CBoardRenderer::CBoardRenderer(const ClientRect& client, qreal devicePixelRatio)
+Banner ReplayBanner() {
+    const int panelsMiddle = (BombBoxRect.top + BombBoxRect.bottom) / 2;
+    return {QStringLiteral("REPLAY"), kReplayBannerWidth, true, panelsMiddle - boardCentreY};
+}
+
+CBoardRenderer::CBoardRenderer(const ClientRect& client, qreal devicePixelRatio,
+                               const std::optional<GemPalette>& palette,
+                               std::optional<bool> gemSymbols)
     : client_(client), ratio_(devicePixelRatio > 0 ? devicePixelRatio : 1.0) {
-    sprites_ = std::make_unique<CGemSprites>(ratio_);
+    sprites_ = std::make_unique<CGemSprites>(palette ? *palette : StoredGemPalette(), ratio_,
+                                             gemSymbols ? *gemSymbols : StoredGemSymbols());
     scoreFont_ = ScoreFont();
     bannerFont_ = BannerFont();
     const int w = std::max(client.right - client.left, 0);
@@ -124,13 +137,23 @@ void CBoardRenderer::PaintBackground() {
     if (background_.isNull()) {
         return;
     }
-    // The tile's pattern starts at the client area's top-left corner.
-    const QImage tile = TileImage(ratio_);
+    // The tile's pattern starts at the client area's top-left corner: the
+    // first tile's height of rows is tiled across, every later row repeats
+    // the row one tile higher.
+    tile_ = TileImage(ratio_);
+    const int width = background_.width();
+    const auto rowBytes = static_cast<std::size_t>(width) * sizeof(QRgb);
     for (int y = 0; y < background_.height(); ++y) {
-        const QRgb* from = reinterpret_cast<const QRgb*>(tile.constScanLine(y % tile.height()));
         QRgb* to = reinterpret_cast<QRgb*>(background_.scanLine(y));
-        for (int x = 0; x < background_.width(); ++x) {
-            to[x] = from[x % tile.width()];
+        if (y >= tile_.height()) {
+            std::memcpy(to, background_.constScanLine(y - tile_.height()), rowBytes);
+            continue;
+        }
+        const QRgb* from = reinterpret_cast<const QRgb*>(tile_.constScanLine(y));
+        for (int x = 0; x < width; x += tile_.width()) {
+            std::memcpy(
+                to + x, from,
+                static_cast<std::size_t>(std::min(tile_.width(), width - x)) * sizeof(QRgb));
         }
     }
     background_.setDevicePixelRatio(ratio_);
@@ -152,14 +175,64 @@ const QImage& CBoardRenderer::Paint(CGame& game) {
     DrawWheel(game, canvas, *sprites_);
     scoreLayer_.Draw(buffer_, ScoreText(client_, game.score, scoreFont_), ratio_);
     DrawBombs(canvas, *sprites_, game.bombs);
-    const Banner banner = BannerFor(game);
+    const Banner banner = replayBanner_ && !game.over ? ReplayBanner() : BannerFor(game);
     if (banner.shown) {
-        bannerLayer_.Draw(buffer_,
-                          BannerText(banner.text, 0, 0, banner.width, kBannerHeight, bannerFont_),
-                          ratio_);
+        bannerLayer_.Draw(
+            buffer_,
+            BannerText(banner.text, 0, banner.dy, banner.width, kBannerHeight, bannerFont_),
+            ratio_);
     }
     p.end();
     return buffer_;
+}
+
+namespace {
+
+// The same pixels seen as device pixels, without a copy: drawn through a
+// painter that counts device pixels they are copied one to one.
+QImage DevicePixelsOf(const QImage& image) {
+    return QImage(image.constBits(), image.width(), image.height(), image.bytesPerLine(),
+                  image.format());
+}
+
+}  // namespace
+
+void CBoardRenderer::DrawInView(QPainter& painter, const BoardMapping& mapping,
+                                const QRect& dirty) const {
+    if (buffer_.isNull()) {
+        return;
+    }
+    const qreal d = mapping.DeviceRatio();
+    painter.save();
+    painter.setWorldTransform(QTransform::fromScale(1 / d, 1 / d));
+    const QRect board = mapping.DeviceRect();
+    const QRect area =
+        QRectF(QPointF(dirty.topLeft()) * d, QSizeF(dirty.size()) * d).toAlignedRect();
+    // Tiles copied whole under a clip: each copy is a plain block copy, where
+    // a pattern fill this large would go to the painter's thread pool. The
+    // pattern goes on from the board's corner, where the board's own starts.
+    const QImage tile = DevicePixelsOf(tile_);
+    auto firstTile = [](int from, int origin, int size) {
+        const int past = from - origin;
+        return origin + (past >= 0 ? past / size : -((size - 1 - past) / size)) * size;
+    };
+    for (const QRect& margin : QRegion(area).subtracted(board)) {
+        painter.setClipRect(margin);
+        for (int y = firstTile(margin.top(), board.top(), tile.height()); y <= margin.bottom();
+             y += tile.height()) {
+            for (int x = firstTile(margin.left(), board.left(), tile.width()); x <= margin.right();
+                 x += tile.width()) {
+                painter.drawImage(QPoint(x, y), tile);
+            }
+        }
+    }
+    painter.setClipping(false);
+    if (board.size() == buffer_.size()) {
+        painter.drawImage(board.topLeft(), DevicePixelsOf(buffer_));
+    } else {
+        painter.drawImage(board, DevicePixelsOf(buffer_));
+    }
+    painter.restore();
 }
 
 GemPalette CBoardRenderer::GetPalette() const {
@@ -168,4 +241,12 @@ GemPalette CBoardRenderer::GetPalette() const {
 
 void CBoardRenderer::BuildSprites(const GemPalette& palette) {
     sprites_->BuildSprites(palette);
+}
+
+bool CBoardRenderer::GemSymbols() const {
+    return sprites_->Symbols();
+}
+
+void CBoardRenderer::SetGemSymbols(bool on) {
+    sprites_->SetSymbols(on);
 }

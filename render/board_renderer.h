@@ -9,8 +9,11 @@
 #include <QString>
 #include <cstdint>
 #include <memory>
+#include <optional>
 
 #include "game/game.h"
+#include "render/board_layout.h"
+#include "render/board_mapping.h"
 #include "render/gem_palette.h"
 #include "render/text_layer.h"
 
@@ -40,28 +43,46 @@ struct Banner {
     QString text;
     int width = 0;
     bool shown = false;
+    int dy = 0;  // below the wheel centre
 };
 Banner BannerFor(const CGame& game);
-inline constexpr int kBannerHeight = 48;
+// "REPLAY", level with the panels.
+Banner ReplayBanner();
 
 class CBoardRenderer {
   public:
-    // client: the view's client rectangle; the wheel centre (boardCentreX/Y)
-    // must already be set from it. The gem colours come from the settings.
-    CBoardRenderer(const ClientRect& client, qreal devicePixelRatio = 1.0);
+    // client: the board's rectangle; the wheel centre (boardCentreX/Y) must
+    // already be set from it. The gem colours and the symbols switch come
+    // from the settings unless given (a renderer rebuilt for a new scale keeps
+    // the look in use).
+    CBoardRenderer(const ClientRect& client, qreal devicePixelRatio = 1.0,
+                   const std::optional<GemPalette>& palette = std::nullopt,
+                   std::optional<bool> gemSymbols = std::nullopt);
     ~CBoardRenderer();
     CBoardRenderer(const CBoardRenderer&) = delete;
     CBoardRenderer& operator=(const CBoardRenderer&) = delete;
 
     // The paint pass: background, wheel and gems (retiring finished
     // explosions), score panel, bomb box, banner. Returns the buffer, whose
-    // devicePixelRatio is set, to be drawn at (0, 0) of the view.
+    // devicePixelRatio is set.
     const QImage& Paint(CGame& game);
+    // While a replay is watched the board says so (ReplayBanner).
+    void ShowReplayBanner(bool shown) { replayBanner_ = shown; }
+
+    // Puts the last painted board into a view: at its place in the mapping,
+    // and around it, within `dirty` (widget pixels), the background tile
+    // continuing the board's own. The painter is open on the view at the
+    // mapping's device ratio. A mapping of another scale than this renderer's
+    // gets the board stretched, to stand in until a renderer for it is made.
+    void DrawInView(QPainter& painter, const BoardMapping& mapping, const QRect& dirty) const;
 
     // The palette the gem sprites were last built from, and a rebuild from a
     // new one (Options dialog).
     GemPalette GetPalette() const;
     void BuildSprites(const GemPalette& palette);
+    // The player colours' symbols, on or off; switching rebuilds the sprites.
+    bool GemSymbols() const;
+    void SetGemSymbols(bool on);
 
     const ClientRect& Client() const { return client_; }
     qreal DevicePixelRatio() const { return ratio_; }
@@ -76,10 +97,12 @@ class CBoardRenderer {
     // What never changes from one paint to the next: the tiled background,
     // the disc and the panels' frames. Each paint starts from a copy of it.
     QImage background_;
+    QImage tile_;
     QImage buffer_;
     // Made once: a font's metrics are looked up on every use.
     QFont scoreFont_;
     QFont bannerFont_;
     CTextLayer scoreLayer_;
     CTextLayer bannerLayer_;
+    bool replayBanner_ = false;
 };

@@ -10,8 +10,8 @@ constexpr double kPiValue = 3.141592653589793;
 
 // The gem is a regular hexagon around the centre of pixel (14, 15), with a
 // circumradius that lets every rotation fit the 30 x 30 cell.
-constexpr double kCentreX = 14.5;
-constexpr double kCentreY = 15.5;
+constexpr double kCentreX = kGemCentreX;
+constexpr double kCentreY = kGemCentreY;
 constexpr double kRadius = 14.5;
 // Rim width and the half-width of facet lines, in logical pixels.
 constexpr double kRimWidth = 1.0;

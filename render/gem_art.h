@@ -12,6 +12,10 @@ inline constexpr int kGemFrames = 16;
 // in it.
 inline constexpr int kGemCellSize = 30;
 inline constexpr int kGemCellOffset = 14;
+// The centre of the gem's hexagon in its logical cell: the middle of pixel
+// (14, 15).
+inline constexpr double kGemCentreX = 14.5;
+inline constexpr double kGemCentreY = 15.5;
 
 // Key colours of the templates, as 0xAARRGGBB.
 inline constexpr QRgb kKeyRed = 0xFFFF0000u;

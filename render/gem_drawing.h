@@ -10,14 +10,8 @@
 #include <QPoint>
 
 #include "game/game.h"
+#include "render/board_layout.h"
 #include "render/gem_sprites.h"
-
-// Wheel geometry in logical pixels.
-inline constexpr int kWheelRadius = 310;
-inline constexpr int kSpokeInnerRadius = 260;
-inline constexpr int kSpokes = 12;
-inline constexpr QRgb kWheelGreen = 0xFF008000u;
-inline constexpr int kWheelPenWidth = 3;
 
 // An explosion shows six phases of this many milliseconds of game time.
 inline constexpr std::int64_t kExplosionPhaseMs = 200;

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstring>
 
+#include "render/gem_symbols.h"
+
 namespace {
 
 // Rows of a sprite are short: copies of fixed sizes, which the compiler turns
@@ -31,9 +33,8 @@ inline void CopyPixels(QRgb* to, const QRgb* from, int n) {
 
 }  // namespace
 
-CGemSprites::CGemSprites(qreal ratio) : CGemSprites(StoredGemPalette(), ratio) {}
-
-CGemSprites::CGemSprites(const GemPalette& palette, qreal ratio) : ratio_(ratio > 0 ? ratio : 1.0) {
+CGemSprites::CGemSprites(const GemPalette& palette, qreal ratio, bool symbols)
+    : ratio_(ratio > 0 ? ratio : 1.0), symbols_(symbols) {
     BuildShapes();
     BuildSprites(palette);
 }
@@ -100,9 +101,19 @@ void CGemSprites::BuildSprites(const GemPalette& palette) {
                     to[x] = 0xFF000000u | ColourisePixel(from[x], full, half, third);
                 }
             }
+            if (symbols_) {
+                DrawGemSymbol(sprite, s, f, ratio_);
+            }
             sprite.setDevicePixelRatio(ratio_);
             sprites_[Index(s, f)] = sprite;
         }
+    }
+}
+
+void CGemSprites::SetSymbols(bool on) {
+    if (on != symbols_) {
+        symbols_ = on;
+        BuildSprites(palette_);
     }
 }
 

@@ -13,13 +13,15 @@
 
 class CGemSprites {
   public:
-    // Builds the whole set from the stored colours.
-    explicit CGemSprites(qreal ratio = 1.0);
-    CGemSprites(const GemPalette& palette, qreal ratio);
+    // The whole set in the given colours, with or without the symbols.
+    CGemSprites(const GemPalette& palette, qreal ratio, bool symbols = false);
 
     // Recolours every sprite from a new palette, in place.
     void BuildSprites(const GemPalette& palette);
     GemPalette GetPalette() const { return palette_; }
+    // Puts the player colours' symbols on or off, rebuilding the sprites.
+    void SetSymbols(bool on);
+    bool Symbols() const { return symbols_; }
     qreal Ratio() const { return ratio_; }
 
     // The coloured picture of a frame in a slot: premultiplied ARGB, opaque
@@ -52,6 +54,7 @@ class CGemSprites {
 
     qreal ratio_;
     GemPalette palette_{};
+    bool symbols_ = false;
     std::array<QImage, kGemFrames> templates_;
     std::array<QImage, kGemFrames> masks_;
     std::array<std::vector<Run>, kGemFrames> runs_;

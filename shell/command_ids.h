@@ -15,6 +15,10 @@ enum CommandId : int {
     kCmdMedium = 32791,
     kCmdHard = 32792,
     kCmdHelpContents = 32795,
+    kCmdFullScreen = 32800,
+    kCmdAccessibility = 32801,
+    kCmdWatchLastGame = 32820,
+    kCmdWatchReplay = 32821,
     kCmdAbout = 57664,
 };
 

@@ -5,17 +5,26 @@
 
 CommandUi CommandUpdate(int id, const CTorvaneView& view) {
     const CGame& game = *view.game;
+    // A replay locks the game's input, but Pause/Play and New game act on
+    // the playback.
+    const bool watching = view.Watching();
+    const bool paused = watching ? view.WatchPaused() : game.paused;
     CommandUi ui;
     switch (id) {
         case kCmdPausePlay:
-            ui.enabled = !view.inputLocked;
-            ui.text =
-                game.paused ? QStringLiteral("&Play\tCtrl-P") : QStringLiteral("&Pause\tCtrl-P");
+            ui.enabled = !view.inputLocked || watching;
+            ui.text = paused ? QStringLiteral("&Play\tCtrl-P") : QStringLiteral("&Pause\tCtrl-P");
             break;
         case kCmdDropBomb:
             ui.enabled = !view.inputLocked && !game.paused && game.bombs != 0;
             break;
         case kCmdNewGame:
+        case kCmdWatchReplay:
+            ui.enabled = !view.inputLocked || watching;
+            break;
+        case kCmdWatchLastGame:
+            ui.enabled = (!view.inputLocked || watching) && view.HasLastGame();
+            break;
         case kCmdViewHighScores:
             ui.enabled = !view.inputLocked;
             break;
@@ -26,13 +35,13 @@ CommandUi CommandUpdate(int id, const CTorvaneView& view) {
             ui.checked = !game.quiet;
             break;
         case kCmdEasy:
-            ui.checked = game.difficulty == 0;
-            break;
         case kCmdMedium:
-            ui.checked = game.difficulty == 1;
-            break;
         case kCmdHard:
-            ui.checked = game.difficulty == 2;
+            ui.checked = game.difficulty == static_cast<std::uint32_t>(id - kCmdEasy);
+            ui.enabled = !watching;
+            break;
+        case kCmdFullScreen:
+            ui.checked = view.window()->isFullScreen();
             break;
         case kCmdSeeTutorial:
             ui.text =
@@ -45,6 +54,9 @@ CommandUi CommandUpdate(int id, const CTorvaneView& view) {
 }
 
 int PlayButtonStateFor(const CTorvaneView& view) {
+    if (view.Watching()) {
+        return view.WatchPaused() ? kPlayButtonPaused : kPlayButtonRunning;
+    }
     if (view.game->over) {
         return kPlayButtonOver;
     }

@@ -7,9 +7,12 @@
 #include "game/game_clock.h"
 #include "game/settings_store.h"
 #include "game/sound.h"
+#include "shell/main_frame.h"
 #include "shell/qt_cue_output.h"
-#include "shell/qt_settings.h"
+#include "shell/settings/settings_file.h"
+#include "shell/settings_messages.h"
 #include "shell/torvane_app.h"
+#include "shell/torvane_view.h"
 
 namespace {
 
@@ -52,15 +55,23 @@ int main(int argc, char* argv[]) {
     QApplication::setDesktopFileName(QStringLiteral("io.github.quillfen.Torvane"));
     QApplication::setWindowIcon(ProgramIcon());
 
-    // The program has no options of its own; this gives --help and --version.
     QCommandLineParser parser;
     parser.setApplicationDescription(
         QStringLiteral("Turn the wheel so that falling gems close rings of one colour."));
     parser.addHelpOption();
     parser.addVersionOption();
+    const QCommandLineOption replay(QStringLiteral("replay"),
+                                    QStringLiteral("Watch the recorded game in <file>."),
+                                    QStringLiteral("file"));
+    parser.addOption(replay);
     parser.process(app);
+    const QString replayFile = parser.value(replay);
 
-    CQtSettings settings;
+    CSettingsFile settings;
+    TellPlayerAboutSettings(settings);
+    settings.Open();
+    // A damaged file is told before the game starts, not over its first questions.
+    QCoreApplication::processEvents();
     SetSettingsBackend(&settings);
     CSteadyClockCounter counter;
     GameClock::SetCounter(&counter);
@@ -71,6 +82,9 @@ int main(int argc, char* argv[]) {
     {
         CTorvaneApp torvane;
         if (torvane.InitInstance()) {
+            if (!replayFile.isEmpty()) {
+                torvane.mainFrame->View()->WatchReplayFile(replayFile);
+            }
             result = QApplication::exec();
         }
     }

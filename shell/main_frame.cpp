@@ -2,9 +2,13 @@
 
 #include <QAction>
 #include <QActionGroup>
+#include <QGuiApplication>
 #include <QLabel>
+#include <QLayout>
 #include <QMenuBar>
+#include <QScreen>
 #include <QStatusBar>
+#include <QWindow>
 
 #include "shell/about_dlg.h"
 #include "shell/command_ids.h"
@@ -12,14 +16,19 @@
 #include "shell/lock_indicators.h"
 #include "shell/main_toolbar.h"
 #include "shell/torvane_view.h"
+#include "shell/window_placement.h"
+
+namespace {
+// Moving or resizing a window sends a stream of events; the placement is
+// written once they stop.
+constexpr int kPlacementSaveDelayMs = 500;
+// A typical title bar and border, for as long as the window system has not
+// said how it decorates the window.
+constexpr QMargins kAssumedFrame(4, 30, 4, 4);
+}  // namespace
 
 CMainFrame::CMainFrame(QWidget* parent) : QMainWindow(parent) {
     setWindowTitle(QStringLiteral("Torvane"));
-    // A fixed window: the view takes its client rectangle once, at its first paint.
-    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                   Qt::WindowCloseButtonHint);
-    setFixedSize(kFrameWidth, kFrameHeight);
     setContextMenuPolicy(Qt::PreventContextMenu);
 
     view_ = new CTorvaneView(this);
@@ -32,6 +41,10 @@ CMainFrame::CMainFrame(QWidget* parent) : QMainWindow(parent) {
     connect(view_, &CTorvaneView::StateChanged, this, &CMainFrame::UpdateCommands);
     UpdateCommands();
     view_->setFocus();
+
+    placementSave_.setSingleShot(true);
+    placementSave_.setInterval(kPlacementSaveDelayMs);
+    connect(&placementSave_, &QTimer::timeout, this, &CMainFrame::SavePlacement);
 }
 
 QAction* CMainFrame::Action(int id) const {
@@ -75,6 +88,12 @@ void CMainFrame::BuildMenus() {
     gameMenu->addSeparator();
     connect(AddCommand(gameMenu, kCmdViewHighScores, QStringLiteral("View hi&gh scores")),
             &QAction::triggered, view, &CTorvaneView::ShowHighScores);
+    connect(AddCommand(gameMenu, kCmdWatchLastGame, QStringLiteral("&Watch last game"), {},
+                       QStringLiteral("Watch the last game played again")),
+            &QAction::triggered, view, &CTorvaneView::OnWatchLastGame);
+    connect(AddCommand(gameMenu, kCmdWatchReplay, QStringLiteral("Watch a &replay ..."), {},
+                       QStringLiteral("Watch a recorded game from a file")),
+            &QAction::triggered, view, &CTorvaneView::OnWatchReplay);
     gameMenu->addSeparator();
     connect(AddCommand(gameMenu, kCmdQuitGame, QStringLiteral("&Quit game\tCtrl+Q"),
                        {ctrl(Qt::Key_Q)}, QStringLiteral("Quit game")),
@@ -108,6 +127,14 @@ void CMainFrame::BuildMenus() {
     optionsMenu->addSeparator();
     connect(AddCommand(optionsMenu, kCmdOtherOptions, QStringLiteral("Other options ...")),
             &QAction::triggered, view, &CTorvaneView::OnOtherOptions);
+    connect(AddCommand(optionsMenu, kCmdAccessibility, QStringLiteral("&Accessibility ...")),
+            &QAction::triggered, view, &CTorvaneView::OnAccessibility);
+    optionsMenu->addSeparator();
+    QAction* fullScreen = AddCommand(
+        optionsMenu, kCmdFullScreen, QStringLiteral("&Full screen\tF11"),
+        {QKeySequence(Qt::Key_F11)}, QStringLiteral("Show the game on the whole screen"));
+    fullScreen->setCheckable(true);
+    connect(fullScreen, &QAction::triggered, this, &CMainFrame::OnFullScreen);
 
     QMenu* helpMenu = menuBar()->addMenu(QStringLiteral("&Help"));
     connect(AddCommand(helpMenu, kCmdHelpContents, QStringLiteral("&Contents")),
@@ -171,4 +198,89 @@ void CMainFrame::UpdateCommands() {
 void CMainFrame::OnAbout() {
     CAboutDlg dialog(this);
     dialog.exec();
+}
+
+void CMainFrame::OnFullScreen() {
+    // Leaving full screen gives back the maximised state it was entered from.
+    setWindowState(windowState() ^ Qt::WindowFullScreen);
+}
+
+void CMainFrame::ShowAtStart() {
+    layout()->activate();
+    const QSize chrome = sizeHint() - view_->sizeHint();
+    QMargins frame = windowHandle() != nullptr ? windowHandle()->frameMargins() : QMargins();
+    if (frame.isNull()) {
+        frame = kAssumedFrame;
+    }
+    const QSize frameSize(frame.left() + frame.right(), frame.top() + frame.bottom());
+    QList<QRect> screens;
+    for (const QScreen* screen : QGuiApplication::screens()) {
+        screens << screen->availableGeometry();
+    }
+    const QRect available = QGuiApplication::primaryScreen()->availableGeometry();
+
+    const WindowPlacement saved = ReadWindowPlacement();
+    QRect placement = saved.geometry;
+    if (placement.isNull()) {
+        placement = FitOnScreen(view_->sizeHint(), chrome, frame, available);
+    } else if (!OnSomeScreen(QRect(placement.topLeft(), placement.size() + frameSize), screens)) {
+        // Left on a screen that is gone: the size still holds, the place does not.
+        placement.setSize(placement.size().boundedTo(available.size() - frameSize));
+        placement.moveCenter(available.center() -
+                             QPoint(frameSize.width(), frameSize.height()) / 2);
+    }
+    // The corner is the frame's, as the window system places a window.
+    move(placement.topLeft());
+    resize(placement.size());
+    normalPlacement_ = placement;
+    if (saved.fullScreen) {
+        setWindowState(saved.maximised ? Qt::WindowFullScreen | Qt::WindowMaximized
+                                       : Qt::WindowFullScreen);
+    } else if (saved.maximised) {
+        setWindowState(Qt::WindowMaximized);
+    }
+    show();
+}
+
+void CMainFrame::SavePlacement() const {
+    WindowPlacement placement;
+    // Maximised or full screen, the place to come back to is the normal one.
+    placement.geometry = normalPlacement_;
+    placement.maximised = windowState() & Qt::WindowMaximized;
+    placement.fullScreen = windowState() & Qt::WindowFullScreen;
+    WriteWindowPlacement(placement);
+}
+
+void CMainFrame::NotePlacement() {
+    if (!isVisible()) {
+        return;
+    }
+    if (!(windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen | Qt::WindowMinimized))) {
+        normalPlacement_ = QRect(pos(), size());
+    }
+    placementSave_.start();
+}
+
+void CMainFrame::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange) {
+        UpdateCommands();
+        NotePlacement();
+    }
+}
+
+void CMainFrame::moveEvent(QMoveEvent* event) {
+    QMainWindow::moveEvent(event);
+    NotePlacement();
+}
+
+void CMainFrame::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    NotePlacement();
+}
+
+void CMainFrame::closeEvent(QCloseEvent* event) {
+    placementSave_.stop();
+    SavePlacement();
+    QMainWindow::closeEvent(event);
 }

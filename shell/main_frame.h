@@ -1,10 +1,12 @@
 #pragma once
-// The main window: fixed size, menus with their accelerators, the toolbar on
-// the left, the status bar, and the game view filling the rest.
+// The main window: menus with their accelerators, the toolbar on the left,
+// the status bar, and the game view filling the rest. It can be resized,
+// maximised and shown full screen; the board scales with it.
 
 #include <QKeySequence>
 #include <QList>
 #include <QMainWindow>
+#include <QTimer>
 #include <map>
 
 class QAction;
@@ -12,9 +14,6 @@ class QLabel;
 class QMenu;
 class CMainToolBar;
 class CTorvaneView;
-
-inline constexpr int kFrameWidth = 768;
-inline constexpr int kFrameHeight = 738;
 
 class CMainFrame : public QMainWindow {
     Q_OBJECT
@@ -33,6 +32,20 @@ class CMainFrame : public QMainWindow {
     void UpdateCommands();
 
     void OnAbout();
+    // Enters full screen, or leaves it for the state it was entered from.
+    void OnFullScreen();
+
+    // Shows the window where it was left last time, or at the board's base
+    // size (smaller where the screen is smaller).
+    void ShowAtStart();
+    // Remembers the window's size, place and state for the next start.
+    void SavePlacement() const;
+
+  protected:
+    void changeEvent(QEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
   private:
     QAction* AddCommand(QMenu* menu, int id, const QString& text,
@@ -40,8 +53,15 @@ class CMainFrame : public QMainWindow {
     void BuildMenus();
     void BuildToolBar();
     void BuildStatusBar();
+    // Follows the window's normal place and size, and saves them soon.
+    void NotePlacement();
 
     CTorvaneView* view_ = nullptr;
     CMainToolBar* toolBar_ = nullptr;
     std::map<int, QAction*> actions_;
+    // Saves the placement once the window has stopped moving.
+    QTimer placementSave_;
+    // The frame's corner and the window's size when last neither maximised,
+    // full screen nor minimised.
+    QRect normalPlacement_;
 };

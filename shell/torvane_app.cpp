@@ -49,7 +49,7 @@ bool CTorvaneApp::InitInstance() {
     }
 
     mainFrame = std::make_unique<CMainFrame>();
-    mainFrame->show();
+    mainFrame->ShowAtStart();
     PaintFirstFrame();
 
     WriteSettingDword(kSettingsKey, kFirstStartDoneSetting, 1);

@@ -11,19 +11,29 @@
 #include "game/settings_store.h"
 #include "game/wheel_input.h"
 #include "render/board_renderer.h"
+#include "shell/board_accessible.h"
 #include "shell/gem_colours.h"
 #include "shell/help_document.h"
+#include "shell/inactivity_watch.h"
 #include "shell/options_dlg.h"
+#include "tutorial/ui/tutorial_wnd.h"
 
 bool offerTutorial = false;
 
 namespace {
 constexpr int kTimerPeriodMs = 66;
-}
+// How long a new size must hold before the board is drawn afresh for it:
+// dragging a window edge sends a burst of sizes, and a fresh renderer for a
+// large screen takes some ten milliseconds to make.
+constexpr int kSettleMs = 100;
+}  // namespace
 
-CTorvaneView::CTorvaneView(QWidget* parent) : QWidget(parent), game(std::make_unique<CGame>()) {
+CTorvaneView::CTorvaneView(QWidget* parent) : QWidget(parent) {
+    MakeGame();
+    hasLastGame_ = CReplayShelf::Exists(shelf_.LastGamePath());
     wheelClockwise = ReadSettingDword(kSettingsKey, "MouseWheelClockwise") != 0;
     wheelSpeed = WheelSpeedFromSetting(ReadSettingDword(kSettingsKey, "MouseWheelSpeed"));
+    pauseWhenInactive = ReadSettingDword(kSettingsKey, "PauseWhenInactive") != 0;
     openDocument = [](const QString& path) {
         return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
     };
@@ -38,16 +48,38 @@ CTorvaneView::CTorvaneView(QWidget* parent) : QWidget(parent), game(std::make_un
     timer_.setInterval(kTimerPeriodMs);
     connect(&timer_, &QTimer::timeout, this, &CTorvaneView::OnTimer);
     timer_.start();
+
+    // The view never shrinks the board below half its size.
+    setMinimumSize(kBoardWidth / 2, kBoardHeight / 2);
+    settling_.setSingleShot(true);
+    settling_.setInterval(kSettleMs);
+    connect(&settling_, &QTimer::timeout, this, [this] { update(); });
+
+    new CBoardAccessibility(this);
+    new CInactivityWatch(this, [this] { OnLeftForeground(); });
+    // Whatever the commands did to the game reaches the recording here, and
+    // a game that is over, however it ended, is the last game from now on.
+    connect(this, &CTorvaneView::StateChanged, this, [this] {
+        recorder_.Sync(*game);
+        if (game->over) {
+            FinishRecording();
+        }
+    });
 }
 
-CTorvaneView::~CTorvaneView() = default;
+CTorvaneView::~CTorvaneView() {
+    // Closing the window ends the game as far as its replay goes.
+    StopWatching();
+    FinishRecording();
+}
 
+// Only the board changes with the game; the margins keep their pixels.
 void CTorvaneView::Invalidate() {
-    update();
+    update(Mapping().WidgetRect().toAlignedRect());
 }
 
 void CTorvaneView::RepaintNow() {
-    repaint();
+    repaint(Mapping().WidgetRect().toAlignedRect());
 }
 
 void CTorvaneView::EnsureInitialised() {
@@ -55,18 +87,45 @@ void CTorvaneView::EnsureInitialised() {
         return;
     }
     initialised = true;
-    clientRect = {0, 0, width(), height()};
+    clientRect = kBoardClient;
     boardCentreX = (clientRect.right - clientRect.left) / 2;
     boardCentreY = (clientRect.bottom - clientRect.top) / 2;
-    renderer = std::make_unique<CBoardRenderer>(clientRect, devicePixelRatioF());
+    renderer = std::make_unique<CBoardRenderer>(clientRect, Mapping().RenderRatio());
+}
+
+BoardMapping CTorvaneView::Mapping() const {
+    return BoardMapping::Fit(size(), devicePixelRatioF());
+}
+
+QSize CTorvaneView::sizeHint() const {
+    return QSize(kBoardWidth, kBoardHeight);
+}
+
+void CTorvaneView::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    settling_.start();
+    if (tutorialWindow != nullptr) {
+        tutorialWindow->PlaceAtLowerLeft(this);
+    }
 }
 
 void CTorvaneView::paintEvent(QPaintEvent* event) {
-    (void)event;
     EnsureInitialised();
-    const QImage& board = renderer->Paint(*game);
+    const BoardMapping mapping = Mapping();
+    // A new scale or a new screen: a renderer drawn for it, unless the size
+    // is still moving.
+    if (renderer->DevicePixelRatio() != mapping.RenderRatio() && !settling_.isActive()) {
+        renderer = std::make_unique<CBoardRenderer>(clientRect, mapping.RenderRatio(),
+                                                    renderer->GetPalette(), renderer->GemSymbols());
+        // The margins' tile changed with it.
+        if (!event->rect().contains(rect())) {
+            update();
+        }
+    }
+    renderer->ShowReplayBanner(Watching());
+    renderer->Paint(*game);
     QPainter painter(this);
-    painter.drawImage(QPointF(0, 0), board);
+    renderer->DrawInView(painter, mapping, event->rect());
     painter.end();
 
     if (offerTutorial) {
@@ -77,8 +136,11 @@ void CTorvaneView::paintEvent(QPaintEvent* event) {
 }
 
 void CTorvaneView::OnTimer() {
-    if (!game->paused) {
+    // A replay being watched gets its ticks from the replay alone.
+    if (!game->paused && !Watching()) {
+        const CReplayRecorder::Mark mark = recorder_.Before(*game);
         game->Tick();
+        recorder_.Ticked(*game, mark);
         Invalidate();
         // The toolbar and menus show the finished game behind the
         // end-of-game questions.
@@ -89,8 +151,10 @@ void CTorvaneView::OnTimer() {
 }
 
 void CTorvaneView::AfterWheelTurn() {
+    const CReplayRecorder::Mark mark = recorder_.Before(*game);
     game->RetestContacts();
     game->Tick();
+    recorder_.Turned(*game, mark);
     Invalidate();
     emit StateChanged();
     CheckGameOver();
@@ -108,7 +172,7 @@ void CTorvaneView::mousePressEvent(QMouseEvent* event) {
     if (inputLocked || game->paused) {
         return;
     }
-    const QPoint p = event->position().toPoint();
+    const QPoint p = Mapping().ToBoard(event->position());
     grabOffset = game->wheelAngle - PointerAngle(p.x(), p.y(), boardCentreX, boardCentreY);
     dragging = true;
 }
@@ -130,7 +194,7 @@ void CTorvaneView::mouseMoveEvent(QMouseEvent* event) {
     if (inputLocked || game->paused || !dragging) {
         return;
     }
-    const QPoint p = event->position().toPoint();
+    const QPoint p = Mapping().ToBoard(event->position());
     game->wheelAngle = PointerAngle(p.x(), p.y(), boardCentreX, boardCentreY) + grabOffset;
     AfterWheelTurn();
 }
@@ -140,7 +204,7 @@ void CTorvaneView::mouseDoubleClickEvent(QMouseEvent* event) {
     if (event->button() != Qt::LeftButton || inputLocked || game->paused) {
         return;
     }
-    const QPoint p = event->position().toPoint();
+    const QPoint p = Mapping().ToBoard(event->position());
     game->BombBoxHit(p.x(), p.y(), clientRect);
     emit StateChanged();
 }
@@ -155,8 +219,20 @@ void CTorvaneView::wheelEvent(QWheelEvent* event) {
 }
 
 void CTorvaneView::keyPressEvent(QKeyEvent* event) {
+    if (WatchKey(event->key())) {
+        return;
+    }
     if (inputLocked || game->paused) {
         return;  // swallowed
+    }
+    const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
+    const bool arrow = event->key() == Qt::Key_Left || event->key() == Qt::Key_Right;
+    if (arrow && (modifiers == Qt::NoModifier || modifiers == Qt::ShiftModifier)) {
+        // The keyboard's way to turn: the same rules as a mouse-wheel turn.
+        game->wheelAngle = KeyTurn(game->wheelAngle, event->key() == Qt::Key_Right,
+                                   modifiers == Qt::ShiftModifier);
+        AfterWheelTurn();
+        return;
     }
     if (event->text() == QStringLiteral(" ")) {
         game->DropBomb();
@@ -171,7 +247,9 @@ void CTorvaneView::contextMenuEvent(QContextMenuEvent* event) {
 }
 
 void CTorvaneView::StartNewGame() {
-    game = std::make_unique<CGame>();
+    StopWatching();
+    FinishRecording();
+    MakeGame();
     dragging = false;
     gameOverHandled = false;
     Invalidate();
@@ -179,6 +257,10 @@ void CTorvaneView::StartNewGame() {
 }
 
 void CTorvaneView::OnPausePlay() {
+    if (Watching()) {
+        ToggleWatchPause();  // the playback's pause, not the game's
+        return;
+    }
     if (inputLocked) {
         return;
     }
@@ -204,6 +286,10 @@ void CTorvaneView::OnDropBomb() {
 }
 
 void CTorvaneView::OnNewGame() {
+    if (Watching()) {
+        StartNewGame();
+        return;
+    }
     if (inputLocked) {
         return;
     }
@@ -230,13 +316,19 @@ void CTorvaneView::OnSoundEffects() {
 }
 
 void CTorvaneView::OnDifficulty(std::uint32_t difficulty) {
+    if (Watching()) {
+        return;  // the recorded game keeps its own
+    }
     game->SetDifficulty(difficulty);
     WriteSettingDword(kSettingsKey, "Difficulty", difficulty + 1);
     emit StateChanged();
 }
 
 void CTorvaneView::OnPauseAndHide() {
-    if (!game->paused && !tutorial) {
+    if (Watching() && !WatchPaused()) {
+        OnPausePlay();
+    }
+    if (!game->paused && !tutorial && !Watching()) {
         game->Pause();
     }
     window()->showMinimized();
@@ -272,6 +364,7 @@ void CTorvaneView::OnOtherOptions() {
     game->explodeSoundOn = dialog.explode != 0;
     game->quiet = dialog.soundOff != 0;
 
+    const CSettingsBatch together;
     const char* const colourNames[kPlayerColourSlots] = {"Color0", "Color1", "Color2"};
     for (int slot = 0; slot < kPlayerColourSlots; ++slot) {
         WriteSettingDword(kSettingsKey, colourNames[slot], SlotColour(dialog.colours, slot));

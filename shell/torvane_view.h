@@ -1,20 +1,39 @@
 #pragma once
 // The game view: the one place where the player's input and time reach the
 // game. It owns the running game, the board renderer and, while it runs, the
-// tutorial. Every change of the game repaints the whole view and then runs the
+// tutorial. Every change of the game repaints the board and then runs the
 // end-of-game check.
+//
+// Three kinds of pixels meet here:
+// - widget pixels: the view's own coordinates, those of its size and of the
+//   pointer in mouse events;
+// - board pixels: the game's coordinates, those of the rules, the renderer's
+//   layout and the wheel centre, fixed at kBoardWidth x kBoardHeight whatever
+//   the window's size;
+// - device pixels: the screen's, widget pixels times the screen's ratio; the
+//   renderer draws every board pixel as scale x ratio of them.
+// Mapping() (a scale and an offset) turns widget points into board pixels and
+// back; every pointer handler and the paint go through it, and nothing else
+// sees the widget's size.
 
 #include <QTimer>
 #include <QWidget>
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
+#include <string>
 
 #include "game/game.h"
+#include "render/board_mapping.h"
+#include "shell/replay_shelf.h"
+#include "tools/sim/replay_recorder.h"
 
 class CBoardRenderer;
 class CTutorial;
 class CTutorialWnd;
+class CReplayWatch;
+struct ScoreReplays;
 
 // Set at start-up on the program's first start; the first paint reads and
 // clears it and offers the tutorial.
@@ -23,6 +42,9 @@ extern bool offerTutorial;
 // The tutorial state is deleted where its type is known.
 struct CTutorialDeleter {
     void operator()(CTutorial* tutorial) const;
+};
+struct CReplayWatchDeleter {
+    void operator()(CReplayWatch* watch) const;
 };
 
 class CTorvaneView : public QWidget {
@@ -42,6 +64,12 @@ class CTorvaneView : public QWidget {
     void OnPauseAndHide();
     void OnHelpContents();
     void OnOtherOptions();
+    void OnAccessibility();
+
+    // The player has left the game (another application is in front, or the
+    // window is minimised): pauses a running game when the player asked for
+    // it (view_accessibility.cpp).
+    void OnLeftForeground();
 
     // One tick of the 66 ms timer.
     void OnTimer();
@@ -59,6 +87,12 @@ class CTorvaneView : public QWidget {
     // renderer before the view was ever painted.
     void EnsureInitialised();
 
+    // Where the board lies in the view at its present size and screen.
+    BoardMapping Mapping() const;
+
+    // The board at its base size, as the window opens.
+    QSize sizeHint() const override;
+
     // The end of a game and the high-score table (view_scores.cpp).
     void CheckGameOver();
     void OfferHighScore();
@@ -70,6 +104,21 @@ class CTorvaneView : public QWidget {
     int OnTutorialMessage(int code);
     // The first start's offer of the tutorial, run once after the first paint.
     void OfferTutorialOnFirstStart();
+
+    // Replays (view_replay.cpp). Every game played here is recorded; a
+    // replay plays in this view with the game's input locked, until it ends
+    // or a new game is asked for.
+    void OnWatchLastGame();
+    void OnWatchReplay();
+    // Checks the file and plays it, or tells the player why it cannot.
+    void WatchReplayFile(const QString& path);
+    bool Watching() const { return watch_ != nullptr; }
+    bool WatchPaused() const;
+    bool HasLastGame() const { return hasLastGame_; }
+    // Moves a replay being watched on by this much of the recorded game's
+    // time (the playback timer does it in real time, times the speed).
+    void AdvanceWatch(std::int64_t ms);
+    CReplayShelf& Shelf() { return shelf_; }
 
     std::unique_ptr<CGame> game;
     std::unique_ptr<CBoardRenderer> renderer;
@@ -83,6 +132,8 @@ class CTorvaneView : public QWidget {
     bool inputLocked = false;
     std::unique_ptr<CTutorial, CTutorialDeleter> tutorial;
     CTutorialWnd* tutorialWindow = nullptr;
+    // The stored PauseWhenInactive switch.
+    bool pauseWhenInactive = false;
 
     // Opens the help document; replaceable so tests need no desktop viewer.
     std::function<bool(const QString& path)> openDocument;
@@ -93,6 +144,7 @@ class CTorvaneView : public QWidget {
 
   protected:
     void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
@@ -104,6 +156,25 @@ class CTorvaneView : public QWidget {
   private:
     // After the wheel has turned: contacts, a tick, repaint, end-of-game check.
     void AfterWheelTurn();
+    // A game from the settings, recorded from the start.
+    void MakeGame();
+    // Once the game in the view is over or replaced: its recording becomes
+    // its replay, kept as the last game (a game never started, or not
+    // recorded, such as a tutorial page's, has none).
+    void FinishRecording();
+    ScoreReplays ReplaysFor(const std::string& replay);
+    void StopWatching();
+    void ToggleWatchPause();
+    void OnWatchTimer();
+    bool WatchKey(int key);
 
     QTimer timer_;
+    // Runs from each resize until the size has settled; meanwhile the old
+    // renderer's picture, stretched, stands in for a new one.
+    QTimer settling_;
+    CReplayRecorder recorder_;
+    CReplayShelf shelf_;
+    std::optional<std::string> replay_;
+    bool hasLastGame_ = false;
+    std::unique_ptr<CReplayWatch, CReplayWatchDeleter> watch_;
 };

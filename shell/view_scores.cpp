@@ -17,12 +17,14 @@ void CTorvaneView::CheckGameOver() {
 }
 
 void CTorvaneView::OfferHighScore() {
-    OfferHighScoreFor(this, game->score);
+    // The game is over: its replay is complete, and kept with its entry.
+    FinishRecording();
+    OfferHighScoreFor(this, game->score, ReplaysFor(replay_.value_or(std::string())));
 }
 
 void CTorvaneView::ShowHighScores() {
     if (inputLocked) {
         return;
     }
-    ShowHighScoreList(this);
+    ShowHighScoreList(this, ReplaysFor({}));
 }

@@ -14,6 +14,9 @@ void CTutorialDeleter::operator()(CTutorial* tutorial) const {
 }
 
 void CTorvaneView::StartOrQuitTutorial() {
+    if (Watching()) {
+        StartNewGame();  // a replay ends without a question
+    }
     if (tutorial) {
         if (tutorialWindow != nullptr) {
             tutorialWindow->Quit();
@@ -64,7 +67,10 @@ void CTorvaneView::ShowTutorialPage() {
         return;
     }
     if (page->scenario != nullptr) {
-        // The old game goes without any end-of-game question or high score.
+        // The old game goes without any end-of-game question or high score;
+        // the tutorial's own games are not recorded.
+        FinishRecording();
+        replay_.reset();
         game = std::make_unique<CGame>(page->scenario);
         game->Resume();
         gameOverHandled = false;

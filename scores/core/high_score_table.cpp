@@ -51,17 +51,18 @@ void CHighScoreTable::LoadHighScores() {
     }
 }
 
-void CHighScoreTable::SaveHighScores() {
+std::optional<std::string> CHighScoreTable::SaveHighScores() {
+    dirty_ = false;
     ISettingsBackend* store = GetSettingsBackend();
     if (store == nullptr) {
-        return;
+        return std::nullopt;
     }
     if (!store->KeyExists(kScoresKey) && !store->CreateKey(kScoresKey)) {
-        return;
+        return std::nullopt;
     }
-    // Records are overwritten in place before anything is deleted: a backend
-    // that commits each change (or another copy reading meanwhile) then sees
-    // whole records and never an emptied table.
+    // One exclusive section: the records reach the store together, so
+    // nobody ever reads half an old table and half a new one.
+    store->BeginExclusive();
     std::set<std::string> written;
     for (std::size_t k = 0; k < entries_.size(); ++k) {
         const HighScoreEntry& e = entries_[k];
@@ -74,6 +75,7 @@ void CHighScoreTable::SaveHighScores() {
             store->DeleteValue(kScoresKey, name);
         }
     }
+    return store->EndExclusive();
 }
 
 bool CHighScoreTable::QualifiesForHighScore(std::uint32_t score) const {
@@ -85,21 +87,27 @@ bool CHighScoreTable::QualifiesForHighScore(std::uint32_t score) const {
     return static_cast<std::size_t>(ahead) < kHighScoreTableSize;
 }
 
-void CHighScoreTable::AddHighScore(const std::string& name, std::uint32_t score,
-                                   std::int64_t time) {
+std::optional<std::size_t> CHighScoreTable::AddHighScore(const std::string& name,
+                                                         std::uint32_t score, std::int64_t time) {
     // Filtered here too, whoever the caller: a separator in a name would
     // split its record when the table is read back.
-    Insert({FilterScoreName(name), score, time != 0 ? time : CalendarClock::Now()});
+    const std::size_t place =
+        Insert({FilterScoreName(name), score, time != 0 ? time : CalendarClock::Now()});
     if (entries_.size() > kHighScoreTableSize) {
         entries_.resize(kHighScoreTableSize);
     }
     dirty_ = true;
+    if (place >= kHighScoreTableSize) {
+        return std::nullopt;
+    }
+    return place;
 }
 
-void CHighScoreTable::Insert(HighScoreEntry entry) {
+std::size_t CHighScoreTable::Insert(HighScoreEntry entry) {
     // Behind every equal score: whoever got there first keeps the better place.
     const auto place =
         std::find_if(entries_.begin(), entries_.end(),
                      [&entry](const HighScoreEntry& e) { return e.score < entry.score; });
-    entries_.insert(place, std::move(entry));
+    const auto inserted = entries_.insert(place, std::move(entry));
+    return static_cast<std::size_t>(inserted - entries_.begin());
 }

@@ -5,6 +5,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -30,16 +31,19 @@ class CHighScoreTable {
     // table keeps whatever the key yields, even beyond ten.
     void LoadHighScores();
     // Replaces every value of the key by the entries, creating the key first
-    // if the installation never did, so that the first score is kept.
-    void SaveHighScores();
+    // if the installation never did, so that the first score is kept. The
+    // table is stored as one whole; returns why that failed, if it did.
+    std::optional<std::string> SaveHighScores();
 
     // True exactly when AddHighScore would keep the score in the table: a
     // score that only ties the last of ten would fall straight out again, so
     // it does not qualify and the player is never asked for a name in vain.
     bool QualifiesForHighScore(std::uint32_t score) const;
     // Places the entry behind every entry of an equal or better score and cuts
-    // the table to ten. A time of 0 means now.
-    void AddHighScore(const std::string& name, std::uint32_t score, std::int64_t time);
+    // the table to ten. A time of 0 means now. Returns the entry's place (0 is
+    // the best), or nothing when the cut took it straight out again.
+    std::optional<std::size_t> AddHighScore(const std::string& name, std::uint32_t score,
+                                            std::int64_t time);
 
     // Best first.
     const std::vector<HighScoreEntry>& Entries() const { return entries_; }
@@ -47,7 +51,8 @@ class CHighScoreTable {
     bool IsDirty() const { return dirty_; }
 
   private:
-    void Insert(HighScoreEntry entry);
+    // Returns the place the entry took.
+    std::size_t Insert(HighScoreEntry entry);
 
     std::vector<HighScoreEntry> entries_;
     bool dirty_ = false;

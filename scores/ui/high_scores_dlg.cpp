@@ -17,7 +17,9 @@ enum Column { kRankColumn, kNameColumn, kScoreColumn, kDateColumn, kColumnCount 
 
 }  // namespace
 
-CHighScoresDlg::CHighScoresDlg(QWidget* parent) : QDialog(parent) {
+CHighScoresDlg::CHighScoresDlg(QWidget* parent,
+                               std::function<bool(const HighScoreEntry&)> hasReplay)
+    : QDialog(parent), hasReplay_(std::move(hasReplay)) {
     setWindowTitle(QStringLiteral("Torvane -- High Scores"));
     setModal(true);
 
@@ -36,12 +38,36 @@ CHighScoresDlg::CHighScoresDlg(QWidget* parent) : QDialog(parent) {
     buttons->setCenterButtons(true);
     buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole)->setDefault(true);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    if (hasReplay_) {
+        // An entry to watch must be chosen, so the list takes a selection.
+        list_->setSelectionMode(QAbstractItemView::SingleSelection);
+        list_->setFocusPolicy(Qt::StrongFocus);
+        watch_ = buttons->addButton(QStringLiteral("Watch"), QDialogButtonBox::ActionRole);
+        connect(watch_, &QPushButton::clicked, this, [this] {
+            const int row = list_->indexOfTopLevelItem(list_->currentItem());
+            if (row >= 0 && row < static_cast<int>(entries_.size())) {
+                chosen_ = entries_[static_cast<std::size_t>(row)];
+                done(kWatch);
+            }
+        });
+        connect(list_, &QTreeWidget::currentItemChanged, this, &CHighScoresDlg::SelectionChanged);
+    }
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(list_, 1);
     layout->addWidget(buttons);
 
     FillList();
+    if (watch_ != nullptr) {
+        list_->setCurrentItem(list_->topLevelItem(0));
+        SelectionChanged();
+    }
+}
+
+void CHighScoresDlg::SelectionChanged() {
+    const int row = list_->indexOfTopLevelItem(list_->currentItem());
+    watch_->setEnabled(row >= 0 && row < static_cast<int>(entries_.size()) &&
+                       hasReplay_(entries_[static_cast<std::size_t>(row)]));
 }
 
 void CHighScoresDlg::FillList() {
@@ -49,7 +75,8 @@ void CHighScoresDlg::FillList() {
     table.LoadHighScores();
     const std::int64_t now = CalendarClock::Now();
     int rank = 0;
-    for (const HighScoreEntry& entry : table.Entries()) {
+    entries_ = table.Entries();
+    for (const HighScoreEntry& entry : entries_) {
         auto* item = new QTreeWidgetItem(list_);
         item->setText(kRankColumn, QStringLiteral(" %1.").arg(++rank));
         item->setText(kNameColumn, QString::fromStdString(entry.name));

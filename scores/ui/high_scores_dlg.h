@@ -4,16 +4,35 @@
 // stored, a score entered a moment ago included.
 
 #include <QDialog>
+#include <functional>
+#include <optional>
+#include <vector>
 
+#include "scores/core/high_score_table.h"
+
+class QPushButton;
 class QTreeWidget;
 
 class CHighScoresDlg : public QDialog {
     Q_OBJECT
   public:
-    explicit CHighScoresDlg(QWidget* parent = nullptr);
+    // With `hasReplay`, the list also offers "Watch" for the selected entry,
+    // greyed when that entry's game was not kept.
+    explicit CHighScoresDlg(QWidget* parent = nullptr,
+                            std::function<bool(const HighScoreEntry&)> hasReplay = {});
+
+    // The result of a dialog closed by "Watch".
+    static constexpr int kWatch = 2;
+    // The entry selected when "Watch" closed the dialog.
+    const std::optional<HighScoreEntry>& Chosen() const { return chosen_; }
 
   private:
     void FillList();
+    void SelectionChanged();
 
     QTreeWidget* list_;
+    QPushButton* watch_ = nullptr;
+    std::function<bool(const HighScoreEntry&)> hasReplay_;
+    std::vector<HighScoreEntry> entries_;
+    std::optional<HighScoreEntry> chosen_;
 };

@@ -1,7 +1,10 @@
 #include "scores/ui/score_flow.h"
 
+#include <QMessageBox>
+
 #include "scores/core/calendar_clock.h"
 #include "scores/core/high_score_table.h"
+#include "scores/core/score_commit.h"
 #include "scores/ui/game_over_dlg.h"
 #include "scores/ui/high_scores_dlg.h"
 #include "scores/ui/new_high_score_dlg.h"
@@ -11,23 +14,37 @@ bool AskPlayAgain(QWidget* parent) {
     return dialog.exec() == QDialog::Accepted;
 }
 
-void OfferHighScoreFor(QWidget* parent, std::uint32_t score) {
+void OfferHighScoreFor(QWidget* parent, std::uint32_t score, const ScoreReplays& replays) {
     {
         CHighScoreTable table;
         table.LoadHighScores();
         if (!table.QualifiesForHighScore(score)) {
             return;
         }
-        CNewHighScoreDlg entry(score, parent);
-        if (entry.exec() == QDialog::Accepted) {
-            table.AddHighScore(entry.Name(), score, CalendarClock::Now());
-        }
-        // Leaving the scope writes a changed table back before the list reads it.
     }
-    ShowHighScoreList(parent);
+    // No lock is held while the player types: another copy of the game may
+    // store scores meanwhile, and the commit places this one among them.
+    CNewHighScoreDlg entry(score, parent);
+    if (entry.exec() == QDialog::Accepted) {
+        const ScoreCommit commit = CommitHighScore(entry.Name(), score, CalendarClock::Now());
+        static bool told = false;
+        if (commit.failure && !told) {
+            told = true;
+            QMessageBox::warning(parent, QStringLiteral("Torvane"),
+                                 QStringLiteral("Your score could not be saved: %1")
+                                     .arg(QString::fromStdString(*commit.failure)));
+        }
+        if (commit.place && replays.made) {
+            replays.made(commit.entry, commit.dropped);
+        }
+    }
+    ShowHighScoreList(parent, replays);
 }
 
-void ShowHighScoreList(QWidget* parent) {
-    CHighScoresDlg dialog(parent);
-    dialog.exec();
+void ShowHighScoreList(QWidget* parent, const ScoreReplays& replays) {
+    CHighScoresDlg dialog(parent, replays.has);
+    const bool watch = dialog.exec() == CHighScoresDlg::kWatch;
+    if (watch && replays.watch && dialog.Chosen()) {
+        replays.watch(*dialog.Chosen());
+    }
 }

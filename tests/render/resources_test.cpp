@@ -1,13 +1,13 @@
+// The shipped artwork and sounds, and the runner's render command, through
+// the programs that make and use them.
 #include <gtest/gtest.h>
 
-#include <QDir>
 #include <QDirIterator>
 #include <QFile>
 #include <QImage>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QtEndian>
-#include <cstdint>
 
 #include "game/sound.h"
 
@@ -18,117 +18,83 @@ QByteArray ReadAll(const QString& path) {
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
-std::uint32_t U32(const QByteArray& b, int at) {
-    return qFromLittleEndian<quint32>(b.constData() + at);
-}
-
-std::uint16_t U16(const QByteArray& b, int at) {
-    return qFromLittleEndian<quint16>(b.constData() + at);
-}
-
-// The files of the folders the generator writes, relative to the root.
-QStringList GeneratedFiles(const QString& root) {
-    QStringList files;
-    for (const char* folder : {"art", "icons", "sounds"}) {
-        QDirIterator it(root + "/" + folder, QDir::Files, QDirIterator::Subdirectories);
-        while (it.hasNext()) {
-            files << QDir(root).relativeFilePath(it.next());
-        }
-    }
-    files.sort();
-    return files;
+// Runs one of the built programs to its end: its exit code, -1 if it crashed.
+int Finish(QProcess& p, const QString& program, const QStringList& args,
+           const QString& input = {}) {
+    p.start(QString(TORVANE_BINARY_DIR) + program, args);
+    p.write(input.toUtf8());
+    p.closeWriteChannel();
+    return p.waitForFinished(60000) && p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
 }
 
 }  // namespace
 
-TEST(Resources, PicturesAreCompiledInAtTheirSizes) {
-    const struct {
-        const char* path;
-        int w, h;
-    } pictures[] = {
-        {":/torvane/tile.png", 64, 64},        {":/torvane/toolbar.png", 140, 27},
-        {":/torvane/toolbar@2x.png", 280, 54}, {":/torvane/logo.png", 66, 66},
-        {":/torvane/icon.png", 256, 256},
-    };
-    for (const auto& p : pictures) {
-        const QImage image(p.path);
-        ASSERT_FALSE(image.isNull()) << p.path;
-        EXPECT_EQ(image.size(), QSize(p.w, p.h)) << p.path;
-    }
-    for (int size : {16, 32, 48, 64, 128, 256}) {
-        EXPECT_EQ(QImage(QString(":/torvane/icons/torvane-%1.png").arg(size)).size(),
-                  QSize(size, size));
-    }
-    EXPECT_TRUE(ReadAll(":/torvane/icons/torvane.svg").startsWith("<svg"));
-}
-
-TEST(Resources, TileIsAzureOnAverage) {
-    const QImage tile(":/torvane/tile.png");
-    double r = 0, g = 0, b = 0;
-    for (int y = 0; y < 64; ++y) {
-        for (int x = 0; x < 64; ++x) {
-            const QRgb c = tile.pixel(x, y);
-            r += qRed(c);
-            g += qGreen(c);
-            b += qBlue(c);
-        }
-    }
-    EXPECT_NEAR(r / 4096, 3, 1.5);
-    EXPECT_NEAR(g / 4096, 123, 1.5);
-    EXPECT_NEAR(b / 4096, 221, 1.5);
-}
-
-TEST(Resources, SoundsAreMono8BitAtTheirLengthsNeverClipAndEndInSilence) {
-    const struct {
-        const char* path;
-        int samples;
-    } sounds[] = {{":/torvane/sounds/snap.wav", kSnapCueSamples},
-                  {":/torvane/sounds/explode.wav", kExplodeCueSamples}};
-    for (const auto& s : sounds) {
-        const QByteArray wav = ReadAll(s.path);
-        ASSERT_GE(wav.size(), 44) << s.path;
-        EXPECT_EQ(wav.left(4), "RIFF");
-        EXPECT_EQ(wav.mid(8, 8), "WAVEfmt ");
-        EXPECT_EQ(U16(wav, 20), 1);  // PCM
-        EXPECT_EQ(U16(wav, 22), 1);  // mono
-        EXPECT_EQ(U32(wav, 24), static_cast<std::uint32_t>(kCueSampleRate));
-        EXPECT_EQ(U16(wav, 34), 8);
-        EXPECT_EQ(wav.mid(36, 4), "data");
-        ASSERT_EQ(U32(wav, 40), static_cast<std::uint32_t>(s.samples)) << s.path;
-        EXPECT_EQ(U32(wav, 4), static_cast<std::uint32_t>(wav.size() - 8));
-
-        const QByteArray data = wav.mid(44, s.samples);
-        int peak = 0;
-        for (char c : data) {
-            const int v = static_cast<std::uint8_t>(c);
-            EXPECT_TRUE(v > 0 && v < 255) << s.path << " clips";
-            peak = std::max(peak, std::abs(v - 128));
-        }
-        EXPECT_GT(peak, 90) << s.path << " is too quiet";
-        // The last moments fade to the silent level, so playback stops
-        // without a click.
-        for (int i = s.samples - 40; i < s.samples; ++i) {
-            EXPECT_LE(std::abs(static_cast<std::uint8_t>(data[i]) - 128), 1) << s.path << " " << i;
-        }
-        EXPECT_EQ(static_cast<std::uint8_t>(data[s.samples - 1]), 128);
-    }
-}
-
 TEST(Resources, GeneratorReproducesTheShippedFilesByteForByte) {
-    const QString generator = QString(TORVANE_BINARY_DIR) + "/tools/artgen/torvane-artgen";
-    ASSERT_TRUE(QFile::exists(generator)) << "build torvane-artgen first";
     QTemporaryDir out;
-    ASSERT_TRUE(out.isValid());
-    QProcess run;
-    run.start(generator, {out.path()});
-    ASSERT_TRUE(run.waitForFinished(60000));
-    ASSERT_EQ(run.exitCode(), 0) << run.readAllStandardError().toStdString();
-
+    QProcess artgen;
+    ASSERT_EQ(Finish(artgen, "/tools/artgen/torvane-artgen", {out.path()}), 0)
+        << artgen.readAllStandardError().toStdString();
     const QString shipped = QString(TORVANE_SOURCE_DIR) + "/resources";
-    const QStringList made = GeneratedFiles(out.path());
-    EXPECT_EQ(made, GeneratedFiles(shipped));
-    for (const QString& rel : made) {
-        EXPECT_TRUE(ReadAll(out.path() + "/" + rel) == ReadAll(shipped + "/" + rel))
+    for (QDirIterator it(out.path(), QDir::Files, QDirIterator::Subdirectories); it.hasNext();) {
+        const QString rel = QDir(out.path()).relativeFilePath(it.next());
+        EXPECT_TRUE(ReadAll(shipped + "/" + rel) == ReadAll(out.path() + "/" + rel))
             << rel.toStdString() << " differs: run the artgen-update target";
+    }
+}
+
+TEST(Resources, CompiledInPicturesAndSoundsHaveTheirSizesAndFormats) {
+    const char* pictures[] = {"tile",    "toolbar", "toolbar@2x",
+                              "logo@2x", "icon",    "icons/torvane-16"};
+    const QSize sizes[] = {{64, 64}, {140, 27}, {280, 54}, {132, 132}, {256, 256}, {16, 16}};
+    for (int i = 0; i < 6; ++i) {
+        EXPECT_EQ(QImage(QString(":/torvane/%1.png").arg(pictures[i])).size(), sizes[i]) << i;
+    }
+    // 8-bit mono PCM at the cue rate, exactly as long as the game plays it.
+    for (const auto& [path, samples] : {std::pair{":/torvane/sounds/snap.wav", kSnapCueSamples},
+                                        {":/torvane/sounds/explode.wav", kExplodeCueSamples}}) {
+        const QByteArray wav = ReadAll(path);
+        ASSERT_GE(wav.size(), 44) << path;
+        const auto u32 = [&wav](int at) { return qFromLittleEndian<qint32>(wav.data() + at); };
+        // PCM, mono; the rate; one byte a sample, 8 bits; the number of samples.
+        EXPECT_EQ(std::tuple(wav.mid(8, 8), u32(20), u32(24), u32(32), u32(40)),
+                  std::tuple("WAVEfmt ", 0x00010001, kCueSampleRate, 0x00080001, samples))
+            << path;
+    }
+}
+
+TEST(SimRender, PaintsTheGameAtAnySizeRetiresExplosionsAndRefusesBadArguments) {
+    QTemporaryDir dir;
+    // The falling gem closes a ring round the centre, which explodes; long
+    // after, the gems still wait for a paint to retire them.
+    const QString script =
+        "seed 3\nnew SixAround\nresume\nwait 12000\npause\nstate\nrender %1/a.png\nstate\n"
+        "render %1/b.png 500 400\nrender %1/c.png 500 400 2\nrender %1/d.png 125 101 1.25\n"
+        "end\nrender %1/e.png 120 80 1.5\n";
+    QProcess sim;
+    ASSERT_EQ(Finish(sim, "/tools/sim/torvane-sim", {"-"}, script.arg(dir.path())), 0)
+        << sim.readAllStandardError().toStdString();
+    const QStringList states = QString(sim.readAllStandardOutput()).split('\n').filter("\"state\"");
+    ASSERT_EQ(states.size(), 2);
+    EXPECT_FALSE(states[0].contains("\"exploding\":[]"));
+    EXPECT_TRUE(states[1].contains("\"exploding\":[]"));
+    // Device pixels of fractional sizes round up.
+    const QSize sizes[] = {{700, 620}, {500, 400}, {1000, 800}, {157, 127}, {180, 120}};
+    for (int i = 0; i < 5; ++i) {
+        EXPECT_EQ(QImage(dir.filePath(QString("%1.png").arg(char('a' + i)))).size(), sizes[i]);
+    }
+    // The wheel centre sits at half the client size: the central gem's spot
+    // shows a pixel below it.
+    EXPECT_EQ(QImage(dir.filePath("b.png")).pixel(250, 202), qRgb(255, 255, 0));
+    EXPECT_EQ(QImage(dir.filePath("c.png")).pixel(500, 404), qRgb(255, 255, 0));
+
+    for (const char* line :
+         {"render", "render a.png 700", "render a.png 0 620", "render a.png 700 620 0",
+          "render a.png 700 620 nan", "render a.png 700 620 1 extra", "render a.png 8000 8000 2",
+          "render /nonexistent/dir/a.png"}) {
+        QProcess bad;
+        bad.setWorkingDirectory(dir.path());
+        EXPECT_EQ(Finish(bad, "/tools/sim/torvane-sim", {"-"}, QString("new\n") + line + "\n"), 2)
+            << line;
+        EXPECT_TRUE(bad.readAllStandardError().contains("line 2")) << line;
     }
 }

@@ -1,6 +1,6 @@
 // Every widget test of this program shares one application object, and none
-// of them may read or write the player's own settings: the config folder is a
-// fresh temporary one for the whole run.
+// of them may read or write the player's own settings or replays: the config
+// and data folders are a fresh temporary one for the whole run.
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -14,6 +14,7 @@ class CUiTestEnvironment : public ::testing::Environment {
     void SetUp() override {
         configHome_ = std::make_unique<QTemporaryDir>();
         qputenv("XDG_CONFIG_HOME", configHome_->path().toLocal8Bit());
+        qputenv("XDG_DATA_HOME", configHome_->path().toLocal8Bit());
         static int argc = 1;
         static char name[] = "torvane_ui_tests";
         static char* argv[] = {name, nullptr};

@@ -1,51 +1,61 @@
 #pragma once
-// Runs a torvane-sim script in memory, with every command the program has,
-// and keeps what it printed.
+// Runs a torvane-sim script in memory, with every command the program has, and
+// compares what it printed with what it must print.
 
 #include <gtest/gtest.h>
 
 #include <sstream>
 #include <string>
-#include <vector>
+#include <string_view>
 
+#include "game/game_random.h"
 #include "tools/sim/sim_commands.h"
 #include "tools/sim/sim_runner.h"
 
 struct ScriptRun {
-    int status = 0;
-    std::vector<std::string> lines;
+    int status;
+    std::string out;
     std::string errors;
-
-    // The printed lines of one event kind, in order.
-    std::vector<std::string> Events(const std::string& ev) const {
-        std::vector<std::string> found;
-        for (const auto& l : lines) {
-            if (l.rfind("{\"ev\":\"" + ev + "\"", 0) == 0) {
-                found.push_back(l);
-            }
-        }
-        return found;
-    }
 };
 
 inline ScriptRun RunScript(const std::string& script) {
     std::ostringstream out;
     std::ostringstream err;
     std::istringstream in(script);
-    ScriptRun run;
-    {
-        CSimRunner runner(out);
-        RegisterExtraSimCommands(runner);
-        run.status = runner.Run(in, err);
-    }
-    run.errors = err.str();
-    std::istringstream lines(out.str());
-    for (std::string l; std::getline(lines, l);) {
-        run.lines.push_back(l);
-    }
-    return run;
+    GameRandom::Seed(1);  // a script without a seed replays alike whatever ran before
+    CSimRunner runner(out);
+    RegisterExtraSimCommands(runner);
+    const int status = runner.Run(in, err);
+    return {status, out.str(), err.str()};
 }
 
-inline bool Has(const std::string& text, const std::string& part) {
-    return text.find(part) != std::string::npos;
+// True when `text` matches `pattern`, in which "..." stands for any run of
+// characters, line breaks included.
+inline bool Matches(std::string_view text, std::string_view pattern) {
+    std::size_t dots = pattern.find("...");
+    if (dots == std::string_view::npos || !text.starts_with(pattern.substr(0, dots))) {
+        return text == pattern;
+    }
+    for (std::size_t at = dots;; at += dots) {
+        pattern.remove_prefix(dots + 3);
+        dots = pattern.find("...");
+        if (dots == std::string_view::npos) {
+            return text.size() >= at + pattern.size() && text.ends_with(pattern);
+        }
+        if ((at = text.find(pattern.substr(0, dots), at)) == std::string_view::npos) {
+            return false;
+        }
+    }
+}
+
+// A script and every line it must print.
+struct ScriptCase {
+    const char* script;
+    const char* prints;
+};
+
+inline void ExpectPrints(const ScriptCase& c) {
+    const ScriptRun r = RunScript(c.script);
+    EXPECT_EQ(r.status, 0) << c.script << r.errors;
+    EXPECT_TRUE(Matches(r.out, c.prints)) << c.script << "printed:\n" << r.out;
 }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 
 CGameInvariants::CGameInvariants(CGame& game)
     : game_(game), bombs_(game.bombs), scoreSeen_(game.score) {
@@ -19,8 +20,11 @@ std::string CGameInvariants::Check(std::int64_t now) {
     // Keeps the first broken rule, with where the gem concerned stands.
     auto need = [&](bool holds, const char* rule, const CGem* gem = nullptr) {
         if (!holds && broken.empty()) {
-            broken =
-                rule + (gem ? " at " + std::to_string(gem->x) + ", " + std::to_string(gem->y) : "");
+            char where[64] = "";
+            if (gem != nullptr) {
+                std::snprintf(where, sizeof where, " at %.2f, %.2f", gem->x, gem->y);
+            }
+            broken = std::string(rule) + where;
         }
         return holds;
     };

@@ -1,36 +1,68 @@
-// torvane-sim [SCRIPT]: plays a script against the game core (standard input
-// when SCRIPT is absent or "-") and prints what happens as JSON Lines.
+// torvane-sim [--settings FILE] [SCRIPT]: plays a script against the game core
+// (standard input when SCRIPT is absent or "-"), plain or gzip-compressed,
+// and prints what happens as JSON Lines.
 
 #include <cerrno>
 #include <cstring>
 #include <fstream>
 #include <iostream>
+#include <memory>
+#include <optional>
+#include <sstream>
+#include <string>
+#include <string_view>
 
+#include "shell/settings/settings_file.h"
 #include "tools/sim/render/render_command.h"
+#include "tools/sim/script_text.h"
 #include "tools/sim/sim_commands.h"
 #include "tools/sim/sim_runner.h"
 
 int main(int argc, char** argv) {
-    if (argc > 2 ||
-        (argc == 2 && (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0))) {
-        std::cerr << "usage: torvane-sim [SCRIPT]\n"
+    int arg = 1;
+    std::unique_ptr<CSettingsFile> store;
+    if (arg + 1 < argc && std::string_view(argv[arg]) == "--settings") {
+        // The game's own store on FILE, so that several runs, and the game,
+        // can share one file as two copies of the game would.
+        store = std::make_unique<CSettingsFile>(QString::fromLocal8Bit(argv[arg + 1]));
+        store->SetNoticeHandler([](const QString& message) {
+            std::cerr << "torvane-sim: " << message.toStdString() << "\n";
+        });
+        store->Open();
+        arg += 2;
+    }
+    const std::string_view first = arg < argc ? argv[arg] : "";
+    if (argc - arg > 1 || first == "--help" || first == "-h" || first == "--settings") {
+        std::cerr << "usage: torvane-sim [--settings FILE] [SCRIPT]\n"
                      "Plays SCRIPT (standard input when absent or \"-\") and prints events\n"
-                     "as JSON Lines. See tools/sim/README.md for the commands.\n";
-        return argc > 2 ? 2 : 0;
+                     "as JSON Lines; with --settings, on the game's settings file FILE.\n"
+                     "See tools/sim/README.md for the commands.\n";
+        return argc - arg > 1 || first == "--settings" ? 2 : 0;
     }
     std::ifstream file;
-    std::istream* script = &std::cin;
-    if (argc == 2 && std::strcmp(argv[1], "-") != 0) {
-        file.open(argv[1]);
+    std::istream* input = &std::cin;
+    const char* name = "standard input";
+    if (arg < argc && first != "-") {
+        name = argv[arg];
+        file.open(argv[arg], std::ios::binary);
         if (!file) {
-            std::cerr << "torvane-sim: cannot read " << argv[1] << ": " << std::strerror(errno)
+            std::cerr << "torvane-sim: cannot read " << name << ": " << std::strerror(errno)
                       << "\n";
             return 2;
         }
-        script = &file;
+        input = &file;
     }
-    CSimRunner runner(std::cout);
+    std::ostringstream bytes;
+    bytes << input->rdbuf();
+    std::string why;
+    const std::optional<std::string> text = ScriptTextOf(bytes.str(), &why);
+    if (!text) {
+        std::cerr << "torvane-sim: cannot read " << name << ": " << why << "\n";
+        return 2;
+    }
+    std::istringstream script(*text);
+    CSimRunner runner(std::cout, store.get());
     RegisterExtraSimCommands(runner);
     const CRenderCommand renderCommand(runner);
-    return runner.Run(*script, std::cerr);
+    return runner.Run(script, std::cerr);
 }

@@ -8,6 +8,7 @@
 #include <iosfwd>
 #include <map>
 #include <memory>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -15,6 +16,7 @@
 #include "game/game.h"
 #include "game/game_clock.h"
 #include "game/memory_settings.h"
+#include "game/sound.h"
 
 // One script line, split into words; `rest` is everything after the command
 // word, verbatim (for commands that take free text).
@@ -30,6 +32,9 @@ class SimError : public std::runtime_error {
     using std::runtime_error::runtime_error;
 };
 
+// The `state` line for a game, as the runner prints it (without the newline).
+std::string GameStateJson(const CGame& game);
+
 class CSimRunner {
   public:
     using Handler = std::function<void(CSimRunner&, const SimLine&)>;
@@ -38,7 +43,9 @@ class CSimRunner {
     static constexpr std::int64_t kStartMs = 1000000;
     static constexpr std::int64_t kTimerMs = 66;
 
-    explicit CSimRunner(std::ostream& out);
+    // Settings live in memory unless a store is given (the real one on a
+    // file, for instance), which must outlive the runner.
+    explicit CSimRunner(std::ostream& out, ISettingsBackend* store = nullptr);
     ~CSimRunner();
     CSimRunner(const CSimRunner&) = delete;
     CSimRunner& operator=(const CSimRunner&) = delete;
@@ -53,12 +60,22 @@ class CSimRunner {
     // Runs one line; throws SimError.
     void Execute(const std::string& line, int number);
 
+    // Plays on a game that someone else shows (the game view watching a
+    // replay) rather than on one of the runner's own. The slot must outlive
+    // the runner; whatever game it holds at the end stays there.
+    void PlayOn(std::unique_ptr<CGame>& slot);
+
     // The current game, built from the settings when none exists yet.
     CGame& Game();
     void NewGame(const CGameSnapshot* snapshot);
     std::ostream& Out() { return out_; }
-    CMemorySettings& Settings() { return settings_; }
+    ISettingsBackend& Settings() { return *store_; }
     std::int64_t RealTime() const { return realMs_; }
+    // The `at` command: real time moves to `ms` and the timer no longer fires
+    // by itself. Throws SimError when that would turn the clock back.
+    void MoveTo(std::int64_t ms);
+    // The instant an `at` line names, or nothing for any other line.
+    static std::optional<std::int64_t> InstantOf(const std::string& line);
     double WheelSpeed() const { return wheelSpeed_; }
     bool WheelClockwise() const { return wheelClockwise_; }
 
@@ -72,18 +89,44 @@ class CSimRunner {
   private:
     class Printer;
 
+    // What the runner borrows from the process: the game clock with its
+    // source of real time, the random generator and the sound player (silent
+    // while the runner lives). Put back when the runner is done, so a replay
+    // checked or watched in the game leaves the player's clock and next gems
+    // as they were.
+    class Borrowed {
+      public:
+        Borrowed();
+        ~Borrowed();
+        Borrowed(const Borrowed&) = delete;
+        Borrowed& operator=(const Borrowed&) = delete;
+
+      private:
+        GameClock::Saved clock_;
+        std::uint32_t random_;
+        ISoundPlayer* sound_;
+    };
+
+    static SimLine Parse(const std::string& text, int number);
     void RegisterBuiltins();
     void Wait(std::int64_t ms);
+    void SetRealTime(std::int64_t ms);
     void PrintState();
 
+    Borrowed borrowed_;
     std::ostream& out_;
-    CMemorySettings settings_;
+    CMemorySettings memorySettings_;
+    ISettingsBackend* store_;
     CManualClockCounter clock_;
     std::unique_ptr<Printer> printer_;
-    std::unique_ptr<CGame> game_;
+    std::unique_ptr<CGame> ownGame_;
+    std::unique_ptr<CGame>* game_ = &ownGame_;
+    bool madeGame_ = false;
     std::map<std::string, Handler> commands_;
     std::int64_t realMs_ = kStartMs;
     std::int64_t nextFiringMs_ = kStartMs + kTimerMs;
+    // Set by the first `at`: from then on ticks come only from `tick` lines.
+    bool timerStopped_ = false;
     double wheelSpeed_ = 0.0;
     bool wheelClockwise_ = false;
 };

@@ -1,11 +1,14 @@
 #include "tools/sim/sim_scores.h"
 
+#include <chrono>
+#include <iostream>
 #include <limits>
-#include <ostream>
+#include <thread>
 
 #include "game/settings_store.h"
 #include "scores/core/calendar_clock.h"
 #include "scores/core/high_score_table.h"
+#include "scores/core/score_commit.h"
 #include "scores/core/score_date.h"
 #include "scores/core/score_name.h"
 #include "tools/sim/json_writer.h"
@@ -27,7 +30,7 @@ void Record(CSimRunner& runner, const SimLine& line) {
     if (line.words.size() < 2) {
         throw SimError("record takes a value name and the record text");
     }
-    CMemorySettings& store = runner.Settings();
+    ISettingsBackend& store = runner.Settings();
     store.CreateKey(kScoresKey);
     store.Write(kScoresKey, line.words[1], SettingValue::String(TextAfterFirstArgument(line)));
 }
@@ -44,18 +47,37 @@ void Offer(CSimRunner& runner, const SimLine& line) {
     }
     const std::uint32_t score = CSimRunner::ParseU32(line, 1);
     const std::string name = FilterScoreName(TextAfterFirstArgument(line));
-    CHighScoreTable table;
-    table.LoadHighScores();
-    const bool asked = table.QualifiesForHighScore(score);
-    if (asked) {
-        table.AddHighScore(name, score, CalendarClock::Now());
+    bool asked = false;
+    {
+        CHighScoreTable table;
+        table.LoadHighScores();
+        asked = table.QualifiesForHighScore(score);
     }
-    runner.Out() << "{\"ev\":\"offer\",\"score\":" << score
-                 << ",\"asked\":" << (asked ? "true" : "false");
+    std::ostream& out = runner.Out();
+    out << "{\"ev\":\"offer\",\"score\":" << score << ",\"asked\":" << (asked ? "true" : "false");
     if (asked) {
-        runner.Out() << ",\"name\":" << JsonString(name);
+        // The same step as after the game's name entry: another process
+        // may have changed the table since it was read above.
+        const ScoreCommit commit = CommitHighScore(name, score, CalendarClock::Now());
+        out << ",\"name\":" << JsonString(name);
+        if (!commit.place) {
+            out << ",\"added\":false";
+        }
+        if (commit.failure) {
+            out << ",\"saved\":false,\"reason\":" << JsonString(*commit.failure);
+            static bool told = false;
+            if (!told) {
+                told = true;
+                std::cerr << "Your score could not be saved: " << *commit.failure << "\n";
+            }
+        }
     }
-    runner.Out() << "}\n";
+    out << "}\n";
+}
+
+void Sleep(CSimRunner&, const SimLine& line) {
+    CSimRunner::ExpectWords(line, 2);
+    std::this_thread::sleep_for(std::chrono::milliseconds(CSimRunner::ParseI64(line, 1, 0, 60000)));
 }
 
 void Scores(CSimRunner& runner, const SimLine& line) {
@@ -90,4 +112,5 @@ void RegisterScoreSimCommands(CSimRunner& runner) {
     runner.Register("clock", Clock);
     runner.Register("offer", Offer);
     runner.Register("scores", Scores);
+    runner.Register("sleep", Sleep);
 }

@@ -14,13 +14,15 @@
 #include "game/game_clock.h"
 #include "game/game_random.h"
 #include "game/memory_settings.h"
+#include "scores/core/high_score_table.h"
 #include "shell/clock_warning_dlg.h"
 #include "shell/command_ids.h"
 #include "shell/customize_colors_dlg.h"
 #include "shell/main_frame.h"
 #include "shell/main_toolbar.h"
 #include "shell/qt_cue_output.h"
-#include "shell/qt_settings.h"
+#include "shell/settings/settings_file.h"
+#include "shell/settings_messages.h"
 #include "shell/torvane_view.h"
 #include "tools/robot/robot_player.h"
 #include "tutorial/ui/welcome_dlg.h"
@@ -97,11 +99,13 @@ class ReliabilityUi : public ::testing::Test {
     // Starts the main window over the config file, as an ordinary user if
     // asked (root writes wherever it likes), and plays `games` games to their
     // end, high scores and all, with every command after the first and every
-    // tenth. Says nothing over and over.
+    // tenth. Tells the player only in its message boxes, not over and over.
     void Play(const QString& path, int games, bool asOrdinaryUser = false) {
         const bool dropRoot = asOrdinaryUser && geteuid() == 0;
         ASSERT_TRUE(!dropRoot || (setegid(65534) == 0 && seteuid(65534) == 0));
-        CQtSettings settings(path);
+        CSettingsFile settings(path);
+        TellPlayerAboutSettings(settings);
+        settings.Open();
         CScopedSettingsBackend useSettings(&settings);
         // Each modal dialog is answered from inside its own event loop: "play
         // another game?" with No after the last game, every other with OK.
@@ -146,6 +150,9 @@ class ReliabilityUi : public ::testing::Test {
             }
             kibAtEnd_ = ResidentKiB();
         }
+        CHighScoreTable listed;
+        listed.LoadHighScores();
+        scoresListed_ = listed.Count();
         qInstallMessageHandler(previous);
         EXPECT_LT(g_messages, 5) << "the program complains over and over";
         EXPECT_TRUE(!dropRoot || (seteuid(0) == 0 && setegid(0) == 0));
@@ -160,10 +167,12 @@ class ReliabilityUi : public ::testing::Test {
     std::map<std::string, int> answered_;
     long kibAfterGame10_ = 0;
     long kibAtEnd_ = 0;
+    std::size_t scoresListed_ = 0;  // what the list of high scores shows at the end
 };
 
-// A damaged file gives defaults, quietly, and is never replaced by less than
-// it held; a read-only one is read and left as it was.
+// A damaged file is set aside whole, with one message and the defaults in
+// use; a read-only one is read and left as it was. Either way the high score
+// of the run stays listed, saved or not.
 TEST_F(ReliabilityUi, ConfigFilesInEveryBadState) {
     const QByteArray good("[Settings]\nDifficulty=3\nQuiet=1\n[Scores]\n000=a|Alpha|12345|86400\n");
     QByteArray binary(4096, '\0');
@@ -192,8 +201,14 @@ TEST_F(ReliabilityUi, ConfigFilesInEveryBadState) {
         EXPECT_EQ(difficulty_, c.damaged ? 1u : 2u);
         EXPECT_EQ(quiet_, !c.damaged);
         EXPECT_EQ(answered_["CGameOverDlg"] + answered_["CNewHighScoreDlg"], 2);
-        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-        EXPECT_TRUE(file.readAll() == c.contents) << "the file was changed";
+        EXPECT_TRUE(c.damaged ? answered_["QMessageBox"] == 1 : answered_["QMessageBox"] >= 1);
+        EXPECT_GE(scoresListed_, 1u);
+        const QStringList aside = QDir(folder_.path()).entryList({"Torvane.conf.damaged-*"});
+        ASSERT_EQ(aside.size(), c.damaged ? 1 : 0);
+        QFile kept(c.damaged ? folder_.filePath(aside[0]) : path_);
+        ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
+        EXPECT_TRUE(kept.readAll() == c.contents) << "the file was not kept as it was";
+        kept.remove();
         file.remove();
     }
 }

@@ -1,0 +1,82 @@
+#include "shell/window_placement.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+
+#include "game/settings_store.h"
+
+namespace {
+
+// A window shows at least this much on a screen to count as on it: enough of
+// its title bar to take hold of.
+constexpr int kGrabWidth = 64;
+constexpr int kGrabHeight = 24;
+constexpr double kSmallestOpeningScale = 0.5;
+
+std::int32_t ReadSigned(const char* name) {
+    return static_cast<std::int32_t>(ReadSettingDword(kWindowKey, name));
+}
+
+void WriteSigned(const char* name, int value) {
+    WriteSettingDword(kWindowKey, name, static_cast<std::uint32_t>(value));
+}
+
+}  // namespace
+
+WindowPlacement ReadWindowPlacement() {
+    WindowPlacement placement;
+    const std::int32_t width = ReadSigned("Width");
+    const std::int32_t height = ReadSigned("Height");
+    if (width > 0 && height > 0) {
+        placement.geometry = QRect(ReadSigned("Left"), ReadSigned("Top"), width, height);
+    }
+    placement.maximised = ReadSettingDword(kWindowKey, "Maximized") != 0;
+    placement.fullScreen = ReadSettingDword(kWindowKey, "FullScreen") != 0;
+    return placement;
+}
+
+void WriteWindowPlacement(const WindowPlacement& placement) {
+    ISettingsBackend* backend = GetSettingsBackend();
+    if (backend == nullptr || !backend->CreateKey(kWindowKey)) {
+        return;
+    }
+    const CSettingsBatch together;
+    if (!placement.geometry.isNull()) {
+        WriteSigned("Left", placement.geometry.left());
+        WriteSigned("Top", placement.geometry.top());
+        WriteSigned("Width", placement.geometry.width());
+        WriteSigned("Height", placement.geometry.height());
+    }
+    WriteSettingDword(kWindowKey, "Maximized", placement.maximised ? 1u : 0u);
+    WriteSettingDword(kWindowKey, "FullScreen", placement.fullScreen ? 1u : 0u);
+}
+
+QSize WindowSizeFor(QSize board, QSize chrome, double scale) {
+    // Whole pixels that never exceed the room the scale was found for.
+    auto pixels = [scale](int length) {
+        return static_cast<int>(std::floor(length * scale + 1e-9));
+    };
+    return chrome + QSize(pixels(board.width()), pixels(board.height()));
+}
+
+QRect FitOnScreen(QSize board, QSize chrome, const QMargins& frame, const QRect& available) {
+    const QSize room =
+        available.size() - QSize(frame.left() + frame.right(), frame.top() + frame.bottom());
+    const double fits =
+        std::min(static_cast<double>(room.width() - chrome.width()) / board.width(),
+                 static_cast<double>(room.height() - chrome.height()) / board.height());
+    const QSize size = WindowSizeFor(board, chrome, std::clamp(fits, kSmallestOpeningScale, 1.0));
+    const QSize outer = size + QSize(frame.left() + frame.right(), frame.top() + frame.bottom());
+    const QPoint corner =
+        available.topLeft() + QPoint(std::max(0, (available.width() - outer.width()) / 2),
+                                     std::max(0, (available.height() - outer.height()) / 2));
+    return QRect(corner, size);
+}
+
+bool OnSomeScreen(const QRect& outer, const QList<QRect>& screens) {
+    return std::any_of(screens.begin(), screens.end(), [&outer](const QRect& screen) {
+        const QRect seen = outer.intersected(screen);
+        return seen.width() >= kGrabWidth && seen.height() >= kGrabHeight;
+    });
+}

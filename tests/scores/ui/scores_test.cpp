@@ -1,0 +1,155 @@
+// The end of a game as the view runs it: which dialogs open, in what order,
+// what they show, what is stored, and what the game looks like after.
+#include <QLineEdit>
+#include <QLocale>
+#include <QTest>
+#include <QTreeWidget>
+#include <clocale>
+#include <cstdlib>
+
+#include "scores/core/calendar_clock.h"
+#include "shell/ui_fixture.h"
+
+namespace {
+
+constexpr std::int64_t kNov3_2002 = 1036281600;  // 00:00 UTC
+constexpr std::int64_t kDay = 86400;
+const char* const kGameOver = "Game Over";
+
+class ScoresTest : public UiTest {
+  protected:
+    void SetUp() override {
+        UiTest::SetUp();
+        setenv("TZ", "UTC0", 1);
+        tzset();
+        CalendarClock::Pin(kNov3_2002 + kDay + 12 * 3600);
+        MakeFrame();
+    }
+    void TearDown() override {
+        CalendarClock::Pin(std::nullopt);
+        unsetenv("TZ");
+        tzset();
+        UiTest::TearDown();
+    }
+    // A game that has just ended in play with this score.
+    CGame* EndWith(std::uint32_t score) {
+        View().OnPausePlay();
+        Game().score = score;
+        Game().EndGame();
+        return &Game();
+    }
+    static QStringList Rows(QDialog* list) {
+        QStringList rows;
+        auto* tree = list->findChild<QTreeWidget*>("scores");
+        for (int r = 0; tree != nullptr && r < tree->topLevelItemCount(); ++r) {
+            QStringList cells;
+            for (int c = 0; c < tree->columnCount(); ++c) {
+                cells << tree->topLevelItem(r)->text(c);
+            }
+            rows << cells.join('/');
+        }
+        return rows;
+    }
+};
+
+}  // namespace
+
+TEST_F(ScoresTest, GameEndingUnderTheTimerShowsTheFinishedGameBehindTheQuestion) {
+    // A spoke of stuck gems out to cell (11, 0) and one gem falling along it,
+    // to stick in cell (12, 0), past the edge of the board.
+    std::vector<CSnapshotGem> spoke;
+    for (std::int32_t a = 1; a <= 11; ++a) {
+        spoke.push_back({0, 0, (a - 1) % 3, a, 0, 0});
+    }
+    CSnapshotGem falling[] = {{309, 0, 2, 40, 40, 0}};
+    const CGameSnapshot game{falling, 1, spoke.data(), 11, 1, 0};
+    View().game = std::make_unique<CGame>(&game);
+    View().OnPausePlay();
+    Then([this](QDialog* question) {
+        EXPECT_TRUE(Game().over);
+        EXPECT_EQ(frame->ToolBar()->playButtonState, kPlayButtonOver);
+        EXPECT_FALSE(Action(kCmdQuitGame)->isEnabled() || Action(kCmdDropBomb)->isEnabled());
+        Press({"No"})(question);
+    });
+    RunFor(6600);  // the name and the list that follow are rejected
+    EXPECT_EQ(titles, QStringList({kGameOver, "High Score", "Torvane -- High Scores"}));
+}
+
+TEST_F(ScoresTest, YesStartsTheNewGameOnlyAfterTheNameAndTheListAreClosed) {
+    CGame* finished = EndWith(10);
+    Then(Press({"Yes"}));
+    Then([](QDialog* entry) {
+        auto* name = entry->findChild<QLineEdit*>("name");
+        ASSERT_NE(name, nullptr);
+        EXPECT_EQ(entry->focusWidget(), name);
+        EXPECT_EQ(name->text(), "");
+        QTest::keyClicks(name, "Al|ph|a" + QString(40, 'x'));  // no separator, 32 at most
+        EXPECT_EQ(name->text(), "Alpha" + QString(27, 'x'));
+        EXPECT_EQ(entry->findChild<QLineEdit*>("score")->text(), "10");
+        EXPECT_FALSE(entry->findChild<QLineEdit*>("score")->isEnabled());
+        entry->accept();
+    });
+    Then([&](QDialog* list) {
+        EXPECT_EQ(&Game(), finished);
+        EXPECT_EQ(Rows(list), QStringList({" 1./Alpha" + QString(27, 'x') + "/10/Nov 4"}));
+        list->accept();
+    });
+    View().CheckGameOver();
+    EXPECT_EQ(titles, QStringList({kGameOver, "High Score", "Torvane -- High Scores"}));
+    EXPECT_NE(&Game(), finished);
+    EXPECT_TRUE(Game().paused && !Game().over && !View().gameOverHandled);
+    EXPECT_EQ(settings.Read(kScoresKey, "000").value_or(SettingValue()).text,
+              "a|Alpha" + std::string(27, 'x') + "|10|" + std::to_string(CalendarClock::Now()));
+}
+
+TEST_F(ScoresTest, EscapeKeepsTheFinishedGameAndOnlyAQualifyingScoreIsOfferedNeverAfterQuit) {
+    for (const std::uint32_t score : {9u, 250u}) {  // below and in the top ten
+        CGame* finished = EndWith(score);
+        Then([](QDialog* question) { QTest::keyClick(question, Qt::Key_Escape); });
+        View().CheckGameOver();
+        View().CheckGameOver();  // once per game
+        EXPECT_EQ(&Game(), finished);
+    }
+    // The name is cancelled, yet the list follows.
+    EXPECT_EQ(titles, QStringList({kGameOver, kGameOver, "High Score", "Torvane -- High Scores"}));
+    EXPECT_TRUE(settings.ValueNames(kScoresKey).empty());
+    titles.clear();
+    View().OnPausePlay();
+    Game().score = 300;
+    Action(kCmdQuitGame)->trigger();
+    RunFor(66);
+    EXPECT_TRUE(titles.isEmpty());
+    View().OnPausePlay();
+    Game().score = 300;
+    Then([](QDialog* entry) { entry->accept(); });
+    Action(kCmdNewGame)->trigger();
+    EXPECT_EQ(titles, QStringList({"High Score", "Torvane -- High Scores"}));
+    EXPECT_EQ(settings.ValueNames(kScoresKey).size(), 1u);
+    EXPECT_TRUE(Game().paused && !Game().over);
+}
+
+TEST_F(ScoresTest, ListShowsRankNameScoreAndEnglishDatesInAnyLocaleUnlessInputIsLocked) {
+    std::setlocale(LC_ALL, "de_DE.UTF-8");  // takes effect where the locale is installed
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    const auto put = [this](const char* name, const std::string& record) {
+        settings.Write(kScoresKey, name, SettingValue::String(record));
+    };
+    put("000", "a|Alpha|12345|" + std::to_string(kNov3_2002 + 3600));
+    put("001", "a|Zoë|500|" + std::to_string(kNov3_2002 - 181 * kDay));
+    put("002", "a|Old|20|99999999999999999");
+    View().inputLocked = true;
+    Action(kCmdViewHighScores)->trigger();
+    View().inputLocked = false;
+    Then([](QDialog* list) {
+        EXPECT_EQ(Rows(list),
+                  QStringList({" 1./Alpha/12345/Nov 3", QString::fromUtf8(" 2./Zoë/500/May 6 02"),
+                               " 3./Old/20/"}));
+        EXPECT_EQ(list->findChild<QTreeWidget*>()->font().family(), "Liberation Sans");
+        EXPECT_EQ(list->findChild<QTreeWidget*>()->font().pointSize(), 14);
+        list->accept();
+    });
+    Action(kCmdViewHighScores)->trigger();
+    EXPECT_EQ(titles, QStringList({"Torvane -- High Scores"}));
+    QLocale::setDefault(QLocale::c());
+    std::setlocale(LC_ALL, "C");
+}

@@ -1,0 +1,206 @@
+// The program around the game: start-up, the main window's menus, toolbar and
+// status bar, the commands' update rules and handlers, the small dialogs and
+// the help document.
+#include <QFile>
+#include <QMenuBar>
+#include <QRegularExpression>
+#include <QStatusBar>
+#include <QTemporaryDir>
+
+#include "scores/ui/game_over_dlg.h"
+#include "scores/ui/new_high_score_dlg.h"
+#include "shell/about_dlg.h"
+#include "shell/clock_warning_dlg.h"
+#include "shell/help_document.h"
+#include "shell/torvane_app.h"
+#include "tutorial/ui/welcome_dlg.h"
+#include "ui_fixture.h"
+
+TEST_F(UiTest, StartUpAsksAboutACoarseClockAndOffersTheTutorialOnTheFirstStartOnly) {
+    const QString never = "Never ask this question again";
+    const struct {
+        bool firstStart;
+        std::int64_t frequency;  // 0 or 1: too coarse; -1: no counter at all
+        std::vector<Answer> answers;
+        QString asked;
+        bool starts;
+        std::uint32_t ignoreLoResClock;  // 1: never asks again
+        bool tutorial;
+    } runs[] = {
+        {true, 0, {Press({never, "No"})}, "Warning", false, 0, false},
+        {true, 1, {Press({"Yes"}), Press({"No"})}, "Warning Welcome to Torvane !", true, 0, false},
+        {false, 1, {}, "Warning", true, 0, false},  // closed, as an unanswered dialog is
+        {false, 1000000, {}, "", true, 0, false},
+        {false, -1, {}, "", true, 0, false},
+        {false, 0, {Press({never, "Yes"})}, "Warning", true, 1, false},
+        {true, 0, {Press({"Yes"})}, "Welcome to Torvane !", true, 1, true},
+    };
+    for (const auto& run : runs) {
+        if (run.firstStart) {
+            settings.DeleteValue(kSettingsKey, kFirstStartDoneSetting);
+        }
+        clock.hasCounter = run.frequency >= 0;
+        clock.frequency = static_cast<std::uint64_t>(std::max<std::int64_t>(run.frequency, 0));
+        GameClock::SetCounter(&clock);
+        titles.clear();
+        answers.assign(run.answers.begin(), run.answers.end());
+        CTorvaneApp app;
+        EXPECT_EQ(app.InitInstance(), run.starts);
+        EXPECT_EQ(titles.join(' '), run.asked);
+        EXPECT_EQ(Stored("IgnoreLoResClock"), run.ignoreLoResClock);
+        EXPECT_EQ(Stored(kFirstStartDoneSetting), run.starts || !run.firstStart ? 1u : 0u);
+        const CTorvaneView* view = app.mainFrame ? app.mainFrame->View() : nullptr;
+        EXPECT_EQ(view && view->tutorial, run.tutorial);
+        EXPECT_TRUE(!view || view->game->paused != run.tutorial);
+    }
+}
+
+TEST_F(UiTest, DialogsCarryTheirTexts) {
+    EXPECT_EQ(Texts(std::make_unique<CAboutDlg>().get()),
+              "About Torvane | Torvane | Version 1.0.4 | OK");
+    EXPECT_EQ(CAboutDlg::Logo().deviceIndependentSize().toSize(), QSize(66, 66));
+    EXPECT_TRUE(CAboutDlg::Logo().hasAlpha());  // its black lets the dialog show through
+    EXPECT_FALSE(CAboutDlg().findChild<QLabel*>("logo")->pixmap().isNull());
+    EXPECT_EQ(Texts(std::make_unique<CClockWarningDlg>().get()),
+              "Warning | Torvane cannot find a high resolution clock on your computer.  Because "
+              "of this, Torvane may not run correctly.\n\nDo you want to try to run Torvane "
+              "anysay? | Yes* | No");
+    EXPECT_EQ(Texts(std::make_unique<CGameOverDlg>().get()),
+              "Game Over | Would you like to play another game? | Yes* | No");
+    EXPECT_EQ(
+        Texts(std::make_unique<CNewHighScoreDlg>(1).get()),
+        "High Score | Enter your name: | Score: | OK* | Cancel | Your score is in the top ten!");
+    EXPECT_EQ(Texts(std::make_unique<CWelcomeDlg>(nullptr).get()),
+              "Welcome to Torvane ! | Would you like to see a short tutorial which shows you how "
+              "to play the game? | &Yes* | &No");
+}
+
+TEST_F(UiTest, FrameCarriesItsMenusToolbarAndStatusBar) {
+    MakeFrame();
+    QStringList items;  // each with its accelerators after "="; then the bars
+    for (QAction* menu : frame->menuBar()->actions()) {
+        items << menu->text() + ":";
+        for (QAction* item : menu->menu()->actions()) {
+            items << (item->isSeparator() ? QStringLiteral("-") : item->text());
+            for (const QKeySequence& key : item->shortcuts()) {
+                items.last() += " =" + key.toString();
+            }
+        }
+    }
+    for (QAction* tool : frame->ToolBar()->actions()) {
+        items << (tool->isSeparator() ? QStringLiteral("-") : tool->toolTip());
+    }
+    for (QLabel* label : frame->statusBar()->findChildren<QLabel*>()) {
+        items << label->text() + (label->isEnabled() ? "" : "-");
+    }
+    EXPECT_EQ(items.join(" | "),
+              "&Game: | &Play\tCtrl-P =Ctrl+P =Ctrl+R | Drop &bomb\tCtrl+B =Ctrl+B | - | "
+              "View hi&gh scores | &Watch last game | Watch a &replay ... | - | "
+              "&Quit game\tCtrl+Q =Ctrl+Q | &New game\tCtrl+N =Ctrl+N | "
+              "&Options: | Easy | Medium | Hard | - | Sound &effects\tCtrl+E =Ctrl+E | - | "
+              "Other options ... | &Accessibility ... | - | &Full screen\tF11 =F11 | &Help: | "
+              "&Contents | See &tutorial | - | &About Torvane | Pause/Play | - | "
+              "Pause and hide game | - | Drop bomb | Ready | CAP- | NUM- | SCRL-");
+    EXPECT_EQ(frame->ToolBar()->actions().first(), Action(kCmdPausePlay));  // one update rule
+    EXPECT_EQ(frame->toolBarArea(frame->ToolBar()), Qt::LeftToolBarArea);
+    EXPECT_EQ(frame->ToolBar()->orientation(), Qt::Vertical);
+}
+
+TEST_F(UiTest, CommandsFollowTheGameAndTheOptionCommandsAreStored) {
+    WriteSettingDword(kSettingsKey, "Difficulty", 7);  // none of the three: Medium's pace
+    MakeFrame();
+    const int ids[] = {kCmdPausePlay,   kCmdDropBomb,     kCmdNewGame,      kCmdViewHighScores,
+                       kCmdQuitGame,    kCmdSoundEffects, kCmdEasy,         kCmdMedium,
+                       kCmdHard,        kCmdOtherOptions, kCmdPauseAndHide, kCmdHelpContents,
+                       kCmdSeeTutorial, kCmdAbout};
+    const QStringList names = QString(
+                                  "play bomb new scores quit sound easy medium hard options "
+                                  "hide help tutorial about")
+                                  .split(' ');
+    const struct {
+        bool locked;
+        std::vector<int> triggered;
+        QString shown;  // greyed "-" and marked "+" commands, the toolbar's Play button
+    } steps[] = {
+        {false, {}, "&Play\tCtrl-P -bomb +sound paused Difficulty=7 Quiet=0"},
+        {false, {kCmdPausePlay}, "&Pause\tCtrl-P +sound running Difficulty=7 Quiet=0"},
+        {true,
+         {},
+         "&Pause\tCtrl-P -play -bomb -new -scores -quit +sound running Difficulty=7 Quiet=0"},
+        {false, {kCmdEasy, kCmdSoundEffects}, "&Pause\tCtrl-P +easy running Difficulty=1 Quiet=1"},
+        {false, {kCmdPausePlay, kCmdHard}, "&Play\tCtrl-P -bomb +hard paused Difficulty=3 Quiet=1"},
+        {false,
+         {kCmdPausePlay, kCmdDropBomb, kCmdSoundEffects},
+         "&Pause\tCtrl-P -bomb +sound +hard running Difficulty=3 Quiet=0"},
+        {false,
+         {kCmdMedium, kCmdQuitGame},
+         "&Play\tCtrl-P -bomb -quit +sound +medium over Difficulty=2 Quiet=0"},
+        {false, {kCmdPausePlay}, "&Pause\tCtrl-P +sound +medium running Difficulty=2 Quiet=0"},
+        {false, {kCmdNewGame}, "&Play\tCtrl-P -bomb +sound +medium paused Difficulty=2 Quiet=0"},
+    };
+    for (const auto& step : steps) {
+        View().inputLocked = step.locked;
+        for (int id : step.triggered) {
+            Action(id)->trigger();
+        }
+        frame->UpdateCommands();  // as before a menu opens
+        QStringList shown{Action(kCmdPausePlay)->text()};
+        for (int i = 0; i < names.size(); ++i) {
+            shown << (Action(ids[i])->isEnabled() ? "" : "-" + names[i])
+                  << (Action(ids[i])->isChecked() ? "+" + names[i] : "");
+        }
+        const int button = frame->ToolBar()->playButtonState;
+        shown << (button == kPlayButtonOver     ? "over"
+                  : button == kPlayButtonPaused ? "paused"
+                                                : "running")
+              << "Difficulty=" + QString::number(Stored("Difficulty"))
+              << "Quiet=" + QString::number(Stored("Quiet"));
+        shown.removeAll(QString());
+        EXPECT_EQ(shown.join(' '), step.shown);
+    }
+    EXPECT_EQ(Game().fallSpeed, kMediumSpeed);
+    settings.RemoveKey(kSettingsKey);  // where nothing can be stored, the game still follows
+    Action(kCmdSoundEffects)->trigger();
+    EXPECT_TRUE(Game().IsQuiet());
+    Action(kCmdPausePlay)->trigger();
+    Action(kCmdPauseAndHide)->trigger();
+    EXPECT_TRUE(Game().paused && frame->isMinimized());
+}
+
+TEST_F(UiTest, HelpOpensTheDocumentUnderInstallPathOrBesideTheProgramAndFailsSilently) {
+    QTemporaryDir dir;
+    for (const char* folder : {"share/torvane/doc", "install/doc"}) {
+        QFile file(dir.filePath(folder) + "/help.html");
+        ASSERT_TRUE(QDir().mkpath(dir.filePath(folder)) && file.open(QIODevice::WriteOnly));
+    }
+    EXPECT_FALSE(HelpDocumentPath(QStringLiteral(TORVANE_BINARY_DIR "/shell")).isEmpty());
+    EXPECT_EQ(HelpDocumentPath(dir.filePath("bin")), dir.filePath("share/torvane/doc/help.html"));
+    MakeFrame();
+    QStringList opened;
+    View().openDocument = [&opened](const QString& path) {
+        opened << path;
+        return false;  // no viewer: nothing may be reported
+    };
+    for (const char* installPath : {"nowhere", "install"}) {
+        settings.Write("", "InstallPath",
+                       SettingValue::String(dir.filePath(installPath).toStdString()));
+        Action(kCmdHelpContents)->trigger();
+    }
+    EXPECT_EQ(opened, QStringList{dir.filePath("install/doc/help.html")});
+    EXPECT_TRUE(titles.isEmpty());
+}
+
+TEST(HelpDocument, EveryPictureAndLinkIsThere) {
+    const QString folder = QStringLiteral(TORVANE_SOURCE_DIR "/resources/doc/");
+    QFile file(folder + "help.html");
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QString html = QString::fromUtf8(file.readAll());
+    EXPECT_TRUE(html.contains("<img src="));
+    for (const auto& match : QRegularExpression("<img src=\"([^\"]+)\"").globalMatch(html)) {
+        EXPECT_TRUE(QFile::exists(folder + match.captured(1))) << match.captured(1).toStdString();
+    }
+    for (const auto& match : QRegularExpression("href=\"#([^\"]+)\"").globalMatch(html)) {
+        EXPECT_TRUE(html.contains("id=\"" + match.captured(1) + "\""))
+            << match.captured(1).toStdString();
+    }
+}

@@ -1,0 +1,299 @@
+// The settings file: its format shared with earlier versions, a damaged file
+// set aside, a write that cannot reach the disk, and the file shared by
+// several torvane-sim runs at once as copies of the game share it (no entry
+// lost, a kill at any instant harmless, a read-only or full disk told).
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <QDateTime>
+#include <QDir>
+#include <QProcess>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <mutex>
+#include <numeric>
+#include <random>
+#include <thread>
+
+#include "game/memory_settings.h"
+#include "scores/core/score_commit.h"
+#include "shell/settings/settings_file.h"
+
+using ::testing::ElementsAre;
+
+namespace {
+
+class SettingsFile : public ::testing::Test {
+  protected:
+    QString Path(const QString& name) const { return dir.filePath(name); }
+    void Put(const QString& name, const QByteArray& bytes) const {
+        QFile file(Path(name));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+    }
+    QByteArray Read(const QString& name) const {
+        QFile file(Path(name));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<none>");
+    }
+    // "name:score" of the table as a fresh load reads it.
+    static std::vector<std::string> Table(CSettingsFile& store) {
+        CScopedSettingsBackend installed(&store);
+        CHighScoreTable table;
+        table.LoadHighScores();
+        std::vector<std::string> listed;
+        for (const HighScoreEntry& e : table.Entries()) {
+            listed.push_back(e.name + ":" + std::to_string(e.score));
+        }
+        return listed;
+    }
+    // The same of a file that must read as a whole, from any thread.
+    std::vector<std::string> Table(const QString& name) const {
+        static std::mutex oneStoreInstalledAtATime;
+        const std::lock_guard<std::mutex> lock(oneStoreInstalledAtATime);
+        CSettingsFile store(Path(name));
+        store.SetNoticeHandler(
+            [](const QString& message) { ADD_FAILURE() << message.toStdString(); });
+        return Table(store);
+    }
+    static ScoreCommit Commit(CSettingsFile& store, const char* name, std::uint32_t score) {
+        CScopedSettingsBackend installed(&store);
+        return CommitHighScore(name, score, 86400);
+    }
+    // The program's output goes to NAME.out and NAME.err.
+    std::unique_ptr<QProcess> Start(const QString& program, const QStringList& args,
+                                    const QString& name) const {
+        auto process = std::make_unique<QProcess>();
+        process->setStandardOutputFile(Path(name + ".out"));
+        process->setStandardErrorFile(Path(name + ".err"));
+        process->start(program, args);
+        process->waitForStarted();
+        return process;
+    }
+    // torvane-sim playing the script on the settings file STORE.
+    std::unique_ptr<QProcess> Sim(const QString& name, const QString& store,
+                                  const std::string& script) const {
+        Put(name + ".tvs", QByteArray::fromStdString(script));
+        return Start(kSim, {"--settings", Path(store), Path(name + ".tvs")}, name);
+    }
+
+    const QString kSim = QStringLiteral(TORVANE_BINARY_DIR "/tools/sim/torvane-sim");
+    // In memory where there is such a folder: a flush to disk costs more
+    // than everything else here.
+    QTemporaryDir dir{QDir(QStringLiteral("/dev/shm")).exists()
+                          ? QStringLiteral("/dev/shm/torvane-XXXXXX")
+                          : QDir::tempPath() + QStringLiteral("/torvane-XXXXXX")};
+    std::vector<QString> notices;
+};
+
+TEST_F(SettingsFile, ValuesReadAsQSettingsWroteThemAndWriteSoQSettingsReadsThem) {
+    // Earlier versions kept the player's settings where QSettings keeps them.
+    EXPECT_EQ(CSettingsFile().FileName(),
+              QSettings(QStringLiteral("Quillfen Software"), QStringLiteral("Torvane")).fileName());
+    const std::string texts[] = {"a|Alpha, Beta|12345|1000",
+                                 "Zoë 東京 \"q\" back\\slash;",
+                                 " spaced ",
+                                 "@at=eq",
+                                 "tab\tline\n\x01"
+                                 "1\x7f",
+                                 "4294967296",
+                                 "007",
+                                 "-5"};
+    QSettings(Path("earlier.conf"), QSettings::IniFormat).setValue("Settings/Difficulty", 3u);
+    for (const std::string& text : texts) {
+        QSettings(Path("earlier.conf"), QSettings::IniFormat)
+            .setValue(QStringLiteral("Scores/%1").arg(&text - texts), QString::fromStdString(text));
+    }
+    CSettingsFile read(Path("earlier.conf"));
+    CSettingsFile written(Path("ours.conf"));
+    EXPECT_EQ(read.Read(kSettingsKey, "Difficulty")->dword, 3u);
+    for (const std::string& text : texts) {
+        const std::string name = std::to_string(&text - texts);
+        const SettingValue value = read.Read(kScoresKey, name).value_or(SettingValue{});
+        // Only the text of an unsigned 32-bit number reads as a number.
+        EXPECT_EQ(value.type == SettingValue::Type::Dword ? "7" : value.text,
+                  text == "007" ? "7" : text);
+        written.Write(kScoresKey, name, SettingValue::String(text));
+        EXPECT_EQ(QSettings(Path("ours.conf"), QSettings::IniFormat)
+                      .value(QString::fromStdString("Scores/" + name))
+                      .toString()
+                      .toStdString(),
+                  text);
+    }
+}
+
+TEST_F(SettingsFile, DamagedFileIsSetAsideOnceAndItsReadableScoresCarriedOver) {
+    const QByteArray scores("[Scores]\n000=a|Alpha|300|86400\n001=a|Bravo|900|86400\n");
+    for (const QByteArray& bytes :
+         {scores + "\x01\x02garbage\n002=a|Cut|7", scores + "[Settings\nDifficulty=3\n",
+          scores + "[Settings]\nName=\"open\n", scores + "004=Zo\xc3",
+          QByteArray(2 << 20, 'x') + "\n" + scores}) {
+        Put("damaged.conf", bytes);
+        CSettingsFile store(Path("damaged.conf"));
+        store.SetNoticeHandler([this](const QString& n) { notices.push_back(n); });
+        store.Open();
+        const QStringList aside = QDir(dir.path()).entryList({"damaged.conf.damaged-*"});
+        ASSERT_EQ(aside.size(), 1);
+        ASSERT_EQ(notices.size(), 1u);
+        EXPECT_TRUE(notices[0].contains(aside[0]));
+        EXPECT_EQ(Read(aside[0]), bytes);
+        EXPECT_EQ(Commit(store, "Later", 500).failure, std::nullopt);
+        EXPECT_THAT(Table("damaged.conf"), ElementsAre("Bravo:900", "Later:500", "Alpha:300"));
+        EXPECT_EQ(notices.size(), 1u);
+        QFile::remove(Path(aside[0]));
+        notices.clear();
+    }
+}
+
+TEST_F(SettingsFile, ScoreGoesWhereItBelongsAfterAnotherCopyStoredMeanwhile) {
+    const struct {
+        std::uint32_t othersStored;  // ten times, since this copy read the table
+        std::optional<std::size_t> place;
+    } cases[] = {{100, 0}, {500, std::nullopt}};
+    for (const auto& c : cases) {
+        QFile::remove(Path("shared.conf"));
+        CSettingsFile mine(Path("shared.conf"));
+        CSettingsFile other(Path("shared.conf"));
+        Commit(mine, "Mine", 400);
+        for (int i = 0; i < 10; ++i) {
+            Commit(other, "Other", c.othersStored);
+        }
+        const ScoreCommit commit = Commit(mine, "Mine", 500);
+        EXPECT_EQ(commit.place, c.place);
+        EXPECT_EQ(commit.dropped.size(), c.place ? 1u : 0u);  // an Other:100
+        EXPECT_EQ(Table(other), Table(mine));
+    }
+}
+
+TEST_F(SettingsFile, WriteThatCannotReachTheDiskIsToldOnceAndKeptForTheRun) {
+    // Whoever runs the test: nothing can be made below a plain file, and a
+    // folder where the file should be is never replaced.
+    Put("file", "not a folder");
+    ASSERT_TRUE(QDir(dir.path()).mkdir("folder.conf"));
+    for (const char* name : {"file/Torvane.conf", "folder.conf"}) {
+        CSettingsFile store(Path(name));
+        store.SetNoticeHandler([this](const QString& n) { notices.push_back(n); });
+        CScopedSettingsBackend installed(&store);
+        WriteSettingDword(kSettingsKey, "Difficulty", 3);
+        WriteSettingDword(kSettingsKey, "Quiet", 1);
+        ASSERT_EQ(notices.size(), 1u) << name;
+        EXPECT_TRUE(notices[0].startsWith("Your settings could not be saved: ")) << name;
+        EXPECT_EQ(ReadSettingDword(kSettingsKey, "Difficulty"), 3u) << name;
+        EXPECT_TRUE(Commit(store, "Kept", 500).failure) << name;
+        EXPECT_THAT(Table(store), ElementsAre("Kept:500")) << name;
+        notices.clear();
+    }
+    EXPECT_TRUE(QFileInfo(Path("folder.conf")).isDir());
+}
+
+TEST_F(SettingsFile, TwoCopiesAddingAtOnceKeepTheTopTenOfAllTheirScores) {
+    // In a random order the best ten come at any time, so an entry that a
+    // stale write dropped would be missing at the end.
+    constexpr int kRounds = 10;
+    std::vector<std::string> expected[kRounds];
+    std::vector<std::unique_ptr<QProcess>> running;
+    for (int round = 0; round < kRounds; ++round) {
+        std::vector<std::uint32_t> scores(400);
+        std::iota(scores.begin(), scores.end(), 100u);
+        std::mt19937 random(round);
+        std::shuffle(scores.begin(), scores.end(), random);
+        for (const int copy : {0, 1}) {
+            std::string script;
+            for (int i = 200 * copy; i < 200 * (copy + 1); ++i) {
+                script += "offer " + std::to_string(scores[i]) + " " + "AB"[copy] + "\n";
+                script += random() % 3 == 0 ? "sleep 1\n" : "";
+            }
+            running.push_back(Sim(QStringLiteral("%1%2").arg(round).arg(copy),
+                                  QStringLiteral("%1.conf").arg(round), script));
+        }
+        for (std::uint32_t best = 499; best > 489; --best) {
+            const bool a = std::find(scores.begin(), scores.end(), best) < scores.begin() + 200;
+            expected[round].push_back((a ? "A:" : "B:") + std::to_string(best));
+        }
+    }
+    for (const auto& process : running) {
+        EXPECT_TRUE(process->waitForFinished(-1) && process->exitCode() == 0);
+    }
+    for (int round = 0; round < kRounds; ++round) {
+        EXPECT_EQ(Table(QStringLiteral("%1.conf").arg(round)), expected[round]) << round;
+    }
+}
+
+TEST_F(SettingsFile, KillAtAnyInstantLeavesTheOldTableOrTheNew) {
+    // Each run adds ever higher scores, so a whole table is always the ten
+    // highest so far, one apart; the next run goes on from its best.
+    constexpr int kKillers = 3;
+    std::vector<std::string> faults[kKillers];
+    std::vector<std::thread> killers;
+    for (int k = 0; k < kKillers; ++k) {
+        killers.emplace_back([this, k, &faults] {
+            const QString store = QStringLiteral("killed%1.conf").arg(k);
+            const auto stamp = [&] { return QFileInfo(Path(store)).lastModified(); };
+            std::mt19937 random(k);
+            std::uint32_t best = 1000;
+            for (int run = 0; run < 70 && faults[k].empty(); ++run) {
+                std::string script;
+                for (std::uint32_t score = best + 1; score <= best + 5000; ++score) {
+                    script += "offer " + std::to_string(score) + " K\n";
+                }
+                const QDateTime before = stamp();
+                const auto process = Sim(store + QString::number(run), store, script);
+                // Once the run stored its first score, it is saving in a loop.
+                while (stamp() == before && !process->waitForFinished(0)) {
+                    std::this_thread::sleep_for(std::chrono::microseconds(200));
+                }
+                std::this_thread::sleep_for(std::chrono::microseconds(random() % 3000));
+                process->kill();
+                process->waitForFinished(-1);
+                const std::vector<std::string> table = Table(store);
+                const std::uint32_t top = table.empty() ? 0 : std::stoul(table[0].substr(2));
+                std::vector<std::string> whole;
+                for (std::uint32_t s = top; s > 1000 && whole.size() < 10; --s) {
+                    whole.push_back("K:" + std::to_string(s));
+                }
+                if (table != whole || top <= best || process->exitStatus() != QProcess::CrashExit) {
+                    faults[k].push_back("run " + std::to_string(run) + " after " +
+                                        std::to_string(best) + ": " + std::to_string(table.size()) +
+                                        " up to " + std::to_string(top));
+                }
+                best = top;
+            }
+        });
+    }
+    for (std::thread& killer : killers) {
+        killer.join();
+    }
+    for (const auto& found : faults) {
+        EXPECT_EQ(found, std::vector<std::string>());
+    }
+}
+
+TEST_F(SettingsFile, ReadOnlyOrFullDiskIsToldAndTheRunKeepsItsEntry) {
+    // A small tmpfs of its own in a mount namespace: as root, or as anyone
+    // where users may have one.
+    const struct {
+        const char* then;
+        const char* told;
+    } cases[] = {{"mount -o remount,ro .", "Your score could not be saved: Read-only file system"},
+                 {"(cat /dev/zero > fill 2>/dev/null; true)",
+                  "Your score could not be saved: No space left on device"}};
+    for (const auto& c : cases) {
+        const QString name = QString::number(&c - cases);
+        ASSERT_TRUE(QDir(dir.path()).mkdir(name));
+        const QString run =
+            QStringLiteral(
+                "cd '%1' && mount -t tmpfs -o size=64k tmpfs . && cd \"$PWD\" && "
+                "printf '[Scores]\\n000=a|Old|50|86400\\n' > T.conf && %2 && "
+                "printf 'offer 100 New\\nscores\\n' | '%3' --settings \"$PWD/T.conf\"")
+                .arg(Path(name), QLatin1String(c.then), kSim);
+        Start(QStringLiteral("unshare"), {"-rm", "sh", "-c", run}, name)->waitForFinished(-1);
+        if (Read(name + ".out").isEmpty()) {
+            GTEST_SKIP() << "the read-only and full disk cases need a small tmpfs, and none can "
+                            "be mounted here (unshare -rm sh -c 'mount -t tmpfs ...'): "
+                         << Read(name + ".err").toStdString();
+        }
+        EXPECT_TRUE(Read(name + ".err").startsWith(c.told)) << Read(name + ".err").toStdString();
+        EXPECT_THAT(Read(name + ".out").toStdString(),
+                    ::testing::ContainsRegex("rank.:1,.name.:.New.*\n.*rank.:2,.name.:.Old"));
+    }
+}
+
+}  // namespace

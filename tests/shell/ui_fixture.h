@@ -1,0 +1,127 @@
+#pragma once
+// The one fixture of the widget tests: settings in memory, a clock set by hand
+// and a recording sound player; the main window (never shown unless a test
+// shows it); and answers for the modal dialogs the code under test opens.
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QDialog>
+#include <QLabel>
+#include <QLayout>
+#include <QPushButton>
+#include <QTimer>
+#include <deque>
+#include <functional>
+#include <ostream>
+
+#include "game/game_clock.h"
+#include "game/memory_settings.h"
+#include "game/sound.h"
+#include "shell/command_ids.h"
+#include "shell/main_frame.h"
+#include "shell/main_toolbar.h"
+#include "shell/torvane_view.h"
+
+inline void PrintTo(const QString& text, std::ostream* os) {
+    *os << text.toStdString();
+}
+
+// The title, then the texts of the labels and push buttons ("*": the default).
+inline QString Texts(const QWidget* dialog) {
+    QStringList texts{dialog->windowTitle()};
+    for (const QWidget* child : dialog->findChildren<QWidget*>()) {
+        const auto* label = qobject_cast<const QLabel*>(child);
+        const auto* button = qobject_cast<const QPushButton*>(child);
+        texts << (label    ? label->text()
+                  : button ? button->text() + (button->isDefault() ? "*" : "")
+                           : "");
+    }
+    texts.removeAll(QString());
+    return texts.join(" | ");
+}
+
+class UiTest : public ::testing::Test {
+  protected:
+    using Answer = std::function<void(QDialog*)>;
+
+    void SetUp() override {
+        clock.counter = clock.tickCount = 1000000;  // game time 0 means "never"
+        GameClock::SetCounter(&clock);
+        SetSoundPlayer(&sound);
+        offerTutorial = false;
+        QObject::connect(&modalWatch_, &QTimer::timeout, [this] { AnswerModal(); });
+        modalWatch_.start(5);
+    }
+    void TearDown() override {
+        frame.reset();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        SetSoundPlayer(nullptr);
+        GameClock::SetCounter(nullptr);
+        EXPECT_TRUE(answers.empty()) << "a dialog the test meant to answer never opened";
+    }
+
+    // The main window, its view set up as by the first paint.
+    CMainFrame& MakeFrame() {
+        frame = std::make_unique<CMainFrame>();
+        frame->layout()->activate();
+        View().EnsureInitialised();
+        return *frame;
+    }
+    CTorvaneView& View() { return *frame->View(); }
+    CGame& Game() { return *View().game; }
+    QAction* Action(int id) { return frame->Action(id); }
+    std::uint32_t Stored(const char* name) const { return ReadSettingDword(kSettingsKey, name); }
+    // The view's timer as the event loop runs it, every 66 ms.
+    void RunFor(std::int64_t ms) {
+        for (std::int64_t t = 0; t < ms; t += 66) {
+            clock.counter += 66;
+            clock.tickCount += 66;
+            View().OnTimer();
+        }
+    }
+
+    // Queues the answer to the next modal dialog that opens.
+    void Then(Answer answer) { answers.push_back(std::move(answer)); }
+    // Clicks the buttons and boxes with these texts (their "&" left out).
+    static Answer Press(QStringList texts) {
+        return [texts](QDialog* dialog) {
+            for (const QString& text : texts) {
+                for (QAbstractButton* button : dialog->findChildren<QAbstractButton*>()) {
+                    if (button->text().remove('&') == text) {
+                        button->click();
+                    }
+                }
+            }
+        };
+    }
+
+    CMemorySettings settings;
+    CScopedSettingsBackend settingsGuard{&settings};
+    CManualClockCounter clock;
+    CRecordingSoundPlayer sound;
+    std::unique_ptr<CMainFrame> frame;
+    std::deque<Answer> answers;
+    QStringList titles;  // of the modal dialogs that opened, in order
+
+  private:
+    // A dialog with no answer left is rejected, so that a surprise fails the
+    // test instead of hanging it. An answer runs from a timer of its own, so
+    // that the dialogs it opens are answered too.
+    void AnswerModal() {
+        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        if (dialog == nullptr || !dialog->isVisible() || dialog->property("answered").toBool()) {
+            return;
+        }
+        dialog->setProperty("answered", true);
+        titles << dialog->windowTitle();
+        Answer answer = [](QDialog* d) { d->reject(); };
+        if (!answers.empty()) {
+            answer = std::move(answers.front());
+            answers.pop_front();
+        }
+        QTimer::singleShot(0, dialog, [dialog, answer] { answer(dialog); });
+    }
+
+    QTimer modalWatch_;
+};

@@ -1,0 +1,162 @@
+// The tutorial as the player meets it: through the main window's commands,
+// the tutorial window's buttons and keys, and the game clock.
+#include <QCloseEvent>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QTest>
+
+#include "shell/ui_fixture.h"
+#include "tutorial/core/tutorial.h"
+#include "tutorial/ui/tutorial_wnd.h"
+
+namespace {
+
+class TutorialTest : public UiTest {
+  protected:
+    void SetUp() override {
+        UiTest::SetUp();
+        MakeFrame().show();
+    }
+    CTutorialWnd* Window() { return View().tutorialWindow; }
+    // The caption and the buttons ("-": greyed).
+    QString Shown() {
+        QStringList shown{Window()->windowTitle()};
+        for (QPushButton* b :
+             {Window()->previousButton(), Window()->quitButton(), Window()->nextButton()}) {
+            shown << b->text() + (b->isEnabled() ? "" : "-");
+        }
+        return shown.join(" | ");
+    }
+    void ExpectFreshGameWithoutTutorial() {
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        EXPECT_EQ(View().tutorial, nullptr);
+        EXPECT_EQ(Window(), nullptr);
+        EXPECT_FALSE(View().inputLocked);
+        EXPECT_FALSE(Game().started);
+        EXPECT_EQ(Action(kCmdSeeTutorial)->text(), "See &tutorial");
+    }
+};
+
+TEST_F(TutorialTest, PagesBuildTheirGamesAndLockInputWhereTheyDemonstrate) {
+    Action(kCmdSeeTutorial)->trigger();  // a game never started: no question
+    ASSERT_NE(Window(), nullptr);
+    EXPECT_TRUE(Window()->pageText()->toPlainText().startsWith("Welcome to Torvane!\nTorvane is"));
+    EXPECT_TRUE(Window()->pageText()->isReadOnly());
+    EXPECT_TRUE(Window()->windowFlags() & Qt::WindowStaysOnTopHint);
+    EXPECT_EQ(Window()->focusWidget(), Window()->nextButton());
+    EXPECT_EQ(Action(kCmdSeeTutorial)->text(), "Quit &tutorial");
+    const struct {
+        bool locked;
+        int falling;  // -1: the game of the page before goes on
+        int lattice;
+        int bombs;
+        std::uint32_t scoreAfter20s;
+    } pages[] = {{true, 0, 1, 0, 0},    {true, 3, 1, 0, 30},    {true, 0, 17, 0, 0},
+                 {true, 1, 12, 0, 460}, {true, 1, 35, 0, 1135}, {false, -1, 0, 0, 1135},
+                 {true, 0, 22, 0, 0},   {false, 0, 22, 4, 0},   {true, 0, 1, 0, 0},
+                 {true, 0, 1, 0, 0}};
+    for (int n = 1; n <= 10; ++n) {
+        const auto& page = pages[n - 1];
+        const CGame* before = &Game();
+        if (n > 1) {
+            Window()->move(300, 20);
+            Window()->nextButton()->click();
+        }
+        ASSERT_NE(Window(), nullptr);
+        EXPECT_EQ(Shown(), QString("Tutorial - page %1 of 10 | <--- Previous page%2 | Quit "
+                                   "tutorial | %3")
+                               .arg(n)
+                               .arg(n == 1 ? "-" : "")
+                               .arg(n == 10 ? "Done" : "Next page --->"));
+        const QPoint viewBottomLeft = View().mapToGlobal(QPoint(0, View().height()));
+        EXPECT_EQ(Window()->frameGeometry().bottomLeft() + QPoint(0, 1), viewBottomLeft) << n;
+        EXPECT_EQ(View().inputLocked, page.locked) << n;
+        EXPECT_EQ(Action(kCmdPausePlay)->isEnabled(), !page.locked) << n;
+        EXPECT_EQ(Action(kCmdDropBomb)->isEnabled(), page.bombs > 0) << n;
+        EXPECT_TRUE(Game().started && !Game().paused) << n;
+        if (page.falling < 0) {
+            EXPECT_EQ(&Game(), before) << n;
+        } else {
+            EXPECT_EQ(Game().falling.Count(), page.falling) << n;
+            EXPECT_EQ(Game().lattice.Count(), page.lattice) << n;
+            EXPECT_EQ(Game().bombs, page.bombs) << n;
+        }
+        RunFor(20000);
+        EXPECT_EQ(Game().score, page.scoreAfter20s) << n;
+        if (n == 6) {  // back on page 5, its demonstration starts again
+            Window()->previousButton()->click();
+            ASSERT_EQ(Window()->windowTitle(), "Tutorial - page 5 of 10");
+            EXPECT_TRUE(View().inputLocked);
+            EXPECT_EQ(Game().score, 0u);
+            Window()->nextButton()->click();
+        }
+    }
+    QPointer<CTutorialWnd> window = Window();
+    window->nextButton()->click();  // Done
+    ExpectFreshGameWithoutTutorial();
+    EXPECT_TRUE(window.isNull());
+    EXPECT_TRUE(titles.isEmpty());
+}
+
+TEST_F(TutorialTest, EnterTurnsThePageOnlyOnTheButtonAndEveryWayOutEndsTheTutorialOnce) {
+    const std::function<void(CTutorialWnd*)> waysOut[] = {
+        [](CTutorialWnd* w) { QTest::keyClick(w, Qt::Key_Escape); },
+        [](CTutorialWnd* w) {
+            QCloseEvent closeBox;
+            QApplication::sendEvent(w, &closeBox);
+        },
+        [](CTutorialWnd* w) { w->quitButton()->click(); },
+        [this](CTutorialWnd*) { Action(kCmdSeeTutorial)->trigger(); },
+    };
+    for (const auto& wayOut : waysOut) {
+        Action(kCmdSeeTutorial)->trigger();
+        ASSERT_NE(Window(), nullptr);
+        QTest::keyClick(Window()->nextButton(), Qt::Key_Return);
+        Window()->pageText()->setFocus();
+        QTest::keyClick(Window()->pageText(), Qt::Key_Return);
+        QTest::keyClick(Window()->pageText(), Qt::Key_Enter);
+        Window()->accept();  // the OK command, which this window ignores
+        EXPECT_EQ(Window()->windowTitle(), "Tutorial - page 2 of 10");
+        EXPECT_TRUE(Window()->isVisible());
+        QPointer<CTutorialWnd> window = Window();
+        wayOut(window);
+        Game().score = 1;                         // marks the fresh game
+        QTest::keyClick(window, Qt::Key_Escape);  // the window is going: nothing more happens
+        window->quitButton()->click();
+        EXPECT_EQ(Game().score, 1u);
+        ExpectFreshGameWithoutTutorial();
+        EXPECT_TRUE(window.isNull());
+    }
+    Action(kCmdSeeTutorial)->trigger();
+    QPointer<CTutorialWnd> window = Window();
+    frame->close();
+    frame.reset();
+    EXPECT_TRUE(window.isNull());
+}
+
+TEST_F(TutorialTest, StartedGameAsksFirstAndNoLeavesItRunning) {
+    View().OnPausePlay();
+    RunFor(1000);
+    const CGame* running = &Game();
+    Then([](QDialog* box) {
+        EXPECT_EQ(Texts(box),
+                  "Warning | Viewing the tutorial will end the current game.\r\nDo you want to "
+                  "end this game and view the tutorial? | &Yes | &No*");
+        box->reject();
+    });
+    Action(kCmdSeeTutorial)->trigger();
+    EXPECT_EQ(&Game(), running);
+    EXPECT_FALSE(Game().paused);
+    EXPECT_EQ(View().tutorial, nullptr);
+    Then(Press({"Yes"}));
+    Action(kCmdSeeTutorial)->trigger();
+    ASSERT_NE(Window(), nullptr);
+    EXPECT_NE(&Game(), running);
+    Action(kCmdPauseAndHide)->trigger();  // minimises, but the demonstration goes on
+    EXPECT_TRUE(frame->isMinimized());
+    EXPECT_FALSE(Game().paused);
+}
+
+}  // namespace
