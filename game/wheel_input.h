@@ -2,6 +2,7 @@
 // How pointer and mouse-wheel input turn the wheel. Shared by the game view and
 // the headless runner so both turn it to the same last bit.
 
+#include <cmath>
 #include <cstdint>
 
 #include "game/polar.h"
@@ -25,6 +26,16 @@ inline double WheelSpeedFromSetting(std::uint32_t stored) {
         step = kDefaultWheelStep;
     }
     return step * 1e-6;
+}
+
+// The step in millionths that the Options slider shows for a wheel step,
+// truncated toward zero (the default 1250/3 shows as 416). A stored whole
+// number read back through WheelSpeedFromSetting can come out a hair below
+// itself (25 as 24.999999999999996); the nudge keeps it whole, so OK with
+// nothing touched stores what was read.
+inline std::int32_t WheelStepShown(double speed) {
+    const double millionths = speed * 1e6;
+    return static_cast<std::int32_t>(millionths + std::copysign(1e-6, millionths));
 }
 
 // The wheel angle after a wheel message of the given delta (120 a notch,

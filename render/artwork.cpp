@@ -119,14 +119,20 @@ const QColor kGemMagenta(255, 0, 255), kGemMagentaHalf(128, 0, 128);
 const QColor kGemRed(255, 0, 0), kGemRedHalf(128, 0, 0);
 const QColor kGemWhiteFull(255, 255, 255), kGemWhiteHalf(128, 128, 128);
 
-// The wheel with its spokes, centred in a square design of side `size`.
-void AddWheel(CVectorScene& scene, qreal size, qreal radius, qreal penWidth, int spokes) {
+// The About box leaves the logo's pure black pixels out, so the logo draws
+// its rim and spokes a hair above black.
+const QColor kLogoInk(1, 1, 1);
+
+// The wheel with its rim and spokes in `ink`, centred in a square design of
+// side `size`.
+void AddWheel(CVectorScene& scene, qreal size, qreal radius, qreal penWidth, int spokes,
+              QColor ink) {
     const QPointF c(size / 2, size / 2);
-    scene.AddCircle(c, radius, kWheelGreen, Qt::black, penWidth);
+    scene.AddCircle(c, radius, kWheelGreen, ink, penWidth);
     for (int k = 0; k < spokes; ++k) {
         const double a = k * 2.0 * kPiValue / spokes + 0.2;
         const QPointF dir(std::cos(a), std::sin(a));
-        scene.AddPolyline(QPolygonF{c + dir * radius, c + dir * (radius * 0.84)}, Qt::black,
+        scene.AddPolyline(QPolygonF{c + dir * radius, c + dir * (radius * 0.84)}, ink,
                           penWidth * 0.75);
     }
 }
@@ -228,18 +234,18 @@ QImage ToolbarImage(qreal ratio) {
     return strip;
 }
 
-CVectorScene IconScene(int pixelSize) {
+CVectorScene IconScene(int pixelSize, QColor ink) {
     CVectorScene s(256);
     const QPointF c(128, 128);
     if (pixelSize <= 24) {
         // Few, bold shapes survive at 16 pixels.
-        s.AddCircle(c, 118, kWheelGreen, Qt::black, 16);
+        s.AddCircle(c, 118, kWheelGreen, ink, 16);
         AddGem(s, c, 44, kGemWhiteFull, kGemWhiteHalf, 12);
         AddGem(s, QPointF(128 + 76, 128), 34, kGemBlue, kGemBlueHalf, 10);
         AddGem(s, QPointF(128 - 38, 128 + 66), 34, kYellowFull, kYellowHalf, 10);
         return s;
     }
-    AddWheel(s, 256, 118, pixelSize <= 48 ? 9 : 6, 12);
+    AddWheel(s, 256, 118, pixelSize <= 48 ? 9 : 6, 12, ink);
     // A small cluster on the lattice around the central gem and one gem on
     // its way in from the rim.
     const qreal r = 29;
@@ -274,7 +280,7 @@ QImage LogoImage(qreal ratio) {
     p.setPen(QPen(QColor(20, 50, 110), 1.0));
     p.setBrush(tile);
     p.drawRoundedRect(QRectF(0.5, 0.5, kLogoSize - 1, kLogoSize - 1), 9, 9);
-    const QImage wheel = IconScene(kLogoSize).Render(58, 58, ratio);
+    const QImage wheel = IconScene(kLogoSize, kLogoInk).Render(58, 58, ratio);
     p.drawImage(QPointF(4, 4), wheel);
     p.end();
     return logo;

@@ -3,6 +3,7 @@
 // artwork generator at any pixel ratio: the azure background tile, the
 // toolbar strip, the About logo and the program icon.
 
+#include <QColor>
 #include <QImage>
 #include <QString>
 
@@ -24,7 +25,8 @@ QImage ToolbarImage(qreal ratio = 1.0);
 QImage ToolbarButtonImage(int index, qreal ratio = 1.0);
 
 // The program icon as a vector drawing; small sizes get a simpler drawing.
-CVectorScene IconScene(int pixelSize);
+// The wheel's rim and spokes are drawn in `ink`.
+CVectorScene IconScene(int pixelSize, QColor ink = Qt::black);
 QImage IconImage(int pixelSize);
 
 // The About box logo, 66 x 66.

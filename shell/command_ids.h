@@ -20,6 +20,7 @@ enum CommandId : int {
     kCmdWatchLastGame = 32820,
     kCmdWatchReplay = 32821,
     kCmdAbout = 57664,
+    kCmdExit = 57665,
 };
 
 // What the first toolbar button shows: the command the button would run next.

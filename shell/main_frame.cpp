@@ -39,6 +39,7 @@ CMainFrame::CMainFrame(QWidget* parent) : QMainWindow(parent) {
     BuildStatusBar();
 
     connect(view_, &CTorvaneView::StateChanged, this, &CMainFrame::UpdateCommands);
+    connect(view_, &CTorvaneView::TutorialWindowOpened, this, &CMainFrame::ShareShortcutsWith);
     UpdateCommands();
     view_->setFocus();
 
@@ -101,6 +102,11 @@ void CMainFrame::BuildMenus() {
     connect(
         AddCommand(gameMenu, kCmdNewGame, QStringLiteral("&New game\tCtrl+N"), {ctrl(Qt::Key_N)}),
         &QAction::triggered, view, &CTorvaneView::OnNewGame);
+    gameMenu->addSeparator();
+    // No key of its own: Ctrl+Q is Quit game. It closes the window as the
+    // close box does: nothing asked, nothing offered.
+    connect(AddCommand(gameMenu, kCmdExit, QStringLiteral("E&xit")), &QAction::triggered, this,
+            &QWidget::close);
 
     QMenu* optionsMenu = menuBar()->addMenu(QStringLiteral("&Options"));
     auto* difficulties = new QActionGroup(this);
@@ -174,6 +180,16 @@ void CMainFrame::BuildStatusBar() {
     auto* indicators = new CLockIndicators(statusBar());
     for (QLabel* label : indicators->Labels()) {
         statusBar()->addPermanentWidget(label);
+    }
+}
+
+void CMainFrame::ShareShortcutsWith(QWidget* window) {
+    // The same actions, so the same update rules and handlers: a greyed
+    // command stays inert there too.
+    for (const auto& [id, action] : actions_) {
+        if (!action->shortcuts().isEmpty()) {
+            window->addAction(action);
+        }
     }
 }
 

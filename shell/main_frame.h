@@ -47,6 +47,10 @@ class CMainFrame : public QMainWindow {
     void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
+    // The game's keys work in another window of the game while it is active
+    // (the tutorial window, which takes the focus from the main window).
+    void ShareShortcutsWith(QWidget* window);
+
   private:
     QAction* AddCommand(QMenu* menu, int id, const QString& text,
                         const QList<QKeySequence>& keys = {}, const QString& prompt = {});

@@ -345,7 +345,7 @@ void CTorvaneView::OnHelpContents() {
 void CTorvaneView::OnOtherOptions() {
     EnsureInitialised();
     COptionsDlg dialog(this);
-    dialog.speed = static_cast<int>(wheelSpeed * 1e6);
+    dialog.speed = WheelStepShown(wheelSpeed);
     dialog.wheelDirection = wheelClockwise ? 1 : 0;
     dialog.colours = renderer->GetPalette();
     dialog.snapIn = game->snapSoundOn ? 1 : 0;

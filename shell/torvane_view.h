@@ -141,6 +141,8 @@ class CTorvaneView : public QWidget {
   signals:
     // The state the command update rules look at may have changed.
     void StateChanged();
+    // A tutorial window has just been made; it lives until the tutorial ends.
+    void TutorialWindowOpened(QWidget* window);
 
   protected:
     void paintEvent(QPaintEvent* event) override;

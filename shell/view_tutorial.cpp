@@ -47,6 +47,7 @@ void CTorvaneView::StartOrQuitTutorial() {
     }
     tutorial.reset(state.release());
     tutorialWindow = new CTutorialWnd(this, [this](int code) { OnTutorialMessage(code); });
+    emit TutorialWindowOpened(tutorialWindow);
     ShowTutorialPage();
 
     // The window system decorates a new window only once it is on screen;

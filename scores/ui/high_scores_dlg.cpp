@@ -5,15 +5,22 @@
 #include <QPushButton>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "scores/core/calendar_clock.h"
 #include "scores/core/high_score_table.h"
 #include "scores/core/score_date.h"
 #include "scores/ui/score_font.h"
+#include "tutorial/ui/dialog_units.h"
 
 namespace {
 
 enum Column { kRankColumn, kNameColumn, kScoreColumn, kDateColumn, kColumnCount };
+
+// The list's tab stops, in dialog units.
+constexpr int kNameStop = 14;
+constexpr int kScoreStop = 96;
+constexpr int kDateStop = 140;
 
 }  // namespace
 
@@ -31,8 +38,8 @@ CHighScoresDlg::CHighScoresDlg(QWidget* parent,
     list_->setRootIsDecorated(false);
     list_->setSelectionMode(QAbstractItemView::NoSelection);
     list_->setFocusPolicy(Qt::NoFocus);
-    list_->setTextElideMode(Qt::ElideRight);
-    list_->setMinimumSize(DialogUnitsX(341), DialogUnitsY(177));
+    // A name too long for its column is cut off where the score begins.
+    list_->setTextElideMode(Qt::ElideNone);
 
     auto* buttons = new QDialogButtonBox(this);
     buttons->setCenterButtons(true);
@@ -58,6 +65,7 @@ CHighScoresDlg::CHighScoresDlg(QWidget* parent,
     layout->addWidget(buttons);
 
     FillList();
+    PlaceColumns();
     if (watch_ != nullptr) {
         list_->setCurrentItem(list_->topLevelItem(0));
         SelectionChanged();
@@ -83,16 +91,23 @@ void CHighScoresDlg::FillList() {
         item->setText(kScoreColumn, QString::number(entry.score));
         item->setText(kDateColumn, QString::fromStdString(FormatScoreDate(entry.time, now)));
     }
-    // Rank, score and date take what they need and a little air; the name gets
-    // the rest, and a long one is cut short with an ellipsis.
-    const int gap = list_->fontMetrics().horizontalAdvance(QLatin1Char(' ')) * 2;
+}
+
+void CHighScoresDlg::PlaceColumns() {
+    // The columns start at the list's tab stops, 14, 96 and 140 dialog units.
+    // A list box measures its stops in quarters of its own font's average
+    // character width, so the large face keeps rank 10 clear of its name.
+    const CDialogUnits units(list_->font());
     QHeaderView* header = list_->header();
-    header->setStretchLastSection(false);
     header->setMinimumSectionSize(0);
-    for (int column : {kRankColumn, kScoreColumn, kDateColumn}) {
-        list_->resizeColumnToContents(column);
-        header->setSectionResizeMode(column, QHeaderView::Fixed);
-        header->resizeSection(column, header->sectionSize(column) + gap);
-    }
-    header->setSectionResizeMode(kNameColumn, QHeaderView::Stretch);
+    header->setSectionResizeMode(QHeaderView::Fixed);
+    header->resizeSection(kRankColumn, units.X(kNameStop));
+    header->resizeSection(kNameColumn, units.X(kScoreStop) - units.X(kNameStop));
+    header->resizeSection(kScoreColumn, units.X(kDateStop) - units.X(kScoreStop));
+    // Wide enough for every date, whatever face stood in for the planned one.
+    list_->resizeColumnToContents(kDateColumn);
+    const int dates = units.X(kDateStop) + header->sectionSize(kDateColumn);
+    list_->setMinimumSize(std::max(DialogUnitsX(341), dates + 2 * list_->frameWidth()),
+                          DialogUnitsY(177));
+    header->setStretchLastSection(true);
 }

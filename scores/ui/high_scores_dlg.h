@@ -28,6 +28,7 @@ class CHighScoresDlg : public QDialog {
 
   private:
     void FillList();
+    void PlaceColumns();
     void SelectionChanged();
 
     QTreeWidget* list_;

@@ -60,6 +60,9 @@ TEST_F(UiTest, DialogsCarryTheirTexts) {
               "About Torvane | Torvane | Version 1.0.4 | OK");
     EXPECT_EQ(CAboutDlg::Logo().deviceIndependentSize().toSize(), QSize(66, 66));
     EXPECT_TRUE(CAboutDlg::Logo().hasAlpha());  // its black lets the dialog show through
+    // The drawing has no black, so its rim and spokes stay whole.
+    EXPECT_TRUE(CAboutDlg::Logo().toImage().convertToFormat(QImage::Format_Alpha8) ==
+                QImage(":/torvane/logo.png").convertToFormat(QImage::Format_Alpha8));
     EXPECT_FALSE(CAboutDlg().findChild<QLabel*>("logo")->pixmap().isNull());
     EXPECT_EQ(Texts(std::make_unique<CClockWarningDlg>().get()),
               "Warning | Torvane cannot find a high resolution clock on your computer.  Because "
@@ -96,7 +99,7 @@ TEST_F(UiTest, FrameCarriesItsMenusToolbarAndStatusBar) {
     EXPECT_EQ(items.join(" | "),
               "&Game: | &Play\tCtrl-P =Ctrl+P =Ctrl+R | Drop &bomb\tCtrl+B =Ctrl+B | - | "
               "View hi&gh scores | &Watch last game | Watch a &replay ... | - | "
-              "&Quit game\tCtrl+Q =Ctrl+Q | &New game\tCtrl+N =Ctrl+N | "
+              "&Quit game\tCtrl+Q =Ctrl+Q | &New game\tCtrl+N =Ctrl+N | - | E&xit | "
               "&Options: | Easy | Medium | Hard | - | Sound &effects\tCtrl+E =Ctrl+E | - | "
               "Other options ... | &Accessibility ... | - | &Full screen\tF11 =F11 | &Help: | "
               "&Contents | See &tutorial | - | &About Torvane | Pause/Play | - | "
@@ -104,6 +107,15 @@ TEST_F(UiTest, FrameCarriesItsMenusToolbarAndStatusBar) {
     EXPECT_EQ(frame->ToolBar()->actions().first(), Action(kCmdPausePlay));  // one update rule
     EXPECT_EQ(frame->toolBarArea(frame->ToolBar()), Qt::LeftToolBarArea);
     EXPECT_EQ(frame->ToolBar()->orientation(), Qt::Vertical);
+
+    // Exit in a running game closes the window as the close box does: nothing
+    // is asked or offered.
+    ASSERT_NE(Action(kCmdExit), nullptr);
+    frame->show();
+    View().OnPausePlay();
+    Action(kCmdExit)->trigger();
+    EXPECT_FALSE(frame->isVisible());
+    EXPECT_TRUE(titles.isEmpty());
 }
 
 TEST_F(UiTest, CommandsFollowTheGameAndTheOptionCommandsAreStored) {

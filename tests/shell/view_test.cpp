@@ -11,6 +11,7 @@
 
 #include "game/board_centre.h"
 #include "game/polar.h"
+#include "game/wheel_input.h"
 #include "render/board_renderer.h"
 #include "shell/customize_colors_dlg.h"
 #include "shell/gem_colours.h"
@@ -172,6 +173,17 @@ TEST_F(ViewTest, OptionsCancelChangesNothingAndOkStoresWhatTheDialogShowsWithThe
               "Color0=ff4040 Color1=ffff Color2=ff00ff MouseWheelClockwise=0 MouseWheelSpeed=416 "
               "Quiet=0 QuietExplode=0 QuietSnapin=1");
     EXPECT_DOUBLE_EQ(View().wheelSpeed, 416e-6);
+    // A stored step shows as itself, though 25 reads as 24.999999999999996
+    // millionths: OK with nothing touched changes nothing, at any slider value.
+    for (std::int32_t stored = 1; stored <= 4000; ++stored) {
+        ASSERT_EQ(WheelStepShown(WheelSpeedFromSetting(static_cast<std::uint32_t>(stored))),
+                  stored);
+    }
+    for (std::uint32_t stored : {25u, 4000u}) {
+        View().wheelSpeed = WheelSpeedFromSetting(stored);
+        WithOptions([](COptionsDlg* dialog) { dialog->accept(); });
+        EXPECT_EQ(Stored("MouseWheelSpeed"), stored);
+    }
     WithOptions([](COptionsDlg* dialog) {
         dialog->ExplodeBox()->setChecked(false);
         dialog->SnapInBox()->setChecked(true);

@@ -89,15 +89,11 @@ void CTutorialWnd::reject() {
 }
 
 void CTutorialWnd::keyPressEvent(QKeyEvent* event) {
-    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
-    if (enter && event->modifiers() == Qt::NoModifier) {
-        // Enter presses the button that has the focus; anywhere else it is the
-        // OK command, which this window ignores.
-        if (auto* button = qobject_cast<QPushButton*>(focusWidget()); button != nullptr) {
-            if (button->isEnabled()) {
-                button->click();
-            }
-        }
+    // A focused button presses itself on Enter before the window sees the key.
+    // Anywhere else Enter, the keypad's included, is the OK command, which
+    // this window ignores: QDialog would press its default button instead.
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        event->accept();
         return;
     }
     QDialog::keyPressEvent(event);

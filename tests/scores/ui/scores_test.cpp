@@ -1,5 +1,6 @@
 // The end of a game as the view runs it: which dialogs open, in what order,
 // what they show, what is stored, and what the game looks like after.
+#include <QImage>
 #include <QLineEdit>
 #include <QLocale>
 #include <QTest>
@@ -9,6 +10,7 @@
 
 #include "scores/core/calendar_clock.h"
 #include "shell/ui_fixture.h"
+#include "tutorial/ui/dialog_units.h"
 
 namespace {
 
@@ -137,15 +139,37 @@ TEST_F(ScoresTest, ListShowsRankNameScoreAndEnglishDatesInAnyLocaleUnlessInputIs
     put("000", "a|Alpha|12345|" + std::to_string(kNov3_2002 + 3600));
     put("001", "a|Zoë|500|" + std::to_string(kNov3_2002 - 181 * kDay));
     put("002", "a|Old|20|99999999999999999");
+    put("003", "a|WWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWW|7|1");
     View().inputLocked = true;
     Action(kCmdViewHighScores)->trigger();
     View().inputLocked = false;
     Then([](QDialog* list) {
         EXPECT_EQ(Rows(list),
                   QStringList({" 1./Alpha/12345/Nov 3", QString::fromUtf8(" 2./Zoë/500/May 6 02"),
-                               " 3./Old/20/"}));
-        EXPECT_EQ(list->findChild<QTreeWidget*>()->font().family(), "Liberation Sans");
-        EXPECT_EQ(list->findChild<QTreeWidget*>()->font().pointSize(), 14);
+                               " 3./Old/20/", " 4./" + QString(32, 'W') + "/7/Jan 1 70"}));
+        auto* tree = list->findChild<QTreeWidget*>();
+        EXPECT_EQ(tree->font().family(), "Liberation Sans");
+        EXPECT_EQ(tree->font().pointSize(), 14);
+        // Name, score and date start at the tab stops 14, 96 and 140 dialog
+        // units of the list's face; a long name is cut at the score, not elided.
+        const CDialogUnits units(tree->font());
+        for (const auto& [column, stop] : {std::pair{1, 14}, {2, 96}, {3, 140}}) {
+            EXPECT_EQ(tree->visualRect(tree->model()->index(0, column)).left(), units.X(stop));
+        }
+        const QImage shown = tree->viewport()->grab().toImage();
+        const QRect name = tree->visualRect(tree->model()->index(3, 1));
+        const auto inked = [&](int left, int right) {
+            for (int y = name.top(); y <= name.bottom(); ++y) {
+                for (int x = left; x <= right; ++x) {
+                    if (qGray(shown.pixel(x, y)) < 128) {
+                        return true;
+                    }
+                }
+            }
+            return false;
+        };
+        EXPECT_TRUE(inked(name.right() - 2, name.right()));
+        EXPECT_FALSE(inked(name.right() + 1, name.right() + 2));
         list->accept();
     });
     Action(kCmdViewHighScores)->trigger();

@@ -6,6 +6,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QTest>
+#include <algorithm>
 
 #include "shell/ui_fixture.h"
 #include "tutorial/core/tutorial.h"
@@ -20,6 +21,11 @@ class TutorialTest : public UiTest {
         MakeFrame().show();
     }
     CTutorialWnd* Window() { return View().tutorialWindow; }
+    // Ctrl+key typed while the tutorial window is the active window.
+    void CtrlInTutorial(Qt::Key key) {
+        QApplication::setActiveWindow(Window());
+        QTest::keyClick(Window(), key, Qt::ControlModifier);
+    }
     // The caption and the buttons ("-": greyed).
     QString Shown() {
         QStringList shown{Window()->windowTitle()};
@@ -83,6 +89,12 @@ TEST_F(TutorialTest, PagesBuildTheirGamesAndLockInputWhereTheyDemonstrate) {
             EXPECT_EQ(Game().lattice.Count(), page.lattice) << n;
             EXPECT_EQ(Game().bombs, page.bombs) << n;
         }
+        // The game's keys work from the tutorial window too, under the page's lock.
+        CtrlInTutorial(Qt::Key_P);
+        EXPECT_EQ(Game().paused, !page.locked) << n;
+        CtrlInTutorial(Qt::Key_R);
+        CtrlInTutorial(Qt::Key_B);  // as page 8 asks
+        EXPECT_EQ(Game().bombs, std::max(page.bombs - 1, 0)) << n;
         RunFor(20000);
         EXPECT_EQ(Game().score, page.scoreAfter20s) << n;
         if (n == 6) {  // back on page 5, its demonstration starts again
@@ -117,6 +129,7 @@ TEST_F(TutorialTest, EnterTurnsThePageOnlyOnTheButtonAndEveryWayOutEndsTheTutori
         Window()->pageText()->setFocus();
         QTest::keyClick(Window()->pageText(), Qt::Key_Return);
         QTest::keyClick(Window()->pageText(), Qt::Key_Enter);
+        QTest::keyClick(Window()->pageText(), Qt::Key_Enter, Qt::KeypadModifier);
         Window()->accept();  // the OK command, which this window ignores
         EXPECT_EQ(Window()->windowTitle(), "Tutorial - page 2 of 10");
         EXPECT_TRUE(Window()->isVisible());
