@@ -1,230 +1,103 @@
 #!/usr/bin/env bash
-# Checks of the installed game, one step per call:
-#   check_install.sh install CMAKE BUILD_DIR ROOT   cmake --install into ROOT
-#   check_install.sh layout ROOT SOURCE_DIR          files, icons, launcher, metadata
-#   check_install.sh version ROOT                    --version and --help, no display
-#   check_install.sh run ROOT OUTPUT_DIR             the program from ROOT (under xvfb-run)
-#   check_install.sh package CPACK BUILD_DIR OUT     the Debian package
+# The installed game, under xvfb-run: cmake --install into a temporary prefix,
+# the layout desktops expect, the program started from there, and the Debian
+# package. Usage: check_install.sh CMAKE CPACK BUILD_DIR SOURCE_DIR OUT_DIR
 set -u
+cmake=$1 cpack=$2 build=$3 source=$4 out=$5 root=$5/root
 app_id=io.github.quillfen.Torvane
 version=1.0.4
-
 failures=0
 fail() {
     echo "FAIL: $*"
     failures=$((failures + 1))
 }
-finish() {
-    if [ "$failures" -ne 0 ]; then
-        echo "$failures check(s) failed"
-        exit 1
-    fi
-    echo "PASS: $1"
-    exit 0
+# The files besides the help folder, relative to the prefix.
+expected=$(printf '%s\n' bin/torvane share/applications/$app_id.desktop share/metainfo/$app_id.metainfo.xml \
+    share/icons/hicolor/{16x16,32x32,48x48,64x64,128x128,256x256}/apps/$app_id.png \
+    share/icons/hicolor/scalable/apps/$app_id.svg | sort)
+same_layout() {  # the listing on stdin
+    local listed
+    listed=$(grep -v '^share/torvane/doc/' | sort)
+    [ "$listed" = "$expected" ] || fail "$1 differs from the expected layout: $(diff <(echo "$expected") <(echo "$listed"))"
 }
 
-# The value of KEY in the [Desktop Entry] group of a desktop file.
-desktop_value() {
-    sed -n '/^\[Desktop Entry\]/,/^\[/{s/^'"$2"'=//p}' "$1" | head -1
-}
+rm -rf "$out"
+mkdir -p "$out/config/Quillfen Software" "$out/viewer"
+"$cmake" --install "$build" --prefix "$root" > /dev/null || fail "cmake --install failed"
 
-# The files the installation must hold besides the help folder, relative to
-# the prefix.
-expected_files() {
-    echo "bin/torvane"
-    echo "share/applications/$app_id.desktop"
-    echo "share/metainfo/$app_id.metainfo.xml"
-    for size in 16 32 48 64 128 256; do
-        echo "share/icons/hicolor/${size}x${size}/apps/$app_id.png"
+# Exactly these files; the help folder's own files; each icon the program's, at the size its folder names.
+same_layout "the installation" < <(cd "$root" && find . -type f | sed 's|^\./||')
+diff -r "$source/resources/doc" "$root/share/torvane/doc" || fail "share/torvane/doc is not the help folder"
+for s in 16 32 48 64 128 256; do
+    icon=$root/share/icons/hicolor/${s}x$s/apps/$app_id.png
+    [ "$(identify -format '%wx%h' "$icon" 2>&1)" = "${s}x$s" ] && cmp -s "$source/resources/icons/torvane-$s.png" "$icon" ||
+        fail "the ${s}x$s icon is not the program's at that size"
+done
+cmp -s "$source/resources/icons/torvane.svg" "$root/share/icons/hicolor/scalable/apps/$app_id.svg" || fail "the scalable icon is not the program's"
+
+# The launcher and the metadata: valid, naming the program, its icon and this release.
+desktop=$root/share/applications/$app_id.desktop
+metainfo=$root/share/metainfo/$app_id.metainfo.xml
+desktop-file-validate "$desktop" || fail "desktop-file-validate rejects the launcher"
+for line in Name=Torvane 'Comment=..*' 'Categories=Game;LogicGame;' Icon=$app_id Exec=torvane StartupWMClass=Torvane; do
+    grep -qx "$line" "$desktop" || fail "the launcher lacks $line"
+done
+appstreamcli validate --no-net "$metainfo" || fail "appstreamcli rejects the metadata"
+for tag in "<id>$app_id</id>" "<launchable type=\"desktop-id\">$app_id.desktop</launchable>" \
+    "<release version=\"$version\"" '<content_rating type="oars-1.1"' '<screenshot type="default">'; do
+    grep -qF "$tag" "$metainfo" || fail "the metadata lacks $tag"
+done
+
+# --version and --help print and leave where there is no window system at all.
+export HOME=$out XDG_CONFIG_HOME=$out/config
+bare() { env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM timeout 30 "$root/bin/torvane" "$@" 2> /dev/null; }
+text=$(bare --version) && [ "$text" = "Torvane $version" ] || fail "torvane --version printed: $text"
+text=$(bare --help) && grep -q '^Usage: .*torvane' <<< "$text" && grep -q -- '--version' <<< "$text" ||
+    fail "torvane --help printed: $text"
+
+# The program from the prefix, started from an unrelated folder so that only its
+# own location leads it to its data; the system's viewer stands in, noting what
+# it is asked to open. Not the first start: no welcome question in the way.
+printf '[Settings]\nFirstStartDone=1\n' > "$XDG_CONFIG_HOME/Quillfen Software/Torvane.conf"
+printf '#!/bin/sh\necho "$*" >> "%s/opened"\n' "$out" > "$out/viewer/xdg-open"
+chmod +x "$out/viewer/xdg-open"
+(cd "$out" && PATH=$out/viewer:$PATH XDG_DATA_DIRS=$root/share exec "$root/bin/torvane") > "$out/program.log" 2>&1 &
+pid=$!
+wid=$(timeout 10 xdotool search --sync --onlyvisible --name '^Torvane$' | head -1)
+if [ -z "$wid" ]; then
+    fail "no window titled Torvane appeared: $(cat "$out/program.log")"
+else
+    # Qt hands the X server the icon sizes that fit one request, not the largest.
+    sizes=$(xprop -id "$wid" _NET_WM_ICON | grep -o 'Icon ([0-9]* x [0-9]*)')
+    for s in 16 32 48; do
+        grep -q "($s x $s)" <<< "$sizes" || fail "the window icon has no ${s}x$s picture"
     done
-    echo "share/icons/hicolor/scalable/apps/$app_id.svg"
-}
-
-do_install() {
-    local cmake=$1 build=$2 root=$3
-    rm -rf "$root"
-    "$cmake" --install "$build" --prefix "$root" > /dev/null || fail "cmake --install into $root failed"
-    finish "installed into $root"
-}
-
-do_layout() {
-    local root=$1 source=$2
-
-    # Exactly the expected files, and whatever the help folder holds.
-    local listed expected
-    listed=$(cd "$root" && find . -type f | sed 's|^\./||' | grep -v '^share/torvane/doc/' | sort)
-    expected=$(expected_files | sort)
-    [ "$listed" = "$expected" ] || fail "installed files differ from the expected layout:
-$(diff <(echo "$expected") <(echo "$listed"))"
-    [ -x "$root/bin/torvane" ] || fail "bin/torvane is not executable"
-    [ -s "$root/share/torvane/doc/help.html" ] || fail "no help document at share/torvane/doc/help.html"
-    local doc
-    for doc in "$source"/resources/doc/*; do
-        cmp -s "$doc" "$root/share/torvane/doc/$(basename "$doc")" ||
-            fail "share/torvane/doc/$(basename "$doc") is not the help folder's file"
-    done
-
-    # Each icon at the size its folder names, and the drawing the program shows.
-    local size geometry
-    for size in 16 32 48 64 128 256; do
-        geometry=$(identify -format '%wx%h' "$root/share/icons/hicolor/${size}x${size}/apps/$app_id.png" 2>&1)
-        [ "$geometry" = "${size}x${size}" ] || fail "the ${size}x${size} icon is $geometry"
-        cmp -s "$source/resources/icons/torvane-$size.png" \
-            "$root/share/icons/hicolor/${size}x${size}/apps/$app_id.png" ||
-            fail "the ${size}x${size} icon is not the program's icon"
-    done
-    grep -q '<svg' "$root/share/icons/hicolor/scalable/apps/$app_id.svg" || fail "the scalable icon is no SVG"
-
-    # The launcher: valid, and pointing at the installed program and icon.
-    local desktop=$root/share/applications/$app_id.desktop
-    desktop-file-validate "$desktop" || fail "desktop-file-validate rejects the launcher"
-    [ "$(desktop_value "$desktop" Name)" = "Torvane" ] || fail "the launcher's name is not Torvane"
-    [ -n "$(desktop_value "$desktop" Comment)" ] || fail "the launcher has no comment"
-    [ "$(desktop_value "$desktop" Categories)" = "Game;LogicGame;" ] || fail "the launcher's categories are not Game;LogicGame;"
-    [ "$(desktop_value "$desktop" Icon)" = "$app_id" ] || fail "the launcher's icon is not $app_id"
-    [ -x "$root/bin/$(desktop_value "$desktop" Exec)" ] || fail "the launcher starts $(desktop_value "$desktop" Exec), which is not in bin/"
-
-    # The metadata: valid without the network, naming the launcher and this release.
-    local metainfo=$root/share/metainfo/$app_id.metainfo.xml
-    appstreamcli validate --no-net "$metainfo" || fail "appstreamcli validate rejects the metadata"
-    grep -q "<id>$app_id</id>" "$metainfo" || fail "the metadata's id is not $app_id"
-    grep -q "<launchable type=\"desktop-id\">$app_id.desktop</launchable>" "$metainfo" ||
-        fail "the metadata does not name the launcher"
-    grep -q "<release version=\"$version\"" "$metainfo" || fail "the metadata has no release $version"
-    grep -q '<content_rating type="oars-1.1"' "$metainfo" || fail "the metadata has no content rating"
-    grep -q '<screenshot type="default">' "$metainfo" || fail "the metadata has no screenshot"
-    geometry=$(identify -format '%wx%h' "$source/resources/desktop/screenshot.png" 2>&1)
-    [[ "$geometry" =~ ^[0-9]+x[0-9]+$ ]] || fail "resources/desktop/screenshot.png is no picture: $geometry"
-
-    finish "layout, icons, launcher and metadata under $root"
-}
-
-do_version() {
-    local root=$1 out status tmp err
-    tmp=$(mktemp -d)
-    err=$tmp/stderr
-    trap 'rm -rf "$tmp"' EXIT
-    export HOME=$tmp XDG_CONFIG_HOME=$tmp/config
-    # No window system at all: both must print and leave without one.
-    out=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM timeout 30 "$root/bin/torvane" --version 2> "$err")
-    status=$?
-    [ "$status" -eq 0 ] || fail "torvane --version ended with $status: $out $(cat "$err")"
-    [ "$out" = "Torvane $version" ] || fail "torvane --version printed: $out"
-
-    out=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM timeout 30 "$root/bin/torvane" --help 2> "$err")
-    status=$?
-    [ "$status" -eq 0 ] || fail "torvane --help ended with $status: $out $(cat "$err")"
-    grep -q '^Usage: .*torvane' <<< "$out" || fail "torvane --help printed no usage: $out"
-    grep -q -- '--version' <<< "$out" || fail "torvane --help does not list --version: $out"
-    finish "--version and --help without a display"
-}
-
-do_run() {
-    local root=$1 out=$2
-    rm -rf "$out"
-    mkdir -p "$out/home" "$out/config/Quillfen Software" "$out/viewer"
-    export HOME=$out/home XDG_CONFIG_HOME=$out/config XDG_DATA_DIRS=$root/share
-    # Not the first start: no welcome question in the way.
-    printf '[Settings]\nFirstStartDone=1\n' > "$XDG_CONFIG_HOME/Quillfen Software/Torvane.conf"
-    # The system's viewer, standing in: it notes what it was asked to open.
-    printf '#!/bin/sh\nprintf "%%s\\n" "$*" >> "%s/opened"\n' "$out" > "$out/viewer/xdg-open"
-    chmod +x "$out/viewer/xdg-open"
-    export PATH=$out/viewer:$PATH
-
-    # Started from an unrelated folder, so only its own location can lead it to its data.
-    (cd "$out" && exec "$root/bin/torvane") > "$out/program.log" 2>&1 &
-    local pid=$! wid=""
-    for _ in $(seq 100); do
-        wid=$(xdotool search --onlyvisible --name '^Torvane$' 2>/dev/null | head -1)
-        [ -n "$wid" ] && break
-        sleep 0.1
-    done
-    if [ -z "$wid" ]; then
-        fail "no window titled Torvane appeared: $(cat "$out/program.log")"
-        kill "$pid" 2>/dev/null
-        finish ""
-    fi
-
-    # The window shows the program's icon (Qt hands the X server the sizes that
-    # fit one request, not the largest) and carries the class the launcher expects.
-    local sizes size
-    sizes=$(xprop -id "$wid" _NET_WM_ICON | grep -o 'Icon ([0-9]* x [0-9]*)' | tr -dc '0-9x\n')
-    for size in 16 32 48; do
-        grep -qx "${size}x${size}" <<< "$sizes" || fail "the window icon has no ${size}x${size} picture (has: $(echo $sizes))"
-    done
-    local wm_class
-    wm_class=$(desktop_value "$root/share/applications/$app_id.desktop" StartupWMClass)
-    xprop -id "$wid" WM_CLASS | grep -q "\"$wm_class\"" ||
-        fail "the window's class ($(xprop -id "$wid" WM_CLASS)) does not hold the launcher's StartupWMClass $wm_class"
-
+    xprop -id "$wid" WM_CLASS | grep -q '"Torvane"' || fail "the window's class is not the launcher's StartupWMClass"
     # Help > Contents opens the installed help document.
-    xdotool windowfocus --sync "$wid"
-    sleep 0.3
-    xdotool key --window "$wid" alt+h
-    sleep 0.3
-    xdotool key c
-    for _ in $(seq 50); do
-        [ -s "$out/opened" ] && break
-        sleep 0.1
-    done
-    local help
+    xdotool windowfocus --sync "$wid" sleep 0.3 key --window "$wid" alt+h sleep 0.3 key c
+    timeout 5 sh -c 'until [ -s "$0" ]; do sleep 0.1; done' "$out/opened"
     help=$(cd "$root/share/torvane/doc" && pwd -P)/help.html
-    if [ ! -s "$out/opened" ]; then
-        fail "Help > Contents opened nothing"
-    elif ! grep -qx "\(file://\)\?$help" "$out/opened"; then
-        fail "Help > Contents opened $(cat "$out/opened"), not $help"
-    fi
+    grep -qx "\(file://\)\?$help" "$out/opened" || fail "Help > Contents did not open $help"
+    kill -0 "$pid" || fail "the program is gone: $(cat "$out/program.log")"
+fi
+kill "$pid"
+wait "$pid"
 
-    kill -0 "$pid" 2>/dev/null || fail "the program is gone: $(cat "$out/program.log")"
-    kill "$pid" 2>/dev/null
-    wait "$pid" 2>/dev/null
-    finish "the installed program shows its icon and opens its help document"
-}
-
-do_package() {
-    local cpack=$1 build=$2 out=$3
-    rm -rf "$out"
-    mkdir -p "$out"
-    "$cpack" --config "$build/CPackConfig.cmake" -G DEB -B "$out" > "$out/cpack.log" 2>&1 ||
-        { fail "cpack failed: $(tail -20 "$out/cpack.log")"; finish ""; }
-    local deb
-    deb=$(ls "$out"/*.deb 2>/dev/null | head -1)
-    [ -n "$deb" ] || { fail "cpack made no .deb"; finish ""; }
-
-    [ "$(dpkg-deb -f "$deb" Package)" = torvane ] || fail "the package is not called torvane"
-    [ "$(dpkg-deb -f "$deb" Version)" = "$version-1" ] || fail "the package version is $(dpkg-deb -f "$deb" Version)"
-    local depends names dep
-    depends=$(dpkg-deb -f "$deb" Depends)
-    names=$(tr ',' '\n' <<< "$depends" | awk '{print $1}')
-    for dep in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 libqt6multimedia6 fonts-liberation2; do
-        grep -qxF "$dep" <<< "$names" || fail "the package does not depend on $dep: $depends"
-    done
-    [ "$(sort <<< "$names" | uniq -d)" = "" ] || fail "the package names a dependency twice: $depends"
-
-    # The same layout as any install, under /usr, and the program stripped.
-    local listed expected
-    listed=$(dpkg-deb -c "$deb" | awk '$1 !~ /^d/ {print $6}' | sed 's|^\./usr/||' | grep -v '^share/torvane/doc/' | sort)
-    expected=$(expected_files | sort)
-    [ "$listed" = "$expected" ] || fail "the package's files differ from the expected layout:
-$(diff <(echo "$expected") <(echo "$listed"))"
-    dpkg-deb -c "$deb" | grep -q ' \./usr/share/torvane/doc/help\.html$' || fail "the package holds no help document"
-    dpkg-deb -c "$deb" | awk '$1 ~ /^d/ && $1 != "drwxr-xr-x" {bad = 1} END {exit bad}' ||
-        fail "the package has folders that are not 755"
-    mkdir -p "$out/unpacked"
-    dpkg-deb -x "$deb" "$out/unpacked"
-    if file "$out/unpacked/usr/bin/torvane" | grep -q 'not stripped'; then
-        fail "the packaged program is not stripped"
-    fi
-    finish "$(basename "$deb"): dependencies and layout"
-}
-
-mode=${1:-}
-shift
-case "$mode" in
-    install) do_install "$@" ;;
-    layout) do_layout "$@" ;;
-    version) do_version "$@" ;;
-    run) do_run "$@" ;;
-    package) do_package "$@" ;;
-    *) echo "usage: $0 install|layout|version|run|package ..." >&2; exit 2 ;;
-esac
+# The Debian package: name, version, dependencies, the same layout under /usr,
+# folders 755 and the program stripped.
+"$cpack" --config "$build/CPackConfig.cmake" -G DEB -B "$out/package" > "$out/cpack.log" 2>&1 ||
+    fail "cpack failed: $(tail -20 "$out/cpack.log")"
+deb=$(ls "$out"/package/*.deb)
+[ "$(dpkg-deb -f "$deb" Package) $(dpkg-deb -f "$deb" Version)" = "torvane $version-1" ] || fail "the package's name or version is wrong"
+depends=$(dpkg-deb -f "$deb" Depends | tr ',' '\n' | awk '{print $1}')
+for dep in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 libqt6multimedia6 fonts-liberation2; do
+    grep -qxF "$dep" <<< "$depends" || fail "the package does not depend on $dep"
+done
+[ -z "$(sort <<< "$depends" | uniq -d)" ] || fail "the package names a dependency twice"
+same_layout "the package" < <(dpkg-deb -c "$deb" | awk '$1 !~ /^d/ {print $6}' | sed 's|^\./usr/||')
+dpkg-deb -c "$deb" | grep -q ' \./usr/share/torvane/doc/help\.html$' || fail "the package holds no help document"
+dpkg-deb -c "$deb" | awk '$1 ~ /^d/ && $1 != "drwxr-xr-x" {bad = 1} END {exit bad}' || fail "the package has folders that are not 755"
+dpkg-deb -x "$deb" "$out/unpacked"
+file "$out/unpacked/usr/bin/torvane" | grep -q 'not stripped' && fail "the packaged program is not stripped"
+[ "$failures" -eq 0 ] || { echo "$failures check(s) failed" && exit 1; }
+echo "PASS: the installed layout, launcher, metadata, program and package"

@@ -1,0 +1,244 @@
+// The robot at the real main window, offscreen, with every modal dialog
+// answered as a patient player would: over damaged and locked config files,
+// and for a hundred games with every dialog in between.
+
+#include <gtest/gtest.h>
+#include <malloc.h>
+#include <unistd.h>
+
+#include <QtTest>
+#include <QtWidgets>
+#include <set>
+
+#include "game/board_centre.h"
+#include "game/game_clock.h"
+#include "game/game_random.h"
+#include "game/memory_settings.h"
+#include "scores/core/high_score_table.h"
+#include "shell/clock_warning_dlg.h"
+#include "shell/command_ids.h"
+#include "shell/customize_colors_dlg.h"
+#include "shell/main_frame.h"
+#include "shell/main_toolbar.h"
+#include "shell/qt_cue_output.h"
+#include "shell/settings/settings_file.h"
+#include "shell/settings_messages.h"
+#include "shell/torvane_view.h"
+#include "tools/robot/robot_player.h"
+#include "tutorial/ui/welcome_dlg.h"
+
+namespace {
+
+int g_messages = 0;
+
+void CountMessage(QtMsgType, const QMessageLogContext&, const QString& text) {
+    // The offscreen platform's notes on what it cannot do are not ours.
+    g_messages += text.startsWith(QStringLiteral("This plugin does not support")) ? 0 : 1;
+}
+
+long ResidentKiB() {
+    malloc_trim(0);  // freed memory the allocator keeps is no leak
+    QFile statm(QStringLiteral("/proc/self/statm"));
+    EXPECT_TRUE(statm.open(QIODevice::ReadOnly));
+    return statm.readAll().split(' ').value(1).toLong() * (sysconf(_SC_PAGESIZE) / 1024);
+}
+
+// Every dialog of the program, and the sound and difficulty commands.
+void UseEveryCommand(CMainFrame& frame) {
+    frame.View()->OnOtherOptions();
+    frame.View()->ShowHighScores();
+    frame.View()->OnHelpContents();
+    frame.OnAbout();
+    CClockWarningDlg(&frame).Ask();
+    CWelcomeDlg(&frame).exec();
+    CCustomizeColorsDlg colours(&frame);
+    colours.OnChange(0);  // the colour picker
+    colours.OnRestoreDefaults();
+    for (const int command : {kCmdSoundEffects, kCmdEasy, kCmdHard}) {
+        frame.Action(command)->trigger();
+    }
+}
+
+class ReliabilityUi : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        clock_.counter = clock_.tickCount = 1000000;
+        GameClock::SetCounter(&clock_);
+        SetSoundPlayer(&sound_);
+        offerTutorial = false;
+        QFile::setPermissions(folder_.path(), QFile::ReadOwner | QFile::WriteOwner |
+                                                  QFile::ExeOwner | QFile::ExeOther);
+    }
+    void TearDown() override {
+        SetSoundPlayer(nullptr);
+        GameClock::SetCounter(nullptr);
+    }
+
+    // One timer message's worth of the robot at the view: a drag of the wheel
+    // from straight below the centre, the space bar for a bomb, 66 ms.
+    void Step(CTorvaneView& view, CRobotPlayer& robot) {
+        const RobotMove move =
+            view.game->paused ? RobotMove{view.game->wheelAngle} : robot.Decide(*view.game);
+        const double turn = move.wheelAngle - view.game->wheelAngle;
+        if (std::abs(turn) > 0.004) {  // about a pixel at the grip
+            const QPoint grip(boardCentreX, boardCentreY + 250);
+            const QPoint to = grip + QPoint(std::lround(-250 * std::sin(turn)),
+                                            std::lround(250 * std::cos(turn) - 250));
+            QTest::mousePress(&view, Qt::LeftButton, {}, grip);
+            QTest::mouseMove(&view, to);
+            QTest::mouseRelease(&view, Qt::LeftButton, {}, to);
+        }
+        if (move.dropBomb) {
+            QTest::keyClick(&view, Qt::Key_Space);
+        }
+        clock_.counter += 66;
+        clock_.tickCount += 66;
+        view.OnTimer();
+    }
+
+    // Starts the main window over the config file, as an ordinary user if
+    // asked (root writes wherever it likes), and plays `games` games to their
+    // end, high scores and all, with every command after the first and every
+    // tenth. Tells the player only in its message boxes, not over and over.
+    void Play(const QString& path, int games, bool asOrdinaryUser = false) {
+        const bool dropRoot = asOrdinaryUser && geteuid() == 0;
+        ASSERT_TRUE(!dropRoot || (setegid(65534) == 0 && seteuid(65534) == 0));
+        CSettingsFile settings(path);
+        TellPlayerAboutSettings(settings);
+        settings.Open();
+        CScopedSettingsBackend useSettings(&settings);
+        // Each modal dialog is answered from inside its own event loop: "play
+        // another game?" with No after the last game, every other with OK.
+        answered_.clear();
+        int game = 1;
+        QPointer<QDialog> answering;
+        QTimer answerer;
+        QObject::connect(&answerer, &QTimer::timeout, [&] {
+            auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            if (dialog != nullptr && dialog->isVisible() && dialog != answering) {
+                answering = dialog;
+                const std::string name = dialog->metaObject()->className();
+                ++answered_[name];
+                name == "CGameOverDlg" && game == games ? dialog->reject() : dialog->accept();
+            }
+        });
+        answerer.start(1);
+        GameRandom::Seed(99);
+        g_messages = 0;
+        const QtMessageHandler previous = qInstallMessageHandler(CountMessage);
+        {
+            CMainFrame frame;
+            frame.show();
+            CTorvaneView& view = *frame.View();
+            view.openDocument = [](const QString&) { return true; };
+            difficulty_ = view.game->difficulty;
+            quiet_ = view.game->quiet;
+            CRobotPlayer robot(99, {.bombChance = 0.01, .reckless = true});
+            for (; game <= games; ++game) {
+                if (view.game->paused) {
+                    view.OnPausePlay();
+                }
+                for (int step = 0; answered_["CGameOverDlg"] < game; ++step) {
+                    EXPECT_LT(step, 20000) << "game " << game << " never ends";
+                    Step(view, robot);
+                    if (step % 4 == 0) {
+                        QApplication::processEvents();  // the paints the event loop would do
+                    }
+                }
+                game % 10 == 1 ? UseEveryCommand(frame) : void();
+                kibAfterGame10_ = game == 10 ? ResidentKiB() : kibAfterGame10_;
+            }
+            kibAtEnd_ = ResidentKiB();
+        }
+        CHighScoreTable listed;
+        listed.LoadHighScores();
+        scoresListed_ = listed.Count();
+        qInstallMessageHandler(previous);
+        EXPECT_LT(g_messages, 5) << "the program complains over and over";
+        EXPECT_TRUE(!dropRoot || (seteuid(0) == 0 && setegid(0) == 0));
+    }
+
+    CManualClockCounter clock_;
+    CQtSoundPlayer sound_;
+    QTemporaryDir folder_;
+    const QString path_ = folder_.filePath(QStringLiteral("Torvane.conf"));
+    std::uint32_t difficulty_ = 0;
+    bool quiet_ = false;
+    std::map<std::string, int> answered_;
+    long kibAfterGame10_ = 0;
+    long kibAtEnd_ = 0;
+    std::size_t scoresListed_ = 0;  // what the list of high scores shows at the end
+};
+
+// A damaged file is set aside whole, with one message and the defaults in
+// use; a read-only one is read and left as it was. Either way the high score
+// of the run stays listed, saved or not.
+TEST_F(ReliabilityUi, ConfigFilesInEveryBadState) {
+    const QByteArray good("[Settings]\nDifficulty=3\nQuiet=1\n[Scores]\n000=a|Alpha|12345|86400\n");
+    QByteArray binary(4096, '\0');
+    QRandomGenerator(17).fillRange(reinterpret_cast<quint32*>(binary.data()), 1024);
+    const struct {
+        const char* what;
+        QByteArray contents;
+        bool damaged;
+    } cases[] = {
+        {"truncated inside a section name", good.left(good.indexOf("[Scores]") + 4), true},
+        {"truncated inside a name", good.left(good.indexOf("000=") + 2), true},
+        {"truncated inside a character", "[Settings]\nDifficulty=3\n000=Zo\xc3", true},
+        {"binary", binary, true},
+        {"control characters in good UTF-8", "[Settings]\nDifficulty=3\nKey\x01=\x7f\n", true},
+        {"huge and well formed",
+         "[Settings]\nDifficulty=3\n" + QByteArray("Pad=1\n").repeated(1 << 19), true},
+        {"read-only", "[Settings]\nDifficulty=3\nQuiet=1\nFirstStartDone=1\n", false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        QFile file(path_);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(c.contents) == c.contents.size());
+        file.close();
+        file.setPermissions(c.damaged ? file.permissions() : QFile::ReadOwner | QFile::ReadOther);
+        Play(path_, 1, !c.damaged);
+        EXPECT_EQ(difficulty_, c.damaged ? 1u : 2u);
+        EXPECT_EQ(quiet_, !c.damaged);
+        EXPECT_EQ(answered_["CGameOverDlg"] + answered_["CNewHighScoreDlg"], 2);
+        EXPECT_TRUE(c.damaged ? answered_["QMessageBox"] == 1 : answered_["QMessageBox"] >= 1);
+        EXPECT_GE(scoresListed_, 1u);
+        const QStringList aside = QDir(folder_.path()).entryList({"Torvane.conf.damaged-*"});
+        ASSERT_EQ(aside.size(), c.damaged ? 1 : 0);
+        QFile kept(c.damaged ? folder_.filePath(aside[0]) : path_);
+        ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
+        EXPECT_TRUE(kept.readAll() == c.contents) << "the file was not kept as it was";
+        kept.remove();
+        file.remove();
+    }
+}
+
+// Resident memory after game 100 within 5 % of that after game 10; in the
+// sanitizer build LeakSanitizer judges the whole run at exit instead.
+TEST_F(ReliabilityUi, HundredGamesAndEveryDialogLeaveMemoryFlat) {
+    Play(path_, 100);
+    // Every kind of dialog came up: the end of a game, a new high score, the
+    // table, the options, the colour picker, About, the clock question and the welcome.
+    EXPECT_EQ(answered_["CGameOverDlg"], 100);
+    EXPECT_EQ(answered_.size(), 8u);
+#if !defined(__SANITIZE_ADDRESS__)  // AddressSanitizer holds freed memory back on purpose
+    EXPECT_LE(kibAtEnd_, kibAfterGame10_ + kibAfterGame10_ / 20);
+#endif
+}
+
+// Each icon the play button ever gets leaves its renderings in Qt's pixmap
+// cache: a new icon per game made memory climb game after game.
+TEST_F(ReliabilityUi, PlayButtonKeepsOneIconPerPicture) {
+    CMainToolBar bar;
+    QAction* play = bar.addAction(QStringLiteral("Play"));
+    std::set<qint64> icons;
+    for (int game = 0; game < 300; ++game) {
+        for (const int state : {kPlayButtonRunning, kPlayButtonPaused, kPlayButtonOver}) {
+            bar.SetPlayButton(state);
+            icons.insert(play->icon().cacheKey());
+        }
+    }
+    EXPECT_EQ(icons.size(), 3u);
+}
+
+}  // namespace
