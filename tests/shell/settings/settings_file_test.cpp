@@ -113,12 +113,11 @@ TEST_F(SettingsFile, ValuesReadAsQSettingsWroteThemAndWriteSoQSettingsReadsThem)
     for (const std::string& text : texts) {
         const std::string name = std::to_string(&text - texts);
         const SettingValue value = read.Read(kScoresKey, name).value_or(SettingValue{});
-        // Only the text of an unsigned 32-bit number reads as a number.
+        // Only the text of an unsigned 32-bit number reads as a number ("'": a text).
         const bool number = text == "007" || text == "4294967295";
-        EXPECT_EQ(
-            value.type == SettingValue::Type::Dword ? std::to_string(value.dword) : value.text,
-            text == "007" ? "7" : text);
-        EXPECT_EQ(value.type == SettingValue::Type::Dword, number) << text;
+        EXPECT_EQ(value.type == SettingValue::Type::Dword ? std::to_string(value.dword)
+                                                          : "'" + value.text,
+                  number ? std::to_string(std::stoul(text)) : "'" + text);
         written.Write(kScoresKey, name, SettingValue::String(text));
         EXPECT_EQ(QSettings(Path("ours.conf"), QSettings::IniFormat)
                       .value(QString::fromStdString("Scores/" + name))
@@ -135,9 +134,8 @@ TEST_F(SettingsFile, ValuesReadAsQSettingsWroteThemAndWriteSoQSettingsReadsThem)
     first.DeleteValue(kSettingsKey, "Gone");
     CSettingsFile next(Path("new.conf"));
     EXPECT_EQ(next.ValueNames(kSettingsKey), std::vector<std::string>{"MouseWheelSpeed"});
-    const SettingValue largest =
-        next.Read(kSettingsKey, "MouseWheelSpeed").value_or(SettingValue{});
-    EXPECT_TRUE(largest.type == SettingValue::Type::Dword && largest.dword == 0xFFFFFFFFu);
+    EXPECT_EQ(next.Read(kSettingsKey, "MouseWheelSpeed").value_or(SettingValue{}).dword,
+              0xFFFFFFFFu);
 }
 
 TEST_F(SettingsFile, DamagedFileIsSetAsideOnceAndItsReadableScoresCarriedOver) {
@@ -164,21 +162,17 @@ TEST_F(SettingsFile, DamagedFileIsSetAsideOnceAndItsReadableScoresCarriedOver) {
 }
 
 TEST_F(SettingsFile, ScoreGoesWhereItBelongsAfterAnotherCopyStoredMeanwhile) {
-    const struct {
-        std::uint32_t othersStored;  // ten times, since this copy read the table
-        std::optional<std::size_t> place;
-    } cases[] = {{100, 0}, {500, std::nullopt}};
-    for (const auto& c : cases) {
+    for (const std::uint32_t others : {100u, 500u}) {  // stored ten times meanwhile
         QFile::remove(Path("shared.conf"));
         CSettingsFile mine(Path("shared.conf"));
         CSettingsFile other(Path("shared.conf"));
         Commit(mine, "Mine", 400);
         for (int i = 0; i < 10; ++i) {
-            Commit(other, "Other", c.othersStored);
+            Commit(other, "Other", others);
         }
         const ScoreCommit commit = Commit(mine, "Mine", 500);
-        EXPECT_EQ(commit.place, c.place);
-        EXPECT_EQ(commit.dropped.size(), c.place ? 1u : 0u);  // an Other:100
+        EXPECT_EQ(commit.place, others == 100 ? std::optional<std::size_t>(0) : std::nullopt);
+        EXPECT_EQ(commit.dropped.size(), others == 100 ? 1u : 0u);  // an Other:100
         EXPECT_EQ(Table(other), Table(mine));
     }
 }
