@@ -1,6 +1,7 @@
 // The program around the game: start-up, the main window's menus, toolbar and
 // status bar, the commands' update rules and handlers, the small dialogs, the
 // help document and the sound player's one cue at a time.
+#include <QAccessible>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QMenuBar>
@@ -22,21 +23,19 @@
 TEST_F(UiTest, StartUpAsksAboutACoarseClockAndOffersTheTutorialOnTheFirstStartOnly) {
     const QString never = "Never ask this question again";
     const struct {
-        bool firstStart;
-        std::int64_t frequency;  // 0 or 1: too coarse; -1: no counter at all
-        std::vector<Answer> answers;
-        QString asked;
-        bool starts;
+        bool firstStart, starts, tutorial;
+        std::int64_t frequency;          // 0 or 1: too coarse; -1: no counter at all
         std::uint32_t ignoreLoResClock;  // 1: never asks again
-        bool tutorial;
+        QString asked;
+        std::vector<Answer> answers;
     } runs[] = {
-        {true, 0, {Press({never, "No"})}, "Warning", false, 0, false},
-        {true, 1, {Press({"Yes"}), Press({"No"})}, "Warning Welcome to Torvane !", true, 0, false},
-        {false, 1, {}, "Warning", true, 0, false},  // closed, as an unanswered dialog is
-        {false, 1000000, {}, "", true, 0, false},
-        {false, -1, {}, "", true, 0, false},
-        {false, 0, {Press({never, "Yes"})}, "Warning", true, 1, false},
-        {true, 0, {Press({"Yes"})}, "Welcome to Torvane !", true, 1, true},
+        {true, false, false, 0, 0, "Warning", {Press({never, "No"})}},
+        {true, true, false, 1, 0, "Warning Welcome to Torvane !", {Press({"Yes"}), Press({"No"})}},
+        {false, true, false, 1, 0, "Warning", {}},  // closed, as an unanswered dialog is
+        {false, true, false, 1000000, 0, "", {}},
+        {false, true, false, -1, 0, "", {}},
+        {false, true, false, 0, 1, "Warning", {Press({never, "Yes"})}},
+        {true, true, true, 0, 1, "Welcome to Torvane !", {Press({"Yes"})}},
     };
     for (const auto& run : runs) {
         if (run.firstStart) {
@@ -93,8 +92,11 @@ TEST_F(UiTest, FrameCarriesItsMenusToolbarAndStatusBar) {
             }
         }
     }
-    for (QAction* tool : frame->ToolBar()->actions()) {
-        items << (tool->isSeparator() ? QStringLiteral("-") : tool->toolTip());
+    for (QAction* tool : frame->ToolBar()->actions()) {  // as a screen reader names them
+        QWidget* button = frame->ToolBar()->widgetForAction(tool);
+        items << (tool->isSeparator()
+                      ? QStringLiteral("-")
+                      : QAccessible::queryAccessibleInterface(button)->text(QAccessible::Name));
     }
     for (QLabel* label : frame->statusBar()->findChildren<QLabel*>()) {
         items << label->text() + (label->isEnabled() ? "" : "-");
@@ -128,10 +130,9 @@ TEST_F(UiTest, CommandsFollowTheGameAndTheOptionCommandsAreStored) {
                        kCmdQuitGame,    kCmdSoundEffects, kCmdEasy,         kCmdMedium,
                        kCmdHard,        kCmdOtherOptions, kCmdPauseAndHide, kCmdHelpContents,
                        kCmdSeeTutorial, kCmdAbout};
-    const QStringList names = QString(
-                                  "play bomb new scores quit sound easy medium hard options "
-                                  "hide help tutorial about")
-                                  .split(' ');
+    const QStringList names =
+        QString("play bomb new scores quit sound easy medium hard options hide help tutorial about")
+            .split(' ');
     const struct {
         bool locked;
         std::vector<int> triggered;
