@@ -20,21 +20,13 @@
 
 namespace {
 
-// The runner's last line for a script, and its exit status.
-std::pair<std::string, int> RunnerEnd(const std::string& script) {
+// The runner's last line for a script, and its exit status after it.
+std::string RunnerEnd(const std::string& script) {
     std::istringstream in(script);
     std::ostringstream out;
-    int status = 0;
-    {
-        CSimRunner runner(out);
-        status = runner.Run(in, out);
-    }
-    std::istringstream lines(out.str());
-    std::string last;
-    for (std::string l; std::getline(lines, l);) {
-        last = l;
-    }
-    return {last, status};
+    const int status = CSimRunner(out).Run(in, out);
+    const std::string text = out.str();
+    return text.substr(text.rfind('\n', text.size() - 2) + 1) + std::to_string(status);
 }
 
 // Real time runs on while a handler works: every few readings of the clock
@@ -73,14 +65,11 @@ class ReplayTest : public UiTest {
         }
         Mouse(QEvent::MouseButtonRelease, Round(kHalfPi + turn, 250));
     }
-    QByteArray Bytes(const QString& path) {
+    static std::string Bytes(const QString& path) {
         QFile file(path);
-        EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << path.toStdString();
-        return file.readAll();
+        return file.open(QIODevice::ReadOnly) ? file.readAll().toStdString() : "";
     }
-    std::string Text(const QString& path) {
-        return ScriptTextOf(Bytes(path).toStdString()).value_or("");
-    }
+    static std::string Text(const QString& path) { return ScriptTextOf(Bytes(path)).value_or(""); }
 
     CRunningClock running;
 };
@@ -90,9 +79,7 @@ TEST_F(ReplayTest, GamePlayedInTheViewReplaysToItsStateInTheRunnerAndInTheView) 
     CTorvaneView& v = View();
     v.StartNewGame();  // from that seed
     v.OnPausePlay();
-    RobotStyle careful;
-    careful.aimChance = 1.0;
-    CRobotPlayer robot(7, careful);
+    CRobotPlayer robot(7, RobotStyle{1.0});  // aims every gem
     struct : IGameObserver {
         void OnRing(unsigned) override { ++rings; }
         void OnBomb(Cell, unsigned) override { ++bombs; }
@@ -115,9 +102,7 @@ TEST_F(ReplayTest, GamePlayedInTheViewReplaysToItsStateInTheRunnerAndInTheView) 
             Drag(move.wheelAngle - v.game->wheelAngle);
         }
         if (step % 89 == 0) {
-            QWheelEvent wheel({}, {}, {}, QPoint(0, step % 178 == 0 ? 120 : -240), Qt::NoButton,
-                              Qt::NoModifier, Qt::NoScrollPhase, false);
-            QApplication::sendEvent(&v, &wheel);
+            Wheel(step % 178 == 0 ? 120 : -240);
         }
         if (step % 97 == 0) {
             Key(step % 194 == 0 ? Qt::Key_Left : Qt::Key_Right);
@@ -136,7 +121,7 @@ TEST_F(ReplayTest, GamePlayedInTheViewReplaysToItsStateInTheRunnerAndInTheView) 
     v.OnNewGame();
 
     const QString last = v.Shelf().LastGamePath();
-    EXPECT_EQ(RunnerEnd(Text(last)).first, played);
+    EXPECT_EQ(RunnerEnd(Text(last)), played + "\n0");
     const std::int64_t playerTime = GameClock::Now();
     v.WatchReplayFile(last);
     ASSERT_TRUE(v.Watching());
@@ -160,43 +145,37 @@ TEST_F(ReplayTest, TopTenEntriesKeepTheirReplaysAndLoseThemWhenTheyLeave) {
     const HighScoreEntry lastOfTen{"P9", 100, 86400};
     QDir().mkpath(v.Shelf().Folder());
     QFile(v.Shelf().EntryPath(lastOfTen)).open(QIODevice::WriteOnly);
-
-    // A game of 550 points, answered with a name: it enters sixth and pushes
-    // the last entry out. Its score is set by hand, so its replay cannot
-    // match: the list offers it, and watching it says so.
-    auto playAndEnd = [&](std::uint32_t score, const char* name) {
+    // A game of 550 points, answered with a name, enters sixth and pushes the
+    // last entry out; one of 5 has no place, so only the last game changes.
+    // Their scores are set by hand, so their replays cannot match.
+    for (const std::uint32_t score : {550u, 5u}) {
         v.OnPausePlay();
         Tick();
         v.game->score = score;
-        if (name != nullptr) {
-            Then([name](QDialog* d) {
-                d->findChild<QLineEdit*>()->setText(QString::fromLatin1(name));
+        if (score == 550) {
+            Then([](QDialog* d) {
+                d->findChild<QLineEdit*>()->setText("Ann");
                 d->accept();
             });
             Then([](QDialog* d) { d->accept(); });
         }
         v.OnNewGame();
-    };
-    playAndEnd(550, "Ann");
+        EXPECT_NE(Text(v.Shelf().LastGamePath()).find("# Score: " + std::to_string(score) + "\n"),
+                  std::string::npos);
+    }
     CHighScoreTable table;
     table.LoadHighScores();
     ASSERT_EQ(table.Entries()[5].name, "Ann");
-    EXPECT_TRUE(CReplayShelf::Exists(v.Shelf().EntryPath(table.Entries()[5])));
-    EXPECT_FALSE(CReplayShelf::Exists(v.Shelf().EntryPath(lastOfTen)));
-    EXPECT_NE(Text(v.Shelf().LastGamePath()).find("# Score: 550\n"), std::string::npos);
-    playAndEnd(5, nullptr);  // no place: only the last game changes
-    EXPECT_NE(Text(v.Shelf().LastGamePath()).find("# Score: 5\n"), std::string::npos);
     EXPECT_NE(Text(v.Shelf().EntryPath(table.Entries()[5])).find("# Player: Ann\n"),
               std::string::npos);
+    EXPECT_FALSE(CReplayShelf::Exists(v.Shelf().EntryPath(lastOfTen)));
 
-    // Watch is greyed for the best entry, which has no replay, and open for Ann's.
+    // Watch is greyed for the best entry, which has no replay, and open for
+    // Ann's; watching it says why it cannot be watched.
     Then([](QDialog* d) {
-        auto* list = d->findChild<QTreeWidget*>();
-        QPushButton* watch = d->findChildren<QPushButton*>().value(0);
-        for (QPushButton* b : d->findChildren<QPushButton*>()) {
-            watch = b->text() == QStringLiteral("Watch") ? b : watch;
-        }
+        QAbstractButton* watch = Button(d, "Watch");
         EXPECT_FALSE(watch->isEnabled());
+        auto* list = d->findChild<QTreeWidget*>();
         list->setCurrentItem(list->topLevelItem(5));
         EXPECT_TRUE(watch->isEnabled());
         watch->isEnabled() ? watch->click() : d->reject();  // a failure, not a hang
@@ -218,7 +197,7 @@ TEST_F(ReplayTest, ReplaysThatCannotBeWatchedSayWhy) {
         Tick();
     }
     View().OnNewGame();
-    const std::string packed = Bytes(View().Shelf().LastGamePath()).toStdString();
+    const std::string packed = Bytes(View().Shelf().LastGamePath());
     const std::string replay = ScriptTextOf(packed).value_or("");
     std::string flipped = packed;
     flipped[packed.size() / 2] = static_cast<char>(flipped[packed.size() / 2] ^ 0x55);
@@ -248,12 +227,10 @@ TEST_F(ReplayTest, ReplaysThatCannotBeWatchedSayWhy) {
     // `at` stops the timer: an hour later one explicit tick drops one gem;
     // and it never turns the clock back.
     EXPECT_NE(RunnerEnd("at 5000\nnew\nresume\nwait 3600000\ntick\nstate\n")
-                  .first.find("\"t\":3605000,\"score\":0,"),
+                  .find("\"t\":3605000,\"score\":0,"),
               std::string::npos);
     EXPECT_EQ(RunnerEnd("new\nat 999999\n"),
-              std::make_pair(std::string("line 2: at 999999 would turn the clock back from "
-                                         "1000000"),
-                             2));
+              "line 2: at 999999 would turn the clock back from 1000000\n2");
 }
 
 }  // namespace

@@ -13,6 +13,7 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QTimer>
+#include <QWheelEvent>
 #include <cmath>
 #include <deque>
 #include <functional>
@@ -104,6 +105,13 @@ class UiTest : public ::testing::Test {
         return {boardCentreX + static_cast<int>(std::lround(radius * std::cos(angle))),
                 boardCentreY + static_cast<int>(std::lround(radius * std::sin(angle)))};
     }
+    // A wheel turn over the view; true when the view kept the event.
+    bool Wheel(int delta) {
+        const QPointF at(View().width() / 2, View().height() / 2);
+        QWheelEvent event(at, at, {}, {0, delta}, {}, {}, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(&View(), &event);
+        return event.isAccepted();
+    }
     void Key(int key, Qt::KeyboardModifiers modifiers = {}, const QString& text = {},
              bool repeat = false) {
         QKeyEvent press(QEvent::KeyPress, key, modifiers, text, repeat);
@@ -112,14 +120,21 @@ class UiTest : public ::testing::Test {
 
     // Queues the answer to the next modal dialog that opens.
     void Then(Answer answer) { answers.push_back(std::move(answer)); }
-    // Clicks the buttons and boxes with these texts (their "&" left out).
+    // The button or box with this text (its "&" left out).
+    static QAbstractButton* Button(const QWidget* dialog, const QString& text) {
+        for (QAbstractButton* button : dialog->findChildren<QAbstractButton*>()) {
+            if (button->text().remove('&') == text) {
+                return button;
+            }
+        }
+        return nullptr;
+    }
+    // Clicks the buttons and boxes with these texts.
     static Answer Press(QStringList texts) {
         return [texts](QDialog* dialog) {
             for (const QString& text : texts) {
-                for (QAbstractButton* button : dialog->findChildren<QAbstractButton*>()) {
-                    if (button->text().remove('&') == text) {
-                        button->click();
-                    }
+                if (QAbstractButton* button = Button(dialog, text)) {
+                    button->click();
                 }
             }
         };

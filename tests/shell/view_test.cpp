@@ -34,27 +34,6 @@ class ViewTest : public UiTest {
                : where == "centre" ? QPoint(boardCentreX, boardCentreY)
                                    : Round(where.toDouble());
     }
-    void Wheel(int delta) {
-        const QPointF at(View().width() / 2, View().height() / 2);
-        QWheelEvent event(at, at, {}, {0, delta}, {}, {}, Qt::NoScrollPhase, false);
-        QApplication::sendEvent(&View(), &event);
-        wheelPassedOn &= !event.isAccepted();
-    }
-    // "space", "x", or an arrow: [shift-|ctrl-](left|right)[-again].
-    void TypeKey(const QString& a) {
-        const int key = a.contains("left")    ? Qt::Key_Left
-                        : a.contains("right") ? Qt::Key_Right
-                        : a == "space"        ? Qt::Key_Space
-                                              : Qt::Key_X;
-        const auto modifiers = a.startsWith("shift")  ? Qt::ShiftModifier
-                               : a.startsWith("ctrl") ? Qt::ControlModifier
-                                                      : Qt::NoModifier;
-        Key(key, modifiers,
-            key == Qt::Key_Space ? " "
-            : key == Qt::Key_X   ? "x"
-                                 : "",
-            a.endsWith("again"));
-    }
     // Runs "operation argument ..." on the view.
     void Play(const QString& script) {
         using E = QEvent;
@@ -66,8 +45,19 @@ class ViewTest : public UiTest {
             {"move", [&](A a) { Mouse(E::MouseMove, At(a)); }},
             {"release", [&](A a) { Mouse(E::MouseButtonRelease, At(a)); }},
             {"letgo", [&](A) { held = {}; }},  // released over another window
-            {"wheel", [&](A a) { Wheel(a.toInt()); }},
-            {"key", [&](A a) { TypeKey(a); }},
+            {"wheel", [&](A a) { wheelPassedOn &= !Wheel(a.toInt()); }},
+            // "space", "x", or an arrow: [shift-|ctrl-](left|right)[-again].
+            {"key",
+             [&](A a) {
+                 Key(a.contains("left")    ? Qt::Key_Left
+                     : a.contains("right") ? Qt::Key_Right
+                     : a == "space"        ? Qt::Key_Space
+                                           : Qt::Key_X,
+                     a.startsWith("shift")  ? Qt::ShiftModifier
+                     : a.startsWith("ctrl") ? Qt::ControlModifier
+                                            : Qt::NoModifier,
+                     a == "space" ? " " : a.left(1), a.endsWith("again"));
+             }},
             // As the window system delivers it: press, release, double-click, release.
             {"dblclick",
              [&](A a) {
