@@ -228,7 +228,6 @@ void CMainFrame::ShowAtStart() {
     if (frame.isNull()) {
         frame = kAssumedFrame;
     }
-    const QSize frameSize(frame.left() + frame.right(), frame.top() + frame.bottom());
     QList<QRect> screens;
     for (const QScreen* screen : QGuiApplication::screens()) {
         screens << screen->availableGeometry();
@@ -239,11 +238,8 @@ void CMainFrame::ShowAtStart() {
     QRect placement = saved.geometry;
     if (placement.isNull()) {
         placement = FitOnScreen(view_->sizeHint(), chrome, frame, available);
-    } else if (!OnSomeScreen(QRect(placement.topLeft(), placement.size() + frameSize), screens)) {
-        // Left on a screen that is gone: the size still holds, the place does not.
-        placement.setSize(placement.size().boundedTo(available.size() - frameSize));
-        placement.moveCenter(available.center() -
-                             QPoint(frameSize.width(), frameSize.height()) / 2);
+    } else {
+        placement = PlaceOnScreens(placement, frame, screens, available);
     }
     // The corner is the frame's, as the window system places a window.
     move(placement.topLeft());

@@ -74,9 +74,33 @@ QRect FitOnScreen(QSize board, QSize chrome, const QMargins& frame, const QRect&
     return QRect(corner, size);
 }
 
-bool OnSomeScreen(const QRect& outer, const QList<QRect>& screens) {
-    return std::any_of(screens.begin(), screens.end(), [&outer](const QRect& screen) {
+QRect PlaceOnScreens(QRect placement, const QMargins& frame, const QList<QRect>& screens,
+                     const QRect& fallback) {
+    const QSize frameSize(frame.left() + frame.right(), frame.top() + frame.bottom());
+    const QRect outer(placement.topLeft(), placement.size() + frameSize);
+    const QRect* best = nullptr;
+    std::int64_t bestArea = 0;
+    for (const QRect& screen : screens) {
         const QRect seen = outer.intersected(screen);
-        return seen.width() >= kGrabWidth && seen.height() >= kGrabHeight;
-    });
+        const std::int64_t area = std::int64_t{seen.width()} * seen.height();
+        if (seen.width() >= kGrabWidth && seen.height() >= kGrabHeight && area > bestArea) {
+            best = &screen;
+            bestArea = area;
+        }
+    }
+    const QRect& target = best != nullptr ? *best : fallback;
+    placement.setSize(placement.size().boundedTo(target.size() - frameSize));
+    const QSize outerSize = placement.size() + frameSize;
+    if (best == nullptr) {
+        // Left on a screen that is gone: the size still holds, the place does not.
+        placement.moveTopLeft(target.topLeft() +
+                              QPoint((target.width() - outerSize.width()) / 2,
+                                     (target.height() - outerSize.height()) / 2));
+        return placement;
+    }
+    placement.moveTopLeft(QPoint(std::clamp(placement.left(), target.left(),
+                                            target.left() + target.width() - outerSize.width()),
+                                 std::clamp(placement.top(), target.top(),
+                                            target.top() + target.height() - outerSize.height())));
+    return placement;
 }

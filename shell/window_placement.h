@@ -36,6 +36,10 @@ QSize WindowSizeFor(QSize board, QSize chrome, double scale);
 // half), centred in that area.
 QRect FitOnScreen(QSize board, QSize chrome, const QMargins& frame, const QRect& available);
 
-// Whether enough of a window whose outer rectangle is `outer` lies on one of
-// the screens' free areas for the player to see it and take hold of it.
-bool OnSomeScreen(const QRect& outer, const QList<QRect>& screens);
+// Where a remembered placement opens on today's screens (their free areas):
+// wholly inside the screen that shows most of it, moved and if need be shrunk
+// (a window saved on a larger monitor must not hang off a laptop's screen);
+// centred in `fallback`, keeping what of its size fits there, when no screen
+// shows enough of it to take hold of.
+QRect PlaceOnScreens(QRect placement, const QMargins& frame, const QList<QRect>& screens,
+                     const QRect& fallback);

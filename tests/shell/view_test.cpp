@@ -398,11 +398,22 @@ TEST_F(ViewTest, AResizedViewIsDrawnAfreshAtItsScaleWithTheTileGoingOnIntoTheMar
     }
 }
 
-TEST(WindowPlacement, APlaceOffEveryScreenDoesNotCount) {
+TEST(WindowPlacement, ARememberedPlaceOpensWhollyOnTheScreenShowingMostOfIt) {
     const QList<QRect> screens = {{0, 0, 1920, 1080}, {1920, 0, 1280, 1024}};
-    EXPECT_TRUE(OnSomeScreen({3100, 1000, 800, 700}, screens));   // a corner on the second
-    EXPECT_FALSE(OnSomeScreen({3180, 1010, 800, 700}, screens));  // too little to grab
-    EXPECT_FALSE(OnSomeScreen({-900, 100, 800, 700}, screens));
+    const QMargins frame(2, 30, 2, 2);
+    const struct {
+        QRect saved, opened;
+    } cases[] = {
+        {{100, 50, 768, 738}, {100, 50, 768, 738}},      // inside: as left
+        {{2900, 500, 768, 738}, {2428, 254, 768, 738}},  // half off the second: pulled in
+        {{1500, 900, 768, 738}, {1148, 310, 768, 738}},  // across both, more on the first
+        {{2000, 10, 1500, 1200}, {1920, 0, 1276, 992}},  // larger than its screen: shrunk
+        {{3180, 1010, 800, 700}, {558, 174, 800, 700}},  // too little to grab: centred
+        {{-900, 100, 800, 700}, {558, 174, 800, 700}},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(PlaceOnScreens(c.saved, frame, screens, screens[0]), c.opened) << c.saved.x();
+    }
 }
 
 }  // namespace
