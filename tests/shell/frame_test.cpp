@@ -1,6 +1,8 @@
 // The program around the game: start-up, the main window's menus, toolbar and
-// status bar, the commands' update rules and handlers, the small dialogs and
-// the help document.
+// status bar, the commands' update rules and handlers, the small dialogs, the
+// help document and the sound player's one cue at a time.
+#include <QAccessible>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QMenuBar>
 #include <QRegularExpression>
@@ -12,6 +14,8 @@
 #include "shell/about_dlg.h"
 #include "shell/clock_warning_dlg.h"
 #include "shell/help_document.h"
+#include "shell/qt_cue_output.h"
+#include "shell/sound_player.h"
 #include "shell/torvane_app.h"
 #include "tutorial/ui/welcome_dlg.h"
 #include "ui_fixture.h"
@@ -19,21 +23,19 @@
 TEST_F(UiTest, StartUpAsksAboutACoarseClockAndOffersTheTutorialOnTheFirstStartOnly) {
     const QString never = "Never ask this question again";
     const struct {
-        bool firstStart;
-        std::int64_t frequency;  // 0 or 1: too coarse; -1: no counter at all
-        std::vector<Answer> answers;
-        QString asked;
-        bool starts;
+        bool firstStart, starts, tutorial;
+        std::int64_t frequency;          // 0 or 1: too coarse; -1: no counter at all
         std::uint32_t ignoreLoResClock;  // 1: never asks again
-        bool tutorial;
+        QString asked;
+        std::vector<Answer> answers;
     } runs[] = {
-        {true, 0, {Press({never, "No"})}, "Warning", false, 0, false},
-        {true, 1, {Press({"Yes"}), Press({"No"})}, "Warning Welcome to Torvane !", true, 0, false},
-        {false, 1, {}, "Warning", true, 0, false},  // closed, as an unanswered dialog is
-        {false, 1000000, {}, "", true, 0, false},
-        {false, -1, {}, "", true, 0, false},
-        {false, 0, {Press({never, "Yes"})}, "Warning", true, 1, false},
-        {true, 0, {Press({"Yes"})}, "Welcome to Torvane !", true, 1, true},
+        {true, false, false, 0, 0, "Warning", {Press({never, "No"})}},
+        {true, true, false, 1, 0, "Warning Welcome to Torvane !", {Press({"Yes"}), Press({"No"})}},
+        {false, true, false, 1, 0, "Warning", {}},  // closed, as an unanswered dialog is
+        {false, true, false, 1000000, 0, "", {}},
+        {false, true, false, -1, 0, "", {}},
+        {false, true, false, 0, 1, "Warning", {Press({never, "Yes"})}},
+        {true, true, true, 0, 1, "Welcome to Torvane !", {Press({"Yes"})}},
     };
     for (const auto& run : runs) {
         if (run.firstStart) {
@@ -90,8 +92,11 @@ TEST_F(UiTest, FrameCarriesItsMenusToolbarAndStatusBar) {
             }
         }
     }
-    for (QAction* tool : frame->ToolBar()->actions()) {
-        items << (tool->isSeparator() ? QStringLiteral("-") : tool->toolTip());
+    for (QAction* tool : frame->ToolBar()->actions()) {  // as a screen reader names them
+        QWidget* button = frame->ToolBar()->widgetForAction(tool);
+        items << (tool->isSeparator()
+                      ? QStringLiteral("-")
+                      : QAccessible::queryAccessibleInterface(button)->text(QAccessible::Name));
     }
     for (QLabel* label : frame->statusBar()->findChildren<QLabel*>()) {
         items << label->text() + (label->isEnabled() ? "" : "-");
@@ -125,10 +130,9 @@ TEST_F(UiTest, CommandsFollowTheGameAndTheOptionCommandsAreStored) {
                        kCmdQuitGame,    kCmdSoundEffects, kCmdEasy,         kCmdMedium,
                        kCmdHard,        kCmdOtherOptions, kCmdPauseAndHide, kCmdHelpContents,
                        kCmdSeeTutorial, kCmdAbout};
-    const QStringList names = QString(
-                                  "play bomb new scores quit sound easy medium hard options "
-                                  "hide help tutorial about")
-                                  .split(' ');
+    const QStringList names =
+        QString("play bomb new scores quit sound easy medium hard options hide help tutorial about")
+            .split(' ');
     const struct {
         bool locked;
         std::vector<int> triggered;
@@ -215,4 +219,33 @@ TEST(HelpDocument, EveryPictureAndLinkIsThere) {
         EXPECT_TRUE(html.contains("id=\"" + match.captured(1) + "\""))
             << match.captured(1).toStdString();
     }
+}
+
+// Logs "-" for a stop and cue@time for a start.
+struct CRecordingOutput : ICueOutput {
+    void Start(int cue) override { log << QString("%1@%2").arg(cue).arg(now); }
+    void StopAll() override { log << "-"; }
+    std::int64_t now = 0;
+    QStringList log;
+};
+
+TEST(SoundPlayer, ACueCutsOffWhateverPlaysButASnapWaitsForSilence) {
+    CRecordingOutput output;
+    CSoundPlayer player(output, [&output] { return output.now; });
+    // A snap lasts 310 ms, an explosion (at 400 and 500) 1587; the first cue
+    // plays whatever the clock reads.
+    for (const std::int64_t at : {-1, 308, 309, 400, 500, 2086, 2087}) {
+        output.now = at;
+        const bool explosion = at == 400 || at == 500;
+        player.Play(explosion ? kExplodeCue : kSnapCue, explosion ? 0 : kCueNoStop);
+    }
+    EXPECT_EQ(output.log.join(' '), "- 300@-1 - 300@309 - 301@400 - 301@500 - 300@2087");
+    QElapsedTimer timer;  // without an audio device: no stall, no failure
+    timer.start();
+    CQtSoundPlayer qtPlayer;
+    for (int i = 0; i < 20; ++i) {
+        qtPlayer.Play(i % 2 == 0 ? kExplodeCue : kSnapCue, i % 2 == 0 ? 0 : kCueNoStop);
+        QCoreApplication::processEvents();
+    }
+    EXPECT_LT(timer.elapsed(), 5000);
 }

@@ -7,14 +7,19 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLayout>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QTimer>
+#include <QWheelEvent>
+#include <cmath>
 #include <deque>
 #include <functional>
 #include <ostream>
 
+#include "game/board_centre.h"
 #include "game/game_clock.h"
 #include "game/memory_settings.h"
 #include "game/sound.h"
@@ -81,16 +86,55 @@ class UiTest : public ::testing::Test {
         }
     }
 
+    // A mouse event at a board pixel, wherever the view shows it; `held`
+    // follows the presses and releases.
+    void Mouse(QEvent::Type type, QPoint board, Qt::MouseButton button = Qt::LeftButton,
+               CTorvaneView* view = nullptr) {
+        view = view ? view : &View();
+        held = type == QEvent::MouseButtonRelease ? held & ~button
+               : type == QEvent::MouseMove        ? held
+                                                  : held | button;
+        const QPointF at = view->Mapping().ToWidget(board);
+        QMouseEvent event(type, at, view->mapToGlobal(at),
+                          type == QEvent::MouseMove ? Qt::NoButton : button, held, {});
+        QApplication::sendEvent(view, &event);
+    }
+    // The board pixel at this angle round the wheel's centre; by default far
+    // enough out for whole pixels to give the angle to a thousandth.
+    static QPoint Round(double angle, double radius = 1e4) {
+        return {boardCentreX + static_cast<int>(std::lround(radius * std::cos(angle))),
+                boardCentreY + static_cast<int>(std::lround(radius * std::sin(angle)))};
+    }
+    // A wheel turn over the view; true when the view kept the event.
+    bool Wheel(int delta) {
+        const QPointF at(View().width() / 2, View().height() / 2);
+        QWheelEvent event(at, at, {}, {0, delta}, {}, {}, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(&View(), &event);
+        return event.isAccepted();
+    }
+    void Key(int key, Qt::KeyboardModifiers modifiers = {}, const QString& text = {},
+             bool repeat = false) {
+        QKeyEvent press(QEvent::KeyPress, key, modifiers, text, repeat);
+        QApplication::sendEvent(&View(), &press);
+    }
+
     // Queues the answer to the next modal dialog that opens.
     void Then(Answer answer) { answers.push_back(std::move(answer)); }
-    // Clicks the buttons and boxes with these texts (their "&" left out).
+    // The button or box with this text (its "&" left out).
+    static QAbstractButton* Button(const QWidget* dialog, const QString& text) {
+        for (QAbstractButton* button : dialog->findChildren<QAbstractButton*>()) {
+            if (button->text().remove('&') == text) {
+                return button;
+            }
+        }
+        return nullptr;
+    }
+    // Clicks the buttons and boxes with these texts.
     static Answer Press(QStringList texts) {
         return [texts](QDialog* dialog) {
             for (const QString& text : texts) {
-                for (QAbstractButton* button : dialog->findChildren<QAbstractButton*>()) {
-                    if (button->text().remove('&') == text) {
-                        button->click();
-                    }
+                if (QAbstractButton* button = Button(dialog, text)) {
+                    button->click();
                 }
             }
         };
@@ -101,6 +145,7 @@ class UiTest : public ::testing::Test {
     CManualClockCounter clock;
     CRecordingSoundPlayer sound;
     std::unique_ptr<CMainFrame> frame;
+    Qt::MouseButtons held;
     std::deque<Answer> answers;
     QStringList titles;  // of the modal dialogs that opened, in order
 

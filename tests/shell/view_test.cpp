@@ -1,61 +1,38 @@
 // The game view: how the pointer, the mouse wheel, the keys, a double-click in
-// the bomb box and its timer reach the game, and the Options and Customize
-// colors dialogs it opens.
+// the bomb box and its timer reach the game at any window size; the Options,
+// Customize colors and Accessibility dialogs it opens; what a screen reader
+// reads; and pausing when the player leaves.
+#include <QAccessible>
 #include <QCheckBox>
-#include <QMouseEvent>
 #include <QRadioButton>
 #include <QSlider>
 #include <QTest>
-#include <cmath>
 #include <map>
 
-#include "game/board_centre.h"
 #include "game/polar.h"
 #include "game/wheel_input.h"
+#include "render/artwork.h"
 #include "render/board_renderer.h"
+#include "render/gem_sprites.h"
+#include "shell/accessibility_dlg.h"
+#include "shell/board_accessible.h"
 #include "shell/customize_colors_dlg.h"
 #include "shell/gem_colours.h"
 #include "shell/options_dlg.h"
+#include "shell/window_placement.h"
+#include "tutorial/ui/tutorial_wnd.h"
 #include "ui_fixture.h"
 
 namespace {
 
 class ViewTest : public UiTest {
   protected:
-    // At a board pixel, wherever the view shows it.
-    void Mouse(QEvent::Type type, QPoint board, Qt::MouseButton button = Qt::LeftButton) {
-        held = type == QEvent::MouseButtonRelease ? held & ~button
-               : type == QEvent::MouseMove        ? held
-                                                  : held | button;
-        const QPointF at = View().Mapping().ToWidget(board);
-        QMouseEvent event(type, at, View().mapToGlobal(at),
-                          type == QEvent::MouseMove ? Qt::NoButton : button, held, {});
-        QApplication::sendEvent(&View(), &event);
-    }
-    // As the window system delivers it: press, release, double-click, release.
-    void DoubleClick(QPoint board) {
-        for (auto type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease,
-                          QEvent::MouseButtonDblClick, QEvent::MouseButtonRelease}) {
-            Mouse(type, board);
-        }
-    }
-    // "x,y"; "centre", of the wheel; or an angle round it, far enough out for
-    // whole pixels to give the angle to a thousandth.
-    QPoint At(const QString& where) {
-        const double angle = where.toDouble();
-        const QPoint centre(boardCentreX, boardCentreY);
+    // "x,y"; "centre", of the wheel; or an angle round it.
+    static QPoint At(const QString& where) {
         return where.contains(',')
                    ? QPoint(where.section(',', 0, 0).toInt(), where.section(',', 1).toInt())
-               : where == "centre"
-                   ? centre
-                   : centre + QPoint(static_cast<int>(std::lround(1e4 * std::cos(angle))),
-                                     static_cast<int>(std::lround(1e4 * std::sin(angle))));
-    }
-    void Wheel(int delta) {
-        const QPointF at(View().width() / 2, View().height() / 2);
-        QWheelEvent event(at, at, {}, {0, delta}, {}, {}, Qt::NoScrollPhase, false);
-        QApplication::sendEvent(&View(), &event);
-        wheelPassedOn &= !event.isAccepted();
+               : where == "centre" ? QPoint(boardCentreX, boardCentreY)
+                                   : Round(where.toDouble());
     }
     // Runs "operation argument ..." on the view.
     void Play(const QString& script) {
@@ -68,10 +45,35 @@ class ViewTest : public UiTest {
             {"move", [&](A a) { Mouse(E::MouseMove, At(a)); }},
             {"release", [&](A a) { Mouse(E::MouseButtonRelease, At(a)); }},
             {"letgo", [&](A) { held = {}; }},  // released over another window
-            {"wheel", [&](A a) { Wheel(a.toInt()); }},
-            {"key", [&](A a) { QTest::keyClick(&View(), a == "space" ? ' ' : 'x'); }},
-            {"dblclick", [&](A a) { DoubleClick(At(a)); }},
+            {"wheel", [&](A a) { wheelPassedOn &= !Wheel(a.toInt()); }},
+            // "space", "x", or an arrow: [shift-|ctrl-](left|right)[-again].
+            {"key",
+             [&](A a) {
+                 Key(a.contains("left")    ? Qt::Key_Left
+                     : a.contains("right") ? Qt::Key_Right
+                     : a == "space"        ? Qt::Key_Space
+                                           : Qt::Key_X,
+                     a.startsWith("shift")  ? Qt::ShiftModifier
+                     : a.startsWith("ctrl") ? Qt::ControlModifier
+                                            : Qt::NoModifier,
+                     a == "space" ? " " : a.left(1), a.endsWith("again"));
+             }},
+            // As the window system delivers it: press, release, double-click, release.
+            {"dblclick",
+             [&](A a) {
+                 for (auto type : {E::MouseButtonPress, E::MouseButtonRelease,
+                                   E::MouseButtonDblClick, E::MouseButtonRelease}) {
+                     Mouse(type, At(a));
+                 }
+             }},
             {"lock", [&](A a) { View().inputLocked = a == "on"; }},
+            {"clockwise", [&](A) { View().wheelClockwise = true; }},
+            // The view alone at a scale, one hundred pixels wider than the board.
+            {"scale",
+             [&](A a) {
+                 View().resize(static_cast<int>(kBoardWidth * a.toDouble()) + 100,
+                               static_cast<int>(kBoardHeight * a.toDouble()));
+             }},
             {"pause", [&](A) { Game().Pause(); }},
             {"resume", [&](A) { Game().Resume(); }},
             {"tick", [&](A a) { RunFor(a.toInt()); }},
@@ -100,44 +102,49 @@ class ViewTest : public UiTest {
         return values.join(' ');
     }
 
-    Qt::MouseButtons held;
     bool wheelPassedOn = true;
 };
 
-}  // namespace
-
 TEST_F(ViewTest, InputTurnsTheWheelDropsBombsAndTicksOnlyARunningGameWithInputFree) {
     const struct {
-        bool clockwise;
         const char* input;  // on a running game with one bomb
         double angle;
-        int bombs;
-        int falling;
+        int bombs, falling;
     } cases[] = {
-        {false, "press .5 move 1.5", 1, 1, 1},
-        {false, "angle 1 press centre move 2", 3 - kHalfPi, 1, 1},  // the centre reads as pi/2
-        {false, "press .5 move 1.5 move 3 move 4.5 move 6 move 7.5 move 6.783185", 0, 1, 1},
-        {false, "press 0 release 0 move 1", 0, 1, 0},
-        {false, "press 0 lock on release 0 lock off move 1", 0, 1, 0},
-        {false, "press 0 letgo - move 1", 0, 1, 0},
-        {false, "press 0 pause - move 1", 0, 1, 0},
-        {false, "press 0 pause - resume - move 1", 1, 1, 1},
-        {false, "right 0 move 1", 0, 1, 0},
-        {false, "wheel 120", -0.05, 1, 1},
-        {true, "wheel 120 wheel 12", 0.055, 1, 1},
-        {false, "key space", 0, 0, 1},
-        {false, "key x", 0, 1, 0},
-        {false, "dblclick 8,5", 0, 0, 1},
-        {false, "dblclick 182,20 dblclick 100,49", 0, 1, 0},
-        {false, "tick 500", 0, 1, 1},
-        {false, "lock on tick 500", 0, 1, 1},
-        {false, "lock on playpause - bomb - quit - new - tick 500", 0, 1, 1},
-        {false, "press 0 new - resume - move 1", 0, 1, 0},
-        {false, "lock on press 0 move 1 wheel 120 key space dblclick 8,5", 0, 1, 0},
-        {false, "pause - press 0 move 1 wheel 120 key space dblclick 8,5 tick 500", 0, 1, 0},
+        {"press .5 move 1.5", 1, 1, 1},
+        {"angle 1 press centre move 2", 3 - kHalfPi, 1, 1},  // the centre reads as pi/2
+        {"press .5 move 1.5 move 3 move 4.5 move 6 move 7.5 move 6.783185", 0, 1, 1},
+        {"press 0 release 0 move 1", 0, 1, 0},
+        {"press 0 lock on release 0 lock off move 1", 0, 1, 0},
+        {"press 0 letgo - move 1", 0, 1, 0},
+        {"press 0 pause - move 1", 0, 1, 0},
+        {"press 0 pause - resume - move 1", 1, 1, 1},
+        {"right 0 move 1", 0, 1, 0},
+        {"wheel 120", -0.05, 1, 1},
+        {"clockwise - wheel 120 wheel 12", 0.055, 1, 1},
+        {"key space", 0, 0, 1},
+        {"key x", 0, 1, 0},
+        {"dblclick 8,5", 0, 0, 1},
+        {"dblclick 182,20 dblclick 100,49", 0, 1, 0},
+        {"tick 500", 0, 1, 1},
+        {"lock on tick 500", 0, 1, 1},
+        {"lock on playpause - bomb - quit - new - tick 500", 0, 1, 1},
+        {"press 0 new - resume - move 1", 0, 1, 0},
+        // Arrows turn by fixed steps, a fine one with Shift, held down or not.
+        {"key left", -kPi / 60, 1, 1},
+        {"key right key shift-left-again", kPi / 60 - kPi / 240, 1, 1},
+        {"key ctrl-right", 0, 1, 0},
+        {"lock on press 0 move 1 wheel 120 key space key left dblclick 8,5", 0, 1, 0},
+        {"pause - press 0 move 1 wheel 120 key space key right dblclick 8,5 tick 500", 0, 1, 0},
+        // Every scale maps the pointer to the same board pixels.
+        {"scale 0.5 press .5 move 1.5", 1, 1, 1},
+        {"scale 2.6 angle 0.3 press 600,349 move 560,200 move 362,90 move 150,300 move 200,600",
+         0.3 + std::atan2(600 - 349, 200 - 362), 1, 1},
+        {"scale 0.75 dblclick 7,5 dblclick 8,4 dblclick 182,48 dblclick 181,49", 0, 1, 0},
+        {"scale 1.5 dblclick 8,5", 0, 0, 1},
+        {"scale 2.6 dblclick 181,48", 0, 0, 1},
     };
     for (const auto& c : cases) {
-        WriteSettingDword(kSettingsKey, "MouseWheelClockwise", c.clockwise ? 1 : 0);
         MakeFrame();
         Game().Resume();
         held = {};
@@ -174,11 +181,7 @@ TEST_F(ViewTest, OptionsCancelChangesNothingAndOkStoresWhatTheDialogShowsWithThe
               "Quiet=0 QuietExplode=0 QuietSnapin=1");
     EXPECT_DOUBLE_EQ(View().wheelSpeed, 416e-6);
     // A stored step shows as itself, though 25 reads as 24.999999999999996
-    // millionths: OK with nothing touched changes nothing, at any slider value.
-    for (std::int32_t stored = 1; stored <= 4000; ++stored) {
-        ASSERT_EQ(WheelStepShown(WheelSpeedFromSetting(static_cast<std::uint32_t>(stored))),
-                  stored);
-    }
+    // millionths: OK with nothing touched changes nothing.
     for (std::uint32_t stored : {25u, 4000u}) {
         View().wheelSpeed = WheelSpeedFromSetting(stored);
         WithOptions([](COptionsDlg* dialog) { dialog->accept(); });
@@ -250,3 +253,167 @@ TEST_F(ViewTest, PickedColoursAreShadedAndKeptOnlyThroughBothOks) {
     EXPECT_EQ(Stored("Color2"), 0x0100FFu);
     EXPECT_EQ(titles, QStringList({"Options", "Customize colors", "Customize colors"}));
 }
+
+TEST_F(ViewTest, LeavingPausesWithTheSwitchOnButTheGamesOwnWindowsAreNotLeaving) {
+    for (const bool on : {false, true}) {
+        for (const bool minimise : {false, true}) {
+            settings.Write(kSettingsKey, "PauseWhenInactive", SettingValue::Dword(on ? 1 : 0));
+            MakeFrame();
+            Game().Resume();
+            if (minimise) {
+                frame->showMinimized();
+            } else {
+                // As the platform reports another application coming to the front.
+                emit qGuiApp->applicationStateChanged(Qt::ApplicationInactive);
+            }
+            EXPECT_EQ(Game().paused, on) << "switch " << on << " minimise " << minimise;
+        }
+    }
+
+    // The switch is on: a dialog of the game and the tutorial window are not leaving.
+    MakeFrame();
+    frame->show();
+    frame->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(frame.get()));
+    Game().Resume();
+    Then([](QDialog* dialog) { dialog->reject(); });
+    Action(kCmdAccessibility)->trigger();
+    EXPECT_FALSE(Game().paused);
+    View().StartNewGame();
+    View().StartOrQuitTutorial();
+    View().tutorialWindow->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(View().tutorialWindow));
+    // Even leaving for another application: the tutorial's pages keep running.
+    emit qGuiApp->applicationStateChanged(Qt::ApplicationInactive);
+    EXPECT_FALSE(Game().paused);
+    View().StartOrQuitTutorial();
+}
+
+TEST_F(ViewTest, ScreenReadersReadTheBoardAndItsPanels) {
+    MakeFrame();
+    QAccessibleInterface* board = QAccessible::queryAccessibleInterface(&View());
+    ASSERT_NE(board, nullptr);
+    EXPECT_EQ(board->text(QAccessible::Name), "Game board");
+    EXPECT_EQ(board->text(QAccessible::Value), "Press PLAY to begin");
+    Game().score = 1230;
+    Game().bombs = 3;
+    EXPECT_EQ(board->child(kScorePart)->text(QAccessible::Name), "Score 1230");
+    EXPECT_EQ(board->child(kBombsPart)->text(QAccessible::Name), "Bombs 3");
+}
+
+TEST_F(ViewTest, TheDialogAppliesAndStoresItsSwitchesOnlyOnOk) {
+    MakeFrame();
+    const QImage plain = View().renderer->Sprites().Sprite(0, 0);
+    for (const bool ok : {false, true}) {
+        Then([ok](QDialog* d) {
+            auto* dialog = static_cast<CAccessibilityDlg*>(d);
+            dialog->GemSymbolsBox()->setChecked(true);
+            dialog->PauseWhenInactiveBox()->setChecked(true);
+            ok ? dialog->accept() : dialog->reject();
+        });
+        Action(kCmdAccessibility)->trigger();
+        EXPECT_EQ(View().pauseWhenInactive, ok);
+        EXPECT_EQ(View().renderer->Sprites().Sprite(0, 0) != plain, ok);
+        EXPECT_EQ(Stored("GemSymbols"), ok ? 1u : 0u);
+        EXPECT_EQ(Stored("PauseWhenInactive"), ok ? 1u : 0u);
+    }
+}
+
+// Pixels whose grey levels differ by at least minDifference.
+int GreyDifferences(const QImage& a, const QImage& b, int minDifference) {
+    int n = 0;
+    for (int y = 0; y < a.height(); ++y) {
+        for (int x = 0; x < a.width(); ++x) {
+            n += std::abs(qGray(a.pixel(x, y)) - qGray(b.pixel(x, y))) >= minDifference;
+        }
+    }
+    return n;
+}
+
+TEST(GemSymbols, TellTheSlotsApartInGreyOnAnyColourAndLeaveTheRestAsItWas) {
+    for (const qreal ratio : {1.0, 2.0}) {
+        for (const std::uint32_t colour : {0x00FF4040u, 0x00FFFFFFu, 0x00010101u, 0x0000FFFFu}) {
+            SCOPED_TRACE(testing::Message() << "ratio " << ratio << " colour " << colour);
+            const GemPalette palette = MakeGemPalette(
+                {colour, colour, colour, kDefaultGemColours[3], kDefaultGemColours[4]});
+            const CGemSprites plain(palette, ratio);
+            const CGemSprites marked(palette, ratio, true);
+            CGemSprites toggled(palette, ratio, true);
+            toggled.SetSymbols(false);
+            // A quarter of the gem's face; the symbols must leave the rest.
+            const int quarterFace = static_cast<int>(136 * ratio * ratio);
+            const int margin = static_cast<int>(15 * ratio * ratio);
+            for (int f = 0; f < kGemFrames; ++f) {
+                for (int s = 0; s < kGemSlots; ++s) {
+                    const int changed = GreyDifferences(marked.Sprite(s, f), plain.Sprite(s, f), 1);
+                    // The white central gem and the bomb keep their pictures.
+                    EXPECT_LE(changed, s < 3 ? quarterFace : 0) << "slot " << s << " frame " << f;
+                    EXPECT_GE(changed, s < 3 ? margin : 0) << "slot " << s << " frame " << f;
+                    ASSERT_EQ(toggled.Sprite(s, f), plain.Sprite(s, f));
+                }
+                for (const auto& [a, b] : {std::pair{0, 1}, {0, 2}, {1, 2}}) {
+                    EXPECT_GE(GreyDifferences(marked.Sprite(a, f), marked.Sprite(b, f), 96), margin)
+                        << "slots " << a << " and " << b << " frame " << f;
+                }
+            }
+        }
+    }
+}
+
+TEST(BoardMapping, MapsBoardPixelsIntoAViewOneHundredWiderAndBack) {
+    const struct {
+        double scale;
+        QPoint board;
+        QPointF widget;  // the middle of the board pixel
+    } cases[] = {{0.5, {0, 0}, {50.25, 0.25}},    {0.75, {723, 697}, {592.625, 523.125}},
+                 {1, {362, 349}, {412.5, 349.5}}, {1.5, {181, 49}, {322.25, 74.25}},
+                 {2, {8, 5}, {67, 11}},           {2.6, {723, 0}, {1930.1, 1.3}}};
+    for (const auto& c : cases) {
+        const BoardMapping m =
+            BoardMapping::Fit(QSizeF(kBoardWidth * c.scale + 100, kBoardHeight * c.scale), 1.0);
+        EXPECT_LT((m.ToWidget(c.board) - c.widget).manhattanLength(), 1e-9) << c.scale;
+        EXPECT_EQ(m.ToBoard(c.widget), c.board) << c.scale;
+        EXPECT_EQ(m.ToBoard(c.widget - QPointF(c.scale, c.scale)), c.board - QPoint(1, 1));
+    }
+}
+
+TEST_F(ViewTest, AResizedViewIsDrawnAfreshAtItsScaleWithTheTileGoingOnIntoTheMargins) {
+    WriteSettingDword(kSettingsKey, "GemSymbols", 1);
+    auto view = std::make_unique<CTorvaneView>();  // alone, drawn first at the base size
+    view->resize(kBoardWidth, kBoardHeight);
+    QImage image(view->size(), QImage::Format_RGB32);
+    view->render(&image);
+    view->resize(2 * kBoardWidth + 800, 2 * kBoardHeight);
+    image = QImage(view->size(), QImage::Format_RGB32);
+    // The old picture stands in while the size settles, then a new one is made.
+    EXPECT_TRUE(QTest::qWaitFor([&] {
+        view->render(&image);
+        return view->renderer->DevicePixelRatio() == 2.0;
+    }));
+    EXPECT_TRUE(view->renderer->GemSymbols());  // as stored, at the new scale too
+    // Left of the board (x < 400) the margin repeats the board's own pixels
+    // four tiles further right.
+    for (const QPoint p : {QPoint(0, 1300), QPoint(143, 1390), QPoint(399, 1390)}) {
+        EXPECT_EQ(image.pixel(p), image.pixel(p + QPoint(4 * TileImage(2.0).width(), 0))) << p.x();
+    }
+}
+
+TEST(WindowPlacement, ARememberedPlaceOpensWhollyOnTheScreenShowingMostOfIt) {
+    const QList<QRect> screens = {{0, 0, 1920, 1080}, {1920, 0, 1280, 1024}};
+    const QMargins frame(2, 30, 2, 2);
+    const struct {
+        QRect saved, opened;
+    } cases[] = {
+        {{100, 50, 768, 738}, {100, 50, 768, 738}},      // inside: as left
+        {{2900, 500, 768, 738}, {2428, 254, 768, 738}},  // half off the second: pulled in
+        {{1500, 900, 768, 738}, {1148, 310, 768, 738}},  // across both, more on the first
+        {{2000, 10, 1500, 1200}, {1920, 0, 1276, 992}},  // larger than its screen: shrunk
+        {{3180, 1010, 800, 700}, {558, 174, 800, 700}},  // too little to grab: centred
+        {{-900, 100, 800, 700}, {558, 174, 800, 700}},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(PlaceOnScreens(c.saved, frame, screens, screens[0]), c.opened) << c.saved.x();
+    }
+}
+
+}  // namespace

@@ -37,10 +37,7 @@ class TutorialTest : public UiTest {
     }
     void ExpectFreshGameWithoutTutorial() {
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        EXPECT_EQ(View().tutorial, nullptr);
-        EXPECT_EQ(Window(), nullptr);
-        EXPECT_FALSE(View().inputLocked);
-        EXPECT_FALSE(Game().started);
+        EXPECT_TRUE(!View().tutorial && !Window() && !View().inputLocked && !Game().started);
         EXPECT_EQ(Action(kCmdSeeTutorial)->text(), "See &tutorial");
     }
 };
