@@ -128,6 +128,15 @@ TEST_F(Game, GemTakesTheFreeNeighbourFacingItsApproachInTheWheelFrame) {
         EXPECT_TRUE(cell == c.cell)
             << c.wheel << " " << c.from.y << ": " << cell.a << "," << cell.b;
     }
+    // Of two gems in reach at once, the one that stuck first is touched.
+    CGame& g = StartBoard();
+    Place({{1, 0}}, 0);
+    const Point2 q = g.ScreenPosition(g.GemAt({1, 0}));
+    CGem* gem = AddFalling(q.x / 2 + 20, q.y / 2 + 20, 1);
+    const Cell first = g.FindFreeCell(gem, g.centre);
+    ASSERT_FALSE(first == g.FindFreeCell(gem, g.GemAt({1, 0})));
+    ASSERT_TRUE(g.TestContact(gem, q.x / 2, q.y / 2));
+    EXPECT_TRUE(Cell({gem->cellA, gem->cellB}) == first);
 }
 
 TEST_F(Game, GemsAtTheLimitsOfTheBoard) {
