@@ -13,21 +13,9 @@
 #include "game/game_random.h"
 #include "game/memory_settings.h"
 
-namespace {
+#include "bench/bench_world.h"
 
-struct World {
-    World() {
-        clock.counter = 1000000;
-        GameClock::SetCounter(&clock);
-        SetSettingsBackend(&settings);
-    }
-    ~World() {
-        SetSettingsBackend(nullptr);
-        GameClock::SetCounter(nullptr);
-    }
-    CManualClockCounter clock;
-    CMemorySettings settings;
-};
+namespace {
 
 // A lattice of the 400 cells nearest the centre in three colours (no two
 // neighbours share one, so no ring closes), plus ten gems in flight at the rim.
@@ -67,7 +55,7 @@ std::unique_ptr<CGame> CrowdedGame() {
 }
 
 void BM_TickStepStillWheel(benchmark::State& state) {
-    World world;
+    BenchWorld world;
     auto game = CrowdedGame();
     for (auto _ : state) {
         world.clock.counter += 100;
@@ -79,7 +67,7 @@ void BM_TickStepStillWheel(benchmark::State& state) {
 BENCHMARK(BM_TickStepStillWheel);
 
 void BM_TickStepTurningWheel(benchmark::State& state) {
-    World world;
+    BenchWorld world;
     auto game = CrowdedGame();
     for (auto _ : state) {
         world.clock.counter += 100;
@@ -90,7 +78,7 @@ void BM_TickStepTurningWheel(benchmark::State& state) {
 BENCHMARK(BM_TickStepTurningWheel);
 
 void BM_CheckRing(benchmark::State& state) {
-    World world;
+    BenchWorld world;
     auto game = CrowdedGame();
     CGem* probe = game->GemAt({3, 0});
     for (auto _ : state) {
@@ -100,7 +88,7 @@ void BM_CheckRing(benchmark::State& state) {
 BENCHMARK(BM_CheckRing);
 
 void BM_TenMinutesOfPlay(benchmark::State& state) {
-    World world;
+    BenchWorld world;
     for (auto _ : state) {
         GameRandom::Seed(99);
         auto game = std::make_unique<CGame>();

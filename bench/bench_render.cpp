@@ -27,28 +27,14 @@
 #include "render/gem_drawing.h"
 #include "render/gem_sprites.h"
 
+#include "bench/bench_world.h"
+
 namespace {
 
 constexpr ClientRect kClient{0, 0, 700, 620};
 
-struct World {
-    World() {
-        clock.counter = 1000000;
-        GameClock::SetCounter(&clock);
-        SetSettingsBackend(&settings);
-        boardCentreX = 350;
-        boardCentreY = 310;
-    }
-    ~World() {
-        SetSettingsBackend(nullptr);
-        GameClock::SetCounter(nullptr);
-    }
-    CManualClockCounter clock;
-    CMemorySettings settings;
-};
-
-World& TheWorld() {
-    static World world;
+BenchWorld& TheWorld() {
+    static BenchWorld world(350, 310);
     return world;
 }
 

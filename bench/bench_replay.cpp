@@ -31,6 +31,8 @@
 #include "tools/sim/replay_recorder.h"
 #include "tools/sim/script_text.h"
 
+#include "bench/bench_world.h"
+
 namespace {
 
 constexpr std::int64_t kTimerMs = 66;
@@ -43,24 +45,8 @@ struct Input {
     double angle;
 };
 
-struct World {
-    World() {
-        clock.counter = 1000000;
-        GameClock::SetCounter(&clock);
-        SetSettingsBackend(&settings);
-        boardCentreX = kBoardWidth / 2;
-        boardCentreY = kBoardHeight / 2;
-    }
-    ~World() {
-        SetSettingsBackend(nullptr);
-        GameClock::SetCounter(nullptr);
-    }
-    CManualClockCounter clock;
-    CMemorySettings settings;
-};
-
-World& TheWorld() {
-    static World world;
+BenchWorld& TheWorld() {
+    static BenchWorld world(kBoardWidth / 2, kBoardHeight / 2);
     return world;
 }
 
@@ -89,7 +75,7 @@ void Turn(CGame& game, double angle, CReplayRecorder* recorder) {
 }
 
 std::unique_ptr<CGame> NewGame(std::uint32_t difficulty, CReplayRecorder* recorder) {
-    World& world = TheWorld();
+    BenchWorld& world = TheWorld();
     world.settings.Write(kSettingsKey, "Difficulty", SettingValue::Dword(difficulty + 1));
     GameRandom::Seed(kGameSeed);
     auto game = std::make_unique<CGame>();
@@ -109,7 +95,7 @@ std::unique_ptr<CGame> NewGame(std::uint32_t difficulty, CReplayRecorder* record
 // and then as a hand is.
 std::vector<Input> Play(std::uint32_t difficulty, std::int64_t ms, CReplayRecorder* recorder,
                         std::unique_ptr<CGame>* kept = nullptr) {
-    World& world = TheWorld();
+    BenchWorld& world = TheWorld();
     std::unique_ptr<CGame> game = NewGame(difficulty, recorder);
     RobotStyle style;
     style.aimChance = 1.0;
