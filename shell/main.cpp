@@ -2,6 +2,7 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QIcon>
+#include <cstdio>
 #include <string_view>
 
 #include "game/game_clock.h"
@@ -64,8 +65,22 @@ int main(int argc, char* argv[]) {
                                     QStringLiteral("Watch the recorded game in <file>."),
                                     QStringLiteral("file"));
     parser.addOption(replay);
+    // How a file manager opens a replay (Exec=torvane %f).
+    parser.addPositionalArgument(
+        QStringLiteral("file"),
+        QStringLiteral("Watch the recorded game in <file>, as --replay does."),
+        QStringLiteral("[file]"));
     parser.process(app);
-    const QString replayFile = parser.value(replay);
+    QStringList replayFiles = parser.positionalArguments();
+    if (parser.isSet(replay)) {
+        replayFiles.prepend(parser.value(replay));
+    }
+    if (replayFiles.size() > 1) {
+        std::fputs(qPrintable(QStringLiteral("Torvane: Give one replay file at a time.\n")),
+                   stderr);
+        return 1;
+    }
+    const QString replayFile = replayFiles.value(0);
 
     CSettingsFile settings;
     TellPlayerAboutSettings(settings);
