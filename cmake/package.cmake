@@ -2,7 +2,7 @@
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME torvane)
 set(CPACK_PACKAGE_VENDOR "Quillfen Software")
-set(CPACK_PACKAGE_CONTACT "Quillfen Software")
+set(CPACK_PACKAGE_CONTACT "Quillfen Software <torvane@quillfen.example>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "puzzle game of falling gems on a turning wheel")
 set(CPACK_PACKAGE_DESCRIPTION [=[
 Hexagonal gems fall from the rim of a large green wheel toward the white
@@ -12,6 +12,11 @@ encircles the centre explodes.
 
 Three difficulties, bombs, a tutorial and a table of high scores.]=])
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+# Everything a plain install holds but the program in bin/, and the Debian
+# component: the program in games/, the copyright file and the changelog.
+set(CPACK_INSTALL_CMAKE_PROJECTS
+  "${PROJECT_BINARY_DIR};${PROJECT_NAME};Unspecified;/"
+  "${PROJECT_BINARY_DIR};${PROJECT_NAME};debian;/")
 set(CPACK_STRIP_FILES ON)
 # Whatever the umask of the machine that builds the package.
 set(CPACK_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
