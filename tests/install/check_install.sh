@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The installed game, under xvfb-run: cmake --install into a temporary prefix,
-# the layout desktops expect, the program started from there, and the Debian
-# package. Usage: check_install.sh CMAKE CPACK BUILD_DIR SOURCE_DIR OUT_DIR
+# the layout desktops expect, the manual page, the replay type, the program
+# started from there (also as a file manager opens a replay), and the Debian
+# package, lintian-clean. Usage: check_install.sh CMAKE CPACK BUILD_DIR SOURCE_DIR OUT_DIR
 set -u
 cmake=$1 cpack=$2 build=$3 source=$4 out=$5 root=$5/root
 app_id=io.github.quillfen.Torvane
@@ -11,13 +12,14 @@ fail() {
     echo "FAIL: $*"
     failures=$((failures + 1))
 }
-# The files besides the help folder, relative to the prefix.
-expected=$(printf '%s\n' bin/torvane share/applications/$app_id.desktop share/metainfo/$app_id.metainfo.xml \
+# The files besides the help folder and the program, relative to the prefix.
+shared=$(printf '%s\n' share/applications/$app_id.desktop share/metainfo/$app_id.metainfo.xml \
     share/icons/hicolor/{16x16,32x32,48x48,64x64,128x128,256x256}/apps/$app_id.png \
-    share/icons/hicolor/scalable/apps/$app_id.svg | sort)
-same_layout() {  # the listing on stdin
-    local listed
+    share/icons/hicolor/scalable/apps/$app_id.svg share/mime/packages/$app_id.xml share/man/man6/torvane.6.gz)
+same_layout() {  # the listing on stdin, then the files expected besides the shared ones
+    local listed expected
     listed=$(grep -v '^share/torvane/doc/' | sort)
+    expected=$(printf '%s\n' "$shared" "${@:2}" | sort)
     [ "$listed" = "$expected" ] || fail "$1 differs from the expected layout: $(diff <(echo "$expected") <(echo "$listed"))"
 }
 
@@ -26,7 +28,7 @@ mkdir -p "$out/config/Quillfen Software" "$out/viewer"
 "$cmake" --install "$build" --prefix "$root" > /dev/null || fail "cmake --install failed"
 
 # Exactly these files; the help folder's own files; each icon the program's, at the size its folder names.
-same_layout "the installation" < <(cd "$root" && find . -type f | sed 's|^\./||')
+same_layout "the installation" bin/torvane < <(cd "$root" && find . -type f | sed 's|^\./||')
 diff -r "$source/resources/doc" "$root/share/torvane/doc" || fail "share/torvane/doc is not the help folder"
 for s in 16 32 48 64 128 256; do
     icon=$root/share/icons/hicolor/${s}x$s/apps/$app_id.png
@@ -39,12 +41,14 @@ cmp -s "$source/resources/icons/torvane.svg" "$root/share/icons/hicolor/scalable
 desktop=$root/share/applications/$app_id.desktop
 metainfo=$root/share/metainfo/$app_id.metainfo.xml
 desktop-file-validate "$desktop" || fail "desktop-file-validate rejects the launcher"
-for line in Name=Torvane 'Comment=..*' 'Categories=Game;LogicGame;' Icon=$app_id Exec=torvane StartupWMClass=Torvane; do
+for line in Name=Torvane 'Comment=..*' 'Categories=Game;LogicGame;' Icon=$app_id 'Exec=torvane %f' StartupWMClass=Torvane \
+    'MimeType=application/x-torvane-replay;' 'Name\[de\]=..*' 'Comment\[de\]=..*' 'Keywords\[de\]=..*'; do
     grep -qx "$line" "$desktop" || fail "the launcher lacks $line"
 done
 appstreamcli validate --no-net "$metainfo" || fail "appstreamcli rejects the metadata"
 for tag in "<id>$app_id</id>" "<launchable type=\"desktop-id\">$app_id.desktop</launchable>" \
-    "<release version=\"$version\"" '<content_rating type="oars-1.1"' '<screenshot type="default">'; do
+    "<release version=\"$version\"" '<content_rating type="oars-1.1"' '<screenshot type="default">' \
+    '<project_license>GPL-3.0-or-later</project_license>' '<translation type="qt">torvane</translation>' '<summary xml:lang="de">'; do
     grep -qF "$tag" "$metainfo" || fail "the metadata lacks $tag"
 done
 
@@ -52,8 +56,14 @@ done
 export HOME=$out XDG_CONFIG_HOME=$out/config
 bare() { env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM timeout 30 "$root/bin/torvane" "$@" 2> /dev/null; }
 text=$(bare --version) && [ "$text" = "Torvane $version" ] || fail "torvane --version printed: $text"
-text=$(bare --help) && grep -q '^Usage: .*torvane' <<< "$text" && grep -q -- '--version' <<< "$text" ||
+text=$(bare --help) && grep -q '^Usage: .*torvane \[options\] \[file\]' <<< "$text" && grep -q -- '--version' <<< "$text" ||
     fail "torvane --help printed: $text"
+# The manual page: clean to man, and naming every option --help names.
+page=$(MANWIDTH=80 man --warnings -E UTF-8 -l "$root/share/man/man6/torvane.6.gz" 2> "$out/man.log")
+[ ! -s "$out/man.log" ] || fail "man warns about the manual page: $(cat "$out/man.log")"
+for option in $(grep -o -- '--[a-z-]*' <<< "$text" | sort -u); do
+    grep -q -- "$option" <<< "$page" || fail "the manual page does not describe $option"
+done
 
 # The program from the prefix, started from an unrelated folder so that only its
 # own location leads it to its data; the system's viewer stands in, noting what
@@ -83,8 +93,35 @@ fi
 kill "$pid"
 wait "$pid"
 
-# The Debian package: name, version, dependencies, the same layout under /usr,
-# folders 755 and the program stripped.
+# A replay as desktops know it once the prefix is among their data folders: its
+# type and the type's comment, English and German, to Qt and to xdg-mime; and
+# as a file manager opens it, through xdg-open, the launcher and PATH: the game
+# starts and the replay plays (a game started without one stands still).
+export XDG_DATA_DIRS=$root/share:/usr/share
+update-mime-database "$root/share/mime" && update-desktop-database "$root/share/applications"
+replay() { printf '# Torvane replay\n# Score: %s\nat 1000000\nseed 7\nnew\nresume\n' "$1" && seq 450 | awk '{printf "at %d\ntick\n", 1000000 + 66 * $1}'; }
+score=$( (replay 0 && echo state) | "$build/tools/sim/torvane-sim" | tail -1 | grep -o '"score":[0-9]*')
+replay "${score#*:}" | gzip > "$out/replay.tvr"
+for lang in C:'Torvane replay' de_DE.UTF-8:Torvane-Spielaufzeichnung; do
+    text=$(LC_ALL=${lang%%:*} "$build/tests/torvane_mime_type" "$out/replay.tvr" | tr '\n' '/')
+    [ "$text" = "application/x-torvane-replay/${lang#*:}/" ] || fail "Qt's MIME database, in ${lang%%:*}, says: $text"
+done
+text="$(xdg-mime query filetype "$out/replay.tvr") $(xdg-mime query default application/x-torvane-replay)"
+[ "$text" = "application/x-torvane-replay $app_id.desktop" ] || fail "xdg-mime gives replays the type and launcher $text"
+# In a process group of its own, so that whatever it starts ends with it.
+PATH=$root/bin:$PATH setsid xdg-open "$out/replay.tvr" < /dev/null > "$out/replay.log" 2>&1 &
+opener=$!
+wid=$(timeout 10 xdotool search --sync --onlyvisible --name '^Torvane$' | head -1)
+[ -n "$wid" ] && import -window "$wid" "$out/replay-a.png" && for _ in $(seq 40); do
+    sleep 0.25 && import -window "$wid" "$out/replay-b.png"
+    [ "$(compare -metric AE "$out/replay-a.png" "$out/replay-b.png" null: 2>&1)" != 0 ] && break
+done || fail "the replay opened with xdg-open does not play: $(cat "$out/replay.log")"
+kill -- -"$opener" 2> /dev/null
+wait "$opener"
+
+# The Debian package: name, version, dependencies, the same layout under /usr
+# with the program among the games and the help where it looks, Debian's own
+# files, folders 755, the program stripped, and nothing lintian objects to.
 "$cpack" --config "$build/CPackConfig.cmake" -G DEB -B "$out/package" > "$out/cpack.log" 2>&1 ||
     fail "cpack failed: $(tail -20 "$out/cpack.log")"
 deb=$(ls "$out"/package/*.deb)
@@ -94,10 +131,14 @@ for dep in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 libqt6multimed
     grep -qxF "$dep" <<< "$depends" || fail "the package does not depend on $dep"
 done
 [ -z "$(sort <<< "$depends" | uniq -d)" ] || fail "the package names a dependency twice"
-same_layout "the package" < <(dpkg-deb -c "$deb" | awk '$1 !~ /^d/ {print $6}' | sed 's|^\./usr/||')
-dpkg-deb -c "$deb" | grep -q ' \./usr/share/torvane/doc/help\.html$' || fail "the package holds no help document"
+same_layout "the package" games/torvane share/doc/torvane/copyright share/doc/torvane/changelog.Debian.gz \
+    share/lintian/overrides/torvane < <(dpkg-deb -c "$deb" | awk '$1 !~ /^d/ {print $6}' | sed 's|^\./usr/||')
 dpkg-deb -c "$deb" | awk '$1 ~ /^d/ && $1 != "drwxr-xr-x" {bad = 1} END {exit bad}' || fail "the package has folders that are not 755"
 dpkg-deb -x "$deb" "$out/unpacked"
-file "$out/unpacked/usr/bin/torvane" | grep -q 'not stripped' && fail "the packaged program is not stripped"
+[ -f "$out/unpacked/usr/games/../share/torvane/doc/help.html" ] || fail "the packaged program finds no help document beside it"
+file "$out/unpacked/usr/games/torvane" | grep -q 'not stripped' && fail "the packaged program is not stripped"
+[ "$(zcat "$out/unpacked/usr/share/doc/torvane/changelog.Debian.gz" | dpkg-parsechangelog -l - -S Version)" = "$version-1" ] ||
+    fail "the Debian changelog's last entry is not $version-1"
+lintian --fail-on error,warning "$deb" > "$out/lintian.log" 2>&1 || fail "lintian: $(cat "$out/lintian.log")"
 [ "$failures" -eq 0 ] || { echo "$failures check(s) failed" && exit 1; }
-echo "PASS: the installed layout, launcher, metadata, program and package"
+echo "PASS: the installed layout, launcher, metadata, manual page, replay type, program and package"
