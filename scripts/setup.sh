@@ -10,7 +10,7 @@ packages=(
   xvfb xauth xdotool x11-utils imagemagick fonts-liberation2 openbox
   desktop-file-utils appstream dpkg-dev file sox
   clang libclang-rt-14-dev
-  lintian man-db shared-mime-info xdg-utils libfile-mimeinfo-perl
+  lintian man-db shared-mime-info xdg-utils libfile-mimeinfo-perl weston qt6-wayland
 )
 
 missing=()
