@@ -4,13 +4,12 @@
 #include <cmath>
 #include <istream>
 #include <ostream>
-#include <sstream>
 
 #include "game/game_random.h"
 #include "game/memory_settings.h"
 #include "game/settings_store.h"
 #include "game/wheel_input.h"
-#include "tools/sim/json_writer.h"
+#include "tools/sim/event_printer.h"
 #include "tools/sim/script_lines.h"
 #include "tutorial/core/scenarios.h"
 
@@ -48,53 +47,7 @@ std::string Quoted(std::string_view word) {
     return text;
 }
 
-// Appended piece by piece: GCC 12 at -O3 sees a false overlap (-Wrestrict)
-// in `"[" + std::to_string(...)`.
-std::string CellJson(Cell c) {
-    std::string json = "[";
-    json += std::to_string(c.a);
-    json += ',';
-    json += std::to_string(c.b);
-    json += ']';
-    return json;
-}
-
-std::string BoolJson(bool b) {
-    return b ? "true" : "false";
-}
-
 }  // namespace
-
-// Prints the game's events as they happen.
-class CSimRunner::Printer : public IGameObserver {
-  public:
-    explicit Printer(std::ostream& out) : out_(out) {}
-
-    void OnDrop(const CGem& gem) override {
-        out_ << "{\"ev\":\"drop\",\"t\":" << GameClock::Now() << ",\"colour\":" << gem.colour
-             << ",\"x\":" << JsonNumber(gem.x) << ",\"y\":" << JsonNumber(gem.y) << "}\n";
-    }
-    void OnSnap(const CGem& gem) override {
-        out_ << "{\"ev\":\"snap\",\"t\":" << GameClock::Now() << ",\"colour\":" << gem.colour
-             << ",\"cell\":" << CellJson({gem.cellA, gem.cellB}) << "}\n";
-    }
-    void OnLost(const CGem& gem) override {
-        out_ << "{\"ev\":\"lost\",\"t\":" << GameClock::Now() << ",\"colour\":" << gem.colour
-             << "}\n";
-    }
-    void OnRing(unsigned gems) override {
-        out_ << "{\"ev\":\"ring\",\"t\":" << GameClock::Now() << ",\"gems\":" << gems << "}\n";
-    }
-    void OnBomb(Cell landing, unsigned destroyed) override {
-        out_ << "{\"ev\":\"bomb\",\"t\":" << GameClock::Now()
-             << ",\"landing\":" << (landing == NoCell ? std::string("null") : CellJson(landing))
-             << ",\"destroyed\":" << destroyed << "}\n";
-    }
-    void OnOver() override { out_ << "{\"ev\":\"over\",\"t\":" << GameClock::Now() << "}\n"; }
-
-  private:
-    std::ostream& out_;
-};
 
 CSimRunner::Borrowed::Borrowed()
     : clock_(GameClock::Save()), random_(GameRandom::state), sound_(GetSoundPlayer()) {
@@ -111,7 +64,7 @@ CSimRunner::CSimRunner(std::ostream& out, ISettingsBackend* store)
     : out_(out),
       memorySettings_(true),
       store_(store != nullptr ? store : &memorySettings_),
-      printer_(std::make_unique<Printer>(out)) {
+      printer_(std::make_unique<CEventPrinter>(out)) {
     clock_.hasCounter = true;
     clock_.frequency = 1000;
     SetRealTime(realMs_);
@@ -435,39 +388,4 @@ void CSimRunner::PrintState() {
     if (out_.good()) {
         out_ << GameStateJson(game) << '\n';
     }
-}
-
-std::string GameStateJson(const CGame& g) {
-    std::ostringstream o;
-    o << "{\"ev\":\"state\",\"t\":" << GameClock::Now() << ",\"score\":" << g.score
-      << ",\"bombs\":" << g.bombs << ",\"nextBombScore\":" << g.nextBombScore
-      << ",\"over\":" << BoolJson(g.over) << ",\"paused\":" << BoolJson(g.paused)
-      << ",\"started\":" << BoolJson(g.started) << ",\"difficulty\":" << g.difficulty
-      << ",\"wheelAngle\":" << JsonNumber(g.wheelAngle) << ",\"lattice\":[";
-    const char* sep = "";
-    g.lattice.ForEach([&](const CGem* gem) {
-        o << sep << "[" << gem->cellA << "," << gem->cellB << "," << gem->colour << "]";
-        sep = ",";
-    });
-    o << "],\"falling\":[";
-    sep = "";
-    g.falling.ForEach([&](const CGem* gem) {
-        o << sep << "[" << JsonNumber(gem->x) << "," << JsonNumber(gem->y) << "," << gem->colour
-          << "]";
-        sep = ",";
-    });
-    o << "],\"exploding\":[";
-    sep = "";
-    g.exploding.ForEach([&](const CGem* gem) {
-        o << sep << "[" << gem->cellA << "," << gem->cellB << "," << gem->colour << "]";
-        sep = ",";
-    });
-    o << "],\"pending\":";
-    if (g.pending != nullptr) {
-        o << "[" << JsonNumber(g.pendingAngle) << "," << g.pending->colour << "]";
-    } else {
-        o << "null";
-    }
-    o << "}";
-    return o.str();
 }

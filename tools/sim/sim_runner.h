@@ -17,6 +17,7 @@
 #include "game/game_clock.h"
 #include "game/memory_settings.h"
 #include "game/sound.h"
+#include "tools/sim/event_printer.h"
 
 class CScriptLines;
 
@@ -34,9 +35,6 @@ class SimError : public std::runtime_error {
   public:
     using std::runtime_error::runtime_error;
 };
-
-// The `state` line for a game, as the runner prints it (without the newline).
-std::string GameStateJson(const CGame& game);
 
 class CSimRunner {
   public:
@@ -95,8 +93,6 @@ class CSimRunner {
     static void ExpectWords(const SimLine& line, std::size_t count);
 
   private:
-    class Printer;
-
     // What the runner borrows from the process: the game clock with its
     // source of real time, the random generator and the sound player (silent
     // while the runner lives). Put back when the runner is done, so a replay
@@ -128,7 +124,7 @@ class CSimRunner {
     CMemorySettings memorySettings_;
     ISettingsBackend* store_;
     CManualClockCounter clock_;
-    std::unique_ptr<Printer> printer_;
+    std::unique_ptr<CEventPrinter> printer_;
     std::unique_ptr<CGame> ownGame_;
     std::unique_ptr<CGame>* game_ = &ownGame_;
     bool madeGame_ = false;
