@@ -18,8 +18,9 @@ class CReplayPlayer {
     // A frame of the fastest real play at four times its speed runs some
     // two thousand lines (a 1000 Hz mouse: an `at` and a `turn` every
     // millisecond). A replay that crams more into one instant plays them over
-    // several calls rather than holding up the window.
-    static constexpr int kLinesPerCall = 8192;
+    // several calls rather than holding up the window: at worst (turns of a
+    // full wheel, each to another angle) a call then takes a tenth of a second.
+    static constexpr int kLinesPerCall = 4096;
 
     // `stored` is the replay as stored, plain or compressed. `slot` receives
     // the replay's game when its `new` line runs; it must outlive the player,
