@@ -3,11 +3,13 @@
 // drags, a mouse move every 8 ms, each turning the wheel to the angle the
 // pointer gives); its inputs are then played again on fresh games, with the
 // recorder watching and without. Paint is measured the same way, on a board
-// of the recorded game and of the unrecorded one. Last, the replay of a long
-// game on Hard with the hand dragging most of the time. The robot does not
-// last ten minutes on Hard, so its longest game here (seeds chosen for that)
-// gives the size per minute, and ten minutes are that times ten: the size
-// follows the number of inputs, which follows the time played.
+// of the recorded game and of the unrecorded one. Then the replay of a long
+// game on Hard with the hand dragging most of the time, its mouse moving
+// every 8 ms and at 1000 Hz. The robot does not last ten minutes on Hard, so
+// its longest game here (seeds chosen for that) gives the size per minute,
+// and ten minutes are that times ten: the size follows the number of inputs,
+// which follows the time played. Last, the check of a file that is small
+// stored and unpacks to 64 MiB of `tick` lines.
 #include <benchmark/benchmark.h>
 
 #include <QGuiApplication>
@@ -38,6 +40,7 @@ namespace {
 constexpr std::int64_t kTimerMs = 66;
 constexpr std::int64_t kMouseMs = 8;
 constexpr std::uint32_t kGameSeed = 7919;
+constexpr const char* kVersion = "bench";
 
 struct Input {
     std::int64_t at;  // real time, ms
@@ -94,7 +97,7 @@ std::unique_ptr<CGame> NewGame(std::uint32_t difficulty, CReplayRecorder* record
 // moves every 8 ms toward where the robot wants the wheel, a pixel off now
 // and then as a hand is.
 std::vector<Input> Play(std::uint32_t difficulty, std::int64_t ms, CReplayRecorder* recorder,
-                        std::unique_ptr<CGame>* kept = nullptr) {
+                        std::unique_ptr<CGame>* kept = nullptr, std::int64_t mouseMs = kMouseMs) {
     BenchWorld& world = TheWorld();
     std::unique_ptr<CGame> game = NewGame(difficulty, recorder);
     RobotStyle style;
@@ -107,7 +110,7 @@ std::vector<Input> Play(std::uint32_t difficulty, std::int64_t ms, CReplayRecord
     bool dragging = false;
     double grabOffset = 0.0;
     double wanted = 0.0;
-    for (std::int64_t t = start; t < start + ms && !game->over; t += kMouseMs) {
+    for (std::int64_t t = start; t < start + ms && !game->over; t += mouseMs) {
         world.clock.counter = static_cast<std::uint64_t>(t);
         if (t >= spellEnds) {
             dragging = !dragging;
@@ -117,7 +120,7 @@ std::vector<Input> Play(std::uint32_t difficulty, std::int64_t ms, CReplayRecord
             // The grip straight below the centre.
             grabOffset = game->wheelAngle - kHalfPi;
         }
-        if ((t - start) % kTimerMs < kMouseMs) {
+        if ((t - start) % kTimerMs < mouseMs) {
             wanted = robot.Decide(*game).wheelAngle;
         }
         if (dragging) {
@@ -130,7 +133,7 @@ std::vector<Input> Play(std::uint32_t difficulty, std::int64_t ms, CReplayRecord
             Turn(*game, angle, recorder);
             inputs.push_back({t, true, angle});
         }
-        if ((t - start) % kTimerMs < kMouseMs) {
+        if ((t - start) % kTimerMs < mouseMs) {
             Tick(*game, recorder);
             inputs.push_back({t, false, 0.0});
         }
@@ -188,7 +191,8 @@ BENCHMARK(BM_PaintAfterAMinute)
     ->Arg(1)
     ->Unit(benchmark::kMicrosecond);
 
-// The longest game on Hard, recorded: the size of the file the game keeps.
+// The longest game on Hard, recorded: the size of the file the game keeps,
+// and the time the game takes to read and check it before showing it.
 void BM_LongHardReplay(benchmark::State& state) {
     std::size_t text = 0;
     std::size_t stored = 0;
@@ -198,19 +202,19 @@ void BM_LongHardReplay(benchmark::State& state) {
     for (auto _ : state) {
         CReplayRecorder recorder;
         std::unique_ptr<CGame> game;
-        const std::vector<Input> inputs = Play(2, 600000, &recorder, &game);
+        const std::vector<Input> inputs = Play(2, 600000, &recorder, &game, state.range(0));
         minutes = static_cast<double>(inputs.back().at - inputs.front().at) / 60000.0;
         turns = static_cast<double>(
             std::count_if(inputs.begin(), inputs.end(), [](const Input& in) { return in.turn; }));
         game->EndGame();
-        const std::string replay = recorder.Finish(*game, "bench", 0).value_or("");
+        const std::string replay = recorder.Finish(*game, kVersion, 0).value_or("");
         text = replay.size();
         const std::string packed = CompressScriptText(replay);
         stored = packed.size();
         // What the game does before it shows a replay: read it and play it
         // through once, headless.
         const auto start = std::chrono::steady_clock::now();
-        benchmark::DoNotOptimize(CheckReplay(packed).score);
+        benchmark::DoNotOptimize(CheckReplay(packed, kVersion).score);
         checkMs =
             std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
                 .count();
@@ -223,7 +227,29 @@ void BM_LongHardReplay(benchmark::State& state) {
     state.counters["stored_KB_per_10_minutes"] =
         static_cast<double>(stored) / 1024.0 * 10.0 / minutes;
 }
-BENCHMARK(BM_LongHardReplay)->Iterations(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_LongHardReplay)
+    ->ArgName("mouse_ms")
+    ->Arg(kMouseMs)
+    ->Arg(1)
+    ->Iterations(1)
+    ->Unit(benchmark::kMillisecond);
+
+// A file of a hundred kilobytes that unpacks to 64 MiB of `tick` lines, all
+// at one instant: the check runs every line.
+void BM_TickFloodCheck(benchmark::State& state) {
+    std::string text = "# Torvane replay\n# Version: bench\n# Score: 0\nat 1000000\nnew\nresume\n";
+    while (text.size() < (64u << 20) - 6) {
+        text += "tick\n";
+    }
+    const std::string packed = CompressScriptText(text + "state\n");
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(CheckReplay(packed, kVersion).verdict);
+    }
+    state.counters["stored_KB"] = static_cast<double>(packed.size()) / 1024.0;
+    state.counters["lines_per_s"] = benchmark::Counter(
+        static_cast<double>(text.size() / 5), benchmark::Counter::kIsIterationInvariantRate);
+}
+BENCHMARK(BM_TickFloodCheck)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

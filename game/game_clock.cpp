@@ -24,14 +24,14 @@ bool CManualClockCounter::QueryFrequency(std::uint64_t& ticksPerSecond) {
     return hasCounter;
 }
 
-bool GameClock::clockTested = false;
-bool GameClock::hasPerfCounter = false;
-std::uint32_t GameClock::perfFrequency = 1000;
-std::int64_t GameClock::frozenAt = 0;
-std::int64_t GameClock::pausedTotal = 0;
-IClockCounter* GameClock::counter_ = nullptr;
-std::int64_t GameClock::tickWraps_ = 0;
-std::uint32_t GameClock::lastTick_ = 0;
+thread_local bool GameClock::clockTested = false;
+thread_local bool GameClock::hasPerfCounter = false;
+thread_local std::uint32_t GameClock::perfFrequency = 1000;
+thread_local std::int64_t GameClock::frozenAt = 0;
+thread_local std::int64_t GameClock::pausedTotal = 0;
+thread_local IClockCounter* GameClock::counter_ = nullptr;
+thread_local std::int64_t GameClock::tickWraps_ = 0;
+thread_local std::uint32_t GameClock::lastTick_ = 0;
 
 void GameClock::SetCounter(IClockCounter* counter) {
     counter_ = counter;

@@ -1,6 +1,8 @@
 #pragma once
-// Game time: one process-wide millisecond clock that stands still while a game
-// is paused or over, so nothing jumps when play resumes.
+// Game time: one millisecond clock that stands still while a game is paused
+// or over, so nothing jumps when play resumes. Like the random generator, the
+// settings and the sound player, it is one per thread: the window's thread has
+// the player's, and a replay checked on a worker thread plays on its own.
 
 #include <cstdint>
 
@@ -63,17 +65,17 @@ class GameClock {
     static Saved Save();
     static void Restore(const Saved& saved);
 
-    static bool clockTested;
-    static bool hasPerfCounter;
-    static std::uint32_t perfFrequency;
-    static std::int64_t frozenAt;
-    static std::int64_t pausedTotal;
+    static thread_local bool clockTested;
+    static thread_local bool hasPerfCounter;
+    static thread_local std::uint32_t perfFrequency;
+    static thread_local std::int64_t frozenAt;
+    static thread_local std::int64_t pausedTotal;
 
   private:
     static std::int64_t TickCountNow();
 
-    static IClockCounter* counter_;
+    static thread_local IClockCounter* counter_;
     // The tick count wraps after 49.7 days of uptime; the wraps seen so far.
-    static std::int64_t tickWraps_;
-    static std::uint32_t lastTick_;
+    static thread_local std::int64_t tickWraps_;
+    static thread_local std::uint32_t lastTick_;
 };

@@ -1,6 +1,6 @@
 #include "game/game_random.h"
 
-std::uint32_t GameRandom::state = 1;
+thread_local std::uint32_t GameRandom::state = 1;
 
 std::uint32_t GameRandom::Next() {
     // Schrage's method keeps every product inside 32 bits.

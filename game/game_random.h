@@ -1,6 +1,7 @@
 #pragma once
-// The one process-wide random generator: the minimal standard generator
+// The random generator of the game: the minimal standard generator
 // (multiplier 16807, modulus 2^31 - 1), so every seed replays the same game.
+// One per thread, as the game clock is.
 
 #include <cstdint>
 
@@ -9,5 +10,5 @@ class GameRandom {
     static void Seed(std::uint32_t value) { state = value; }
     static std::uint32_t Next();
 
-    static std::uint32_t state;
+    static thread_local std::uint32_t state;
 };

@@ -1,7 +1,7 @@
 #include "game/settings_store.h"
 
 namespace {
-ISettingsBackend* g_backend = nullptr;
+thread_local ISettingsBackend* g_backend = nullptr;
 }
 
 void SetSettingsBackend(ISettingsBackend* backend) {

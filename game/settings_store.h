@@ -47,8 +47,8 @@ class ISettingsBackend {
     virtual std::optional<std::string> EndExclusive() { return std::nullopt; }
 };
 
-// The process-wide backend. Without one installed every read gives the
-// default and every write is dropped.
+// The backend of this thread (the window's, or a worker's own). Without one installed every read
+// gives the default and every write is dropped.
 void SetSettingsBackend(ISettingsBackend* backend);
 ISettingsBackend* GetSettingsBackend();
 

@@ -1,7 +1,7 @@
 #include "game/sound.h"
 
 namespace {
-ISoundPlayer* g_player = nullptr;
+thread_local ISoundPlayer* g_player = nullptr;
 }
 
 void SetSoundPlayer(ISoundPlayer* player) {

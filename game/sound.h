@@ -22,7 +22,7 @@ class ISoundPlayer {
     virtual void Play(int cue, unsigned flags) = 0;
 };
 
-// The process-wide player; null plays nothing.
+// The player of this thread (the window's, or a worker's own); null plays nothing.
 void SetSoundPlayer(ISoundPlayer* player);
 ISoundPlayer* GetSoundPlayer();
 

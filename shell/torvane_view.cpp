@@ -68,6 +68,7 @@ CTorvaneView::CTorvaneView(QWidget* parent) : QWidget(parent) {
 }
 
 CTorvaneView::~CTorvaneView() {
+    CancelReplayCheck();
     // Closing the window ends the game as far as its replay goes.
     StopWatching();
     FinishRecording();
@@ -136,8 +137,9 @@ void CTorvaneView::paintEvent(QPaintEvent* event) {
 }
 
 void CTorvaneView::OnTimer() {
-    // A replay being watched gets its ticks from the replay alone.
-    if (!game->paused && !Watching()) {
+    // A replay being watched gets its ticks from the replay alone, and the
+    // rules hold still while a replay is checked on another thread.
+    if (!game->paused && !Watching() && !CheckingReplay()) {
         const CReplayRecorder::Mark mark = recorder_.Before(*game);
         game->Tick();
         recorder_.Ticked(*game, mark);
@@ -247,6 +249,7 @@ void CTorvaneView::contextMenuEvent(QContextMenuEvent* event) {
 }
 
 void CTorvaneView::StartNewGame() {
+    CancelReplayCheck();
     StopWatching();
     FinishRecording();
     MakeGame();
@@ -257,6 +260,9 @@ void CTorvaneView::StartNewGame() {
 }
 
 void CTorvaneView::OnPausePlay() {
+    if (CheckingReplay()) {
+        return;  // what plays holds still until the check is done
+    }
     if (Watching()) {
         ToggleWatchPause();  // the playback's pause, not the game's
         return;

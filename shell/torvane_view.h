@@ -32,7 +32,10 @@
 class CBoardRenderer;
 class CTutorial;
 class CTutorialWnd;
+class CReplayCheckJob;
 class CReplayWatch;
+struct ReplayCheck;
+struct ReplayProgress;
 struct ScoreReplays;
 
 // Set at start-up on the program's first start; the first paint reads and
@@ -110,8 +113,10 @@ class CTorvaneView : public QWidget {
     // or a new game is asked for.
     void OnWatchLastGame();
     void OnWatchReplay();
-    // Checks the file and plays it, or tells the player why it cannot.
+    // Checks the file on a worker thread, meanwhile holding the game or the
+    // playback still, and then plays it, or tells the player why it cannot.
     void WatchReplayFile(const QString& path);
+    bool CheckingReplay() const { return check_ != nullptr; }
     bool Watching() const { return watch_ != nullptr; }
     bool WatchPaused() const;
     bool HasLastGame() const { return hasLastGame_; }
@@ -137,6 +142,9 @@ class CTorvaneView : public QWidget {
 
     // Opens the help document; replaceable so tests need no desktop viewer.
     std::function<bool(const QString& path)> openDocument;
+    // Reads and checks a replay file, on the checking thread; replaceable so
+    // that tests can hold a check. Empty: the game's own reader.
+    std::function<ReplayCheck(const std::string& path, ReplayProgress& progress)> readReplay;
 
   signals:
     // The state the command update rules look at may have changed.
@@ -166,6 +174,14 @@ class CTorvaneView : public QWidget {
     void FinishRecording();
     ScoreReplays ReplaysFor(const std::string& replay);
     void StopWatching();
+    // Pauses whatever plays, the game or a replay, before a replay's file
+    // dialog, its check and its question.
+    void HoldForReplay();
+    // Ends a game under way, if the player agrees, as New game ends one; true
+    // when nothing stands in the replay's way any more.
+    bool EndGameForReplay();
+    void OnReplayChecked();
+    void CancelReplayCheck();
     void ToggleWatchPause();
     void OnWatchTimer();
     bool WatchKey(int key);
@@ -179,4 +195,5 @@ class CTorvaneView : public QWidget {
     std::optional<std::string> replay_;
     bool hasLastGame_ = false;
     std::unique_ptr<CReplayWatch, CReplayWatchDeleter> watch_;
+    CReplayCheckJob* check_ = nullptr;
 };

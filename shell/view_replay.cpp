@@ -5,7 +5,6 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
-#include <QFile>
 #include <QFileDialog>
 #include <QMessageBox>
 
@@ -14,10 +13,10 @@
 #include "game/sound.h"
 #include "scores/core/calendar_clock.h"
 #include "scores/ui/score_flow.h"
+#include "shell/replay_check_job.h"
 #include "shell/torvane_view.h"
-#include "tools/sim/replay_file.h"
 #include "tools/sim/replay_player.h"
-#include "tools/sim/script_text.h"
+#include "tools/sim/replay_reader.h"
 
 namespace {
 
@@ -43,7 +42,8 @@ void ApplySoundSwitches(CGame& game) {
 
 class CReplayWatch {
   public:
-    CReplayWatch(const std::string& text, std::unique_ptr<CGame>& slot) : player(text, slot) {}
+    CReplayWatch(std::string stored, std::unique_ptr<CGame>& slot)
+        : player(std::move(stored), slot) {}
 
     CReplayPlayer player;
     QTimer timer;
@@ -95,15 +95,20 @@ ScoreReplays CTorvaneView::ReplaysFor(const std::string& replay) {
 }
 
 void CTorvaneView::OnWatchLastGame() {
-    if (hasLastGame_ && (!inputLocked || Watching())) {
+    if (!hasLastGame_ || (inputLocked && !Watching()) || CheckingReplay()) {
+        return;
+    }
+    // Ask first, then read: the game ended here becomes the last game.
+    if (EndGameForReplay()) {
         WatchReplayFile(shelf_.LastGamePath());
     }
 }
 
 void CTorvaneView::OnWatchReplay() {
-    if (inputLocked && !Watching()) {
+    if ((inputLocked && !Watching()) || CheckingReplay()) {
         return;
     }
+    HoldForReplay();
     QDir().mkpath(shelf_.Folder());
     const QString path =
         QFileDialog::getOpenFileName(this, QStringLiteral("Watch a replay"), shelf_.Folder(),
@@ -113,36 +118,77 @@ void CTorvaneView::OnWatchReplay() {
     }
 }
 
+void CTorvaneView::HoldForReplay() {
+    if (Watching()) {
+        if (!WatchPaused()) {
+            ToggleWatchPause();
+        }
+        return;
+    }
+    // A tutorial's locked page has no Play to go on with: it only holds while
+    // a check runs.
+    if (!game->paused && !(tutorial && inputLocked)) {
+        game->Pause();
+        Invalidate();
+        emit StateChanged();
+    }
+}
+
+bool CTorvaneView::EndGameForReplay() {
+    if (Watching() || !game->started || game->over) {
+        return true;
+    }
+    HoldForReplay();
+    QMessageBox question(QMessageBox::Warning, QStringLiteral("Warning"),
+                         QStringLiteral("Watching a replay will end the current game.\r\n"
+                                        "Do you want to end this game and watch the replay?"),
+                         QMessageBox::Yes | QMessageBox::No, this);
+    question.setDefaultButton(QMessageBox::No);
+    if (question.exec() != QMessageBox::Yes) {
+        return false;
+    }
+    // As New game ends a game: its score is offered for the table.
+    if (!game->over) {
+        game->EndGame();
+        OfferHighScore();
+    }
+    return true;
+}
+
 void CTorvaneView::WatchReplayFile(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        TellPlayer(this, QStringLiteral("The replay %1 cannot be read: %2.")
-                             .arg(QDir::toNativeSeparators(path), file.errorString()));
+    CancelReplayCheck();
+    HoldForReplay();
+    CReplayCheckJob::Reader reader = readReplay;
+    if (!reader) {
+        reader = [version = QCoreApplication::applicationVersion().toStdString()](
+                     const std::string& file, ReplayProgress& progress) {
+            return ReadReplayFile(file, version, &progress);
+        };
+    }
+    check_ = new CReplayCheckJob(path, std::move(reader), this);
+    connect(check_, &CReplayCheckJob::Finished, this, &CTorvaneView::OnReplayChecked);
+    emit StateChanged();
+}
+
+void CTorvaneView::CancelReplayCheck() {
+    delete check_;  // stops its worker
+    check_ = nullptr;
+}
+
+void CTorvaneView::OnReplayChecked() {
+    ReplayCheck check = std::move(check_->Result());
+    check_->deleteLater();  // it is still sending this
+    check_ = nullptr;
+    emit StateChanged();
+    if (check.verdict == ReplayVerdict::Stopped) {
         return;
     }
-    if (file.size() > static_cast<qint64>(kScriptTextLimit)) {
-        TellPlayer(this, QStringLiteral("This file is not a Torvane replay."));
-        return;
-    }
-    const ReplayCheck check = CheckReplay(file.readAll().toStdString());
-    if (!check.problem.empty()) {
+    if (check.verdict != ReplayVerdict::Watchable) {
         TellPlayer(this, QString::fromStdString(check.problem));
         return;
     }
-    if (!Watching() && game->started && !game->over) {
-        QMessageBox question(QMessageBox::Warning, QStringLiteral("Warning"),
-                             QStringLiteral("Watching a replay will end the current game.\r\n"
-                                            "Do you want to end this game and watch the replay?"),
-                             QMessageBox::Yes | QMessageBox::No, this);
-        question.setDefaultButton(QMessageBox::No);
-        if (question.exec() != QMessageBox::Yes) {
-            return;
-        }
-        // As New game ends a game: its score is offered for the table.
-        if (!game->over) {
-            game->EndGame();
-            OfferHighScore();
-        }
+    if (!EndGameForReplay()) {
+        return;
     }
     if (tutorial) {
         StartOrQuitTutorial();
@@ -153,7 +199,7 @@ void CTorvaneView::WatchReplayFile(const QString& path) {
     // The runner silences the game while it plays; a replay watched here
     // sounds as the game does.
     ISoundPlayer* sound = GetSoundPlayer();
-    watch_.reset(new CReplayWatch(check.text, game));
+    watch_.reset(new CReplayWatch(std::move(check.stored), game));
     SetSoundPlayer(sound);
     inputLocked = true;
     watch_->timer.setTimerType(Qt::PreciseTimer);
@@ -202,6 +248,10 @@ void CTorvaneView::AdvanceWatch(std::int64_t ms) {
 void CTorvaneView::OnWatchTimer() {
     CReplayWatch& watch = *watch_;
     const qint64 elapsed = std::min(watch.clock.restart(), kLongestFrameMs);
+    // The rules hold still while another replay is checked.
+    if (CheckingReplay()) {
+        return;
+    }
     if (!watch.player.Finished()) {
         if (!watch.paused) {
             AdvanceWatch(elapsed * watch.speed);

@@ -152,10 +152,12 @@ class UiTest : public ::testing::Test {
   private:
     // A dialog with no answer left is rejected, so that a surprise fails the
     // test instead of hanging it. An answer runs from a timer of its own, so
-    // that the dialogs it opens are answered too.
+    // that the dialogs it opens are answered too. A progress dialog asks
+    // nothing: it is left to its work.
     void AnswerModal() {
         auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-        if (dialog == nullptr || !dialog->isVisible() || dialog->property("answered").toBool()) {
+        if (dialog == nullptr || !dialog->isVisible() || dialog->property("answered").toBool() ||
+            dialog->inherits("QProgressDialog")) {
             return;
         }
         dialog->setProperty("answered", true);

@@ -88,6 +88,10 @@ TEST(Runner, BadLinesStopTheScriptWithTheirLineNumber) {
         {"new Empty\n", "unknown scenario"},
         {"state extra\n", "takes 0 arguments"},
         {"record\n", "record takes"},
+        // Time never goes back once a game is made, nor runs a day past the
+        // first instant, whose `at` stops the timer.
+        {"new\nat 999999\n", "line 2: at 999999 would turn the clock back from 1000000"},
+        {"at 5000\nwait 86400000\nwait 1\n", "line 3: wait 1 runs more than a day past"},
     };
     for (const auto& c : cases) {
         const ScriptRun r = RunScript(c.script);

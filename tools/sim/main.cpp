@@ -1,25 +1,54 @@
 // torvane-sim [--settings FILE] [SCRIPT]: plays a script against the game core
 // (standard input when SCRIPT is absent or "-"), plain or gzip-compressed,
-// and prints what happens as JSON Lines.
+// and prints what happens as JSON Lines. torvane-sim --check FILE: reads FILE
+// as the game reads a replay before it shows it, and says what it found.
 
 #include <cerrno>
 #include <cstring>
 #include <fstream>
 #include <iostream>
 #include <memory>
-#include <optional>
-#include <sstream>
 #include <string>
 #include <string_view>
 
 #include "shell/settings/settings_file.h"
 #include "tools/sim/render/render_command.h"
-#include "tools/sim/script_text.h"
+#include "tools/sim/replay_reader.h"
+#include "tools/sim/script_lines.h"
 #include "tools/sim/sim_commands.h"
 #include "tools/sim/sim_runner.h"
 
+namespace {
+
+int Check(const char* path) {
+    const ReplayCheck check = ReadReplayFile(path, TORVANE_VERSION);
+    if (check.verdict != ReplayVerdict::Watchable) {
+        std::cerr << "torvane-sim: " << check.problem << "\n";
+        return 1;
+    }
+    std::cout << "{\"ev\":\"replay\",\"score\":" << check.score << "}\n";
+    return 0;
+}
+
+// At most one byte more than any script may hold, so that too much shows.
+bool ReadStored(std::istream& input, std::string& stored) {
+    char piece[1 << 16];
+    while (input.read(piece, sizeof piece) || input.gcount() > 0) {
+        stored.append(piece, static_cast<std::size_t>(input.gcount()));
+        if (stored.size() > kScriptTextLimit) {
+            return false;
+        }
+    }
+    return !input.bad();
+}
+
+}  // namespace
+
 int main(int argc, char** argv) {
     int arg = 1;
+    if (argc == 3 && std::string_view(argv[1]) == "--check") {
+        return Check(argv[2]);
+    }
     std::unique_ptr<CSettingsFile> store;
     if (arg + 1 < argc && std::string_view(argv[arg]) == "--settings") {
         // The game's own store on FILE, so that several runs, and the game,
@@ -32,12 +61,15 @@ int main(int argc, char** argv) {
         arg += 2;
     }
     const std::string_view first = arg < argc ? argv[arg] : "";
-    if (argc - arg > 1 || first == "--help" || first == "-h" || first == "--settings") {
+    if (argc - arg > 1 || first == "--help" || first == "-h" || first == "--settings" ||
+        first == "--check") {
         std::cerr << "usage: torvane-sim [--settings FILE] [SCRIPT]\n"
+                     "       torvane-sim --check REPLAY\n"
                      "Plays SCRIPT (standard input when absent or \"-\") and prints events\n"
                      "as JSON Lines; with --settings, on the game's settings file FILE.\n"
+                     "--check reads REPLAY as the game does before it shows it.\n"
                      "See tools/sim/README.md for the commands.\n";
-        return argc - arg > 1 || first == "--settings" ? 2 : 0;
+        return argc - arg > 1 || first == "--settings" || first == "--check" ? 2 : 0;
     }
     std::ifstream file;
     std::istream* input = &std::cin;
@@ -52,17 +84,22 @@ int main(int argc, char** argv) {
         }
         input = &file;
     }
-    std::ostringstream bytes;
-    bytes << input->rdbuf();
-    std::string why;
-    const std::optional<std::string> text = ScriptTextOf(bytes.str(), &why);
-    if (!text) {
-        std::cerr << "torvane-sim: cannot read " << name << ": " << why << "\n";
+    std::string stored;
+    if (!ReadStored(*input, stored)) {
+        std::cerr << "torvane-sim: cannot read " << name << ": "
+                  << (input->bad() ? std::strerror(errno) : ScriptFaultText(ScriptFault::TooLarge))
+                  << "\n";
         return 2;
     }
-    std::istringstream script(*text);
+    CScriptLines script(stored);
     CSimRunner runner(std::cout, store.get());
     RegisterExtraSimCommands(runner);
     const CRenderCommand renderCommand(runner);
-    return runner.Run(script, std::cerr);
+    const int status = runner.Run(script, std::cerr);
+    if (status == 0 && script.Fault() != ScriptFault::None) {
+        std::cerr << "torvane-sim: cannot read " << name << " past line " << script.Number() << ": "
+                  << ScriptFaultText(script.Fault()) << "\n";
+        return 2;
+    }
+    return status;
 }

@@ -8,10 +8,12 @@
 //     # Difficulty: Medium, Hard
 //     # Score: 12345
 //
-// Checking one plays it through headless: a file that is not a replay, or
-// that the runner stops in, cannot be watched, and neither can one whose
-// final score is not the score its header records.
+// Checking one plays it through headless, a line at a time as the stored
+// text unpacks: a file that is not a replay, or that the runner stops in,
+// cannot be watched, and neither can one whose final score is not the score
+// its header records.
 
+#include <atomic>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -31,16 +33,35 @@ std::string ReplayHeaderText(const ReplayHeader& header);
 // The replay with a "Player:" line added to its header.
 std::string WithPlayer(const std::string& replay, const std::string& player);
 
+enum class ReplayVerdict {
+    Watchable,
+    Unreadable,    // missing, no permission, not a regular file
+    TooLarge,      // more than any game writes, stored or unpacked
+    NotAReplay,    // not a replay's header, or no clock at its start
+    Damaged,       // damaged or cut short: compressed data, a line, the end
+    OtherVersion,  // plays to another score, and another version made it
+    WrongScore,    // plays to another score, made by this version
+    Stopped,       // the reader was told to stop
+};
+
 struct ReplayCheck {
+    ReplayVerdict verdict = ReplayVerdict::Watchable;
     // What the player is told when the replay cannot be watched; empty when
-    // it can.
+    // it can, or when the check was stopped.
     std::string problem;
-    bool mismatch = false;
-    std::string text;
+    // The replay as it was stored, plain or compressed, for the player.
+    std::string stored;
     std::uint32_t score = 0;
 };
 
-inline constexpr const char* kReplayMismatch = "This replay does not match this version of Torvane";
+// Lets another thread follow a check and stop it.
+struct ReplayProgress {
+    std::atomic<bool> stop{false};
+    // The share of the work done, in thousandths.
+    std::atomic<int> permille{0};
+};
 
-// Reads stored bytes (plain or compressed) and plays them headless.
-ReplayCheck CheckReplay(const std::string& bytes);
+// Plays stored bytes through headless. `version` is this program's: a replay
+// of another version may play differently.
+ReplayCheck CheckReplay(std::string stored, const std::string& version,
+                        ReplayProgress* progress = nullptr);

@@ -1,43 +1,43 @@
 #include "tools/sim/replay_player.h"
 
-#include <optional>
-
-CReplayPlayer::CReplayPlayer(const std::string& text, std::unique_ptr<CGame>& slot)
-    : runner_(ignored_) {
+CReplayPlayer::CReplayPlayer(std::string stored, std::unique_ptr<CGame>& slot)
+    : runner_(ignored_), stored_(std::move(stored)), lines_(stored_) {
     ignored_.setstate(std::ios::badbit);
     runner_.PlayOn(slot);
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);) {
-        lines_.push_back(line);
+    // The clock starts at the first instant the replay names, which a
+    // checked replay names before any other command.
+    for (std::string_view line; !due_ && lines_.Next(line);) {
+        due_ = CSimRunner::InstantOf(line);
     }
-    // The clock starts at the first instant the replay names.
-    for (const std::string& line : lines_) {
-        if (const std::optional<std::int64_t> instant = CSimRunner::InstantOf(line)) {
-            at_ = *instant;
-            break;
-        }
-    }
+    at_ = due_.value_or(0);
+    finished_ = !due_;
 }
 
 void CReplayPlayer::Advance(std::int64_t ms) {
     at_ += ms;
-    while (next_ < lines_.size()) {
-        const std::optional<std::int64_t> instant = CSimRunner::InstantOf(lines_[next_]);
-        if (instant && *instant > at_) {
-            // Explosions and the like go on up to the next line's instant.
-            if (at_ > runner_.RealTime()) {
-                runner_.MoveTo(at_);
+    try {
+        for (int run = 0; run < kLinesPerCall && !finished_; ++run) {
+            if (due_ && *due_ > at_) {
+                // Explosions and the like go on up to the next line's instant.
+                if (at_ > runner_.RealTime()) {
+                    runner_.MoveTo(at_);
+                }
+                return;
             }
-            return;
+            if (due_) {
+                runner_.MoveTo(*due_);
+                due_.reset();
+            }
+            std::string_view line;
+            if (!lines_.Next(line)) {
+                finished_ = true;
+            } else if (!(due_ = CSimRunner::InstantOf(line))) {
+                runner_.Execute(line, lines_.Number());
+            }
         }
-        try {
-            runner_.Execute(lines_[next_], static_cast<int>(next_) + 1);
-        } catch (const SimError&) {
-            // A checked replay has played through once already; should a line
-            // fail all the same, the playback ends there.
-            next_ = lines_.size();
-            return;
-        }
-        ++next_;
+    } catch (const SimError&) {
+        // A checked replay has played through once already; should a line
+        // fail all the same, the playback ends there.
+        finished_ = true;
     }
 }

@@ -12,10 +12,12 @@ void CReplayRecorder::Begin(const CGame& game, std::uint32_t seed) {
     body_.clear();
     written_.reset();
     Line("seed", std::to_string(seed));
-    // As stored, read as the game has just read them: the difficulty decides
-    // the speeds; the wheel's direction and step only matter to someone who
-    // turns the wheel by hand in the script.
-    for (const char* name : {"Difficulty", "MouseWheelClockwise", "MouseWheelSpeed"}) {
+    // The difficulty the game was made with, stored as the store keeps it
+    // (plus one), and not read from the store again: another copy of the
+    // game may have changed it since. The wheel's direction and step only
+    // matter to someone who turns the wheel by hand in the script.
+    Line("setting", "Difficulty " + std::to_string(game.difficulty + 1));
+    for (const char* name : {"MouseWheelClockwise", "MouseWheelSpeed"}) {
         std::string setting = name;
         setting += ' ';
         setting += std::to_string(ReadSettingDword(kSettingsKey, name));

@@ -4,67 +4,50 @@
 #include <cmath>
 #include <istream>
 #include <ostream>
-#include <sstream>
 
 #include "game/game_random.h"
 #include "game/memory_settings.h"
 #include "game/settings_store.h"
 #include "game/wheel_input.h"
-#include "tools/sim/json_writer.h"
+#include "tools/sim/event_printer.h"
+#include "tools/sim/script_lines.h"
 #include "tutorial/core/scenarios.h"
 
 namespace {
 
 // About thirty thousand years: far beyond any game, far from overflowing.
 constexpr std::int64_t kLatestInstant = 1000000000000000;
+// No game lasts a day; a replay whose clock runs further would only keep its
+// watcher waiting for ever.
+constexpr std::int64_t kLongestRunMs = 24 * 3600 * 1000;
 
-// Appended piece by piece: GCC 12 at -O3 sees a false overlap (-Wrestrict)
-// in `"[" + std::to_string(...)`.
-std::string CellJson(Cell c) {
-    std::string json = "[";
-    json += std::to_string(c.a);
-    json += ',';
-    json += std::to_string(c.b);
-    json += ']';
-    return json;
+bool IsBlank(char c) {
+    return c == ' ' || c == '\t' || c == '\r' || c == '\v' || c == '\f' || c == '\n';
 }
 
-std::string BoolJson(bool b) {
-    return b ? "true" : "false";
+// The next blank-separated word of `rest`, taken off it; empty at the end.
+std::string_view NextWord(std::string_view& rest) {
+    std::size_t start = 0;
+    while (start < rest.size() && IsBlank(rest[start])) {
+        ++start;
+    }
+    std::size_t end = start;
+    while (end < rest.size() && !IsBlank(rest[end])) {
+        ++end;
+    }
+    const std::string_view word = rest.substr(start, end - start);
+    rest.remove_prefix(end);
+    return word;
+}
+
+std::string Quoted(std::string_view word) {
+    std::string text = "\"";
+    text += word;
+    text += '"';
+    return text;
 }
 
 }  // namespace
-
-// Prints the game's events as they happen.
-class CSimRunner::Printer : public IGameObserver {
-  public:
-    explicit Printer(std::ostream& out) : out_(out) {}
-
-    void OnDrop(const CGem& gem) override {
-        out_ << "{\"ev\":\"drop\",\"t\":" << GameClock::Now() << ",\"colour\":" << gem.colour
-             << ",\"x\":" << JsonNumber(gem.x) << ",\"y\":" << JsonNumber(gem.y) << "}\n";
-    }
-    void OnSnap(const CGem& gem) override {
-        out_ << "{\"ev\":\"snap\",\"t\":" << GameClock::Now() << ",\"colour\":" << gem.colour
-             << ",\"cell\":" << CellJson({gem.cellA, gem.cellB}) << "}\n";
-    }
-    void OnLost(const CGem& gem) override {
-        out_ << "{\"ev\":\"lost\",\"t\":" << GameClock::Now() << ",\"colour\":" << gem.colour
-             << "}\n";
-    }
-    void OnRing(unsigned gems) override {
-        out_ << "{\"ev\":\"ring\",\"t\":" << GameClock::Now() << ",\"gems\":" << gems << "}\n";
-    }
-    void OnBomb(Cell landing, unsigned destroyed) override {
-        out_ << "{\"ev\":\"bomb\",\"t\":" << GameClock::Now()
-             << ",\"landing\":" << (landing == NoCell ? std::string("null") : CellJson(landing))
-             << ",\"destroyed\":" << destroyed << "}\n";
-    }
-    void OnOver() override { out_ << "{\"ev\":\"over\",\"t\":" << GameClock::Now() << "}\n"; }
-
-  private:
-    std::ostream& out_;
-};
 
 CSimRunner::Borrowed::Borrowed()
     : clock_(GameClock::Save()), random_(GameRandom::state), sound_(GetSoundPlayer()) {
@@ -81,7 +64,7 @@ CSimRunner::CSimRunner(std::ostream& out, ISettingsBackend* store)
     : out_(out),
       memorySettings_(true),
       store_(store != nullptr ? store : &memorySettings_),
-      printer_(std::make_unique<Printer>(out)) {
+      printer_(std::make_unique<CEventPrinter>(out)) {
     clock_.hasCounter = true;
     clock_.frequency = 1000;
     SetRealTime(realMs_);
@@ -99,7 +82,13 @@ CSimRunner::~CSimRunner() {
 }
 
 void CSimRunner::Register(const std::string& name, Handler handler) {
-    commands_[name] = std::move(handler);
+    for (Command& command : commands_) {
+        if (command.name == name) {
+            command.handler = std::move(handler);
+            return;
+        }
+    }
+    commands_.push_back({name, std::move(handler)});
 }
 
 void CSimRunner::PlayOn(std::unique_ptr<CGame>& slot) {
@@ -126,16 +115,21 @@ void CSimRunner::NewGame(const CGameSnapshot* snapshot) {
     wheelSpeed_ = WheelSpeedFromSetting(ReadSettingDword(kSettingsKey, "MouseWheelSpeed"));
 }
 
+bool CSimRunner::RunLine(std::string_view text, int number, std::ostream& err) {
+    try {
+        Execute(text, number);
+        return true;
+    } catch (const SimError& e) {
+        out_.flush();
+        err << "line " << number << ": " << e.what() << "\n";
+        return false;
+    }
+}
+
 int CSimRunner::Run(std::istream& script, std::ostream& err) {
     std::string line;
-    int number = 0;
-    while (std::getline(script, line)) {
-        ++number;
-        try {
-            Execute(line, number);
-        } catch (const SimError& e) {
-            out_.flush();
-            err << "line " << number << ": " << e.what() << "\n";
+    for (int number = 1; std::getline(script, line); ++number) {
+        if (!RunLine(line, number, err)) {
             return 2;
         }
     }
@@ -143,56 +137,73 @@ int CSimRunner::Run(std::istream& script, std::ostream& err) {
     return 0;
 }
 
-SimLine CSimRunner::Parse(const std::string& text, int number) {
-    std::string line = text;
-    if (!line.empty() && line.back() == '\r') {
-        line.pop_back();
+int CSimRunner::Run(CScriptLines& script, std::ostream& err) {
+    for (std::string_view line; script.Next(line);) {
+        if (!RunLine(line, script.Number(), err)) {
+            return 2;
+        }
     }
-    SimLine parsed;
-    parsed.number = number;
-    std::istringstream words(line);
-    for (std::string w; words >> w;) {
-        parsed.words.push_back(w);
-    }
-    if (parsed.words.empty() || parsed.words[0][0] == '#') {
-        parsed.words.clear();
-        return parsed;
-    }
-    const std::size_t start = line.find(parsed.words[0]) + parsed.words[0].size();
-    const std::size_t restStart = line.find_first_not_of(" \t", start);
-    parsed.rest = restStart == std::string::npos ? std::string() : line.substr(restStart);
-    return parsed;
+    out_.flush();
+    return 0;
 }
 
-void CSimRunner::Execute(const std::string& text, int number) {
-    const SimLine parsed = Parse(text, number);
-    if (parsed.words.empty()) {
+void CSimRunner::Parse(std::string_view text, int number) {
+    if (!text.empty() && text.back() == '\r') {
+        text.remove_suffix(1);
+    }
+    line_.number = number;
+    line_.words.clear();
+    line_.rest = {};
+    std::string_view rest = text;
+    const std::string_view command = NextWord(rest);
+    if (command.empty() || command[0] == '#') {
+        return;  // blank, or a comment however long
+    }
+    for (std::string_view word = command; !word.empty(); word = NextWord(rest)) {
+        line_.words.push_back(word);
+    }
+    const auto start = static_cast<std::size_t>(command.data() - text.data()) + command.size();
+    const std::size_t restStart = text.find_first_not_of(" \t", start);
+    if (restStart != std::string_view::npos) {
+        line_.rest = text.substr(restStart);
+    }
+}
+
+void CSimRunner::Execute(std::string_view text, int number) {
+    Parse(text, number);
+    if (line_.words.empty()) {
         return;
     }
-    const auto command = commands_.find(parsed.words[0]);
-    if (command == commands_.end()) {
-        throw SimError("unknown command \"" + parsed.words[0] + "\"");
+    const std::string_view word = line_.words[0];
+    for (const Command& command : commands_) {
+        if (command.name[0] == word[0] && command.name == word) {
+            lastCommand_ = command.name;
+            const CScopedSettingsBackend settings(store_);
+            command.handler(*this, line_);
+            return;
+        }
     }
-    const CScopedSettingsBackend settings(store_);
-    command->second(*this, parsed);
+    throw SimError("unknown command " + Quoted(word));
 }
 
-std::optional<std::int64_t> CSimRunner::InstantOf(const std::string& line) {
-    const SimLine parsed = Parse(line, 0);
-    if (parsed.words.size() != 2 || parsed.words[0] != "at") {
+std::optional<std::int64_t> CSimRunner::InstantOf(std::string_view line) {
+    if (NextWord(line) != "at") {
         return std::nullopt;
     }
-    try {
-        return ParseI64(parsed, 1, 0, kLatestInstant);
-    } catch (const SimError&) {
+    const std::string_view word = NextWord(line);
+    std::int64_t value = 0;
+    const auto result = std::from_chars(word.data(), word.data() + word.size(), value);
+    if (word.empty() || !NextWord(line).empty() || result.ec != std::errc() ||
+        result.ptr != word.data() + word.size() || value < 0 || value > kLatestInstant) {
         return std::nullopt;
     }
+    return value;
 }
 
 void CSimRunner::ExpectWords(const SimLine& line, std::size_t count) {
     if (line.words.size() != count) {
-        throw SimError(line.words[0] + " takes " + std::to_string(count - 1) + " argument" +
-                       (count == 2 ? "" : "s"));
+        throw SimError(std::string(line.words[0]) + " takes " + std::to_string(count - 1) +
+                       " argument" + (count == 2 ? "" : "s"));
     }
 }
 
@@ -202,52 +213,82 @@ std::uint32_t CSimRunner::ParseU32(const SimLine& line, std::size_t index) {
 
 std::int64_t CSimRunner::ParseI64(const SimLine& line, std::size_t index, std::int64_t min,
                                   std::int64_t max) {
-    const std::string& word = line.words.at(index);
+    const std::string_view word = line.words.at(index);
     std::int64_t value = 0;
     const auto result = std::from_chars(word.data(), word.data() + word.size(), value);
     if (result.ec != std::errc() || result.ptr != word.data() + word.size()) {
-        throw SimError("\"" + word + "\" is not a whole number");
+        throw SimError(Quoted(word) + " is not a whole number");
     }
     if (value < min || value > max) {
-        throw SimError("\"" + word + "\" is out of range " + std::to_string(min) + ".." +
+        throw SimError(Quoted(word) + " is out of range " + std::to_string(min) + ".." +
                        std::to_string(max));
     }
     return value;
 }
 
 double CSimRunner::ParseFiniteDouble(const SimLine& line, std::size_t index) {
-    const std::string& word = line.words.at(index);
+    const std::string_view word = line.words.at(index);
     double value = 0;
     const auto result = std::from_chars(word.data(), word.data() + word.size(), value);
     if (result.ec != std::errc() || result.ptr != word.data() + word.size() ||
         !std::isfinite(value)) {
-        throw SimError("\"" + word + "\" is not a finite number");
+        throw SimError(Quoted(word) + " is not a finite number");
     }
     return value;
 }
 
 void CSimRunner::RegisterBuiltins() {
+    // The lines replays are made of first: commands are looked up in order.
+    Register("at", [](CSimRunner& r, const SimLine& l) {
+        ExpectWords(l, 2);
+        r.MoveTo(ParseI64(l, 1, 0, kLatestInstant));
+    });
+    Register("tick", [](CSimRunner& r, const SimLine& l) {
+        ExpectWords(l, 1);
+        r.Game().Tick();
+    });
+    Register("turn", [](CSimRunner& r, const SimLine& l) {
+        ExpectWords(l, 2);
+        const double angle = ParseFiniteDouble(l, 1);
+        CGame& game = r.Game();
+        if (game.paused) {
+            return;
+        }
+        game.wheelAngle = angle;
+        game.RetestContacts();
+        game.Tick();
+    });
     Register("seed", [](CSimRunner&, const SimLine& l) {
         ExpectWords(l, 2);
         GameRandom::Seed(ParseU32(l, 1));
     });
     Register("setting", [](CSimRunner&, const SimLine& l) {
         ExpectWords(l, 3);
-        WriteSettingDword(kSettingsKey, l.words[1], ParseU32(l, 2));
+        WriteSettingDword(kSettingsKey, std::string(l.words[1]), ParseU32(l, 2));
     });
     Register("new", [](CSimRunner& r, const SimLine& l) {
         if (l.words.size() > 2) {
             throw SimError("new takes at most one scenario name");
         }
-        const CGameSnapshot* snapshot = nullptr;
-        if (l.words.size() == 2) {
-            snapshot = FindScenario(l.words[1]);
-            if (snapshot == nullptr) {
-                throw SimError("unknown scenario \"" + l.words[1] + "\"");
-            }
-            PrepareScenarioOrientations();
+        if (l.words.size() == 1) {
+            r.NewGame(nullptr);
+            return;
         }
-        r.NewGame(snapshot);
+        const CGameSnapshot* scenario = FindScenario(l.words[1]);
+        if (scenario == nullptr) {
+            throw SimError("unknown scenario " + Quoted(l.words[1]));
+        }
+        // Its falling gems face the centre as the tutorial turns them, but
+        // on a copy: the records are the window's tutorial's, and a replay
+        // may be checked on another thread.
+        std::vector<CSnapshotGem> falling(scenario->falling,
+                                          scenario->falling + scenario->fallingCount);
+        for (CSnapshotGem& gem : falling) {
+            gem.orientation = FacingCentre(gem);
+        }
+        CGameSnapshot snapshot = *scenario;
+        snapshot.falling = falling.data();
+        r.NewGame(&snapshot);
     });
     Register("resume", [](CSimRunner& r, const SimLine& l) {
         ExpectWords(l, 1);
@@ -270,17 +311,6 @@ void CSimRunner::RegisterBuiltins() {
         // Up to about eleven days of play in one command.
         r.Wait(ParseI64(l, 1, 0, 1000000000));
     });
-    Register("turn", [](CSimRunner& r, const SimLine& l) {
-        ExpectWords(l, 2);
-        const double angle = ParseFiniteDouble(l, 1);
-        CGame& game = r.Game();
-        if (game.paused) {
-            return;
-        }
-        game.wheelAngle = angle;
-        game.RetestContacts();
-        game.Tick();
-    });
     Register("wheel", [](CSimRunner& r, const SimLine& l) {
         ExpectWords(l, 2);
         const auto delta = static_cast<std::int32_t>(ParseI64(l, 1, -32768, 32767));
@@ -299,14 +329,6 @@ void CSimRunner::RegisterBuiltins() {
             game.DropBomb();
         }
     });
-    Register("at", [](CSimRunner& r, const SimLine& l) {
-        ExpectWords(l, 2);
-        r.MoveTo(ParseI64(l, 1, 0, kLatestInstant));
-    });
-    Register("tick", [](CSimRunner& r, const SimLine& l) {
-        ExpectWords(l, 1);
-        r.Game().Tick();
-    });
     Register("state", [](CSimRunner& r, const SimLine& l) {
         ExpectWords(l, 1);
         r.PrintState();
@@ -315,6 +337,11 @@ void CSimRunner::RegisterBuiltins() {
 
 void CSimRunner::Wait(std::int64_t ms) {
     const std::int64_t target = realMs_ + ms;
+    if (timerStopped_ && target - firstInstant_ > kLongestRunMs) {
+        throw SimError("wait " + std::to_string(ms) +
+                       " runs more than a day past the first instant, " +
+                       std::to_string(firstInstant_));
+    }
     while (!timerStopped_ && nextFiringMs_ <= target) {
         CGame& game = Game();
         if (game.paused) {
@@ -338,7 +365,14 @@ void CSimRunner::MoveTo(std::int64_t ms) {
         throw SimError("at " + std::to_string(ms) + " would turn the clock back from " +
                        std::to_string(realMs_));
     }
-    timerStopped_ = true;
+    if (!timerStopped_) {
+        timerStopped_ = true;
+        firstInstant_ = ms;
+    } else if (ms - firstInstant_ > kLongestRunMs) {
+        throw SimError("at " + std::to_string(ms) +
+                       " is more than a day after the first instant, " +
+                       std::to_string(firstInstant_));
+    }
     SetRealTime(ms);
 }
 
@@ -349,40 +383,9 @@ void CSimRunner::SetRealTime(std::int64_t ms) {
 }
 
 void CSimRunner::PrintState() {
-    out_ << GameStateJson(Game()) << '\n';
-}
-
-std::string GameStateJson(const CGame& g) {
-    std::ostringstream o;
-    o << "{\"ev\":\"state\",\"t\":" << GameClock::Now() << ",\"score\":" << g.score
-      << ",\"bombs\":" << g.bombs << ",\"nextBombScore\":" << g.nextBombScore
-      << ",\"over\":" << BoolJson(g.over) << ",\"paused\":" << BoolJson(g.paused)
-      << ",\"started\":" << BoolJson(g.started) << ",\"difficulty\":" << g.difficulty
-      << ",\"wheelAngle\":" << JsonNumber(g.wheelAngle) << ",\"lattice\":[";
-    const char* sep = "";
-    g.lattice.ForEach([&](const CGem* gem) {
-        o << sep << "[" << gem->cellA << "," << gem->cellB << "," << gem->colour << "]";
-        sep = ",";
-    });
-    o << "],\"falling\":[";
-    sep = "";
-    g.falling.ForEach([&](const CGem* gem) {
-        o << sep << "[" << JsonNumber(gem->x) << "," << JsonNumber(gem->y) << "," << gem->colour
-          << "]";
-        sep = ",";
-    });
-    o << "],\"exploding\":[";
-    sep = "";
-    g.exploding.ForEach([&](const CGem* gem) {
-        o << sep << "[" << gem->cellA << "," << gem->cellB << "," << gem->colour << "]";
-        sep = ",";
-    });
-    o << "],\"pending\":";
-    if (g.pending != nullptr) {
-        o << "[" << JsonNumber(g.pendingAngle) << "," << g.pending->colour << "]";
-    } else {
-        o << "null";
+    const CGame& game = Game();
+    // A check that only wants the end skips the making of the text.
+    if (out_.good()) {
+        out_ << GameStateJson(game) << '\n';
     }
-    o << "}";
-    return o.str();
 }

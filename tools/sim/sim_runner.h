@@ -6,24 +6,28 @@
 #include <cstdint>
 #include <functional>
 #include <iosfwd>
-#include <map>
 #include <memory>
 #include <optional>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "game/game.h"
 #include "game/game_clock.h"
 #include "game/memory_settings.h"
 #include "game/sound.h"
+#include "tools/sim/event_printer.h"
+
+class CScriptLines;
 
 // One script line, split into words; `rest` is everything after the command
-// word, verbatim (for commands that take free text).
+// word, verbatim (for commands that take free text). Views into the line,
+// valid while its command runs.
 struct SimLine {
     int number = 0;
-    std::vector<std::string> words;
-    std::string rest;
+    std::vector<std::string_view> words;
+    std::string_view rest;
 };
 
 // A malformed or unknown command: the runner reports it and stops.
@@ -31,9 +35,6 @@ class SimError : public std::runtime_error {
   public:
     using std::runtime_error::runtime_error;
 };
-
-// The `state` line for a game, as the runner prints it (without the newline).
-std::string GameStateJson(const CGame& game);
 
 class CSimRunner {
   public:
@@ -55,10 +56,15 @@ class CSimRunner {
     void Register(const std::string& name, Handler handler);
 
     // Runs the script; returns the exit status (0, or 2 after an error, which
-    // is reported on err with its line number).
+    // is reported on err with its line number). Lines that stop early (stored
+    // text that is damaged or too large) end the run as their end would: the
+    // caller asks them why.
     int Run(std::istream& script, std::ostream& err);
+    int Run(CScriptLines& script, std::ostream& err);
     // Runs one line; throws SimError.
-    void Execute(const std::string& line, int number);
+    void Execute(std::string_view line, int number);
+    // The command word of the last line run that had one.
+    std::string_view LastCommand() const { return lastCommand_; }
 
     // Plays on a game that someone else shows (the game view watching a
     // replay) rather than on one of the runner's own. The slot must outlive
@@ -75,7 +81,7 @@ class CSimRunner {
     // by itself. Throws SimError when that would turn the clock back.
     void MoveTo(std::int64_t ms);
     // The instant an `at` line names, or nothing for any other line.
-    static std::optional<std::int64_t> InstantOf(const std::string& line);
+    static std::optional<std::int64_t> InstantOf(std::string_view line);
     double WheelSpeed() const { return wheelSpeed_; }
     bool WheelClockwise() const { return wheelClockwise_; }
 
@@ -87,8 +93,6 @@ class CSimRunner {
     static void ExpectWords(const SimLine& line, std::size_t count);
 
   private:
-    class Printer;
-
     // What the runner borrows from the process: the game clock with its
     // source of real time, the random generator and the sound player (silent
     // while the runner lives). Put back when the runner is done, so a replay
@@ -107,7 +111,9 @@ class CSimRunner {
         ISoundPlayer* sound_;
     };
 
-    static SimLine Parse(const std::string& text, int number);
+    // Splits into `line_`, whose words keep their room from line to line.
+    void Parse(std::string_view text, int number);
+    bool RunLine(std::string_view text, int number, std::ostream& err);
     void RegisterBuiltins();
     void Wait(std::int64_t ms);
     void SetRealTime(std::int64_t ms);
@@ -118,15 +124,25 @@ class CSimRunner {
     CMemorySettings memorySettings_;
     ISettingsBackend* store_;
     CManualClockCounter clock_;
-    std::unique_ptr<Printer> printer_;
+    std::unique_ptr<CEventPrinter> printer_;
     std::unique_ptr<CGame> ownGame_;
     std::unique_ptr<CGame>* game_ = &ownGame_;
     bool madeGame_ = false;
-    std::map<std::string, Handler> commands_;
+    struct Command {
+        std::string name;
+        Handler handler;
+    };
+    // A handful, looked through in order: cheaper than a map's string
+    // comparisons, which were most of a check's time.
+    std::vector<Command> commands_;
+    SimLine line_;
+    std::string_view lastCommand_;
     std::int64_t realMs_ = kStartMs;
     std::int64_t nextFiringMs_ = kStartMs + kTimerMs;
-    // Set by the first `at`: from then on ticks come only from `tick` lines.
+    // Set by the first `at`: from then on ticks come only from `tick` lines,
+    // and the clock stays within a day of that instant.
     bool timerStopped_ = false;
+    std::int64_t firstInstant_ = 0;
     double wheelSpeed_ = 0.0;
     bool wheelClockwise_ = false;
 };

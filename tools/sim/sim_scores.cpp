@@ -18,12 +18,12 @@ namespace {
 
 // What follows the first argument word of the line, verbatim.
 std::string TextAfterFirstArgument(const SimLine& line) {
-    const std::string& first = line.words.at(1);
+    const std::string_view first = line.words.at(1);
     std::size_t start = line.rest.find(first) + first.size();
     if (start < line.rest.size()) {
         ++start;  // the one blank that separates the argument from the text
     }
-    return line.rest.substr(start);
+    return std::string(line.rest.substr(start));
 }
 
 void Record(CSimRunner& runner, const SimLine& line) {
@@ -32,7 +32,8 @@ void Record(CSimRunner& runner, const SimLine& line) {
     }
     ISettingsBackend& store = runner.Settings();
     store.CreateKey(kScoresKey);
-    store.Write(kScoresKey, line.words[1], SettingValue::String(TextAfterFirstArgument(line)));
+    store.Write(kScoresKey, std::string(line.words[1]),
+                SettingValue::String(TextAfterFirstArgument(line)));
 }
 
 void Clock(CSimRunner&, const SimLine& line) {

@@ -109,11 +109,14 @@ const CGameSnapshot* FindScenario(std::string_view name) {
 void PrepareScenarioOrientations() {
     for (const CGameSnapshot* scenario : {&ThreeFalling, &SixAround, &PinkChain}) {
         for (std::int32_t i = 0; i < scenario->fallingCount; ++i) {
-            CSnapshotGem& gem = scenario->falling[i];
-            // Left unreduced: the drawing brings angles into range itself.
-            gem.orientation = ToPolar(gem.x, gem.y).theta + kHalfPi;
+            scenario->falling[i].orientation = FacingCentre(scenario->falling[i]);
         }
     }
+}
+
+double FacingCentre(const CSnapshotGem& gem) {
+    // Left unreduced: the drawing brings angles into range itself.
+    return ToPolar(gem.x, gem.y).theta + kHalfPi;
 }
 
 // Lines are joined by CR LF, the line break of the text box that shows them.

@@ -21,6 +21,8 @@ const CGameSnapshot* FindScenario(std::string_view name);
 // at that place. Writes the records themselves, so running it again yields the
 // same values.
 void PrepareScenarioOrientations();
+// That angle for one gem, for whoever must not write the shared records.
+double FacingCentre(const CSnapshotGem& gem);
 
 struct CTutorialPageEntry {
     const char* text;               // null ends the table

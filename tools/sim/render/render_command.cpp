@@ -49,7 +49,7 @@ void Render(CSimRunner& runner, const SimLine& line, QGuiApplication*& app) {
     if (line.words.size() != 2 && line.words.size() != 4 && line.words.size() != 5) {
         throw SimError("render takes FILE [WIDTH HEIGHT [RATIO]]");
     }
-    const std::string& file = line.words[1];
+    const std::string file(line.words[1]);
     std::int64_t width = kDefaultWidth;
     std::int64_t height = kDefaultHeight;
     double ratio = 1.0;
@@ -60,7 +60,7 @@ void Render(CSimRunner& runner, const SimLine& line, QGuiApplication*& app) {
     if (line.words.size() == 5) {
         ratio = CSimRunner::ParseFiniteDouble(line, 4);
         if (!(ratio > 0.0 && ratio <= kMaxRatio)) {
-            throw SimError("pixel ratio \"" + line.words[4] + "\" is not in (0, 8]");
+            throw SimError("pixel ratio \"" + std::string(line.words[4]) + "\" is not in (0, 8]");
         }
         if (width * ratio > kMaxSide || height * ratio > kMaxSide) {
             throw SimError("the image would be larger than 8192 pixels a side");
