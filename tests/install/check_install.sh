@@ -99,8 +99,8 @@ wait "$pid"
 # starts and the replay plays (a game started without one stands still).
 export XDG_DATA_DIRS=$root/share:/usr/share
 update-mime-database "$root/share/mime" && update-desktop-database "$root/share/applications"
-replay() { printf '# Torvane replay\n# Score: %s\nat 1000000\nseed 7\nnew\nresume\n' "$1" && seq 450 | awk '{printf "at %d\ntick\n", 1000000 + 66 * $1}'; }
-score=$( (replay 0 && echo state) | "$build/tools/sim/torvane-sim" | tail -1 | grep -o '"score":[0-9]*')
+replay() { printf '# Torvane replay\n# Score: %s\nat 1000000\nseed 7\nnew\nresume\n' "$1" && seq 450 | awk '{printf "at %d\ntick\n", 1000000 + 66 * $1}' && echo state; }
+score=$(replay 0 | "$build/tools/sim/torvane-sim" | tail -1 | grep -o '"score":[0-9]*')
 replay "${score#*:}" | gzip > "$out/replay.tvr"
 for lang in C:'Torvane replay' de_DE.UTF-8:Torvane-Spielaufzeichnung; do
     text=$(LC_ALL=${lang%%:*} "$build/tests/torvane_mime_type" "$out/replay.tvr" | tr '\n' '/')
