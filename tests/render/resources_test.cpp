@@ -27,9 +27,36 @@ int Finish(QProcess& p, const QString& program, const QStringList& args,
     return p.waitForFinished(60000) && p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
 }
 
+// Pictures as premultiplied pixels, each channel within 1: leaving
+// premultiplied ARGB rounds differently on different CPUs, so the bytes of an
+// encoded semi-transparent picture may differ by one. Other files, byte for byte.
+bool SameFile(const QString& a, const QString& b) {
+    const QByteArray bytesA = ReadAll(a), bytesB = ReadAll(b);
+    if (!a.endsWith(".png") || bytesA == bytesB) {
+        return bytesA == bytesB;
+    }
+    const auto pixels = [](const QByteArray& png) {
+        return QImage::fromData(png).convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    };
+    const QImage imageA = pixels(bytesA), imageB = pixels(bytesB);
+    if (imageA.isNull() || imageA.size() != imageB.size()) {
+        return false;
+    }
+    for (int y = 0; y < imageA.height(); ++y) {
+        const uchar* p = imageA.constScanLine(y);
+        const uchar* q = imageB.constScanLine(y);
+        for (int i = 0; i < imageA.width() * 4; ++i) {
+            if (std::abs(p[i] - q[i]) > 1) {
+                return false;
+            }
+        }
+    }
+    return true;
+}
+
 }  // namespace
 
-TEST(Resources, GeneratorReproducesTheShippedFilesByteForByte) {
+TEST(Resources, GeneratorReproducesTheShippedFiles) {
     QTemporaryDir out;
     QProcess artgen;
     ASSERT_EQ(Finish(artgen, "/tools/artgen/torvane-artgen", {out.path()}), 0)
@@ -37,7 +64,7 @@ TEST(Resources, GeneratorReproducesTheShippedFilesByteForByte) {
     const QString shipped = QString(TORVANE_SOURCE_DIR) + "/resources";
     for (QDirIterator it(out.path(), QDir::Files, QDirIterator::Subdirectories); it.hasNext();) {
         const QString rel = QDir(out.path()).relativeFilePath(it.next());
-        EXPECT_TRUE(ReadAll(shipped + "/" + rel) == ReadAll(out.path() + "/" + rel))
+        EXPECT_TRUE(SameFile(shipped + "/" + rel, out.path() + "/" + rel))
             << rel.toStdString() << " differs: run the artgen-update target";
     }
 }
