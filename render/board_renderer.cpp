@@ -13,6 +13,7 @@
 #include "render/gem_drawing.h"
 #include "render/gem_sprites.h"
 #include "render/gem_symbols.h"
+#include "render/logical_painter.h"
 
 namespace {
 
@@ -157,7 +158,7 @@ void CBoardRenderer::PaintBackground() {
         }
     }
     background_.setDevicePixelRatio(ratio_);
-    QPainter p(&background_);
+    CLogicalPainter p(&background_);
     DrawWheelDisc(p);
     DrawPanelFrame(p, ScorePanelRect(client_));
     DrawPanelFrame(p, BombBoxRect);
@@ -170,7 +171,7 @@ const QImage& CBoardRenderer::Paint(CGame& game) {
     }
     std::memcpy(buffer_.bits(), background_.constBits(),
                 static_cast<std::size_t>(buffer_.sizeInBytes()));
-    QPainter p(&buffer_);
+    CLogicalPainter p(&buffer_);
     CBoardCanvas canvas{buffer_, p};
     DrawWheel(game, canvas, *sprites_);
     scoreLayer_.Draw(buffer_, ScoreText(client_, game.score, scoreFont_), ratio_);

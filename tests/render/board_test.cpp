@@ -141,7 +141,7 @@ TEST_F(Board, PaintsTheSceneAsThePicturesShowAtRatiosOneAndTwo) {
     }
 }
 
-TEST_F(Board, ScoreAndBannerTextSitInTheirPlacesAtRatiosOneAndTwo) {
+TEST_F(Board, ScoreAndBannerTextSitInTheirPlacesAtAnyRatio) {
     struct Row {
         bool started, paused, over;
         std::uint32_t score;
@@ -156,7 +156,7 @@ TEST_F(Board, ScoreAndBannerTextSitInTheirPlacesAtRatiosOneAndTwo) {
         {true, true, false, 0, {100, 250, 500, 120}, {266, 296, 167, 30}},   // PAUSED
         {true, true, true, 0, {100, 250, 500, 120}, {247, 296, 206, 30}},    // Game Over
     };
-    for (qreal ratio : {1.0, 2.0}) {
+    for (qreal ratio : {1.0, 2.0, 0.6}) {
         CBoardRenderer renderer(kClient, ratio);
         for (const Row& row : rows) {
             std::tie(game->started, game->paused, game->over, game->score) =
