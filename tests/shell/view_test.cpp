@@ -375,6 +375,19 @@ TEST(BoardMapping, MapsBoardPixelsIntoAViewOneHundredWiderAndBack) {
         EXPECT_EQ(m.ToBoard(c.widget), c.board) << c.scale;
         EXPECT_EQ(m.ToBoard(c.widget - QPointF(c.scale, c.scale)), c.board - QPoint(1, 1));
     }
+    // At any size and screen the board's picture stays within the view's
+    // device pixels, rounded to nearest as the window system's are.
+    int cut = 0;
+    for (const qreal ratio : {1.0, 1.25, 1.5, 1.75, 2.25}) {
+        for (int w = kBoardWidth / 2; w < 2 * kBoardWidth; w += 7) {
+            for (int h = kBoardHeight / 2; h < 2 * kBoardHeight; h += 11) {
+                const QSize device(std::lround(w * ratio), std::lround(h * ratio));
+                cut += !QRect(QPoint(), device)
+                            .contains(BoardMapping::Fit(QSizeF(w, h), ratio).DeviceRect());
+            }
+        }
+    }
+    EXPECT_EQ(cut, 0);
 }
 
 TEST_F(ViewTest, AResizedViewIsDrawnAfreshAtItsScaleWithTheTileGoingOnIntoTheMargins) {
@@ -414,6 +427,16 @@ TEST(WindowPlacement, ARememberedPlaceOpensWhollyOnTheScreenShowingMostOfIt) {
     for (const auto& c : cases) {
         EXPECT_EQ(PlaceOnScreens(c.saved, frame, screens, screens[0]), c.opened) << c.saved.x();
     }
+    // A place near the integer limit, as a damaged file may hold, opens centred.
+    CMemorySettings settings;
+    const CScopedSettingsBackend scoped(&settings);
+    settings.CreateKey(kWindowKey);
+    for (const auto& [name, value] :
+         {std::pair{"Left", 2147483000u}, {"Top", 10u}, {"Width", 800u}, {"Height", 700u}}) {
+        settings.Write(kWindowKey, name, SettingValue::Dword(value));
+    }
+    EXPECT_EQ(PlaceOnScreens(ReadWindowPlacement().geometry, frame, screens, screens[0]),
+              QRect(558, 174, 800, 700));
 }
 
 }  // namespace
