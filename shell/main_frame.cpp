@@ -15,6 +15,7 @@
 #include "shell/command_rules.h"
 #include "shell/lock_indicators.h"
 #include "shell/main_toolbar.h"
+#include "shell/menu_bar_keys.h"
 #include "shell/torvane_view.h"
 #include "shell/window_placement.h"
 
@@ -42,6 +43,7 @@ CMainFrame::CMainFrame(QWidget* parent) : QMainWindow(parent) {
     connect(view_, &CTorvaneView::TutorialWindowOpened, this, &CMainFrame::ShareShortcutsWith);
     UpdateCommands();
     view_->setFocus();
+    new CMenuBarKeys(menuBar(), view_);
 
     placementSave_.setSingleShot(true);
     placementSave_.setInterval(kPlacementSaveDelayMs);

@@ -66,6 +66,23 @@ class ViewTest : public UiTest {
                      Mouse(type, At(a));
                  }
              }},
+            // Keys as the window system delivers them to the shown window:
+            // to the focus widget or to an open menu.
+            {"show",
+             [&](A) {
+                 frame->show();
+                 frame->activateWindow();
+                 EXPECT_TRUE(QTest::qWaitForWindowActive(frame.get()));
+             }},
+            {"window",
+             [&](A a) {
+                 QTest::keyClick(frame->windowHandle(),
+                                 a == "left"  ? Qt::Key_Left
+                                 : a == "esc" ? Qt::Key_Escape
+                                 : a == "alt" ? Qt::Key_Alt
+                                              : Qt::Key_G,
+                                 a.startsWith("alt") ? Qt::AltModifier : Qt::NoModifier);
+             }},
             {"lock", [&](A a) { View().inputLocked = a == "on"; }},
             {"clockwise", [&](A) { View().wheelClockwise = true; }},
             // The view alone at a scale, one hundred pixels wider than the board.
@@ -134,6 +151,11 @@ TEST_F(ViewTest, InputTurnsTheWheelDropsBombsAndTicksOnlyARunningGameWithInputFr
         {"key left", -kPi / 60, 1, 1},
         {"key right key shift-left-again", kPi / 60 - kPi / 240, 1, 1},
         {"key ctrl-right", 0, 1, 0},
+        // After Alt alone, or a menu left with Escape, the keys are still the
+        // game's, in the next game too; in an open menu they are the menu's.
+        {"show - window alt window left", -kPi / 60, 1, 1},
+        {"show - window alt-g window esc new - resume - window left", -kPi / 60, 1, 1},
+        {"show - window alt-g window left", 0, 1, 0},
         {"lock on press 0 move 1 wheel 120 key space key left dblclick 8,5", 0, 1, 0},
         {"pause - press 0 move 1 wheel 120 key space key right dblclick 8,5 tick 500", 0, 1, 0},
         // Every scale maps the pointer to the same board pixels.
