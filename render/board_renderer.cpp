@@ -116,6 +116,15 @@ Banner ReplayBanner() {
     return {QStringLiteral("REPLAY"), kReplayBannerWidth, true, panelsMiddle - boardCentreY};
 }
 
+BoardBanners BannersFor(const CGame& game, bool watching, bool watchPaused) {
+    if (!watching || game.over) {
+        return {{}, BannerFor(game)};
+    }
+    // The recorded game's own pauses last no time in a replay.
+    return {ReplayBanner(),
+            watchPaused ? Banner{QStringLiteral("PAUSED"), kPausedBannerWidth, true} : Banner{}};
+}
+
 CBoardRenderer::CBoardRenderer(const ClientRect& client, qreal devicePixelRatio,
                                const std::optional<GemPalette>& palette,
                                std::optional<bool> gemSymbols)
@@ -176,12 +185,15 @@ const QImage& CBoardRenderer::Paint(CGame& game) {
     DrawWheel(game, canvas, *sprites_);
     scoreLayer_.Draw(buffer_, ScoreText(client_, game.score, scoreFont_), ratio_);
     DrawBombs(canvas, *sprites_, game.bombs);
-    const Banner banner = replayBanner_ && !game.over ? ReplayBanner() : BannerFor(game);
-    if (banner.shown) {
-        bannerLayer_.Draw(
-            buffer_,
-            BannerText(banner.text, 0, banner.dy, banner.width, kBannerHeight, bannerFont_),
-            ratio_);
+    const BoardBanners banners = BannersFor(game, watching_, watchPaused_);
+    for (const auto& [banner, layer] :
+         {std::pair{&banners.replay, &replayLayer_}, {&banners.centre, &bannerLayer_}}) {
+        if (banner->shown) {
+            layer->Draw(
+                buffer_,
+                BannerText(banner->text, 0, banner->dy, banner->width, kBannerHeight, bannerFont_),
+                ratio_);
+        }
     }
     p.end();
     return buffer_;

@@ -122,7 +122,7 @@ void CTorvaneView::paintEvent(QPaintEvent* event) {
             update();
         }
     }
-    renderer->ShowReplayBanner(Watching());
+    renderer->ShowWatching(Watching(), WatchPaused());
     renderer->Paint(*game);
     QPainter painter(this);
     renderer->DrawInView(painter, mapping, event->rect());

@@ -311,12 +311,23 @@ TEST_F(ViewTest, LeavingPausesWithTheSwitchOnButTheGamesOwnWindowsAreNotLeaving)
     View().StartOrQuitTutorial();
 }
 
-TEST_F(ViewTest, ScreenReadersReadTheBoardAndItsPanels) {
+TEST_F(ViewTest, ScreenReadersReadTheBoardItsBannersAndItsPanels) {
     MakeFrame();
     QAccessibleInterface* board = QAccessible::queryAccessibleInterface(&View());
     ASSERT_NE(board, nullptr);
-    EXPECT_EQ(board->text(QAccessible::Name), "Game board");
-    EXPECT_EQ(board->text(QAccessible::Value), "Press PLAY to begin");
+    CTorvaneView& v = View();
+    const std::pair<std::function<void()>, const char*> steps[] = {
+        {[] {}, "Game board, Press PLAY to begin"},
+        {[&] { v.OnPausePlay(); }, "Game board"},
+        {[&] { RunFor(1000), v.OnPausePlay(); }, "Game board, PAUSED"},
+        {[&] { v.OnQuitGame(); }, "Game board, Game Over"},
+        {[&] { v.OnWatchLastGame(); }, "Game board, REPLAY"},
+        {[&] { v.OnPausePlay(); }, "Game board, REPLAY, PAUSED"},
+    };
+    for (const auto& [step, name] : steps) {
+        step();
+        EXPECT_EQ(board->text(QAccessible::Name), name);
+    }
     Game().score = 1230;
     Game().bombs = 3;
     EXPECT_EQ(board->child(kScorePart)->text(QAccessible::Name), "Score 1230");
