@@ -19,7 +19,6 @@
 #include <QTimer>
 #include <QWidget>
 #include <cstdint>
-#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -134,9 +133,6 @@ class CTorvaneView : public QWidget {
     CTutorialWnd* tutorialWindow = nullptr;
     // The stored PauseWhenInactive switch.
     bool pauseWhenInactive = false;
-
-    // Opens the help document; replaceable so tests need no desktop viewer.
-    std::function<bool(const QString& path)> openDocument;
 
   signals:
     // The state the command update rules look at may have changed.

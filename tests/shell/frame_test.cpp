@@ -6,14 +6,17 @@
 #include <QFile>
 #include <QMenuBar>
 #include <QRegularExpression>
+#include <QScrollBar>
 #include <QStatusBar>
 #include <QTemporaryDir>
+#include <QTextBrowser>
 
 #include "scores/ui/game_over_dlg.h"
 #include "scores/ui/new_high_score_dlg.h"
 #include "shell/about_dlg.h"
 #include "shell/clock_warning_dlg.h"
 #include "shell/help_document.h"
+#include "shell/help_window.h"
 #include "shell/qt_cue_output.h"
 #include "shell/sound_player.h"
 #include "shell/torvane_app.h"
@@ -183,7 +186,7 @@ TEST_F(UiTest, CommandsFollowTheGameAndTheOptionCommandsAreStored) {
     EXPECT_TRUE(Game().paused && frame->isMinimized());
 }
 
-TEST_F(UiTest, HelpOpensTheDocumentUnderInstallPathOrBesideTheProgramAndFailsSilently) {
+TEST_F(UiTest, HelpShowsTheDocumentInAWindowOfItsOwnWhereverItIsAndFailsSilently) {
     QTemporaryDir dir;
     for (const char* folder : {"share/torvane/doc", "install/doc"}) {
         QFile file(dir.filePath(folder) + "/help.html");
@@ -192,33 +195,44 @@ TEST_F(UiTest, HelpOpensTheDocumentUnderInstallPathOrBesideTheProgramAndFailsSil
     EXPECT_FALSE(HelpDocumentPath(QStringLiteral(TORVANE_BINARY_DIR "/shell")).isEmpty());
     EXPECT_EQ(HelpDocumentPath(dir.filePath("bin")), dir.filePath("share/torvane/doc/help.html"));
     MakeFrame();
-    QStringList opened;
-    View().openDocument = [&opened](const QString& path) {
-        opened << path;
-        return false;  // no viewer: nothing may be reported
-    };
-    for (const char* installPath : {"nowhere", "install"}) {
+    QStringList shown;
+    for (const char* installPath : {"nowhere", "install", "install"}) {
         settings.Write("", "InstallPath",
                        SettingValue::String(dir.filePath(installPath).toStdString()));
         Action(kCmdHelpContents)->trigger();
+        for (const CHelpWindow* help : frame->findChildren<CHelpWindow*>()) {
+            shown << help->Browser()->source().toLocalFile() + (help->isVisible() ? "" : "-");
+        }
     }
-    EXPECT_EQ(opened, QStringList{dir.filePath("install/doc/help.html")});
+    // One window, shown again.
+    EXPECT_EQ(shown, QStringList(2, dir.filePath("install/doc/help.html")));
     EXPECT_TRUE(titles.isEmpty());
 }
 
-TEST(HelpDocument, EveryPictureAndLinkIsThere) {
+TEST_F(UiTest, HelpDocumentShowsEveryPictureAndEveryLinkMovesToItsPlace) {
     const QString folder = QStringLiteral(TORVANE_SOURCE_DIR "/resources/doc/");
     QFile file(folder + "help.html");
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     const QString html = QString::fromUtf8(file.readAll());
+    MakeFrame();
+    QTextBrowser* browser = CHelpWindow::Show(&View(), folder + "help.html")->Browser();
     EXPECT_TRUE(html.contains("<img src="));
     for (const auto& match : QRegularExpression("<img src=\"([^\"]+)\"").globalMatch(html)) {
-        EXPECT_TRUE(QFile::exists(folder + match.captured(1))) << match.captured(1).toStdString();
-    }
-    for (const auto& match : QRegularExpression("href=\"#([^\"]+)\"").globalMatch(html)) {
-        EXPECT_TRUE(html.contains("id=\"" + match.captured(1) + "\""))
+        EXPECT_FALSE(
+            browser->loadResource(QTextDocument::ImageResource, QUrl(match.captured(1))).isNull())
             << match.captured(1).toStdString();
     }
+    EXPECT_EQ(browser->window()->windowTitle(), "Torvane Help");
+    QScrollBar* scroll = browser->verticalScrollBar();
+    int links = 0;
+    for (const auto& match : QRegularExpression("href=\"(#[^\"]+)\"").globalMatch(html)) {
+        // Clicked from the top, each moves the page down to its part.
+        scroll->setValue(0);
+        browser->setSource(QUrl(match.captured(1)));
+        EXPECT_GT(scroll->value(), 0) << match.captured(1).toStdString();
+        ++links;
+    }
+    EXPECT_GT(links, 5);
 }
 
 // Logs "-" for a stop and cue@time for a start.
