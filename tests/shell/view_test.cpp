@@ -276,31 +276,30 @@ TEST_F(ViewTest, PickedColoursAreShadedAndKeptOnlyThroughBothOks) {
     EXPECT_EQ(titles, QStringList({"Options", "Customize colors", "Customize colors"}));
 }
 
-TEST_F(ViewTest, LeavingPausesWithTheSwitchOnButTheGamesOwnWindowsAreNotLeaving) {
+TEST_F(ViewTest, LeavingOrAModalDialogPausesWithTheSwitchOnButTheTutorialWindowIsNotLeaving) {
     for (const bool on : {false, true}) {
-        for (const bool minimise : {false, true}) {
+        for (const QString how : {"other application", "minimise", "About", "Options"}) {
             settings.Write(kSettingsKey, "PauseWhenInactive", SettingValue::Dword(on ? 1 : 0));
             MakeFrame();
+            frame->show();
+            frame->activateWindow();
+            ASSERT_TRUE(QTest::qWaitForWindowActive(frame.get()));
             Game().Resume();
-            if (minimise) {
+            if (how == "minimise") {
                 frame->showMinimized();
-            } else {
+            } else if (how == "other application") {
                 // As the platform reports another application coming to the front.
                 emit qGuiApp->applicationStateChanged(Qt::ApplicationInactive);
+            } else {
+                // The player cannot steer behind it.
+                Then([](QDialog* dialog) { dialog->reject(); });
+                Action(how == "About" ? kCmdAbout : kCmdOtherOptions)->trigger();
             }
-            EXPECT_EQ(Game().paused, on) << "switch " << on << " minimise " << minimise;
+            EXPECT_EQ(Game().paused, on) << "switch " << on << ", " << how.toStdString();
         }
     }
 
-    // The switch is on: a dialog of the game and the tutorial window are not leaving.
-    MakeFrame();
-    frame->show();
-    frame->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(frame.get()));
-    Game().Resume();
-    Then([](QDialog* dialog) { dialog->reject(); });
-    Action(kCmdAccessibility)->trigger();
-    EXPECT_FALSE(Game().paused);
+    // The switch is on: the tutorial window is not leaving.
     View().StartNewGame();
     View().StartOrQuitTutorial();
     View().tutorialWindow->activateWindow();
@@ -363,7 +362,21 @@ int GreyDifferences(const QImage& a, const QImage& b, int minDifference) {
     return n;
 }
 
-TEST(GemSymbols, TellTheSlotsApartInGreyOnAnyColourAndLeaveTheRestAsItWas) {
+// The direction of the long axis of the pixels where two pictures differ,
+// clockwise from the x axis (y points down).
+double ChangedAxis(const QImage& a, const QImage& b) {
+    double n = 0, x = 0, y = 0, xx = 0, yy = 0, xy = 0;
+    for (int py = 0; py < a.height(); ++py) {
+        for (int px = 0; px < a.width(); ++px) {
+            if (a.pixel(px, py) != b.pixel(px, py)) {
+                n += 1, x += px, y += py, xx += px * px, yy += py * py, xy += px * py;
+            }
+        }
+    }
+    return 0.5 * std::atan2(2 * (xy - x * y / n), (xx - x * x / n) - (yy - y * y / n));
+}
+
+TEST(GemSymbols, TellTheSlotsApartInGreyOnAnyColourTurnWithTheGemAndLeaveTheRestAsItWas) {
     for (const qreal ratio : {1.0, 2.0}) {
         for (const std::uint32_t colour : {0x00FF4040u, 0x00FFFFFFu, 0x00010101u, 0x0000FFFFu}) {
             SCOPED_TRACE(testing::Message() << "ratio " << ratio << " colour " << colour);
@@ -387,6 +400,12 @@ TEST(GemSymbols, TellTheSlotsApartInGreyOnAnyColourAndLeaveTheRestAsItWas) {
                 for (const auto& [a, b] : {std::pair{0, 1}, {0, 2}, {1, 2}}) {
                     EXPECT_GE(GreyDifferences(marked.Sprite(a, f), marked.Sprite(b, f), 96), margin)
                         << "slots " << a << " and " << b << " frame " << f;
+                }
+                // The bar turns with its gem, clockwise by pi/48 a frame.
+                if (ratio > 1) {
+                    EXPECT_NEAR(ChangedAxis(marked.Sprite(2, f), plain.Sprite(2, f)), f * kPi / 48,
+                                kPi / 96)
+                        << "frame " << f;
                 }
             }
         }
