@@ -26,6 +26,7 @@ constexpr int kPlacementSaveDelayMs = 500;
 // A typical title bar and border, for as long as the window system has not
 // said how it decorates the window.
 constexpr QMargins kAssumedFrame(4, 30, 4, 4);
+constexpr int kStatusBarEndMargin = 2;
 }  // namespace
 
 CMainFrame::CMainFrame(QWidget* parent) : QMainWindow(parent) {
@@ -179,6 +180,9 @@ void CMainFrame::BuildStatusBar() {
     auto* ready = new QLabel(QStringLiteral("Ready"));
     statusBar()->addWidget(ready, 1);
     statusBar()->setSizeGripEnabled(false);
+    // The bar leaves room before its first pane but none after its last,
+    // whose frame would run into the window's edge: as much on the right.
+    statusBar()->setContentsMargins(0, 0, kStatusBarEndMargin, 0);
     auto* indicators = new CLockIndicators(statusBar());
     for (QLabel* label : indicators->Labels()) {
         statusBar()->addPermanentWidget(label);

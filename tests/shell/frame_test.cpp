@@ -116,10 +116,15 @@ TEST_F(UiTest, FrameCarriesItsMenusToolbarAndStatusBar) {
     EXPECT_EQ(frame->toolBarArea(frame->ToolBar()), Qt::LeftToolBarArea);
     EXPECT_EQ(frame->ToolBar()->orientation(), Qt::Vertical);
 
+    // The last pane stands as clear of the right edge as the first of the left.
+    frame->show();
+    const QList<QLabel*> panes = frame->statusBar()->findChildren<QLabel*>();
+    EXPECT_GE(frame->statusBar()->width() - 1 - panes.last()->geometry().right(),
+              panes.first()->x());
+
     // Exit in a running game closes the window as the close box does: nothing
     // is asked or offered.
     ASSERT_NE(Action(kCmdExit), nullptr);
-    frame->show();
     View().OnPausePlay();
     Action(kCmdExit)->trigger();
     EXPECT_FALSE(frame->isVisible());
