@@ -8,6 +8,7 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QtEndian>
+#include <algorithm>
 
 #include "game/sound.h"
 
@@ -27,31 +28,17 @@ int Finish(QProcess& p, const QString& program, const QStringList& args,
     return p.waitForFinished(60000) && p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
 }
 
-// Pictures as premultiplied pixels, each channel within 1: leaving
-// premultiplied ARGB rounds differently on different CPUs, so the bytes of an
-// encoded semi-transparent picture may differ by one. Other files, byte for byte.
+// Pictures as premultiplied pixels, each channel within 1 (leaving
+// premultiplied ARGB rounds differently on different CPUs); the rest byte for byte.
 bool SameFile(const QString& a, const QString& b) {
-    const QByteArray bytesA = ReadAll(a), bytesB = ReadAll(b);
-    if (!a.endsWith(".png") || bytesA == bytesB) {
-        return bytesA == bytesB;
+    if (!a.endsWith(".png")) {
+        return ReadAll(a) == ReadAll(b);
     }
-    const auto pixels = [](const QByteArray& png) {
-        return QImage::fromData(png).convertToFormat(QImage::Format_ARGB32_Premultiplied);
-    };
-    const QImage imageA = pixels(bytesA), imageB = pixels(bytesB);
-    if (imageA.isNull() || imageA.size() != imageB.size()) {
-        return false;
-    }
-    for (int y = 0; y < imageA.height(); ++y) {
-        const uchar* p = imageA.constScanLine(y);
-        const uchar* q = imageB.constScanLine(y);
-        for (int i = 0; i < imageA.width() * 4; ++i) {
-            if (std::abs(p[i] - q[i]) > 1) {
-                return false;
-            }
-        }
-    }
-    return true;
+    const QImage p = QImage(a).convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    const QImage q = QImage(b).convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    return !p.isNull() && p.size() == q.size() &&
+           std::equal(p.constBits(), p.constBits() + p.sizeInBytes(), q.constBits(),
+                      [](uchar u, uchar v) { return std::abs(u - v) <= 1; });
 }
 
 }  // namespace
