@@ -191,50 +191,42 @@ TEST_F(UiTest, CommandsFollowTheGameAndTheOptionCommandsAreStored) {
     EXPECT_TRUE(Game().paused && frame->isMinimized());
 }
 
-TEST_F(UiTest, HelpShowsTheDocumentInAWindowOfItsOwnWhereverItIsAndFailsSilently) {
+TEST_F(UiTest, HelpShowsTheDocumentInAWindowOfItsOwnWithItsPicturesAndLinksOrNothing) {
     QTemporaryDir dir;
-    for (const char* folder : {"share/torvane/doc", "install/doc"}) {
-        QFile file(dir.filePath(folder) + "/help.html");
-        ASSERT_TRUE(QDir().mkpath(dir.filePath(folder)) && file.open(QIODevice::WriteOnly));
-    }
+    QFile file(dir.filePath("share/torvane/doc/help.html"));
+    ASSERT_TRUE(QDir().mkpath(dir.filePath("share/torvane/doc")) &&
+                file.open(QIODevice::WriteOnly));
     EXPECT_FALSE(HelpDocumentPath(QStringLiteral(TORVANE_BINARY_DIR "/shell")).isEmpty());
-    EXPECT_EQ(HelpDocumentPath(dir.filePath("bin")), dir.filePath("share/torvane/doc/help.html"));
+    EXPECT_EQ(HelpDocumentPath(dir.filePath("bin")), file.fileName());
     MakeFrame();
+    // Nothing where InstallPath has none; one window, shown again, where it has.
+    const QString folder = QStringLiteral(TORVANE_SOURCE_DIR "/resources");
     QStringList shown;
-    for (const char* installPath : {"nowhere", "install", "install"}) {
-        settings.Write("", "InstallPath",
-                       SettingValue::String(dir.filePath(installPath).toStdString()));
+    for (const QString& installPath : {dir.filePath("nowhere"), folder, folder}) {
+        settings.Write("", "InstallPath", SettingValue::String(installPath.toStdString()));
         Action(kCmdHelpContents)->trigger();
         for (const CHelpWindow* help : frame->findChildren<CHelpWindow*>()) {
             shown << help->Browser()->source().toLocalFile() + (help->isVisible() ? "" : "-");
         }
     }
-    // One window, shown again.
-    EXPECT_EQ(shown, QStringList(2, dir.filePath("install/doc/help.html")));
+    EXPECT_EQ(shown, QStringList(2, folder + "/doc/help.html"));
     EXPECT_TRUE(titles.isEmpty());
-}
 
-TEST_F(UiTest, HelpDocumentShowsEveryPictureAndEveryLinkMovesToItsPlace) {
-    const QString folder = QStringLiteral(TORVANE_SOURCE_DIR "/resources/doc/");
-    QFile file(folder + "help.html");
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    const QString html = QString::fromUtf8(file.readAll());
-    MakeFrame();
-    QTextBrowser* browser = CHelpWindow::Show(&View(), folder + "help.html")->Browser();
+    QTextBrowser* browser = frame->findChild<CHelpWindow*>()->Browser();
+    EXPECT_EQ(browser->window()->windowTitle(), "Torvane Help");
+    const QString html = browser->toHtml();
     EXPECT_TRUE(html.contains("<img src="));
     for (const auto& match : QRegularExpression("<img src=\"([^\"]+)\"").globalMatch(html)) {
         EXPECT_FALSE(
             browser->loadResource(QTextDocument::ImageResource, QUrl(match.captured(1))).isNull())
             << match.captured(1).toStdString();
     }
-    EXPECT_EQ(browser->window()->windowTitle(), "Torvane Help");
-    QScrollBar* scroll = browser->verticalScrollBar();
+    // Clicked from the top, each link moves the page down to its part.
     int links = 0;
     for (const auto& match : QRegularExpression("href=\"(#[^\"]+)\"").globalMatch(html)) {
-        // Clicked from the top, each moves the page down to its part.
-        scroll->setValue(0);
+        browser->verticalScrollBar()->setValue(0);
         browser->setSource(QUrl(match.captured(1)));
-        EXPECT_GT(scroll->value(), 0) << match.captured(1).toStdString();
+        EXPECT_GT(browser->verticalScrollBar()->value(), 0) << match.captured(1).toStdString();
         ++links;
     }
     EXPECT_GT(links, 5);
