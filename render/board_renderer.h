@@ -55,7 +55,7 @@ struct BoardBanners {
     Banner replay;
     Banner centre;
 };
-BoardBanners BannersFor(const CGame& game, bool watching = false, bool watchPaused = false);
+BoardBanners BannersFor(const CGame& game, bool watching, bool watchPaused);
 
 class CBoardRenderer {
   public:
