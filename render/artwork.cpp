@@ -7,6 +7,7 @@
 #include <cstdint>
 
 #include "render/gem_art.h"
+#include "render/logical_painter.h"
 
 namespace {
 
@@ -274,7 +275,7 @@ QImage LogoImage(qreal ratio) {
     QImage logo(device, device, QImage::Format_ARGB32_Premultiplied);
     logo.fill(Qt::transparent);
     logo.setDevicePixelRatio(ratio);
-    QPainter p(&logo);
+    CLogicalPainter p(&logo);
     p.setRenderHint(QPainter::Antialiasing, true);
     QBrush tile(TileImage(ratio));
     p.setPen(QPen(QColor(20, 50, 110), 1.0));

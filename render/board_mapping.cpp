@@ -14,14 +14,18 @@ constexpr qreal kSmallestScale = 1.0 / 16;
 BoardMapping BoardMapping::Fit(QSizeF view, qreal deviceRatio, QSize board) {
     BoardMapping m;
     m.deviceRatio_ = deviceRatio > 0 ? deviceRatio : 1.0;
-    const qreal scale = std::min(view.width() / board.width(), view.height() / board.height());
-    m.scale_ = std::isfinite(scale) ? std::max(scale, kSmallestScale) : 1.0;
-    const qreal ratio = m.RenderRatio();
-    // The renderer's picture covers every board pixel: whole device pixels,
-    // rounded up.
-    m.deviceSize_ = QSize(DevicePixels(board.width(), ratio), DevicePixels(board.height(), ratio));
+    // The view's device pixels, rounded to nearest as the window system's
+    // are. The board's picture is whole device pixels, rounded up: the scale
+    // is kept small enough for it never to run past the view's last column or
+    // row.
     const int viewWidth = static_cast<int>(std::lround(view.width() * m.deviceRatio_));
     const int viewHeight = static_cast<int>(std::lround(view.height() * m.deviceRatio_));
+    const qreal scale = std::min({view.width() / board.width(), view.height() / board.height(),
+                                  viewWidth / m.deviceRatio_ / board.width(),
+                                  viewHeight / m.deviceRatio_ / board.height()});
+    m.scale_ = std::isfinite(scale) ? std::max(scale, kSmallestScale) : 1.0;
+    const qreal ratio = m.RenderRatio();
+    m.deviceSize_ = QSize(DevicePixels(board.width(), ratio), DevicePixels(board.height(), ratio));
     m.deviceOffset_ = QPoint(std::max(0, (viewWidth - m.deviceSize_.width()) / 2),
                              std::max(0, (viewHeight - m.deviceSize_.height()) / 2));
     return m;

@@ -13,6 +13,7 @@
 #include "render/gem_drawing.h"
 #include "render/gem_sprites.h"
 #include "render/gem_symbols.h"
+#include "render/logical_painter.h"
 
 namespace {
 
@@ -115,6 +116,15 @@ Banner ReplayBanner() {
     return {QStringLiteral("REPLAY"), kReplayBannerWidth, true, panelsMiddle - boardCentreY};
 }
 
+BoardBanners BannersFor(const CGame& game, bool watching, bool watchPaused) {
+    if (!watching || game.over) {
+        return {{}, BannerFor(game)};
+    }
+    // The recorded game's own pauses last no time in a replay.
+    return {ReplayBanner(),
+            watchPaused ? Banner{QStringLiteral("PAUSED"), kPausedBannerWidth, true} : Banner{}};
+}
+
 CBoardRenderer::CBoardRenderer(const ClientRect& client, qreal devicePixelRatio,
                                const std::optional<GemPalette>& palette,
                                std::optional<bool> gemSymbols)
@@ -157,7 +167,7 @@ void CBoardRenderer::PaintBackground() {
         }
     }
     background_.setDevicePixelRatio(ratio_);
-    QPainter p(&background_);
+    CLogicalPainter p(&background_);
     DrawWheelDisc(p);
     DrawPanelFrame(p, ScorePanelRect(client_));
     DrawPanelFrame(p, BombBoxRect);
@@ -170,17 +180,20 @@ const QImage& CBoardRenderer::Paint(CGame& game) {
     }
     std::memcpy(buffer_.bits(), background_.constBits(),
                 static_cast<std::size_t>(buffer_.sizeInBytes()));
-    QPainter p(&buffer_);
+    CLogicalPainter p(&buffer_);
     CBoardCanvas canvas{buffer_, p};
     DrawWheel(game, canvas, *sprites_);
     scoreLayer_.Draw(buffer_, ScoreText(client_, game.score, scoreFont_), ratio_);
     DrawBombs(canvas, *sprites_, game.bombs);
-    const Banner banner = replayBanner_ && !game.over ? ReplayBanner() : BannerFor(game);
-    if (banner.shown) {
-        bannerLayer_.Draw(
-            buffer_,
-            BannerText(banner.text, 0, banner.dy, banner.width, kBannerHeight, bannerFont_),
-            ratio_);
+    const BoardBanners banners = BannersFor(game, watching_, watchPaused_);
+    for (const auto& [banner, layer] :
+         {std::pair{&banners.replay, &replayLayer_}, {&banners.centre, &bannerLayer_}}) {
+        if (banner->shown) {
+            layer->Draw(
+                buffer_,
+                BannerText(banner->text, 0, banner->dy, banner->width, kBannerHeight, bannerFont_),
+                ratio_);
+        }
     }
     p.end();
     return buffer_;

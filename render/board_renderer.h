@@ -48,6 +48,14 @@ struct Banner {
 Banner BannerFor(const CGame& game);
 // "REPLAY", level with the panels.
 Banner ReplayBanner();
+// Everything the board says of the game, as drawn and as read to a screen
+// reader. While a replay is watched: REPLAY until its game is over, and
+// PAUSED across the centre while its playback is paused.
+struct BoardBanners {
+    Banner replay;
+    Banner centre;
+};
+BoardBanners BannersFor(const CGame& game, bool watching, bool watchPaused);
 
 class CBoardRenderer {
   public:
@@ -66,8 +74,11 @@ class CBoardRenderer {
     // explosions), score panel, bomb box, banner. Returns the buffer, whose
     // devicePixelRatio is set.
     const QImage& Paint(CGame& game);
-    // While a replay is watched the board says so (ReplayBanner).
-    void ShowReplayBanner(bool shown) { replayBanner_ = shown; }
+    // Whether a replay is watched, and its playback paused (BannersFor).
+    void ShowWatching(bool watching, bool paused) {
+        watching_ = watching;
+        watchPaused_ = paused;
+    }
 
     // Puts the last painted board into a view: at its place in the mapping,
     // and around it, within `dirty` (widget pixels), the background tile
@@ -104,5 +115,7 @@ class CBoardRenderer {
     QFont bannerFont_;
     CTextLayer scoreLayer_;
     CTextLayer bannerLayer_;
-    bool replayBanner_ = false;
+    CTextLayer replayLayer_;
+    bool watching_ = false;
+    bool watchPaused_ = false;
 };

@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "render/gem_art.h"
+#include "render/logical_painter.h"
 
 QRect PlacedText::Bounds() const {
     const QFontMetricsF m(font);
@@ -33,7 +34,7 @@ void CTextLayer::Draw(QImage& target, const PlacedText& text, qreal ratio) {
                           QImage::Format_ARGB32_Premultiplied);
         picture_.fill(Qt::transparent);
         picture_.setDevicePixelRatio(ratio);
-        QPainter p(&picture_);
+        CLogicalPainter p(&picture_);
         p.translate(-bounds.topLeft());
         text.Draw(p);
         p.end();

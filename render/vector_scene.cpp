@@ -4,6 +4,7 @@
 #include <QPainterPath>
 
 #include "render/gem_art.h"
+#include "render/logical_painter.h"
 
 namespace {
 
@@ -53,7 +54,7 @@ QImage CVectorScene::Render(int width, int height, qreal ratio) const {
                  QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     image.setDevicePixelRatio(ratio);
-    QPainter p(&image);
+    CLogicalPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing, true);
     p.scale(width / size_, height / size_);
     for (const CVectorShape& s : shapes_) {

@@ -9,6 +9,7 @@ packages=(
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth xdotool x11-utils imagemagick fonts-liberation2 openbox
   desktop-file-utils appstream dpkg-dev file sox
+  dbus-daemon at-spi2-core python3-pyatspi
   clang libclang-rt-14-dev
   lintian man-db shared-mime-info xdg-utils libfile-mimeinfo-perl weston qt6-wayland
 )

@@ -10,6 +10,20 @@
 
 namespace {
 
+// The board's name carries what its banners say, since a screen reader on
+// Linux hears of a name's change but drops a value's on an object that has no
+// value to set.
+QString BoardName(const CTorvaneView& view) {
+    const BoardBanners banners = BannersFor(*view.game, view.Watching(), view.WatchPaused());
+    QString name = QStringLiteral("Game board");
+    for (const Banner* banner : {&banners.replay, &banners.centre}) {
+        if (banner->shown) {
+            name += QStringLiteral(", ") + banner->text;
+        }
+    }
+    return name;
+}
+
 QString PartName(const CGame& game, int part) {
     return part == kScorePart ? QStringLiteral("Score %1").arg(game.score)
                               : QStringLiteral("Bombs %1").arg(game.bombs);
@@ -92,9 +106,7 @@ class CBoardAccessible : public QAccessibleWidget {
     QString text(QAccessible::Text t) const override {
         switch (t) {
             case QAccessible::Name:
-                return QStringLiteral("Game board");
-            case QAccessible::Value:
-                return BannerFor(*View().game).text;
+                return BoardName(View());
             case QAccessible::Description:
                 return QStringLiteral(
                     "Left and Right arrows turn the wheel, Shift for small "
@@ -145,18 +157,18 @@ QAccessibleInterface* BoardFactory(const QString& className, QObject* object) {
 }  // namespace
 
 CBoardAccessibility::CBoardAccessibility(CTorvaneView* view)
-    : QObject(view), view_(view), last_(Read(*view->game)) {
+    : QObject(view), view_(view), last_(Read(*view)) {
     static const bool installed = (QAccessible::installFactory(&BoardFactory), true);
     (void)installed;
     connect(view, &CTorvaneView::StateChanged, this, &CBoardAccessibility::Announce);
 }
 
-CBoardAccessibility::Shown CBoardAccessibility::Read(const CGame& game) {
-    return {game.score, game.bombs, game.over, game.paused, game.started};
+CBoardAccessibility::Shown CBoardAccessibility::Read(const CTorvaneView& view) {
+    return {view.game->score, view.game->bombs, BoardName(view)};
 }
 
 void CBoardAccessibility::Announce() {
-    const Shown now = Read(*view_->game);
+    const Shown now = Read(*view_);
     if (now == last_) {
         return;
     }
@@ -177,8 +189,8 @@ void CBoardAccessibility::Announce() {
             QAccessible::updateAccessibility(&event);
         }
     }
-    if (now.over != was.over || now.paused != was.paused || now.started != was.started) {
-        QAccessibleValueChangeEvent event(view_, board->text(QAccessible::Value));
+    if (now.name != was.name) {
+        QAccessibleEvent event(view_, QAccessible::NameChanged);
         QAccessible::updateAccessibility(&event);
     }
 }

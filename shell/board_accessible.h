@@ -1,12 +1,13 @@
 #pragma once
 // What a screen reader learns of the game view: the view is the "Game board"
-// (its value: the banner it shows, if any), with two parts, the score panel
-// ("Score N") and the bomb box ("Bombs N"), read from the current game.
+// (named with the banners it shows, if any: "Game board, PAUSED"), with two
+// parts, the score panel ("Score N") and the bomb box ("Bombs N"), read from
+// the current game.
 
 #include <QObject>
+#include <QString>
 #include <cstdint>
 
-class CGame;
 class CTorvaneView;
 
 // The parts of the board, as its accessible children in this order.
@@ -26,12 +27,10 @@ class CBoardAccessibility : public QObject {
     struct Shown {
         std::uint32_t score = 0;
         std::int32_t bombs = 0;
-        bool over = false;
-        bool paused = false;
-        bool started = false;
+        QString name;
         bool operator==(const Shown&) const = default;
     };
-    static Shown Read(const CGame& game);
+    static Shown Read(const CTorvaneView& view);
 
     CTorvaneView* view_;
     Shown last_;

@@ -3,6 +3,7 @@
 #include <QEvent>
 #include <QGuiApplication>
 #include <QWidget>
+#include <QWindow>
 
 CInactivityWatch::CInactivityWatch(QWidget* widget, std::function<void()> left)
     : QObject(widget), left_(std::move(left)) {
@@ -12,6 +13,11 @@ CInactivityWatch::CInactivityWatch(QWidget* widget, std::function<void()> left)
                     left_();
                 }
             });
+    connect(qGuiApp, &QGuiApplication::focusWindowChanged, this, [this](QWindow* window) {
+        if (window != nullptr && window->modality() != Qt::NonModal) {
+            left_();
+        }
+    });
     widget->window()->installEventFilter(this);
 }
 

@@ -1,8 +1,8 @@
 #pragma once
 // Notices when the player leaves the game: another application becomes the
-// active one, or the main window is minimised. The game's own windows (the
-// tutorial window, dialogs, menus) keep the application active, so moving
-// between them is not leaving.
+// active one, the main window is minimised, or a modal dialog of the game's
+// own takes the keyboard and mouse from the board (the player could not steer
+// behind it). The tutorial window and the menus are not leaving.
 
 #include <QObject>
 #include <functional>
@@ -13,8 +13,8 @@ class CInactivityWatch : public QObject {
     Q_OBJECT
 
   public:
-    // Watches the application and the top-level window of `widget`, and calls
-    // `left` on each departure.
+    // Watches the application, its modal dialogs and the top-level window of
+    // `widget`, and calls `left` on each departure.
     CInactivityWatch(QWidget* widget, std::function<void()> left);
 
   protected:

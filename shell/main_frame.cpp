@@ -15,6 +15,7 @@
 #include "shell/command_rules.h"
 #include "shell/lock_indicators.h"
 #include "shell/main_toolbar.h"
+#include "shell/menu_bar_keys.h"
 #include "shell/torvane_view.h"
 #include "shell/window_placement.h"
 
@@ -25,6 +26,7 @@ constexpr int kPlacementSaveDelayMs = 500;
 // A typical title bar and border, for as long as the window system has not
 // said how it decorates the window.
 constexpr QMargins kAssumedFrame(4, 30, 4, 4);
+constexpr int kStatusBarEndMargin = 2;
 }  // namespace
 
 CMainFrame::CMainFrame(QWidget* parent) : QMainWindow(parent) {
@@ -42,6 +44,7 @@ CMainFrame::CMainFrame(QWidget* parent) : QMainWindow(parent) {
     connect(view_, &CTorvaneView::TutorialWindowOpened, this, &CMainFrame::ShareShortcutsWith);
     UpdateCommands();
     view_->setFocus();
+    new CMenuBarKeys(menuBar(), view_);
 
     placementSave_.setSingleShot(true);
     placementSave_.setInterval(kPlacementSaveDelayMs);
@@ -177,6 +180,9 @@ void CMainFrame::BuildStatusBar() {
     auto* ready = new QLabel(QStringLiteral("Ready"));
     statusBar()->addWidget(ready, 1);
     statusBar()->setSizeGripEnabled(false);
+    // The bar leaves room before its first pane but none after its last,
+    // whose frame would run into the window's edge: as much on the right.
+    statusBar()->setContentsMargins(0, 0, kStatusBarEndMargin, 0);
     auto* indicators = new CLockIndicators(statusBar());
     for (QLabel* label : indicators->Labels()) {
         statusBar()->addPermanentWidget(label);

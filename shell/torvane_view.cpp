@@ -1,10 +1,8 @@
 #include "shell/torvane_view.h"
 
-#include <QDesktopServices>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QUrl>
 #include <QWheelEvent>
 
 #include "game/board_centre.h"
@@ -14,6 +12,7 @@
 #include "shell/board_accessible.h"
 #include "shell/gem_colours.h"
 #include "shell/help_document.h"
+#include "shell/help_window.h"
 #include "shell/inactivity_watch.h"
 #include "shell/options_dlg.h"
 #include "tutorial/ui/tutorial_wnd.h"
@@ -34,9 +33,6 @@ CTorvaneView::CTorvaneView(QWidget* parent) : QWidget(parent) {
     wheelClockwise = ReadSettingDword(kSettingsKey, "MouseWheelClockwise") != 0;
     wheelSpeed = WheelSpeedFromSetting(ReadSettingDword(kSettingsKey, "MouseWheelSpeed"));
     pauseWhenInactive = ReadSettingDword(kSettingsKey, "PauseWhenInactive") != 0;
-    openDocument = [](const QString& path) {
-        return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
-    };
 
     // The paint covers every pixel, so nothing needs erasing first.
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -123,7 +119,7 @@ void CTorvaneView::paintEvent(QPaintEvent* event) {
             update();
         }
     }
-    renderer->ShowReplayBanner(Watching());
+    renderer->ShowWatching(Watching(), WatchPaused());
     renderer->Paint(*game);
     QPainter painter(this);
     renderer->DrawInView(painter, mapping, event->rect());
@@ -343,8 +339,9 @@ void CTorvaneView::OnPauseAndHide() {
 
 void CTorvaneView::OnHelpContents() {
     const QString path = HelpDocumentPath();
-    if (!path.isEmpty() && openDocument) {
-        openDocument(path);  // failures stay silent
+    // A missing document stays silent, as a failed desktop viewer would.
+    if (!path.isEmpty()) {
+        CHelpWindow::Show(this, path);
     }
 }
 

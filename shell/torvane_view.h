@@ -140,8 +140,6 @@ class CTorvaneView : public QWidget {
     // The stored PauseWhenInactive switch.
     bool pauseWhenInactive = false;
 
-    // Opens the help document; replaceable so tests need no desktop viewer.
-    std::function<bool(const QString& path)> openDocument;
     // Reads and checks a replay file, on the checking thread; replaceable so
     // that tests can hold a check. Empty: the game's own reader.
     std::function<ReplayCheck(const std::string& path, ReplayProgress& progress)> readReplay;

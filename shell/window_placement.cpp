@@ -14,8 +14,13 @@ constexpr int kGrabWidth = 64;
 constexpr int kGrabHeight = 24;
 constexpr double kSmallestOpeningScale = 0.5;
 
+// Far beyond any screen, yet a place plus a size stays an int: a damaged or
+// hand-edited file cannot make the window's rectangle overflow.
+constexpr std::int32_t kFarthest = 1 << 24;
+
 std::int32_t ReadSigned(const char* name) {
-    return static_cast<std::int32_t>(ReadSettingDword(kWindowKey, name));
+    return std::clamp(static_cast<std::int32_t>(ReadSettingDword(kWindowKey, name)), -kFarthest,
+                      kFarthest);
 }
 
 void WriteSigned(const char* name, int value) {

@@ -141,26 +141,29 @@ TEST_F(Board, PaintsTheSceneAsThePicturesShowAtRatiosOneAndTwo) {
     }
 }
 
-TEST_F(Board, ScoreAndBannerTextSitInTheirPlacesAtRatiosOneAndTwo) {
+TEST_F(Board, ScoreAndBannerTextSitInTheirPlacesAtAnyRatio) {
     struct Row {
         bool started, paused, over;
+        bool replayPaused;  // a replay is watched, its playback paused
         std::uint32_t score;
         QRect area, ink;  // where to look, and the dark pixels' extent found there
     } rows[] = {
         // The score's digits stand right-aligned, centred in the panel; a
         // banner is centred across the wheel, its capitals some 10 pixels
         // below its rectangle's top at 286.
-        {true, false, false, 0, {520, 7, 172, 40}, {670, 15, 16, 24}},
-        {true, false, false, 1234567, {520, 7, 172, 40}, {558, 15, 128, 24}},
-        {false, true, false, 0, {100, 250, 500, 120}, {164, 295, 372, 41}},  // Press PLAY
-        {true, true, false, 0, {100, 250, 500, 120}, {266, 296, 167, 30}},   // PAUSED
-        {true, true, true, 0, {100, 250, 500, 120}, {247, 296, 206, 30}},    // Game Over
+        {true, false, false, false, 0, {520, 7, 172, 40}, {670, 15, 16, 24}},
+        {true, false, false, false, 1234567, {520, 7, 172, 40}, {558, 15, 128, 24}},
+        {false, true, false, false, 0, {100, 250, 500, 120}, {164, 295, 372, 41}},  // Press PLAY
+        {true, true, false, false, 0, {100, 250, 500, 120}, {266, 296, 167, 30}},   // PAUSED
+        {true, true, true, false, 0, {100, 250, 500, 120}, {247, 296, 206, 30}},    // Game Over
+        {true, false, false, true, 0, {100, 250, 500, 120}, {266, 296, 167, 30}},   // replay paused
     };
-    for (qreal ratio : {1.0, 2.0}) {
+    for (qreal ratio : {1.0, 2.0, 0.6}) {
         CBoardRenderer renderer(kClient, ratio);
         for (const Row& row : rows) {
             std::tie(game->started, game->paused, game->over, game->score) =
                 std::tuple(row.started, row.paused, row.over, row.score);
+            renderer.ShowWatching(row.replayPaused, row.replayPaused);
             const QImage& board = renderer.Paint(*game);
             QRect ink;
             for (int y = row.area.top() * ratio; y <= row.area.bottom() * ratio; ++y) {

@@ -6,14 +6,17 @@
 #include <QFile>
 #include <QMenuBar>
 #include <QRegularExpression>
+#include <QScrollBar>
 #include <QStatusBar>
 #include <QTemporaryDir>
+#include <QTextBrowser>
 
 #include "scores/ui/game_over_dlg.h"
 #include "scores/ui/new_high_score_dlg.h"
 #include "shell/about_dlg.h"
 #include "shell/clock_warning_dlg.h"
 #include "shell/help_document.h"
+#include "shell/help_window.h"
 #include "shell/qt_cue_output.h"
 #include "shell/sound_player.h"
 #include "shell/torvane_app.h"
@@ -113,10 +116,15 @@ TEST_F(UiTest, FrameCarriesItsMenusToolbarAndStatusBar) {
     EXPECT_EQ(frame->toolBarArea(frame->ToolBar()), Qt::LeftToolBarArea);
     EXPECT_EQ(frame->ToolBar()->orientation(), Qt::Vertical);
 
+    // The last pane stands as clear of the right edge as the first of the left.
+    frame->show();
+    const QList<QLabel*> panes = frame->statusBar()->findChildren<QLabel*>();
+    EXPECT_GE(frame->statusBar()->width() - 1 - panes.last()->geometry().right(),
+              panes.first()->x());
+
     // Exit in a running game closes the window as the close box does: nothing
     // is asked or offered.
     ASSERT_NE(Action(kCmdExit), nullptr);
-    frame->show();
     View().OnPausePlay();
     Action(kCmdExit)->trigger();
     EXPECT_FALSE(frame->isVisible());
@@ -183,42 +191,45 @@ TEST_F(UiTest, CommandsFollowTheGameAndTheOptionCommandsAreStored) {
     EXPECT_TRUE(Game().paused && frame->isMinimized());
 }
 
-TEST_F(UiTest, HelpOpensTheDocumentUnderInstallPathOrBesideTheProgramAndFailsSilently) {
+TEST_F(UiTest, HelpShowsTheDocumentInAWindowOfItsOwnWithItsPicturesAndLinksOrNothing) {
     QTemporaryDir dir;
-    for (const char* folder : {"share/torvane/doc", "install/doc"}) {
-        QFile file(dir.filePath(folder) + "/help.html");
-        ASSERT_TRUE(QDir().mkpath(dir.filePath(folder)) && file.open(QIODevice::WriteOnly));
-    }
+    QFile file(dir.filePath("share/torvane/doc/help.html"));
+    ASSERT_TRUE(QDir().mkpath(dir.filePath("share/torvane/doc")) &&
+                file.open(QIODevice::WriteOnly));
     EXPECT_FALSE(HelpDocumentPath(QStringLiteral(TORVANE_BINARY_DIR "/shell")).isEmpty());
-    EXPECT_EQ(HelpDocumentPath(dir.filePath("bin")), dir.filePath("share/torvane/doc/help.html"));
+    EXPECT_EQ(HelpDocumentPath(dir.filePath("bin")), file.fileName());
     MakeFrame();
-    QStringList opened;
-    View().openDocument = [&opened](const QString& path) {
-        opened << path;
-        return false;  // no viewer: nothing may be reported
-    };
-    for (const char* installPath : {"nowhere", "install"}) {
-        settings.Write("", "InstallPath",
-                       SettingValue::String(dir.filePath(installPath).toStdString()));
+    // Nothing where InstallPath has none; one window, shown again, where it has.
+    const QString folder = QStringLiteral(TORVANE_SOURCE_DIR "/resources");
+    QStringList shown;
+    for (const QString& installPath : {dir.filePath("nowhere"), folder, folder}) {
+        settings.Write("", "InstallPath", SettingValue::String(installPath.toStdString()));
         Action(kCmdHelpContents)->trigger();
+        for (const CHelpWindow* help : frame->findChildren<CHelpWindow*>()) {
+            shown << help->Browser()->source().toLocalFile() + (help->isVisible() ? "" : "-");
+        }
     }
-    EXPECT_EQ(opened, QStringList{dir.filePath("install/doc/help.html")});
+    EXPECT_EQ(shown, QStringList(2, folder + "/doc/help.html"));
     EXPECT_TRUE(titles.isEmpty());
-}
 
-TEST(HelpDocument, EveryPictureAndLinkIsThere) {
-    const QString folder = QStringLiteral(TORVANE_SOURCE_DIR "/resources/doc/");
-    QFile file(folder + "help.html");
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    const QString html = QString::fromUtf8(file.readAll());
+    QTextBrowser* browser = frame->findChild<CHelpWindow*>()->Browser();
+    EXPECT_EQ(browser->window()->windowTitle(), "Torvane Help");
+    const QString html = browser->toHtml();
     EXPECT_TRUE(html.contains("<img src="));
     for (const auto& match : QRegularExpression("<img src=\"([^\"]+)\"").globalMatch(html)) {
-        EXPECT_TRUE(QFile::exists(folder + match.captured(1))) << match.captured(1).toStdString();
-    }
-    for (const auto& match : QRegularExpression("href=\"#([^\"]+)\"").globalMatch(html)) {
-        EXPECT_TRUE(html.contains("id=\"" + match.captured(1) + "\""))
+        EXPECT_FALSE(
+            browser->loadResource(QTextDocument::ImageResource, QUrl(match.captured(1))).isNull())
             << match.captured(1).toStdString();
     }
+    // Clicked from the top, each link moves the page down to its part.
+    int links = 0;
+    for (const auto& match : QRegularExpression("href=\"(#[^\"]+)\"").globalMatch(html)) {
+        browser->verticalScrollBar()->setValue(0);
+        browser->setSource(QUrl(match.captured(1)));
+        EXPECT_GT(browser->verticalScrollBar()->value(), 0) << match.captured(1).toStdString();
+        ++links;
+    }
+    EXPECT_GT(links, 5);
 }
 
 // Logs "-" for a stop and cue@time for a start.

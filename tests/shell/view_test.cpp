@@ -66,6 +66,19 @@ class ViewTest : public UiTest {
                      Mouse(type, At(a));
                  }
              }},
+            // Keys as the window system delivers them to the shown window:
+            // to the focus widget or to an open menu.
+            {"show",
+             [&](A) {
+                 frame->show();
+                 frame->activateWindow();
+                 EXPECT_TRUE(QTest::qWaitForWindowActive(frame.get()));
+             }},
+            {"window",
+             [&](A a) {
+                 const QKeySequence key(a);
+                 QTest::keyClick(frame->windowHandle(), key[0].key(), key[0].keyboardModifiers());
+             }},
             {"lock", [&](A a) { View().inputLocked = a == "on"; }},
             {"clockwise", [&](A) { View().wheelClockwise = true; }},
             // The view alone at a scale, one hundred pixels wider than the board.
@@ -134,6 +147,11 @@ TEST_F(ViewTest, InputTurnsTheWheelDropsBombsAndTicksOnlyARunningGameWithInputFr
         {"key left", -kPi / 60, 1, 1},
         {"key right key shift-left-again", kPi / 60 - kPi / 240, 1, 1},
         {"key ctrl-right", 0, 1, 0},
+        // After Alt alone, or a menu left with Escape, the keys are still the
+        // game's, in the next game too; in an open menu they are the menu's.
+        {"show - window Alt window Left", -kPi / 60, 1, 1},
+        {"show - window Alt+G window Esc new - resume - window Left", -kPi / 60, 1, 1},
+        {"show - window Alt+G window Left", 0, 1, 0},
         {"lock on press 0 move 1 wheel 120 key space key left dblclick 8,5", 0, 1, 0},
         {"pause - press 0 move 1 wheel 120 key space key right dblclick 8,5 tick 500", 0, 1, 0},
         // Every scale maps the pointer to the same board pixels.
@@ -254,31 +272,30 @@ TEST_F(ViewTest, PickedColoursAreShadedAndKeptOnlyThroughBothOks) {
     EXPECT_EQ(titles, QStringList({"Options", "Customize colors", "Customize colors"}));
 }
 
-TEST_F(ViewTest, LeavingPausesWithTheSwitchOnButTheGamesOwnWindowsAreNotLeaving) {
+TEST_F(ViewTest, LeavingOrAModalDialogPausesWithTheSwitchOnButTheTutorialWindowIsNotLeaving) {
     for (const bool on : {false, true}) {
-        for (const bool minimise : {false, true}) {
+        for (const QString how : {"other application", "minimise", "About", "Options"}) {
             settings.Write(kSettingsKey, "PauseWhenInactive", SettingValue::Dword(on ? 1 : 0));
             MakeFrame();
+            frame->show();
+            frame->activateWindow();
+            ASSERT_TRUE(QTest::qWaitForWindowActive(frame.get()));
             Game().Resume();
-            if (minimise) {
+            if (how == "minimise") {
                 frame->showMinimized();
-            } else {
+            } else if (how == "other application") {
                 // As the platform reports another application coming to the front.
                 emit qGuiApp->applicationStateChanged(Qt::ApplicationInactive);
+            } else {
+                // The player cannot steer behind it.
+                Then([](QDialog* dialog) { dialog->reject(); });
+                Action(how == "About" ? kCmdAbout : kCmdOtherOptions)->trigger();
             }
-            EXPECT_EQ(Game().paused, on) << "switch " << on << " minimise " << minimise;
+            EXPECT_EQ(Game().paused, on) << "switch " << on << ", " << how.toStdString();
         }
     }
 
-    // The switch is on: a dialog of the game and the tutorial window are not leaving.
-    MakeFrame();
-    frame->show();
-    frame->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(frame.get()));
-    Game().Resume();
-    Then([](QDialog* dialog) { dialog->reject(); });
-    Action(kCmdAccessibility)->trigger();
-    EXPECT_FALSE(Game().paused);
+    // The switch is on: the tutorial window is not leaving.
     View().StartNewGame();
     View().StartOrQuitTutorial();
     View().tutorialWindow->activateWindow();
@@ -289,12 +306,23 @@ TEST_F(ViewTest, LeavingPausesWithTheSwitchOnButTheGamesOwnWindowsAreNotLeaving)
     View().StartOrQuitTutorial();
 }
 
-TEST_F(ViewTest, ScreenReadersReadTheBoardAndItsPanels) {
+TEST_F(ViewTest, ScreenReadersReadTheBoardItsBannersAndItsPanels) {
     MakeFrame();
     QAccessibleInterface* board = QAccessible::queryAccessibleInterface(&View());
     ASSERT_NE(board, nullptr);
-    EXPECT_EQ(board->text(QAccessible::Name), "Game board");
-    EXPECT_EQ(board->text(QAccessible::Value), "Press PLAY to begin");
+    CTorvaneView& v = View();
+    const std::pair<std::function<void()>, const char*> steps[] = {
+        {[] {}, "Game board, Press PLAY to begin"},
+        {[&] { v.OnPausePlay(); }, "Game board"},
+        {[&] { RunFor(1000), v.OnPausePlay(); }, "Game board, PAUSED"},
+        {[&] { v.OnQuitGame(); }, "Game board, Game Over"},
+        {[&] { v.OnWatchLastGame(); }, "Game board, REPLAY"},
+        {[&] { v.OnPausePlay(); }, "Game board, REPLAY, PAUSED"},
+    };
+    for (const auto& [step, name] : steps) {
+        step();
+        EXPECT_EQ(board->text(QAccessible::Name), name);
+    }
     Game().score = 1230;
     Game().bombs = 3;
     EXPECT_EQ(board->child(kScorePart)->text(QAccessible::Name), "Score 1230");
@@ -330,7 +358,21 @@ int GreyDifferences(const QImage& a, const QImage& b, int minDifference) {
     return n;
 }
 
-TEST(GemSymbols, TellTheSlotsApartInGreyOnAnyColourAndLeaveTheRestAsItWas) {
+// The direction of the long axis of the pixels where two pictures differ,
+// clockwise from the x axis (y points down).
+double ChangedAxis(const QImage& a, const QImage& b) {
+    double n = 0, x = 0, y = 0, xx = 0, yy = 0, xy = 0;
+    for (int py = 0; py < a.height(); ++py) {
+        for (int px = 0; px < a.width(); ++px) {
+            if (a.pixel(px, py) != b.pixel(px, py)) {
+                n += 1, x += px, y += py, xx += px * px, yy += py * py, xy += px * py;
+            }
+        }
+    }
+    return 0.5 * std::atan2(2 * (xy - x * y / n), (xx - x * x / n) - (yy - y * y / n));
+}
+
+TEST(GemSymbols, TellTheSlotsApartInGreyOnAnyColourTurnWithTheGemAndLeaveTheRestAsItWas) {
     for (const qreal ratio : {1.0, 2.0}) {
         for (const std::uint32_t colour : {0x00FF4040u, 0x00FFFFFFu, 0x00010101u, 0x0000FFFFu}) {
             SCOPED_TRACE(testing::Message() << "ratio " << ratio << " colour " << colour);
@@ -355,6 +397,12 @@ TEST(GemSymbols, TellTheSlotsApartInGreyOnAnyColourAndLeaveTheRestAsItWas) {
                     EXPECT_GE(GreyDifferences(marked.Sprite(a, f), marked.Sprite(b, f), 96), margin)
                         << "slots " << a << " and " << b << " frame " << f;
                 }
+                // The bar turns with its gem, clockwise by pi/48 a frame.
+                if (ratio > 1) {
+                    EXPECT_NEAR(ChangedAxis(marked.Sprite(2, f), plain.Sprite(2, f)), f * kPi / 48,
+                                kPi / 96)
+                        << "frame " << f;
+                }
             }
         }
     }
@@ -374,6 +422,15 @@ TEST(BoardMapping, MapsBoardPixelsIntoAViewOneHundredWiderAndBack) {
         EXPECT_LT((m.ToWidget(c.board) - c.widget).manhattanLength(), 1e-9) << c.scale;
         EXPECT_EQ(m.ToBoard(c.widget), c.board) << c.scale;
         EXPECT_EQ(m.ToBoard(c.widget - QPointF(c.scale, c.scale)), c.board - QPoint(1, 1));
+    }
+    // At any size and screen the board's picture stays within the view's
+    // device pixels, rounded to nearest as the window system's are.
+    for (const qreal r : {1.0, 1.25, 1.5, 1.75, 2.25}) {
+        for (int w = kBoardWidth / 2, h = kBoardHeight / 2; w < 2 * kBoardWidth; w += 3, h += 2) {
+            ASSERT_TRUE(QRect(0, 0, std::lround(w * r), std::lround(h * r))
+                            .contains(BoardMapping::Fit(QSizeF(w, h), r).DeviceRect()))
+                << w << "x" << h << " at " << r;
+        }
     }
 }
 
@@ -414,6 +471,16 @@ TEST(WindowPlacement, ARememberedPlaceOpensWhollyOnTheScreenShowingMostOfIt) {
     for (const auto& c : cases) {
         EXPECT_EQ(PlaceOnScreens(c.saved, frame, screens, screens[0]), c.opened) << c.saved.x();
     }
+    // A place near the integer limit, as a damaged file may hold, opens centred.
+    CMemorySettings settings;
+    const CScopedSettingsBackend scoped(&settings);
+    settings.CreateKey(kWindowKey);
+    for (const auto& [name, value] :
+         {std::pair{"Left", 2147483000u}, {"Top", 10u}, {"Width", 800u}, {"Height", 700u}}) {
+        settings.Write(kWindowKey, name, SettingValue::Dword(value));
+    }
+    EXPECT_EQ(PlaceOnScreens(ReadWindowPlacement().geometry, frame, screens, screens[0]),
+              QRect(558, 174, 800, 700));
 }
 
 }  // namespace

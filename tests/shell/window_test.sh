@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
 # The main window under a window manager. On a small screen (1366 x 768) the
 # whole window, frame included, is on the screen at start, and a size it is
-# given is there again at the next start. On a large one (1920 x 1080) F11
-# fills the screen, the wheel grows by the board's scale, and the central gem
-# shows no colour it lacks at scale 1 (no blur).
+# given is there again at the next start. On a smaller one (1024 x 600) the
+# board opens below scale 1: the disc and the panels at its scale, centred in
+# the view, and a double-click in the bomb box as drawn drops the bomb. On a
+# large one (1920 x 1080) F11 fills the screen, the wheel grows by the board's
+# scale, and the central gem shows no colour it lacks at scale 1 (no blur).
 # Usage: window_test.sh PROGRAM OUTPUT_DIR   (under xvfb-run)
 set -u
 program=$1 out=$2
@@ -36,15 +38,62 @@ wheel() {
         -depth 8 txt:- | awk 'NR > 1 {print $3}' | sort > "$out/$1.colours"
 }
 
+# One letter a pixel along row $2 (column, with $3 = col) of screenshot $1:
+# a azure, g the panels' and the disc's green, r red, o anything else.
+line() {
+    local crop="9999x1+0+$2"
+    [ "${3:-}" = col ] && crop="1x9999+$2+0"
+    convert "$out/$1.png" -crop "$crop" -depth 8 txt:- | awk -F'[:(,)]' 'NR > 1 { printf "%s",
+        ($6 > 150 && $4 < 60 ? "a" : $4 < 30 && $5 > 100 && $5 < 150 && $6 < 30 ? "g" : $4 > 200 && $5 < 60 && $6 < 60 ? "r" : "o") }'
+}
+# The first and last index of letter $2 in string $1 between $3 and $4.
+span() { awk -v s="$1" -v c="$2" -v a="$3" -v b="$4" 'BEGIN { f = -1
+    for (i = a; i <= b; i++) if (substr(s, i + 1, 1) == c) { if (f < 0) f = i; l = i }; print f, l }'; }
+# The screen pixel $2 board pixels from screen pixel $1, at the board's scale.
+at() { awk -v a="$1" -v b="$2" -v s="$scale" 'BEGIN { printf "%d", a + b * s }'; }
+# Fails unless $2 lies within 3 pixels of where the board puts it, `at $3 $4`.
+near() { local e && e=$(at "$3" "$4") && [ "$2" -ge $((e - 3)) ] && [ "$2" -le $((e + 3)) ] || fail "$1 at $2, not $e"; }
+
 start
-if [ "$(xdpyinfo | awk '/dimensions/ {print $2}')" = 1366x768 ]; then
+screen=$(xdpyinfo | awk '/dimensions/ {print $2}')
+if [ "$screen" != 1920x1080 ]; then
     read -r l r t b < <(xprop -id "$wid" _NET_FRAME_EXTENTS | tr -d , | cut -d' ' -f3-)
-    [ $((X - l)) -ge 0 ] && [ $((Y - t)) -ge 0 ] && [ $((X + W + r)) -le 1366 ] && [ $((Y + H + b)) -le 768 ] ||
-        fail "${W}x$H at $X,$Y with frame $l $r $t $b is off the screen"
+    [ $((X - l)) -ge 0 ] && [ $((Y - t)) -ge 0 ] && [ $((X + W + r)) -le "${screen%x*}" ] &&
+        [ $((Y + H + b)) -le "${screen#*x}" ] || fail "${W}x$H at $X,$Y with frame $l $r $t $b is off the screen"
+fi
+if [ "$screen" = 1366x768 ]; then
     import -window root "$out/start.png"
     xdotool windowsize "$wid" 900 640 && sleep 1.5 && kill "$pid"
     start
     [ "$W.$H" = 900.640 ] || fail "started again at ${W}x$H, not 900x640"
+elif [ "$screen" = 1024x600 ]; then
+    import -window root "$out/small.png"
+    # The view: azure from the toolbar's edge to the window's, and down the
+    # column by its left edge from the menu bar to the status bar.
+    read -r x0 _ < <(span "$(line small $((Y + H / 2)))" a "$X" $((X + W - 1)))
+    read -r y0 y1 < <(span "$(line small $((x0 + 2)) col)" a "$Y" $((Y + H - 1)))
+    vw=$((X + W - x0)) vh=$((y1 - y0 + 1))
+    scale=$(awk -v w=$vw -v h=$vh 'BEGIN { print (w / 724 < h / 698 ? w / 724 : h / 698) }')
+    awk -v s="$scale" 'BEGIN { exit !(s < .9) }' || fail "the board opens at scale $scale"
+    bx=$(at $((x0 + vw / 2)) -362) by=$(at $((y0 + vh / 2)) -349)  # the board's corner
+    # The disc rim to rim across its centre (the banner and the central gem
+    # on it), and the two panels' green along the bombs' row.
+    read -r left right < <(awk -v s="$(line small "$(at "$by" 349)")" -v m=$((x0 + vw / 2)) 'BEGIN {
+        l = m; r = m; while (l > 0 && substr(s, l, 1) != "a") l--; while (r < length(s) && substr(s, r + 2, 1) != "a") r++
+        print l, r }')
+    near "the disc's left rim" "$left" "$bx" 51 && near "the disc's right rim" "$right" "$bx" 671
+    bombs=$(line small "$(at "$by" 27)")
+    read -r first boxEnd < <(span "$bombs" g "$x0" $((x0 + vw / 2)))
+    read -r _ last < <(span "$bombs" g $((x0 + vw / 2)) $((X + W - 1)))
+    near "the bomb box" "$first" "$bx" 10 && near "the bomb box's end" "$boxEnd" "$bx" 180 &&
+        near "the score panel's end" "$last" "$bx" 713
+    # Play; a double-click just inside the drawn bomb box's end drops the bomb.
+    xdotool windowfocus --sync "$wid" key ctrl+p mousemove $((boxEnd - 3)) "$(at "$by" 27)" click --repeat 2 1
+    sleep 0.5 && import -window root "$out/bomb.png"
+    [ "$(span "$bombs" r "$x0" "$boxEnd")" != "-1 " ] &&
+        [ "$(span "$(line bomb "$(at "$by" 27)")" r "$x0" "$boxEnd")" = "-1 " ] ||
+        fail "a double-click in the drawn bomb box dropped no bomb"
+    echo "scale $scale: disc $left to $right, bomb box $first to $boxEnd, score panel to $last"
 else
     chromeW=$((W - 724)) chromeH=$((H - 698))
     xdotool windowfocus --sync "$wid" key ctrl+p && sleep 0.5  # no banner on the central gem

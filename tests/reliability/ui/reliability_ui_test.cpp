@@ -130,7 +130,6 @@ class ReliabilityUi : public ::testing::Test {
             CMainFrame frame;
             frame.show();
             CTorvaneView& view = *frame.View();
-            view.openDocument = [](const QString&) { return true; };
             difficulty_ = view.game->difficulty;
             quiet_ = view.game->quiet;
             CRobotPlayer robot(99, {.bombChance = 0.01, .reckless = true});
