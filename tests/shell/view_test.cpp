@@ -316,7 +316,8 @@ TEST_F(ViewTest, ScreenReadersReadTheBoardItsBannersAndItsPanels) {
         {[&] { v.OnPausePlay(); }, "Game board"},
         {[&] { RunFor(1000), v.OnPausePlay(); }, "Game board, PAUSED"},
         {[&] { v.OnQuitGame(); }, "Game board, Game Over"},
-        {[&] { v.OnWatchLastGame(); }, "Game board, REPLAY"},
+        {[&] { v.OnWatchLastGame(), (void)QTest::qWaitFor([&] { return v.Watching(); }, 60000); },
+         "Game board, REPLAY"},
         {[&] { v.OnPausePlay(); }, "Game board, REPLAY, PAUSED"},
     };
     for (const auto& [step, name] : steps) {
