@@ -68,7 +68,7 @@ int main(int argc, char* argv[]) {
     const QString replayFile = parser.value(replay);
 
     CSettingsFile settings;
-    TellPlayerAboutSettings(settings);
+    CSettingsMessages messages(settings);
     settings.Open();
     // A damaged file is told before the game starts, not over its first questions.
     QCoreApplication::processEvents();
@@ -88,6 +88,7 @@ int main(int argc, char* argv[]) {
             result = QApplication::exec();
         }
     }
+    messages.SaveBeforeQuit();
     SetSoundPlayer(nullptr);
     GameClock::SetCounter(nullptr);
     SetSettingsBackend(nullptr);

@@ -120,6 +120,9 @@ CSettingsFile::Loaded CSettingsFile::SetAsideLocked() const {
     if (WriteWhole(fresh.text)) {
         // Kept for the next save that succeeds; the damaged file holds them too.
         unsavedScores_.insert(unsavedScores_.end(), scores.begin(), scores.end());
+        if (unsavedHandler_) {
+            unsavedHandler_();
+        }
     }
     Notify(SetAsideMessage(aside, static_cast<qsizetype>(scores.size())));
     return fresh;
@@ -249,6 +252,9 @@ void CSettingsFile::KeepUnsaved() {
         const std::vector<HighScoreEntry> added =
             NewScores(sectionScores_, ScoresIn(section_.text, 0));
         unsavedScores_.insert(unsavedScores_.end(), added.begin(), added.end());
+    }
+    if (unsavedHandler_ && !storeAnyway_) {
+        unsavedHandler_();
     }
 }
 

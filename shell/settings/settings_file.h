@@ -51,6 +51,9 @@ class CSettingsFile : public ISettingsBackend {
 
     QString FileName() const { return path_; }
     void SetNoticeHandler(NoticeHandler handler) { notify_ = std::move(handler); }
+    // Called whenever a change is kept unsaved (not when SaveUnsaved fails
+    // again), for a front end that tries again later.
+    void SetUnsavedHandler(std::function<void()> handler) { unsavedHandler_ = std::move(handler); }
     // A window must not wait long: past this, a change is kept unsaved.
     void SetLockWait(int ms) { lockWaitMs_ = ms; }
     // Reads the file once, so that a damaged one is dealt with now, at
@@ -100,6 +103,7 @@ class CSettingsFile : public ISettingsBackend {
 
     QString path_;
     NoticeHandler notify_;
+    std::function<void()> unsavedHandler_;
     int lockWaitMs_ = kLongestLockWaitMs;
     std::set<std::string> createdKeys_;
     // Settings of this run that did not reach the disk, oldest first, and

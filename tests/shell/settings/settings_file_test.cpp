@@ -231,7 +231,11 @@ TEST_F(SettingsFile, UnsavedScoreIsPlacedAgainNeverOverAScoreAnotherCopyStored) 
     alice.write("\n");
     EXPECT_TRUE(alice.waitForFinished(-1) && alice.exitCode() == 0);
     EXPECT_THAT(Table("shared.conf"), ElementsAre("Bob:900", "Alice:500"));
-    EXPECT_EQ(CSettingsFile(Path("shared.conf")).Read(kSettingsKey, "Quiet")->dword, 1u);
+    EXPECT_EQ(CSettingsFile(Path("shared.conf"))
+                  .Read(kSettingsKey, "Quiet")
+                  .value_or(SettingValue{})
+                  .dword,
+              1u);
 }
 
 TEST_F(SettingsFile, WriteThatCannotReachTheDiskIsToldOnceAndKeptForTheRun) {
