@@ -40,6 +40,15 @@ std::vector<HighScoreEntry> ReadHighScoreRecords(
     }
 }
 
+std::size_t IdenticalBefore(const std::vector<HighScoreEntry>& entries, std::size_t row) {
+    const HighScoreEntry& e = entries.at(row);
+    return static_cast<std::size_t>(
+        std::count_if(entries.begin(), entries.begin() + static_cast<std::ptrdiff_t>(row),
+                      [&e](const HighScoreEntry& x) {
+                          return x.name == e.name && x.score == e.score && x.time == e.time;
+                      }));
+}
+
 bool QualifiesForHighScore(const std::vector<HighScoreEntry>& entries, std::uint32_t score) {
     if (score < kMinimumHighScore) {
         return false;

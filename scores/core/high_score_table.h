@@ -35,6 +35,11 @@ bool QualifiesForHighScore(const std::vector<HighScoreEntry>& entries, std::uint
 std::size_t InsertHighScore(std::vector<HighScoreEntry>& entries, HighScoreEntry entry);
 // The value name of the record at this place: "000", "001", ...
 std::string HighScoreRecordName(std::size_t place);
+// How many entries identical to the one in this row (name, score and second)
+// stand before it. Identical entries keep their order, and a cut takes the
+// last of them first, so the number stays an entry's own for as long as it
+// is in the table: what tells apart the games of identical entries.
+std::size_t IdenticalBefore(const std::vector<HighScoreEntry>& entries, std::size_t row);
 
 class CHighScoreTable {
   public:
