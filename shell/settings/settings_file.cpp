@@ -83,7 +83,8 @@ CSettingsFile::Loaded CSettingsFile::SetAside(const std::optional<QByteArray>& d
     if (ownLock) {
         lock_->Release();
     }
-    if (loaded.untouchable && reportedDamage_ != damaged) {
+    if (loaded.untouchable && (!damageReported_ || reportedDamage_ != damaged)) {
+        damageReported_ = true;
         reportedDamage_ = damaged;
         Notify(QStringLiteral("Your Torvane settings were damaged and could not be read, and the "
                               "damaged file could not be set aside: %1\n\nThe default settings "

@@ -115,7 +115,8 @@ class CSettingsFile : public ISettingsBackend {
     // The damaged contents last reported (none: a pipe or a device), so
     // that a file that cannot be set aside is reported once and not at
     // every read.
-    mutable std::optional<std::optional<QByteArray>> reportedDamage_;
+    mutable bool damageReported_ = false;
+    mutable std::optional<QByteArray> reportedDamage_;
 
     // The exclusive section: its depth, the file as read at its start with
     // the table it held, the changes made in it and why the lock could not
