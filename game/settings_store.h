@@ -45,6 +45,9 @@ class ISettingsBackend {
     // the score tells that). Sections nest; only the outermost one stores.
     virtual void BeginExclusive() {}
     virtual std::optional<std::string> EndExclusive() { return std::nullopt; }
+    // Inside a section: whether no other copy can come between (a backend
+    // that waits for another copy only so long may go on without it).
+    virtual bool HoldsExclusive() const { return true; }
 };
 
 // The backend of this thread (the window's, or a worker's own). Without one installed every read

@@ -83,7 +83,7 @@ int main(int argc, char* argv[]) {
     const QString replayFile = replayFiles.value(0);
 
     CSettingsFile settings;
-    TellPlayerAboutSettings(settings);
+    CSettingsMessages messages(settings);
     settings.Open();
     // A damaged file is told before the game starts, not over its first questions.
     QCoreApplication::processEvents();
@@ -103,6 +103,7 @@ int main(int argc, char* argv[]) {
             result = QApplication::exec();
         }
     }
+    messages.SaveBeforeQuit();
     SetSoundPlayer(nullptr);
     GameClock::SetCounter(nullptr);
     SetSettingsBackend(nullptr);

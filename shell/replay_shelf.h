@@ -2,7 +2,8 @@
 // Where replays are kept: the last finished game, and the game of every
 // top-ten entry, in a "replays" folder of the application's data folder
 // (never in the settings). An entry's replay is found from its record, whose
-// format stays as it is: the file is named by a digest of the record text.
+// format stays as it is: the file is named by a digest of the record text,
+// and identical entries (name, score and second) by their order besides.
 // Nothing here ever stops the game: a replay that cannot be written is only
 // a replay that cannot be watched.
 
@@ -11,6 +12,8 @@
 #include <vector>
 
 #include "scores/core/high_score_table.h"
+
+struct ScoreCommit;
 
 class CReplayShelf {
   public:
@@ -24,10 +27,17 @@ class CReplayShelf {
     QString LastGamePath() const;
 
     // An entry was made for a game with this replay (none when the game was
-    // not recorded, such as a tutorial page's); the others left the table.
-    void EntryMade(const HighScoreEntry& entry, const std::string& replay,
-                   const std::vector<HighScoreEntry>& left);
-    QString EntryPath(const HighScoreEntry& entry) const;
+    // not recorded, such as a tutorial page's). The replays of the entries
+    // it pushed out go only once a table without them is on disk; orphans
+    // of other runs are swept then.
+    void EntryMade(const ScoreCommit& commit, const std::string& replay);
+    // The replay of the entry in this row of the table.
+    QString EntryPath(const std::vector<HighScoreEntry>& table, std::size_t row) const;
+    QString EntryPath(const HighScoreEntry& entry, std::size_t identicalBefore = 0) const;
+    // Under the settings lock, the replays that no stored entry names, but
+    // for those less than a day old: another copy may still be trying to
+    // save the entry that names them.
+    void SweepOrphans() const;
 
     static bool Exists(const QString& path);
 

@@ -79,18 +79,15 @@ void CTorvaneView::FinishRecording() {
 
 ScoreReplays CTorvaneView::ReplaysFor(const std::string& replay) {
     ScoreReplays replays;
-    replays.has = [this](const HighScoreEntry& entry) {
-        return CReplayShelf::Exists(shelf_.EntryPath(entry));
+    replays.has = [this](const std::vector<HighScoreEntry>& table, std::size_t row) {
+        return CReplayShelf::Exists(shelf_.EntryPath(table, row));
     };
-    replays.watch = [this](const HighScoreEntry& entry) {
+    replays.watch = [this](const std::vector<HighScoreEntry>& table, std::size_t row) {
         // After the dialogs that led here have closed and their flow is done.
-        const QString path = shelf_.EntryPath(entry);
+        const QString path = shelf_.EntryPath(table, row);
         QTimer::singleShot(0, this, [this, path] { WatchReplayFile(path); });
     };
-    replays.made = [this, replay](const HighScoreEntry& made,
-                                  const std::vector<HighScoreEntry>& left) {
-        shelf_.EntryMade(made, replay, left);
-    };
+    replays.made = [this, replay](const ScoreCommit& commit) { shelf_.EntryMade(commit, replay); };
     return replays;
 }
 

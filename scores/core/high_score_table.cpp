@@ -9,15 +9,63 @@
 #include "scores/core/score_name.h"
 #include "scores/core/score_record.h"
 
-namespace {
-
-std::string RecordName(std::size_t index) {
+std::string HighScoreRecordName(std::size_t place) {
     char buffer[24];
-    std::snprintf(buffer, sizeof buffer, "%03zu", index);
+    std::snprintf(buffer, sizeof buffer, "%03zu", place);
     return buffer;
 }
 
-}  // namespace
+std::vector<HighScoreEntry> ReadHighScoreRecords(
+    const std::function<std::optional<SettingValue>(const std::string& name)>& record,
+    std::int64_t timeForNone) {
+    std::vector<HighScoreEntry> entries;
+    for (std::size_t i = 0;; ++i) {
+        const auto value = record(HighScoreRecordName(i));
+        if (!value) {
+            return entries;
+        }
+        // Only text can be a record; anything else ends the table like a
+        // record of another kind would.
+        const std::string_view text =
+            value->type == SettingValue::Type::String ? std::string_view(value->text) : "";
+        ParsedRecord parsed = ParseScoreRecord(text);
+        if (parsed.verdict == RecordVerdict::kStop) {
+            return entries;
+        }
+        if (parsed.verdict == RecordVerdict::kEntry) {
+            ScoreRecord& r = parsed.record;
+            InsertHighScore(entries,
+                            {std::move(r.name), r.score, r.time != 0 ? r.time : timeForNone});
+        }
+    }
+}
+
+std::size_t IdenticalBefore(const std::vector<HighScoreEntry>& entries, std::size_t row) {
+    const HighScoreEntry& e = entries.at(row);
+    return static_cast<std::size_t>(
+        std::count_if(entries.begin(), entries.begin() + static_cast<std::ptrdiff_t>(row),
+                      [&e](const HighScoreEntry& x) {
+                          return x.name == e.name && x.score == e.score && x.time == e.time;
+                      }));
+}
+
+bool QualifiesForHighScore(const std::vector<HighScoreEntry>& entries, std::uint32_t score) {
+    if (score < kMinimumHighScore) {
+        return false;
+    }
+    const auto ahead = std::count_if(entries.begin(), entries.end(),
+                                     [score](const HighScoreEntry& e) { return e.score >= score; });
+    return static_cast<std::size_t>(ahead) < kHighScoreTableSize;
+}
+
+std::size_t InsertHighScore(std::vector<HighScoreEntry>& entries, HighScoreEntry entry) {
+    // Behind every equal score: whoever got there first keeps the better place.
+    const auto place =
+        std::find_if(entries.begin(), entries.end(),
+                     [&entry](const HighScoreEntry& e) { return e.score < entry.score; });
+    const auto inserted = entries.insert(place, std::move(entry));
+    return static_cast<std::size_t>(inserted - entries.begin());
+}
 
 CHighScoreTable::~CHighScoreTable() {
     if (dirty_) {
@@ -30,25 +78,9 @@ void CHighScoreTable::LoadHighScores() {
     if (store == nullptr || !store->KeyExists(kScoresKey)) {
         return;
     }
-    for (std::size_t i = 0;; ++i) {
-        const auto value = store->Read(kScoresKey, RecordName(i));
-        if (!value) {
-            return;
-        }
-        // Only text can be a record; anything else ends the table like a
-        // record of another kind would.
-        const std::string_view text =
-            value->type == SettingValue::Type::String ? std::string_view(value->text) : "";
-        ParsedRecord parsed = ParseScoreRecord(text);
-        if (parsed.verdict == RecordVerdict::kStop) {
-            return;
-        }
-        if (parsed.verdict == RecordVerdict::kSkip) {
-            continue;
-        }
-        ScoreRecord& r = parsed.record;
-        Insert({std::move(r.name), r.score, r.time != 0 ? r.time : CalendarClock::Now()});
-    }
+    entries_ = ReadHighScoreRecords(
+        [store](const std::string& name) { return store->Read(kScoresKey, name); },
+        CalendarClock::Now());
 }
 
 std::optional<std::string> CHighScoreTable::SaveHighScores() {
@@ -66,8 +98,8 @@ std::optional<std::string> CHighScoreTable::SaveHighScores() {
     std::set<std::string> written;
     for (std::size_t k = 0; k < entries_.size(); ++k) {
         const HighScoreEntry& e = entries_[k];
-        written.insert(RecordName(k));
-        store->Write(kScoresKey, RecordName(k),
+        written.insert(HighScoreRecordName(k));
+        store->Write(kScoresKey, HighScoreRecordName(k),
                      SettingValue::String(FormatScoreRecord({e.name, e.score, e.time})));
     }
     for (const std::string& name : store->ValueNames(kScoresKey)) {
@@ -79,20 +111,15 @@ std::optional<std::string> CHighScoreTable::SaveHighScores() {
 }
 
 bool CHighScoreTable::QualifiesForHighScore(std::uint32_t score) const {
-    if (score < kMinimumHighScore) {
-        return false;
-    }
-    const auto ahead = std::count_if(entries_.begin(), entries_.end(),
-                                     [score](const HighScoreEntry& e) { return e.score >= score; });
-    return static_cast<std::size_t>(ahead) < kHighScoreTableSize;
+    return ::QualifiesForHighScore(entries_, score);
 }
 
 std::optional<std::size_t> CHighScoreTable::AddHighScore(const std::string& name,
                                                          std::uint32_t score, std::int64_t time) {
     // Filtered here too, whoever the caller: a separator in a name would
     // split its record when the table is read back.
-    const std::size_t place =
-        Insert({FilterScoreName(name), score, time != 0 ? time : CalendarClock::Now()});
+    const std::size_t place = InsertHighScore(
+        entries_, {FilterScoreName(name), score, time != 0 ? time : CalendarClock::Now()});
     if (entries_.size() > kHighScoreTableSize) {
         entries_.resize(kHighScoreTableSize);
     }
@@ -101,13 +128,4 @@ std::optional<std::size_t> CHighScoreTable::AddHighScore(const std::string& name
         return std::nullopt;
     }
     return place;
-}
-
-std::size_t CHighScoreTable::Insert(HighScoreEntry entry) {
-    // Behind every equal score: whoever got there first keeps the better place.
-    const auto place =
-        std::find_if(entries_.begin(), entries_.end(),
-                     [&entry](const HighScoreEntry& e) { return e.score < entry.score; });
-    const auto inserted = entries_.insert(place, std::move(entry));
-    return static_cast<std::size_t>(inserted - entries_.begin());
 }

@@ -5,6 +5,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -18,6 +19,27 @@ struct HighScoreEntry {
 inline constexpr std::size_t kHighScoreTableSize = 10;
 // Below this a score is not worth a place, whatever the table holds.
 inline constexpr std::uint32_t kMinimumHighScore = 10;
+
+struct SettingValue;
+
+// The rules of the table over any list of entries (best first), for whoever
+// keeps entries outside a table (the settings store's unsaved ones):
+// reading the records as LoadHighScores reads them (`record` gives the value
+// of a name, "000" on; a time of 0 becomes `timeForNone`), whether a score
+// earns a place, and placing an entry behind every equal or better score
+// (returning its place, without cutting the list).
+std::vector<HighScoreEntry> ReadHighScoreRecords(
+    const std::function<std::optional<SettingValue>(const std::string& name)>& record,
+    std::int64_t timeForNone);
+bool QualifiesForHighScore(const std::vector<HighScoreEntry>& entries, std::uint32_t score);
+std::size_t InsertHighScore(std::vector<HighScoreEntry>& entries, HighScoreEntry entry);
+// The value name of the record at this place: "000", "001", ...
+std::string HighScoreRecordName(std::size_t place);
+// How many entries identical to the one in this row (name, score and second)
+// stand before it. Identical entries keep their order, and a cut takes the
+// last of them first, so the number stays an entry's own for as long as it
+// is in the table: what tells apart the games of identical entries.
+std::size_t IdenticalBefore(const std::vector<HighScoreEntry>& entries, std::size_t row);
 
 class CHighScoreTable {
   public:
@@ -51,9 +73,6 @@ class CHighScoreTable {
     bool IsDirty() const { return dirty_; }
 
   private:
-    // Returns the place the entry took.
-    std::size_t Insert(HighScoreEntry entry);
-
     std::vector<HighScoreEntry> entries_;
     bool dirty_ = false;
 };

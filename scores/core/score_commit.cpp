@@ -11,19 +11,15 @@ ScoreCommit CommitHighScore(const std::string& name, std::uint32_t score, std::i
     store->BeginExclusive();
     CHighScoreTable table;
     table.LoadHighScores();
+    commit.before = table.Entries();
     if (table.QualifiesForHighScore(score)) {
-        const std::vector<HighScoreEntry> before = table.Entries();
         commit.place = table.AddHighScore(name, score, time);
         if (commit.place) {
             commit.entry = table.Entries()[*commit.place];
         }
-        // The new entry stays within the ten, so whatever stood from the
-        // tenth place on before it came is out now.
-        if (before.size() >= kHighScoreTableSize) {
-            commit.dropped.assign(before.begin() + kHighScoreTableSize - 1, before.end());
-        }
         table.SaveHighScores();
     }
+    commit.table = table.Entries();
     commit.failure = store->EndExclusive();
     return commit;
 }

@@ -18,10 +18,12 @@ struct ScoreCommit {
     // score no longer earns one and nothing was added.
     HighScoreEntry entry;
     std::optional<std::size_t> place;
-    // Entries that left the table to make room for this one.
-    std::vector<HighScoreEntry> dropped;
+    // The table as read just before the entry came, and with it.
+    std::vector<HighScoreEntry> before;
+    std::vector<HighScoreEntry> table;
     // Why the table did not reach the disk. The store keeps it in memory, so
-    // the list still shows the entry for the rest of the run.
+    // the list still shows the entry for the rest of the run, but the table
+    // on disk is still `before`.
     std::optional<std::string> failure;
 };
 

@@ -24,8 +24,7 @@ constexpr int kDateStop = 140;
 
 }  // namespace
 
-CHighScoresDlg::CHighScoresDlg(QWidget* parent,
-                               std::function<bool(const HighScoreEntry&)> hasReplay)
+CHighScoresDlg::CHighScoresDlg(QWidget* parent, HasReplay hasReplay)
     : QDialog(parent), hasReplay_(std::move(hasReplay)) {
     setWindowTitle(QStringLiteral("Torvane -- High Scores"));
     setModal(true);
@@ -53,7 +52,7 @@ CHighScoresDlg::CHighScoresDlg(QWidget* parent,
         connect(watch_, &QPushButton::clicked, this, [this] {
             const int row = list_->indexOfTopLevelItem(list_->currentItem());
             if (row >= 0 && row < static_cast<int>(entries_.size())) {
-                chosen_ = entries_[static_cast<std::size_t>(row)];
+                chosen_ = static_cast<std::size_t>(row);
                 done(kWatch);
             }
         });
@@ -75,7 +74,7 @@ CHighScoresDlg::CHighScoresDlg(QWidget* parent,
 void CHighScoresDlg::SelectionChanged() {
     const int row = list_->indexOfTopLevelItem(list_->currentItem());
     watch_->setEnabled(row >= 0 && row < static_cast<int>(entries_.size()) &&
-                       hasReplay_(entries_[static_cast<std::size_t>(row)]));
+                       hasReplay_(entries_, static_cast<std::size_t>(row)));
 }
 
 void CHighScoresDlg::FillList() {

@@ -18,13 +18,14 @@ class CHighScoresDlg : public QDialog {
   public:
     // With `hasReplay`, the list also offers "Watch" for the selected entry,
     // greyed when that entry's game was not kept.
-    explicit CHighScoresDlg(QWidget* parent = nullptr,
-                            std::function<bool(const HighScoreEntry&)> hasReplay = {});
+    using HasReplay = std::function<bool(const std::vector<HighScoreEntry>&, std::size_t row)>;
+    explicit CHighScoresDlg(QWidget* parent = nullptr, HasReplay hasReplay = {});
 
     // The result of a dialog closed by "Watch".
     static constexpr int kWatch = 2;
-    // The entry selected when "Watch" closed the dialog.
-    const std::optional<HighScoreEntry>& Chosen() const { return chosen_; }
+    // The table as listed, and the row selected when "Watch" closed the dialog.
+    const std::vector<HighScoreEntry>& Entries() const { return entries_; }
+    const std::optional<std::size_t>& Chosen() const { return chosen_; }
 
   private:
     void FillList();
@@ -33,7 +34,7 @@ class CHighScoresDlg : public QDialog {
 
     QTreeWidget* list_;
     QPushButton* watch_ = nullptr;
-    std::function<bool(const HighScoreEntry&)> hasReplay_;
+    HasReplay hasReplay_;
     std::vector<HighScoreEntry> entries_;
-    std::optional<HighScoreEntry> chosen_;
+    std::optional<std::size_t> chosen_;
 };

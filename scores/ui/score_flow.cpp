@@ -35,7 +35,7 @@ void OfferHighScoreFor(QWidget* parent, std::uint32_t score, const ScoreReplays&
                                      .arg(QString::fromStdString(*commit.failure)));
         }
         if (commit.place && replays.made) {
-            replays.made(commit.entry, commit.dropped);
+            replays.made(commit);
         }
     }
     ShowHighScoreList(parent, replays);
@@ -45,6 +45,6 @@ void ShowHighScoreList(QWidget* parent, const ScoreReplays& replays) {
     CHighScoresDlg dialog(parent, replays.has);
     const bool watch = dialog.exec() == CHighScoresDlg::kWatch;
     if (watch && replays.watch && dialog.Chosen()) {
-        replays.watch(*dialog.Chosen());
+        replays.watch(dialog.Entries(), *dialog.Chosen());
     }
 }

@@ -7,19 +7,21 @@
 #include <vector>
 
 #include "scores/core/high_score_table.h"
+#include "scores/core/score_commit.h"
 
 class QWidget;
 
 // What the score dialogs may do with the recorded games of the table's
-// entries; any part may be missing, and then the dialogs do without.
+// entries; any part may be missing, and then the dialogs do without. An
+// entry is a row of the table as listed: identical entries (name, score and
+// second) each have a game of their own.
 struct ScoreReplays {
     // The entry's game can be watched.
-    std::function<bool(const HighScoreEntry&)> has;
+    std::function<bool(const std::vector<HighScoreEntry>& table, std::size_t row)> has;
     // Watch it; the list has closed by the time this runs.
-    std::function<void(const HighScoreEntry&)> watch;
-    // An entry was made for the game just offered; `left` went out of the
-    // table to make room for it.
-    std::function<void(const HighScoreEntry& made, const std::vector<HighScoreEntry>& left)> made;
+    std::function<void(const std::vector<HighScoreEntry>& table, std::size_t row)> watch;
+    // An entry was made for the game just offered (saved or not).
+    std::function<void(const ScoreCommit& commit)> made;
 };
 
 // "Would you like to play another game?": true for Yes.

@@ -8,6 +8,8 @@
 #include "scores/core/high_score_table.h"
 #include "scores/core/score_name.h"
 #include "scores/core/score_record.h"
+#include "shell/settings/settings_value.h"
+#include "shell/settings/stored_scores.h"
 
 QString DamagedFileName(const QString& path) {
     const QString base = path + QStringLiteral(".damaged-") +
@@ -30,7 +32,7 @@ CSettingsText SalvagedScores(const QByteArray& damaged) {
             !std::all_of(key.begin(), key.end(), [](QChar c) { return c.isDigit(); })) {
             continue;
         }
-        const SettingValue value = CSettingsText::DecodeValue(line.mid(equals + 1).trimmed());
+        const SettingValue value = DecodeSettingValue(line.mid(equals + 1).trimmed());
         ParsedRecord parsed = ParseScoreRecord(value.text);
         if (value.type == SettingValue::Type::String && parsed.verdict == RecordVerdict::kEntry) {
             found.push_back(
@@ -45,12 +47,6 @@ CSettingsText SalvagedScores(const QByteArray& damaged) {
     found.resize(std::min(found.size(), kHighScoreTableSize));
 
     CSettingsText fresh;
-    for (std::size_t i = 0; i < found.size(); ++i) {
-        const HighScoreEntry& e = found[i];
-        fresh.SetRawValue(
-            QStringLiteral("%1/%2").arg(QLatin1String(kScoresKey)).arg(i, 3, 10, QLatin1Char('0')),
-            CSettingsText::EncodeValue(
-                SettingValue::String(FormatScoreRecord({e.name, e.score, e.time}))));
-    }
+    PutScores(fresh, found);
     return fresh;
 }

@@ -1,39 +1,27 @@
 #include "shell/settings/settings_file.h"
 
-#include <QDateTime>
-#include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
-#include <QLockFile>
 #include <QSaveFile>
 #include <QStandardPaths>
 #include <algorithm>
-#include <cerrno>
-#include <chrono>
-#include <system_error>
-#include <thread>
 
+#include "scores/core/calendar_clock.h"
 #include "shell/settings/damaged_file.h"
+#include "shell/settings/regular_file.h"
+#include "shell/settings/settings_lock.h"
+#include "shell/settings/settings_value.h"
+#include "shell/settings/stored_scores.h"
 
 namespace {
-
-// A copy holds the lock for one read and one write of a small file. A lock
-// older than this was left by a copy that hung or died on another machine
-// sharing the folder; a lock of a copy that died here is taken over at once.
-constexpr int kStaleLockMs = 10000;
-// A lock file that does not name its owner was left by a copy that died
-// between making it and writing it; one that lives writes it at once.
-constexpr int kUnnamedLockMs = 200;
-// Long enough to outwait a stale lock, so that one never stops a save.
-constexpr int kLongestLockWaitMs = 12000;
 
 QString KeyPath(const std::string& key, const std::string& name) {
     const QString value = QString::fromStdString(name);
     return key.empty() ? value : QString::fromStdString(key) + QLatin1Char('/') + value;
 }
 
-QString Reason(int error, const QString& otherwise) {
-    return error != 0 ? QString::fromStdString(std::generic_category().message(error)) : otherwise;
+bool IsScoreKey(const QString& key) {
+    return key.startsWith(QLatin1String(kScoresKey) + QLatin1Char('/'));
 }
 
 QString SetAsideMessage(const QString& aside, qsizetype scoresKept) {
@@ -56,11 +44,10 @@ CSettingsFile::CSettingsFile()
     : CSettingsFile(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
                     QStringLiteral("/Quillfen Software/Torvane.conf")) {}
 
-CSettingsFile::CSettingsFile(const QString& path) : path_(path) {}
+CSettingsFile::CSettingsFile(const QString& path)
+    : path_(path), lock_(std::make_unique<CSettingsLock>(path)) {}
 
-CSettingsFile::~CSettingsFile() {
-    Unlock();
-}
+CSettingsFile::~CSettingsFile() = default;
 
 void CSettingsFile::Open() {
     Load();
@@ -68,32 +55,36 @@ void CSettingsFile::Open() {
 
 CSettingsFile::Loaded CSettingsFile::Load() const {
     Loaded loaded;
-    QFile file(path_);
-    if (file.exists()) {
-        if (file.open(QIODevice::ReadOnly)) {
-            const QByteArray bytes = file.readAll();
-            std::optional<CSettingsText> parsed = CSettingsText::Parse(bytes);
-            loaded = parsed ? Loaded{std::move(*parsed), std::nullopt} : SetAside(bytes);
-        } else {
-            loaded.untouchable = file.errorString();
-        }
+    const FileContents file = ReadRegularFile(path_, CSettingsText::kLargestFile);
+    if (file.kind == FileContents::Kind::kRead) {
+        std::optional<CSettingsText> parsed = CSettingsText::Parse(file.bytes);
+        loaded = parsed ? Loaded{std::move(*parsed), std::nullopt} : SetAside(file.bytes);
+    } else if (file.kind == FileContents::Kind::kNotAFile) {
+        loaded = SetAside(std::nullopt);
+    } else if (file.kind == FileContents::Kind::kUnreadable) {
+        loaded.untouchable = file.why;
     }
     for (const PendingChange& change : unsaved_) {
         change.raw ? loaded.text.SetRawValue(change.key, *change.raw)
                    : loaded.text.Remove(change.key);
     }
+    MergeScores(loaded.text, unsavedScores_);
     return loaded;
 }
 
-CSettingsFile::Loaded CSettingsFile::SetAside(const QByteArray& damaged) const {
-    // Inside an exclusive section the lock is held already.
-    const bool ownLock = !Holding();
-    const std::optional<QString> lockFailure = ownLock ? Lock() : std::nullopt;
-    Loaded loaded = lockFailure ? Loaded{SalvagedScores(damaged), lockFailure} : SetAsideLocked();
+CSettingsFile::Loaded CSettingsFile::SetAside(const std::optional<QByteArray>& damaged) const {
+    // Inside an exclusive section the lock was taken (or missed) already:
+    // never a second wait for it.
+    const bool ownLock = depth_ == 0;
+    const std::optional<QString> lockFailure = ownLock ? lock_->Take(lockWaitMs_) : lockFailure_;
+    Loaded loaded = lockFailure
+                        ? Loaded{SalvagedScores(damaged.value_or(QByteArray())), lockFailure}
+                        : SetAsideLocked();
     if (ownLock) {
-        Unlock();
+        lock_->Release();
     }
-    if (loaded.untouchable && damaged != reportedDamage_) {
+    if (loaded.untouchable && (!damageReported_ || reportedDamage_ != damaged)) {
+        damageReported_ = true;
         reportedDamage_ = damaged;
         Notify(QStringLiteral("Your Torvane settings were damaged and could not be read, and the "
                               "damaged file could not be set aside: %1\n\nThe default settings "
@@ -105,28 +96,36 @@ CSettingsFile::Loaded CSettingsFile::SetAside(const QByteArray& damaged) const {
 }
 
 CSettingsFile::Loaded CSettingsFile::SetAsideLocked() const {
-    QFile file(path_);
-    const QByteArray bytes = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    file.close();
+    // Scores are looked for further into a damaged file than a settings
+    // file may reach, though never without a bound.
+    constexpr qsizetype kLongestSalvage = 16 * CSettingsText::kLargestFile;
+    const FileContents file = ReadRegularFile(path_, kLongestSalvage);
+    if (file.kind == FileContents::Kind::kUnreadable) {
+        return {{}, file.why};
+    }
     // Another copy may have set it aside and started a fresh one meanwhile.
-    if (std::optional<CSettingsText> parsed = CSettingsText::Parse(bytes)) {
-        return {std::move(*parsed), std::nullopt};
-    }
-    Loaded fresh{SalvagedScores(bytes), std::nullopt};
-    const QString aside = DamagedFileName(path_);
-    if (!file.rename(aside)) {
-        fresh.untouchable = file.errorString();
-        return fresh;
-    }
-    const QStringList scores = fresh.text.ChildKeys(QLatin1String(kScoresKey));
-    if (WriteWhole(fresh.text)) {
-        // Kept for the next save that succeeds; the damaged file holds them too.
-        for (const QString& name : scores) {
-            const QString key = QLatin1String(kScoresKey) + QLatin1Char('/') + name;
-            unsaved_.push_back({key, fresh.text.RawValue(key)});
+    if (file.kind != FileContents::Kind::kNotAFile) {
+        if (std::optional<CSettingsText> parsed = CSettingsText::Parse(file.bytes)) {
+            return {std::move(*parsed), std::nullopt};
         }
     }
-    Notify(SetAsideMessage(aside, scores.size()));
+    Loaded fresh{SalvagedScores(file.bytes), std::nullopt};
+    // A link stays where the player put it; what it points to goes aside.
+    QFile damaged(FileBehind(path_));
+    const QString aside = DamagedFileName(damaged.fileName());
+    if (!damaged.rename(aside)) {
+        fresh.untouchable = damaged.errorString();
+        return fresh;
+    }
+    const std::vector<HighScoreEntry> scores = ScoresIn(fresh.text, CalendarClock::Now());
+    if (WriteWhole(fresh.text)) {
+        // Kept for the next save that succeeds; the damaged file holds them too.
+        unsavedScores_.insert(unsavedScores_.end(), scores.begin(), scores.end());
+        if (unsavedHandler_) {
+            unsavedHandler_();
+        }
+    }
+    Notify(SetAsideMessage(aside, static_cast<qsizetype>(scores.size())));
     return fresh;
 }
 
@@ -174,7 +173,7 @@ bool CSettingsFile::Write(const std::string& key, const std::string& name,
     if (!KeyExists(key) || value.type == SettingValue::Type::Other) {
         return false;
     }
-    return Record(KeyPath(key, name), CSettingsText::EncodeValue(value));
+    return Record(KeyPath(key, name), EncodeSettingValue(value));
 }
 
 void CSettingsFile::DeleteValue(const std::string& key, const std::string& name) {
@@ -200,9 +199,11 @@ void CSettingsFile::BeginExclusive() {
     if (depth_++ > 0) {
         return;
     }
-    lockFailure_ = Lock();
+    lockFailure_ = lock_->Take(lockWaitMs_);
     section_ = Load();
+    sectionScores_ = ScoresIn(section_.text, 0);
     changes_.clear();
+    storeAnyway_ = false;
 }
 
 std::optional<std::string> CSettingsFile::EndExclusive() {
@@ -210,74 +211,86 @@ std::optional<std::string> CSettingsFile::EndExclusive() {
         return std::nullopt;
     }
     std::optional<QString> failure;
-    if (!changes_.empty()) {
+    if (!changes_.empty() || storeAnyway_) {
         failure = lockFailure_ ? lockFailure_ : section_.untouchable;
         if (!failure) {
             failure = WriteWhole(section_.text);
         }
-        // A high score that was not saved is told by the one who offered it.
-        const bool scores = std::any_of(changes_.begin(), changes_.end(), [](const auto& c) {
-            return c.key.startsWith(QLatin1String(kScoresKey) + QLatin1Char('/'));
-        });
-        if (failure && !scores && !toldWriteFailure_) {
+        // A high score that was not saved is told by the one who offered
+        // it, and a retry tells nothing new.
+        const bool scores = std::any_of(changes_.begin(), changes_.end(),
+                                        [](const PendingChange& c) { return IsScoreKey(c.key); });
+        if (failure && !scores && !storeAnyway_ && !toldWriteFailure_) {
             toldWriteFailure_ = true;
             Notify(QStringLiteral("Your settings could not be saved: %1").arg(*failure));
         }
         if (failure) {
-            unsaved_.insert(unsaved_.end(), changes_.begin(), changes_.end());
+            KeepUnsaved();
         } else {
-            unsaved_.clear();  // they were in what was just written
+            // They were in what was just written.
+            unsaved_.clear();
+            unsavedScores_.clear();
         }
         changes_.clear();
     }
-    Unlock();
+    lock_->Release();
     if (!failure) {
         return std::nullopt;
     }
     return failure->toStdString();
 }
 
-std::optional<QString> CSettingsFile::Lock() const {
-    // When the folder cannot be made, the lock file cannot either, and says why.
-    QDir().mkpath(QFileInfo(path_).absolutePath());
-    lock_ = std::make_unique<QLockFile>(path_ + QStringLiteral(".lock"));
-    lock_->setStaleLockTime(kStaleLockMs);
-    // QLockFile's own wait starts at 100 ms; a lock is held for far less.
-    const QDeadlineTimer deadline(kLongestLockWaitMs);
-    for (int pauseMs = 1;; pauseMs = std::min(pauseMs * 2, 5)) {
-        errno = 0;
-        if (lock_->tryLock(0)) {
-            return std::nullopt;
+void CSettingsFile::KeepUnsaved() {
+    bool scores = false;
+    for (PendingChange& change : changes_) {
+        if (IsScoreKey(change.key)) {
+            scores = true;
+        } else {
+            unsaved_.push_back(std::move(change));
         }
-        const int error = errno;
-        if (lock_->error() != QLockFile::LockFailedError) {
-            lock_.reset();
-            return Reason(error, QStringLiteral("the lock file cannot be made"));
-        }
-        const QFileInfo file(lock_->fileName());
-        if (!lock_->getLockInfo(nullptr, nullptr, nullptr) && file.exists() &&
-            file.lastModified().msecsTo(QDateTime::currentDateTime()) > kUnnamedLockMs) {
-            lock_->removeStaleLockFile();  // never one a living copy holds
-        }
-        if (deadline.hasExpired()) {
-            lock_.reset();
-            return QStringLiteral("another copy of Torvane keeps the settings file locked");
-        }
-        std::this_thread::sleep_for(std::chrono::milliseconds(pauseMs));
+    }
+    if (scores) {
+        const std::vector<HighScoreEntry> added =
+            NewScores(sectionScores_, ScoresIn(section_.text, 0));
+        unsavedScores_.insert(unsavedScores_.end(), added.begin(), added.end());
+    }
+    if (unsavedHandler_ && !storeAnyway_) {
+        unsavedHandler_();
     }
 }
 
-void CSettingsFile::Unlock() const {
-    lock_.reset();  // unlocks
+bool CSettingsFile::HoldsExclusive() const {
+    return depth_ > 0 && !lockFailure_;
 }
 
-bool CSettingsFile::Holding() const {
-    return lock_ != nullptr && lock_->isLocked();
+QStringList CSettingsFile::Unsaved() const {
+    QStringList names;
+    for (const HighScoreEntry& e : unsavedScores_) {
+        names.append(QStringLiteral("the high score %1 of %2")
+                         .arg(e.score)
+                         .arg(QString::fromStdString(e.name)));
+    }
+    for (const PendingChange& change : unsaved_) {
+        if (!names.contains(change.key)) {
+            names.append(change.key);
+        }
+    }
+    return names;
+}
+
+std::optional<QString> CSettingsFile::SaveUnsaved() {
+    if (unsaved_.empty() && unsavedScores_.empty()) {
+        return std::nullopt;
+    }
+    BeginExclusive();
+    storeAnyway_ = true;
+    const std::optional<std::string> failure = EndExclusive();
+    return failure ? std::optional(QString::fromStdString(*failure)) : std::nullopt;
 }
 
 std::optional<QString> CSettingsFile::WriteWhole(const CSettingsText& text) const {
     // Written beside the file and renamed over it once complete and flushed
-    // to the disk.
+    // to the disk; through a symbolic link, beside what it points to.
     QSaveFile file(path_);
     const QByteArray bytes = text.ToBytes();
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {

@@ -9,12 +9,15 @@
 //   file, so two copies never lose each other's changes; the file is written
 //   whole, aside and then renamed over the old one, so a crash at any moment
 //   leaves the old file or the new one, never a mix.
-// - A file that cannot be read as ours is renamed aside, never obeyed
-//   forever nor overwritten; a fresh file takes its place, with the high
-//   scores that could still be read from it.
-// - A change that does not reach the disk (read-only, full, no permission)
-//   is kept in memory for the rest of the run and stored with the next
-//   change that succeeds.
+// - A file that cannot be read as ours (a pipe or a device in its place
+//   included) is renamed aside, never obeyed forever nor overwritten; a
+//   fresh file takes its place, with the high scores that could still be
+//   read from it. A symbolic link stays: what it points to is set aside.
+// - A change that does not reach the disk (read-only, full, no permission,
+//   the lock not had in time) is kept in memory and stored with the next
+//   change that succeeds, or by SaveUnsaved. A setting is kept by its name;
+//   a high score as an entry, placed again in the table as it is on disk
+//   then, never by the place it had when its save failed.
 
 #include <QString>
 #include <functional>
@@ -23,9 +26,10 @@
 #include <vector>
 
 #include "game/settings_store.h"
+#include "scores/core/high_score_table.h"
 #include "shell/settings/settings_text.h"
 
-class QLockFile;
+class CSettingsLock;
 
 class CSettingsFile : public ISettingsBackend {
   public:
@@ -33,6 +37,9 @@ class CSettingsFile : public ISettingsBackend {
     // setting that could not be saved), as the whole message, for whatever
     // front end runs the store to show.
     using NoticeHandler = std::function<void(const QString& message)>;
+    // How long a change waits for another copy's lock by default: long
+    // enough to outwait a stale lock, for a runner that may block.
+    static constexpr int kLongestLockWaitMs = 12000;
 
     // The player's own file.
     CSettingsFile();
@@ -44,9 +51,21 @@ class CSettingsFile : public ISettingsBackend {
 
     QString FileName() const { return path_; }
     void SetNoticeHandler(NoticeHandler handler) { notify_ = std::move(handler); }
+    // Called whenever a change is kept unsaved (not when SaveUnsaved fails
+    // again), for a front end that tries again later.
+    void SetUnsavedHandler(std::function<void()> handler) { unsavedHandler_ = std::move(handler); }
+    // A window must not wait long: past this, a change is kept unsaved.
+    void SetLockWait(int ms) { lockWaitMs_ = ms; }
     // Reads the file once, so that a damaged one is dealt with now, at
     // start-up, rather than at the first read.
     void Open();
+
+    // What this run changed that is not on disk yet, as the player would
+    // name it ("the high score 500 of Alice", "Settings/Quiet"); empty when
+    // everything is saved.
+    QStringList Unsaved() const;
+    // Tries again to store what is unsaved; why that failed, if it did.
+    std::optional<QString> SaveUnsaved();
 
     bool KeyExists(const std::string& key) const override;
     bool CreateKey(const std::string& key) override;
@@ -57,6 +76,7 @@ class CSettingsFile : public ISettingsBackend {
     void DeleteValue(const std::string& key, const std::string& name) override;
     void BeginExclusive() override;
     std::optional<std::string> EndExclusive() override;
+    bool HoldsExclusive() const override;
 
   private:
     struct PendingChange {
@@ -73,33 +93,40 @@ class CSettingsFile : public ISettingsBackend {
     // The file as it is now, a damaged one dealt with, and this run's
     // unsaved changes on top.
     Loaded Load() const;
-    Loaded SetAside(const QByteArray& damaged) const;
+    Loaded SetAside(const std::optional<QByteArray>& damaged) const;
     Loaded SetAsideLocked() const;
     const CSettingsText& Current() const;
     bool Record(const QString& key, std::optional<QString> raw);
-    std::optional<QString> Lock() const;
-    void Unlock() const;
-    bool Holding() const;
+    void KeepUnsaved();
     std::optional<QString> WriteWhole(const CSettingsText& text) const;
     void Notify(const QString& message) const;
 
     QString path_;
     NoticeHandler notify_;
+    std::function<void()> unsavedHandler_;
+    int lockWaitMs_ = kLongestLockWaitMs;
     std::set<std::string> createdKeys_;
-    // Changes of this run that did not reach the disk, oldest first.
+    // Settings of this run that did not reach the disk, oldest first, and
+    // high-score entries that did not.
     mutable std::vector<PendingChange> unsaved_;
-    mutable std::unique_ptr<QLockFile> lock_;
+    mutable std::vector<HighScoreEntry> unsavedScores_;
+    std::unique_ptr<CSettingsLock> lock_;
     bool toldWriteFailure_ = false;
-    // The damaged contents last reported, so that a file that cannot be set
-    // aside is reported once and not at every read.
-    mutable QByteArray reportedDamage_;
+    // The damaged contents last reported (none: a pipe or a device), so
+    // that a file that cannot be set aside is reported once and not at
+    // every read.
+    mutable bool damageReported_ = false;
+    mutable std::optional<QByteArray> reportedDamage_;
 
-    // The exclusive section: its depth, the file as read at its start, the
-    // changes made in it and why the lock could not be had.
+    // The exclusive section: its depth, the file as read at its start with
+    // the table it held, the changes made in it and why the lock could not
+    // be had; whether it stores even without a change (a retry).
     int depth_ = 0;
     Loaded section_;
+    std::vector<HighScoreEntry> sectionScores_;
     std::vector<PendingChange> changes_;
     std::optional<QString> lockFailure_;
+    bool storeAnyway_ = false;
     // Outside a section, what the last read found.
     mutable CSettingsText lastRead_;
 };

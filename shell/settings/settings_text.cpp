@@ -1,60 +1,59 @@
 #include "shell/settings/settings_text.h"
 
 #include <QStringDecoder>
-#include <limits>
+#include <algorithm>
+
+#include "shell/settings/settings_value.h"
 
 namespace {
-
-// A settings file is a few hundred bytes; anything this large is not ours.
-constexpr qsizetype kLargestSettingsFile = 1 << 20;
 
 // What never stands in a line of the file as QSettings writes it.
 bool IsControl(QChar c) {
     return c.unicode() < 0x20 && c != QLatin1Char('\t');
 }
 
-bool IsDigitIn(QChar c, int base) {
-    bool ok = false;
-    QString(c).toUInt(&ok, base);
-    return ok;
+// The blanks QSettings passes over are spaces and tabs only, never the other
+// white space of Unicode.
+QStringView SkipBlanks(QStringView text) {
+    while (!text.isEmpty() && IsIniBlank(text.front())) {
+        text = text.mid(1);
+    }
+    return text;
 }
 
-bool IsUint32Text(const QString& text) {
-    if (text.isEmpty() || text.size() > 10) {
-        return false;
+QStringView TrimBlanks(QStringView text) {
+    text = SkipBlanks(text);
+    while (!text.isEmpty() && IsIniBlank(text.back())) {
+        text.chop(1);
     }
-    for (const QChar c : text) {
-        if (c < QLatin1Char('0') || c > QLatin1Char('9')) {
-            return false;
-        }
-    }
-    return text.toULongLong() <= std::numeric_limits<std::uint32_t>::max();
+    return text;
 }
 
 // Keys and section names escape everything but letters, digits and "_-." as
-// %XX or %UXXXX, and write a slash as a backslash.
-QString UnescapeKey(QStringView text) {
+// %XX or %UXXXX, and write a slash as a backslash. Nothing when the text is
+// not one we would write: raw non-ASCII (read differently by QSettings
+// versions) or a "%" that starts no escape.
+std::optional<QString> UnescapeKey(QStringView text) {
     QString key;
     for (qsizetype i = 0; i < text.size(); ++i) {
         const QChar c = text[i];
+        if (c.unicode() > 0x7F) {
+            return std::nullopt;
+        }
         if (c == QLatin1Char('\\')) {
             key += QLatin1Char('/');
-            continue;
-        }
-        if (c == QLatin1Char('%')) {
+        } else if (c != QLatin1Char('%')) {
+            key += c;
+        } else {
             const bool wide = i + 1 < text.size() && text[i + 1] == QLatin1Char('U');
-            const qsizetype from = i + (wide ? 2 : 1);
-            const qsizetype digits = wide ? 4 : 2;
-            bool ok = false;
-            const ushort code =
-                from + digits <= text.size() ? text.mid(from, digits).toUShort(&ok, 16) : 0;
-            if (ok) {
-                key += QChar(code);
-                i = from + digits - 1;
-                continue;
+            const QStringView digits = text.mid(i + (wide ? 2 : 1), wide ? 4 : 2);
+            if (digits.size() != (wide ? 4 : 2) ||
+                !std::all_of(digits.begin(), digits.end(), IsIniHexDigit)) {
+                return std::nullopt;
             }
+            key += QChar(digits.toUShort(nullptr, 16));
+            i += (wide ? 1 : 0) + digits.size();
         }
-        key += c;
     }
     return key;
 }
@@ -93,51 +92,86 @@ QString SectionHeader(const QString& group) {
         return QStringLiteral("[General]");
     }
     if (group.compare(QLatin1String("general"), Qt::CaseInsensitive) == 0) {
-        return QStringLiteral("[%General]");
+        return QStringLiteral("[%") + group + QLatin1Char(']');
     }
     return QLatin1Char('[') + EscapeKey(group) + QLatin1Char(']');
 }
 
-QString GroupOfSection(QStringView name) {
+std::optional<QString> GroupOfSection(QStringView name) {
+    if (name.isEmpty()) {
+        return std::nullopt;  // keys QSettings could not find again
+    }
     if (name.compare(QLatin1String("general"), Qt::CaseInsensitive) == 0) {
-        return {};
+        return QString();
     }
     if (name.compare(QLatin1String("%general"), Qt::CaseInsensitive) == 0) {
-        return QStringLiteral("General");
+        return name.mid(1).toString();
     }
     return UnescapeKey(name);
 }
 
-// A backslash at the end of a line, or a quote left open, makes QSettings
-// read on into the next line: never written so, so never taken as ours.
-bool ValueIsWhole(QStringView raw) {
+// A key as QSettings can find it again: no empty step between slashes.
+bool IsWholePath(const QString& key) {
+    return !key.isEmpty() && !key.startsWith(QLatin1Char('/')) && !key.endsWith(QLatin1Char('/')) &&
+           !key.contains(QLatin1String("//"));
+}
+
+// One line as QSettings splits it: what stands before a ";" outside quotes
+// (the rest is a comment), and where its first "=" outside quotes is. A
+// backslash takes the next character as it is. Nothing when QSettings would
+// read on into the next line (a quote left open, a backslash at the end) or
+// when a backslash stands before a character beyond ASCII, which QSettings
+// cuts in half.
+struct IniLine {
+    QStringView text;
+    qsizetype equals = -1;
+};
+
+std::optional<IniLine> SplitLine(QStringView line) {
+    IniLine split{line};
     bool quoted = false;
-    for (qsizetype i = 0; i < raw.size(); ++i) {
-        if (raw[i] == QLatin1Char('\\')) {
-            if (++i == raw.size()) {
-                return false;
+    for (qsizetype i = 0; i < line.size(); ++i) {
+        const QChar c = line[i];
+        if (c == QLatin1Char('\\')) {
+            if (++i == line.size() || line[i].unicode() > 0x7F) {
+                return std::nullopt;
             }
-        } else if (raw[i] == QLatin1Char('"')) {
+        } else if (c == QLatin1Char('"')) {
             quoted = !quoted;
+        } else if (c == QLatin1Char('=') && !quoted && split.equals < 0) {
+            split.equals = i;
+        } else if (c == QLatin1Char(';') && !quoted) {
+            split.text = line.left(i);
+            return split;
         }
     }
-    return !quoted;
+    if (quoted) {
+        return std::nullopt;
+    }
+    return split;
 }
 
 }  // namespace
 
 std::optional<CSettingsText> CSettingsText::Parse(const QByteArray& bytes) {
-    if (bytes.size() > kLargestSettingsFile) {
+    if (bytes.size() > kLargestFile) {
         return std::nullopt;
     }
     // Stateless: a file cut off inside a character is damaged, not waiting
     // for more bytes.
-    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    QStringDecoder utf8(QStringDecoder::Utf8,
+                        QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
     QString text = utf8.decode(bytes);
-    if (utf8.hasError()) {
+    if (utf8.hasError() || std::any_of(text.begin(), text.end(), [](QChar c) {
+            return IsControl(c) && c != QLatin1Char('\n') && c != QLatin1Char('\r');
+        })) {
         return std::nullopt;
     }
     if (text.startsWith(QChar(0xFEFF))) {
+        // QSettings keeps the blanks after the mark in the first key.
+        if (text.size() > 1 && IsIniBlank(text[1])) {
+            return std::nullopt;
+        }
         text.remove(0, 1);
     }
     text.replace(QLatin1String("\r\n"), QLatin1String("\n")).replace(u'\r', u'\n');
@@ -145,35 +179,42 @@ std::optional<CSettingsText> CSettingsText::Parse(const QByteArray& bytes) {
     CSettingsText parsed;
     QString group;
     for (const QString& raw : text.split(QLatin1Char('\n'))) {
-        const QString line = raw.trimmed();
-        if (std::any_of(line.begin(), line.end(), IsControl)) {
-            return std::nullopt;
-        }
-        if (line.isEmpty() || line.startsWith(QLatin1Char(';')) ||
-            line.startsWith(QLatin1Char('#'))) {
+        const QStringView whole = SkipBlanks(raw);
+        if (whole.isEmpty() || whole.startsWith(QLatin1Char(';'))) {
             continue;
         }
-        if (line.startsWith(QLatin1Char('['))) {
-            if (!line.endsWith(QLatin1Char(']'))) {
+        const std::optional<IniLine> line = SplitLine(whole);
+        if (!line) {
+            return std::nullopt;
+        }
+        if (line->text.startsWith(QLatin1Char('['))) {
+            // What follows the first "]" is passed over, as QSettings does.
+            const qsizetype close = line->text.indexOf(QLatin1Char(']'));
+            const std::optional<QString> section =
+                close < 0 ? std::nullopt : GroupOfSection(TrimBlanks(line->text.mid(1, close - 1)));
+            if (!section || (!section->isEmpty() && !IsWholePath(*section))) {
                 return std::nullopt;
             }
-            group = GroupOfSection(QStringView(line).mid(1, line.size() - 2).trimmed());
+            group = *section;
             continue;
         }
-        const qsizetype equals = line.indexOf(QLatin1Char('='));
-        const QStringView name = QStringView(line).left(std::max<qsizetype>(equals, 0)).trimmed();
-        const QStringView value = QStringView(line).mid(equals + 1).trimmed();
-        if (name.isEmpty() || name.contains(QLatin1Char('"')) || !ValueIsWhole(value)) {
+        if (line->equals < 0) {
+            // QSettings passes over such a line; only a "#" comment is ours.
+            if (whole.startsWith(QLatin1Char('#'))) {
+                continue;
+            }
             return std::nullopt;
         }
-        // As QSettings takes keys: without empty steps between slashes.
-        const QString key = (group + QLatin1Char('/') + UnescapeKey(name))
-                                .split(QLatin1Char('/'), Qt::SkipEmptyParts)
-                                .join(QLatin1Char('/'));
-        if (key.isEmpty()) {
+        const QStringView name = TrimBlanks(line->text.left(line->equals));
+        const std::optional<QString> unescaped =
+            name.contains(QLatin1Char('"')) ? std::nullopt : UnescapeKey(name);
+        const QString key = group.isEmpty() || !unescaped ? unescaped.value_or(QString())
+                                                          : group + QLatin1Char('/') + *unescaped;
+        if (!IsWholePath(key)) {
             return std::nullopt;
         }
-        parsed.SetRawValue(key, value.toString());
+        // Blanks at the start never count; those at the end may (quoted).
+        parsed.SetRawValue(key, SkipBlanks(line->text.mid(line->equals + 1)).toString());
     }
     return parsed;
 }
@@ -216,7 +257,7 @@ std::optional<SettingValue> CSettingsText::Value(const QString& key) const {
     if (!raw) {
         return std::nullopt;
     }
-    return DecodeValue(*raw);
+    return DecodeSettingValue(*raw);
 }
 
 void CSettingsText::SetRawValue(const QString& key, const QString& raw) {
@@ -243,108 +284,15 @@ QStringList CSettingsText::ChildKeys(const QString& group) const {
     return names;
 }
 
+QStringList CSettingsText::Keys() const {
+    QStringList keys;
+    for (const Entry& e : entries_) {
+        keys.append(e.key);
+    }
+    return keys;
+}
+
 bool CSettingsText::HasGroup(const QString& group) const {
     return std::any_of(entries_.begin(), entries_.end(),
                        [&group](const Entry& e) { return GroupOf(e.key) == group; });
-}
-
-QString CSettingsText::EncodeValue(const SettingValue& value) {
-    if (value.type == SettingValue::Type::Dword) {
-        return QString::number(value.dword);
-    }
-    QString text = QString::fromStdString(value.text);
-    if (text.startsWith(QLatin1Char('@'))) {
-        text.prepend(QLatin1Char('@'));  // a leading @ marks QSettings' typed values
-    }
-    QString out;
-    bool needsQuotes = false;
-    // After a numeric escape a hex digit would read as part of it.
-    bool escapeHexDigit = false;
-    for (const QChar c : text) {
-        const ushort u = c.unicode();
-        needsQuotes |= c == QLatin1Char(';') || c == QLatin1Char(',') || c == QLatin1Char('=');
-        if (escapeHexDigit && IsDigitIn(c, 16)) {
-            out += QStringLiteral("\\x") + QString::number(u, 16);
-            continue;
-        }
-        escapeHexDigit = false;
-        static constexpr char kNamed[][2] = {{'\a', 'a'}, {'\b', 'b'}, {'\f', 'f'}, {'\n', 'n'},
-                                             {'\r', 'r'}, {'\t', 't'}, {'\v', 'v'}};
-        const auto named = std::find_if(std::begin(kNamed), std::end(kNamed),
-                                        [u](const char* pair) { return pair[0] == u; });
-        if (named != std::end(kNamed)) {
-            out += QLatin1Char('\\');
-            out += QLatin1Char((*named)[1]);
-        } else if (c == QLatin1Char('"') || c == QLatin1Char('\\')) {
-            out += QLatin1Char('\\');
-            out += c;
-        } else if (u == 0) {
-            out += QStringLiteral("\\0");
-            escapeHexDigit = true;
-        } else if (IsControl(c) || u == 0x7F) {
-            out += QStringLiteral("\\x") + QString::number(u, 16);
-            escapeHexDigit = true;
-        } else {
-            out += c;
-        }
-    }
-    if (needsQuotes || out.startsWith(QLatin1Char(' ')) || out.endsWith(QLatin1Char(' '))) {
-        return QLatin1Char('"') + out + QLatin1Char('"');
-    }
-    return out;
-}
-
-SettingValue CSettingsText::DecodeValue(const QString& raw) {
-    QString text;
-    bool quoted = false;
-    for (qsizetype i = 0; i < raw.size(); ++i) {
-        const QChar c = raw[i];
-        if (c == QLatin1Char('"')) {
-            quoted = !quoted;
-            while (!quoted && i + 1 < raw.size() && raw[i + 1].isSpace()) {
-                ++i;  // what follows a closed quote starts after its blanks
-            }
-            continue;
-        }
-        if (c == QLatin1Char(',') && !quoted) {
-            return {};  // a list
-        }
-        if (c != QLatin1Char('\\')) {
-            text += c;
-            continue;
-        }
-        if (++i == raw.size()) {
-            break;
-        }
-        const char e = raw[i].toLatin1();
-        static constexpr char kNamed[][2] = {{'a', '\a'}, {'b', '\b'},  {'f', '\f'}, {'n', '\n'},
-                                             {'r', '\r'}, {'t', '\t'},  {'v', '\v'}, {'"', '"'},
-                                             {'?', '?'},  {'\'', '\''}, {'\\', '\\'}};
-        const auto named = std::find_if(std::begin(kNamed), std::end(kNamed),
-                                        [e](const char* pair) { return pair[0] == e; });
-        if (named != std::end(kNamed)) {
-            text += QLatin1Char((*named)[1]);
-        } else if (e == 'x' || (e >= '0' && e <= '7')) {
-            const int base = e == 'x' ? 16 : 8;
-            const qsizetype from = e == 'x' ? i + 1 : i;
-            qsizetype end = from;
-            while (end < raw.size() && IsDigitIn(raw[end], base)) {
-                ++end;
-            }
-            if (end > from) {
-                text += QChar(static_cast<ushort>(raw.mid(from, end - from).toUInt(nullptr, base)));
-            }
-            i = std::max(end, from) - 1;
-        }
-        // Any other escaped character is dropped, as QSettings drops it.
-    }
-    if (text.startsWith(QLatin1String("@@"))) {
-        text.remove(0, 1);
-    } else if (text.startsWith(QLatin1Char('@')) && text.endsWith(QLatin1Char(')'))) {
-        return {};  // one of QSettings' typed values: @ByteArray(...), @Variant(...)
-    }
-    if (IsUint32Text(text)) {
-        return SettingValue::Dword(static_cast<std::uint32_t>(text.toULongLong()));
-    }
-    return SettingValue::String(text.toStdString());
 }

@@ -2,8 +2,9 @@
 // The text of the settings file, in the INI dialect that QSettings writes:
 // "[Section]" lines, "key=value" lines, ";" comments, values escaped with
 // backslashes and quoted when they hold a comma, a semicolon or an equals
-// sign. Files of earlier versions read as QSettings wrote them, and what is
-// written here reads the same in QSettings.
+// sign (settings_value.h). Files of earlier versions read as QSettings wrote
+// them, a file a player edited reads as QSettings reads it (or not at all),
+// and what is written here reads the same in QSettings.
 //
 // Values are kept as the text found in the file, so that a value this
 // program does not understand is written back exactly as it was.
@@ -18,9 +19,12 @@
 
 class CSettingsText {
   public:
+    // A settings file is a few hundred bytes; anything larger is not ours.
+    static constexpr qsizetype kLargestFile = 1 << 20;
+
     // Nothing when the bytes are not a settings file: too large, not UTF-8,
     // control characters, a line that is neither a section, a comment nor a
-    // key=value, a quote left open.
+    // key=value, a quote left open, a key QSettings could not find again.
     static std::optional<CSettingsText> Parse(const QByteArray& bytes);
     QByteArray ToBytes() const;
 
@@ -33,13 +37,8 @@ class CSettingsText {
     void Remove(const QString& key);
     // The names of the values directly in the group ("" is the top level).
     QStringList ChildKeys(const QString& group) const;
+    QStringList Keys() const;
     bool HasGroup(const QString& group) const;
-
-    // One value as the file holds it, and back. A number is its decimal
-    // text, and text that is a valid unsigned 32-bit number reads as one;
-    // lists and QSettings' typed values read as neither number nor string.
-    static QString EncodeValue(const SettingValue& value);
-    static SettingValue DecodeValue(const QString& raw);
 
   private:
     struct Entry {

@@ -2,12 +2,15 @@
 // the runner and watched in the view, to the same state bit for bit; the
 // replays kept beside the high-score table; how the window holds its game
 // while a replay is asked for, read and checked, and tells what is wrong.
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
 #include <QLineEdit>
+#include <QLockFile>
 #include <QMessageBox>
 #include <QProgressDialog>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QThread>
 #include <QTreeWidget>
@@ -16,6 +19,7 @@
 #include "game/game_random.h"
 #include "game/polar.h"
 #include "scores/core/high_score_table.h"
+#include "shell/settings/settings_file.h"
 #include "tools/robot/robot_player.h"
 #include "tools/sim/replay_file.h"
 #include "tools/sim/script_text.h"
@@ -150,43 +154,67 @@ TEST_F(ReplayTest, GamePlayedInTheViewReplaysToItsStateInTheRunnerAndInTheView) 
     EXPECT_EQ(GameClock::Now(), playerTime);
 }
 
-TEST_F(ReplayTest, TopTenEntriesKeepTheirReplaysAndLoseThemWhenTheyLeave) {
+TEST_F(ReplayTest, TopTenEntriesKeepTheirReplaysUntilATableWithoutThemIsOnDisk) {
+    // Eight entries, then two identical ones, each with a game of its own.
+    QTemporaryDir folder;
+    CSettingsFile file(folder.filePath("Torvane.conf"));
+    file.SetLockWait(0);
+    CScopedSettingsBackend useFile(&file);
     for (int i = 0; i < 10; ++i) {
-        settings.Write(kScoresKey, "00" + std::to_string(i),
-                       SettingValue::String("a|P" + std::to_string(i) + "|" +
-                                            std::to_string(1000 - 100 * i) + "|86400"));
+        const int p = std::min(i, 8);
+        file.Write(kScoresKey, "00" + std::to_string(i),
+                   SettingValue::String("a|P" + std::to_string(p) + "|" +
+                                        std::to_string(1000 - 100 * p) + "|86400"));
     }
     CTorvaneView& v = View();
-    const HighScoreEntry lastOfTen{"P9", 100, 86400};
-    QDir().mkpath(v.Shelf().Folder());
-    QFile(v.Shelf().EntryPath(lastOfTen)).open(QIODevice::WriteOnly);
-    // A game of 550 points, answered with a name, enters sixth and pushes the
-    // last entry out; one of 5 has no place, so only the last game changes.
-    // Their scores are set by hand, so their replays cannot match.
-    for (const std::uint32_t score : {550u, 5u}) {
+    const CReplayShelf& shelf = v.Shelf();
+    CHighScoreTable ten;
+    ten.LoadHighScores();
+    QDir().mkpath(shelf.Folder());
+    // And two games no entry names: one of a day ago is swept, a fresh one is
+    // spared (its entry may still be on its way to the disk).
+    const QString orphans[] = {shelf.Folder() + "/top-0123456789abcdef.tvr",
+                               shelf.Folder() + "/top-fedcba9876543210.tvr"};
+    for (const QString& path : {shelf.EntryPath(ten.Entries(), 8),
+                                shelf.EntryPath(ten.Entries(), 9), orphans[0], orphans[1]}) {
+        QFile made(path);
+        made.open(QIODevice::WriteOnly);
+        made.setFileTime(QDateTime::currentDateTime().addDays(path == orphans[0] ? -2 : 0),
+                         QFileDevice::FileModificationTime);
+    }
+    // 550 points, answered with a name, enter sixth and push the second P8
+    // out; 5 have no place; 560 would push the first P8 out too, but another
+    // copy holds the lock, so the table on disk still lists it. Their scores
+    // are set by hand, so their replays cannot match.
+    QLockFile held(file.FileName() + ".lock");
+    for (const std::uint32_t score : {550u, 5u, 560u}) {
+        held.unlock();
+        ASSERT_TRUE(score != 560 || held.tryLock(0));
         v.OnPausePlay();
         Tick();
         v.game->score = score;
-        if (score == 550) {
-            Then([](QDialog* d) {
-                d->findChild<QLineEdit*>()->setText("Ann");
+        if (score != 5) {
+            Then([score](QDialog* d) {
+                d->findChild<QLineEdit*>()->setText(score == 550 ? "Ann" : "Bo");
                 d->accept();
             });
-            Then([](QDialog* d) { d->accept(); });
+            Then([](QDialog* d) { d->accept(); });  // the list, or a failed save told
         }
         v.OnNewGame();
-        EXPECT_NE(Text(v.Shelf().LastGamePath()).find("# Score: " + std::to_string(score) + "\n"),
+        EXPECT_NE(Text(shelf.LastGamePath()).find("# Score: " + std::to_string(score) + "\n"),
                   std::string::npos);
     }
+    EXPECT_TRUE(CReplayShelf::Exists(shelf.EntryPath(ten.Entries(), 8)));
+    EXPECT_FALSE(CReplayShelf::Exists(shelf.EntryPath(ten.Entries(), 9)));
+    EXPECT_FALSE(CReplayShelf::Exists(orphans[0]));
+    EXPECT_TRUE(CReplayShelf::Exists(orphans[1]));
     CHighScoreTable table;
     table.LoadHighScores();
-    ASSERT_EQ(table.Entries()[5].name, "Ann");
-    EXPECT_NE(Text(v.Shelf().EntryPath(table.Entries()[5])).find("# Player: Ann\n"),
-              std::string::npos);
-    EXPECT_FALSE(CReplayShelf::Exists(v.Shelf().EntryPath(lastOfTen)));
+    ASSERT_EQ(table.Entries()[6].name, "Ann");
+    EXPECT_NE(Text(shelf.EntryPath(table.Entries(), 6)).find("# Player: Ann\n"), std::string::npos);
 
     // Watch is greyed for the best entry, which has no replay, and open for
-    // Ann's; watching it says why it cannot be watched.
+    // Bo's; watching it says why it cannot be watched.
     Then([](QDialog* d) {
         QAbstractButton* watch = Button(d, "Watch");
         EXPECT_FALSE(watch->isEnabled());
@@ -204,7 +232,7 @@ TEST_F(ReplayTest, TopTenEntriesKeepTheirReplaysAndLoseThemWhenTheyLeave) {
     EXPECT_TRUE(QTest::qWaitFor([&] { return !told.isEmpty(); }, 60000));
     EXPECT_EQ(told,
               "This replay does not reach the score it records: it ends at 0 points, not at "
-              "the 550 it records.");
+              "the 560 it records.");
     EXPECT_FALSE(v.Watching());
 }
 

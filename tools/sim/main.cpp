@@ -1,9 +1,11 @@
-// torvane-sim [--settings FILE] [SCRIPT]: plays a script against the game core
-// (standard input when SCRIPT is absent or "-"), plain or gzip-compressed,
-// and prints what happens as JSON Lines. torvane-sim --check FILE: reads FILE
-// as the game reads a replay before it shows it, and says what it found.
+// torvane-sim [--settings FILE [--lock-wait MS]] [SCRIPT]: plays a script
+// against the game core (standard input when SCRIPT is absent or "-"), plain
+// or gzip-compressed, and prints what happens as JSON Lines. torvane-sim
+// --check FILE: reads FILE as the game reads a replay before it shows it, and
+// says what it found.
 
 #include <cerrno>
+#include <charconv>
 #include <cstring>
 #include <fstream>
 #include <iostream>
@@ -57,16 +59,29 @@ int main(int argc, char** argv) {
         store->SetNoticeHandler([](const QString& message) {
             std::cerr << "torvane-sim: " << message.toStdString() << "\n";
         });
-        store->Open();
         arg += 2;
+        if (arg + 1 < argc && std::string_view(argv[arg]) == "--lock-wait") {
+            const std::string_view ms = argv[arg + 1];
+            int wait = -1;
+            std::from_chars(ms.data(), ms.data() + ms.size(), wait);
+            if (wait < 0 || wait > CSettingsFile::kLongestLockWaitMs) {
+                std::cerr << "torvane-sim: --lock-wait takes milliseconds, 0 to "
+                          << CSettingsFile::kLongestLockWaitMs << "\n";
+                return 2;
+            }
+            store->SetLockWait(wait);
+            arg += 2;
+        }
+        store->Open();
     }
     const std::string_view first = arg < argc ? argv[arg] : "";
     if (argc - arg > 1 || first == "--help" || first == "-h" || first == "--settings" ||
         first == "--check") {
-        std::cerr << "usage: torvane-sim [--settings FILE] [SCRIPT]\n"
+        std::cerr << "usage: torvane-sim [--settings FILE [--lock-wait MS]] [SCRIPT]\n"
                      "       torvane-sim --check REPLAY\n"
                      "Plays SCRIPT (standard input when absent or \"-\") and prints events\n"
-                     "as JSON Lines; with --settings, on the game's settings file FILE.\n"
+                     "as JSON Lines; with --settings, on the game's settings file FILE,\n"
+                     "waiting up to MS milliseconds for another copy's lock.\n"
                      "--check reads REPLAY as the game does before it shows it.\n"
                      "See tools/sim/README.md for the commands.\n";
         return argc - arg > 1 || first == "--settings" || first == "--check" ? 2 : 0;

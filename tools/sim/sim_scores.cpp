@@ -3,6 +3,7 @@
 #include <chrono>
 #include <iostream>
 #include <limits>
+#include <string>
 #include <thread>
 
 #include "game/settings_store.h"
@@ -81,6 +82,13 @@ void Sleep(CSimRunner&, const SimLine& line) {
     std::this_thread::sleep_for(std::chrono::milliseconds(CSimRunner::ParseI64(line, 1, 0, 60000)));
 }
 
+void Await(CSimRunner& runner, const SimLine& line) {
+    CSimRunner::ExpectWords(line, 1);
+    runner.Out().flush();
+    std::string go;
+    std::getline(std::cin, go);
+}
+
 void Scores(CSimRunner& runner, const SimLine& line) {
     CSimRunner::ExpectWords(line, 1);
     std::ostream& out = runner.Out();
@@ -114,4 +122,5 @@ void RegisterScoreSimCommands(CSimRunner& runner) {
     runner.Register("offer", Offer);
     runner.Register("scores", Scores);
     runner.Register("sleep", Sleep);
+    runner.Register("await", Await);
 }

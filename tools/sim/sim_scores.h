@@ -6,6 +6,7 @@
 //   clock SECONDS      pins the calendar time the table and the dates use
 //   offer SCORE NAME   the end-of-game offer answered OK with NAME
 //   scores             the table as a fresh load reads it, then the value names
+//   await              flushes what was printed and waits for a line on standard input
 
 class CSimRunner;
 

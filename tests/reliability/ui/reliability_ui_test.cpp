@@ -104,7 +104,7 @@ class ReliabilityUi : public ::testing::Test {
         const bool dropRoot = asOrdinaryUser && geteuid() == 0;
         ASSERT_TRUE(!dropRoot || (setegid(65534) == 0 && seteuid(65534) == 0));
         CSettingsFile settings(path);
-        TellPlayerAboutSettings(settings);
+        CSettingsMessages messages(settings);
         settings.Open();
         CScopedSettingsBackend useSettings(&settings);
         // Each modal dialog is answered from inside its own event loop: "play
@@ -210,6 +210,41 @@ TEST_F(ReliabilityUi, ConfigFilesInEveryBadState) {
         kept.remove();
         file.remove();
     }
+}
+
+// Another copy keeps the file locked: a change waits only briefly (a runner
+// waits seconds), is told once, kept, and lands by itself once the lock is
+// free; what is still unsaved when the game closes is named.
+TEST_F(ReliabilityUi, LockedFileNeitherHoldsUpTheWindowNorLosesAChange) {
+    CSettingsFile settings(path_);
+    CSettingsMessages messages(settings);
+    CScopedSettingsBackend useSettings(&settings);
+    QLockFile held(path_ + ".lock");
+    ASSERT_TRUE(held.tryLock(0));
+    QStringList told;
+    QTimer answerer;
+    QObject::connect(&answerer, &QTimer::timeout, [&told] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            told << box->text();
+            box->accept();
+        }
+    });
+    answerer.start(1);
+    CMainFrame frame;
+    QElapsedTimer waited;
+    waited.start();
+    frame.Action(kCmdHard)->trigger();
+    EXPECT_LT(waited.elapsed(), 3000);
+    held.unlock();
+    EXPECT_TRUE(QTest::qWaitFor([&settings] { return settings.Unsaved().isEmpty(); }, 10000));
+    EXPECT_EQ(CSettingsFile(path_).Read(kSettingsKey, "Difficulty").value_or(SettingValue{}).dword,
+              3u);
+    ASSERT_TRUE(held.tryLock(0));
+    frame.Action(kCmdEasy)->trigger();
+    messages.SaveBeforeQuit();
+    ASSERT_EQ(told.size(), 2) << told.join('\n').toStdString();
+    EXPECT_TRUE(told[0].endsWith("another copy of Torvane keeps the settings file locked"));
+    EXPECT_TRUE(told[1].endsWith("Not saved: Settings/Difficulty."));
 }
 
 // Resident memory after game 100 within 5 % of that after game 10; in the
