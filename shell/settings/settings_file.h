@@ -56,6 +56,7 @@ class CSettingsFile : public ISettingsBackend {
     void SetUnsavedHandler(std::function<void()> handler) { unsavedHandler_ = std::move(handler); }
     // A window must not wait long: past this, a change is kept unsaved.
     void SetLockWait(int ms) { lockWaitMs_ = ms; }
+    int LockWait() const { return lockWaitMs_; }
     // Reads the file once, so that a damaged one is dealt with now, at
     // start-up, rather than at the first read.
     void Open();
