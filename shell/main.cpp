@@ -10,7 +10,7 @@
 #include "game/sound.h"
 #include "shell/main_frame.h"
 #include "shell/qt_cue_output.h"
-#include "shell/settings/settings_file.h"
+#include "settings/settings_file.h"
 #include "shell/settings_messages.h"
 #include "shell/torvane_app.h"
 #include "shell/torvane_view.h"

@@ -15,7 +15,7 @@
 #include <functional>
 #include <string>
 
-#include "tools/sim/replay_file.h"
+#include "script/replay_file.h"
 
 class QProgressBar;
 class QProgressDialog;

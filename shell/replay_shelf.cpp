@@ -12,8 +12,8 @@
 #include "game/settings_store.h"
 #include "scores/core/score_commit.h"
 #include "scores/core/score_record.h"
-#include "tools/sim/replay_file.h"
-#include "tools/sim/script_text.h"
+#include "script/replay_file.h"
+#include "script/script_text.h"
 
 CReplayShelf::CReplayShelf(const QString& folder) : folder_(folder) {}
 

@@ -4,7 +4,7 @@
 #include <QMessageBox>
 #include <algorithm>
 
-#include "shell/settings/settings_file.h"
+#include "settings/settings_file.h"
 
 namespace {
 

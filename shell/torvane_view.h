@@ -27,7 +27,7 @@
 #include "game/game.h"
 #include "render/board_mapping.h"
 #include "shell/replay_shelf.h"
-#include "tools/sim/replay_recorder.h"
+#include "script/replay_recorder.h"
 
 class CBoardRenderer;
 class CTutorial;

@@ -15,8 +15,8 @@
 #include "scores/ui/score_flow.h"
 #include "shell/replay_check_job.h"
 #include "shell/torvane_view.h"
-#include "tools/sim/replay_player.h"
-#include "tools/sim/replay_reader.h"
+#include "script/replay_player.h"
+#include "script/replay_reader.h"
 
 namespace {
 

@@ -19,11 +19,11 @@
 #include "game/game_random.h"
 #include "game/polar.h"
 #include "scores/core/high_score_table.h"
-#include "shell/settings/settings_file.h"
+#include "settings/settings_file.h"
 #include "tools/robot/robot_player.h"
-#include "tools/sim/replay_file.h"
-#include "tools/sim/script_text.h"
-#include "tools/sim/sim_runner.h"
+#include "script/replay_file.h"
+#include "script/script_text.h"
+#include "script/sim_runner.h"
 #include "ui_fixture.h"
 
 namespace {
