@@ -14,10 +14,10 @@
 #include "game/game_clock.h"
 #include "game/game_random.h"
 #include "game/memory_settings.h"
-#include "tools/robot/robot_player.h"
 #include "script/replay_player.h"
 #include "script/replay_reader.h"
 #include "script/replay_recorder.h"
+#include "tools/robot/robot_player.h"
 
 namespace fs = std::filesystem;
 

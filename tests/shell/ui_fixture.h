@@ -23,10 +23,10 @@
 #include "game/game_clock.h"
 #include "game/memory_settings.h"
 #include "game/sound.h"
-#include "shell/command_ids.h"
-#include "shell/main_frame.h"
-#include "shell/main_toolbar.h"
-#include "shell/torvane_view.h"
+#include "shell/frame/command_ids.h"
+#include "shell/frame/main_frame.h"
+#include "shell/frame/main_toolbar.h"
+#include "shell/view/torvane_view.h"
 
 inline void PrintTo(const QString& text, std::ostream* os) {
     *os << text.toStdString();

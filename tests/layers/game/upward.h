@@ -1,2 +1,2 @@
 // Planted for the layer check: the core must not see the application.
-#include "shell/main_frame.h"
+#include "shell/frame/main_frame.h"
