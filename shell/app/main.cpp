@@ -13,6 +13,7 @@
 #include "shell/app/settings_messages.h"
 #include "shell/app/torvane_app.h"
 #include "shell/frame/main_frame.h"
+#include "shell/view/replay_flow.h"
 #include "shell/view/torvane_view.h"
 
 namespace {
@@ -98,7 +99,7 @@ int main(int argc, char* argv[]) {
         CTorvaneApp torvane;
         if (torvane.InitInstance()) {
             if (!replayFile.isEmpty()) {
-                torvane.mainFrame->View()->WatchReplayFile(replayFile);
+                torvane.mainFrame->View()->Replays().WatchFile(replayFile);
             }
             result = QApplication::exec();
         }

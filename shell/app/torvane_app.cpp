@@ -10,6 +10,7 @@
 #include "shell/dialogs/clock_warning_dlg.h"
 #include "shell/frame/main_frame.h"
 #include "shell/view/torvane_view.h"
+#include "shell/view/tutorial_flow.h"
 
 CTorvaneApp::CTorvaneApp() = default;
 CTorvaneApp::~CTorvaneApp() = default;
@@ -23,7 +24,7 @@ void CTorvaneApp::PaintFirstFrame() {
     waited.start();
     CTorvaneView* view = mainFrame->View();
     view->RepaintNow();
-    while (!view->initialised && waited.elapsed() < kLongestWaitMs) {
+    while (!view->Initialised() && waited.elapsed() < kLongestWaitMs) {
         // The view's own timer wakes this at least every 66 ms.
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
     }

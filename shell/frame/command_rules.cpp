@@ -1,35 +1,39 @@
 #include "shell/frame/command_rules.h"
 
 #include "shell/frame/command_ids.h"
+#include "shell/view/replay_flow.h"
 #include "shell/view/torvane_view.h"
+#include "shell/view/tutorial_flow.h"
 
 CommandUi CommandUpdate(int id, const CTorvaneView& view) {
-    const CGame& game = *view.game;
+    const CGame& game = view.Game();
+    const CReplayFlow& replays = view.Replays();
     // A replay locks the game's input, but Pause/Play and New game act on
     // the playback.
-    const bool watching = view.Watching();
-    const bool paused = watching ? view.WatchPaused() : game.paused;
+    const bool watching = replays.Watching();
+    const bool paused = watching ? replays.Paused() : game.paused;
+    const bool locked = view.InputLocked();
     CommandUi ui;
     switch (id) {
         case kCmdPausePlay:
-            ui.enabled = !view.inputLocked || watching;
+            ui.enabled = !locked || watching;
             ui.text = paused ? QStringLiteral("&Play\tCtrl-P") : QStringLiteral("&Pause\tCtrl-P");
             break;
         case kCmdDropBomb:
-            ui.enabled = !view.inputLocked && !game.paused && game.bombs != 0;
+            ui.enabled = !locked && !game.paused && game.bombs != 0;
             break;
         case kCmdNewGame:
         case kCmdWatchReplay:
-            ui.enabled = !view.inputLocked || watching;
+            ui.enabled = !locked || watching;
             break;
         case kCmdWatchLastGame:
-            ui.enabled = (!view.inputLocked || watching) && view.HasLastGame();
+            ui.enabled = (!locked || watching) && replays.HasLastGame();
             break;
         case kCmdViewHighScores:
-            ui.enabled = !view.inputLocked;
+            ui.enabled = !locked;
             break;
         case kCmdQuitGame:
-            ui.enabled = !view.inputLocked && !game.over;
+            ui.enabled = !locked && !game.over;
             break;
         case kCmdSoundEffects:
             ui.checked = !game.quiet;
@@ -44,8 +48,8 @@ CommandUi CommandUpdate(int id, const CTorvaneView& view) {
             ui.checked = view.window()->isFullScreen();
             break;
         case kCmdSeeTutorial:
-            ui.text =
-                view.tutorial ? QStringLiteral("Quit &tutorial") : QStringLiteral("See &tutorial");
+            ui.text = view.Tutorial().Running() ? QStringLiteral("Quit &tutorial")
+                                                : QStringLiteral("See &tutorial");
             break;
         default:
             break;
@@ -54,11 +58,11 @@ CommandUi CommandUpdate(int id, const CTorvaneView& view) {
 }
 
 int PlayButtonStateFor(const CTorvaneView& view) {
-    if (view.Watching()) {
-        return view.WatchPaused() ? kPlayButtonPaused : kPlayButtonRunning;
+    if (view.Replays().Watching()) {
+        return view.Replays().Paused() ? kPlayButtonPaused : kPlayButtonRunning;
     }
-    if (view.game->over) {
+    if (view.Game().over) {
         return kPlayButtonOver;
     }
-    return view.game->paused ? kPlayButtonPaused : kPlayButtonRunning;
+    return view.Game().paused ? kPlayButtonPaused : kPlayButtonRunning;
 }

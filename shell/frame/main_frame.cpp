@@ -11,13 +11,18 @@
 #include <QWindow>
 
 #include "shell/dialogs/about_dlg.h"
+#include "shell/dialogs/help_document.h"
+#include "shell/dialogs/help_window.h"
 #include "shell/frame/command_ids.h"
 #include "shell/frame/command_rules.h"
 #include "shell/frame/lock_indicators.h"
 #include "shell/frame/main_toolbar.h"
 #include "shell/frame/menu_bar_keys.h"
 #include "shell/frame/window_placement.h"
+#include "shell/view/game_over_flow.h"
+#include "shell/view/replay_flow.h"
 #include "shell/view/torvane_view.h"
+#include "shell/view/tutorial_flow.h"
 
 namespace {
 // Moving or resizing a window sends a stream of events; the placement is
@@ -41,7 +46,8 @@ CMainFrame::CMainFrame(QWidget* parent) : QMainWindow(parent) {
     BuildStatusBar();
 
     connect(view_, &CTorvaneView::StateChanged, this, &CMainFrame::UpdateCommands);
-    connect(view_, &CTorvaneView::TutorialWindowOpened, this, &CMainFrame::ShareShortcutsWith);
+    connect(&view_->Tutorial(), &CTutorialFlow::WindowOpened, this,
+            &CMainFrame::ShareShortcutsWith);
     UpdateCommands();
     view_->setFocus();
     new CMenuBarKeys(menuBar(), view_);
@@ -91,13 +97,13 @@ void CMainFrame::BuildMenus() {
             &QAction::triggered, view, &CTorvaneView::OnDropBomb);
     gameMenu->addSeparator();
     connect(AddCommand(gameMenu, kCmdViewHighScores, QStringLiteral("View hi&gh scores")),
-            &QAction::triggered, view, &CTorvaneView::ShowHighScores);
+            &QAction::triggered, view, [view] { view->GameOver().ShowHighScores(); });
     connect(AddCommand(gameMenu, kCmdWatchLastGame, QStringLiteral("&Watch last game"), {},
                        QStringLiteral("Watch the last game played again")),
-            &QAction::triggered, view, &CTorvaneView::OnWatchLastGame);
+            &QAction::triggered, view, [view] { view->Replays().OnWatchLastGame(); });
     connect(AddCommand(gameMenu, kCmdWatchReplay, QStringLiteral("Watch a &replay ..."), {},
                        QStringLiteral("Watch a recorded game from a file")),
-            &QAction::triggered, view, &CTorvaneView::OnWatchReplay);
+            &QAction::triggered, view, [view] { view->Replays().OnWatchReplay(); });
     gameMenu->addSeparator();
     connect(AddCommand(gameMenu, kCmdQuitGame, QStringLiteral("&Quit game\tCtrl+Q"),
                        {ctrl(Qt::Key_Q)}, QStringLiteral("Quit game")),
@@ -147,9 +153,9 @@ void CMainFrame::BuildMenus() {
 
     QMenu* helpMenu = menuBar()->addMenu(QStringLiteral("&Help"));
     connect(AddCommand(helpMenu, kCmdHelpContents, QStringLiteral("&Contents")),
-            &QAction::triggered, view, &CTorvaneView::OnHelpContents);
+            &QAction::triggered, this, &CMainFrame::OnHelpContents);
     connect(AddCommand(helpMenu, kCmdSeeTutorial, QStringLiteral("See &tutorial")),
-            &QAction::triggered, view, &CTorvaneView::StartOrQuitTutorial);
+            &QAction::triggered, view, [view] { view->Tutorial().StartOrQuit(); });
     helpMenu->addSeparator();
     connect(AddCommand(helpMenu, kCmdAbout, QStringLiteral("&About Torvane")), &QAction::triggered,
             this, &CMainFrame::OnAbout);
@@ -220,6 +226,14 @@ void CMainFrame::UpdateCommands() {
 void CMainFrame::OnAbout() {
     CAboutDlg dialog(this);
     dialog.exec();
+}
+
+void CMainFrame::OnHelpContents() {
+    const QString path = HelpDocumentPath();
+    // A missing document stays silent, as a failed desktop viewer would.
+    if (!path.isEmpty()) {
+        CHelpWindow::Show(this, path);
+    }
 }
 
 void CMainFrame::OnFullScreen() {

@@ -32,6 +32,7 @@ class CMainFrame : public QMainWindow {
     void UpdateCommands();
 
     void OnAbout();
+    void OnHelpContents();
     // Enters full screen, or leaves it for the state it was entered from.
     void OnFullScreen();
 

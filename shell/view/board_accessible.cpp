@@ -6,6 +6,7 @@
 #include <array>
 
 #include "render/board_renderer.h"
+#include "shell/view/replay_flow.h"
 #include "shell/view/torvane_view.h"
 
 namespace {
@@ -14,7 +15,8 @@ namespace {
 // Linux hears of a name's change but drops a value's on an object that has no
 // value to set.
 QString BoardName(const CTorvaneView& view) {
-    const BoardBanners banners = BannersFor(*view.game, view.Watching(), view.WatchPaused());
+    const BoardBanners banners =
+        BannersFor(view.Game(), view.Replays().Watching(), view.Replays().Paused());
     QString name = QStringLiteral("Game board");
     for (const Banner* banner : {&banners.replay, &banners.centre}) {
         if (banner->shown) {
@@ -58,7 +60,7 @@ class CBoardPartAccessible : public QAccessibleInterface {
         if (view_ == nullptr) {
             return {};
         }
-        const CGame& game = *view_->game;
+        const CGame& game = view_->Game();
         switch (t) {
             case QAccessible::Name:
                 return PartName(game, part_);
@@ -71,10 +73,10 @@ class CBoardPartAccessible : public QAccessibleInterface {
     }
 
     QRect rect() const override {
-        if (view_ == nullptr || !view_->initialised) {
+        if (view_ == nullptr || !view_->Initialised()) {
             return {};
         }
-        const ClientRect r = part_ == kScorePart ? ScorePanelRect(view_->clientRect) : BombBoxRect;
+        const ClientRect r = part_ == kScorePart ? ScorePanelRect(kBoardClient) : BombBoxRect;
         // Board pixels to the view's, then to the screen's.
         const BoardMapping mapping = view_->Mapping();
         const QPointF topLeft =
@@ -164,7 +166,7 @@ CBoardAccessibility::CBoardAccessibility(CTorvaneView* view)
 }
 
 CBoardAccessibility::Shown CBoardAccessibility::Read(const CTorvaneView& view) {
-    return {view.game->score, view.game->bombs, BoardName(view)};
+    return {view.Game().score, view.Game().bombs, BoardName(view)};
 }
 
 void CBoardAccessibility::Announce() {

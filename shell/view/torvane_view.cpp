@@ -6,18 +6,20 @@
 #include <QWheelEvent>
 
 #include "game/board_centre.h"
+#include "game/game_random.h"
 #include "game/settings_store.h"
 #include "game/wheel_input.h"
 #include "render/board_renderer.h"
+#include "shell/dialogs/accessibility_dlg.h"
 #include "shell/dialogs/gem_colours.h"
-#include "shell/dialogs/help_document.h"
-#include "shell/dialogs/help_window.h"
 #include "shell/dialogs/options_dlg.h"
 #include "shell/view/board_accessible.h"
-#include "shell/view/inactivity_watch.h"
-#include "tutorial/ui/tutorial_wnd.h"
+#include "shell/view/game_over_flow.h"
+#include "shell/view/pause_when_inactive.h"
+#include "shell/view/replay_flow.h"
+#include "shell/view/tutorial_flow.h"
 
-bool offerTutorial = false;
+#include <QCheckBox>
 
 namespace {
 constexpr int kTimerPeriodMs = 66;
@@ -29,10 +31,8 @@ constexpr int kSettleMs = 100;
 
 CTorvaneView::CTorvaneView(QWidget* parent) : QWidget(parent) {
     MakeGame();
-    hasLastGame_ = CReplayShelf::Exists(shelf_.LastGamePath());
-    wheelClockwise = ReadSettingDword(kSettingsKey, "MouseWheelClockwise") != 0;
-    wheelSpeed = WheelSpeedFromSetting(ReadSettingDword(kSettingsKey, "MouseWheelSpeed"));
-    pauseWhenInactive = ReadSettingDword(kSettingsKey, "PauseWhenInactive") != 0;
+    wheelClockwise_ = ReadSettingDword(kSettingsKey, "MouseWheelClockwise") != 0;
+    wheelSpeed_ = WheelSpeedFromSetting(ReadSettingDword(kSettingsKey, "MouseWheelSpeed"));
 
     // The paint covers every pixel, so nothing needs erasing first.
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -51,23 +51,38 @@ CTorvaneView::CTorvaneView(QWidget* parent) : QWidget(parent) {
     settling_.setInterval(kSettleMs);
     connect(&settling_, &QTimer::timeout, this, [this] { update(); });
 
+    replays_ = std::make_unique<CReplayFlow>(*this);
+    tutorial_ = std::make_unique<CTutorialFlow>(*this);
+    gameOver_ = std::make_unique<CGameOverFlow>(*this);
     new CBoardAccessibility(this);
-    new CInactivityWatch(this, [this] { OnLeftForeground(); });
+    pausing_ = std::make_unique<CPauseWhenInactive>(*this);
     // Whatever the commands did to the game reaches the recording here, and
     // a game that is over, however it ended, is the last game from now on.
     connect(this, &CTorvaneView::StateChanged, this, [this] {
-        recorder_.Sync(*game);
-        if (game->over) {
+        recording_.Recorder().Sync(*game_);
+        if (game_->over) {
             FinishRecording();
         }
     });
 }
 
 CTorvaneView::~CTorvaneView() {
-    CancelReplayCheck();
     // Closing the window ends the game as far as its replay goes.
-    StopWatching();
+    replays_->Stop();
     FinishRecording();
+}
+
+void CTorvaneView::MakeGame() {
+    const std::uint32_t seed = GameRandom::state;
+    game_ = std::make_unique<CGame>();
+    recording_.Begin(*game_, seed);
+}
+
+void CTorvaneView::ShowUnrecordedGame(std::unique_ptr<CGame> game) {
+    FinishRecording();
+    recording_.Forget();
+    game_ = std::move(game);
+    gameOver_->Reset();
 }
 
 // Only the board changes with the game; the margins keep their pixels.
@@ -79,15 +94,18 @@ void CTorvaneView::RepaintNow() {
     repaint(Mapping().WidgetRect().toAlignedRect());
 }
 
+void CTorvaneView::Changed() {
+    Invalidate();
+    emit StateChanged();
+}
+
 void CTorvaneView::EnsureInitialised() {
-    if (initialised) {
+    if (renderer_) {
         return;
     }
-    initialised = true;
-    clientRect = kBoardClient;
-    boardCentreX = (clientRect.right - clientRect.left) / 2;
-    boardCentreY = (clientRect.bottom - clientRect.top) / 2;
-    renderer = std::make_unique<CBoardRenderer>(clientRect, Mapping().RenderRatio());
+    boardCentreX = (kBoardClient.right - kBoardClient.left) / 2;
+    boardCentreY = (kBoardClient.bottom - kBoardClient.top) / 2;
+    renderer_ = std::make_unique<CBoardRenderer>(kBoardClient, Mapping().RenderRatio());
 }
 
 BoardMapping CTorvaneView::Mapping() const {
@@ -101,9 +119,7 @@ QSize CTorvaneView::sizeHint() const {
 void CTorvaneView::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     settling_.start();
-    if (tutorialWindow != nullptr) {
-        tutorialWindow->PlaceAtLowerLeft(this);
-    }
+    tutorial_->PlaceWindow();
 }
 
 void CTorvaneView::paintEvent(QPaintEvent* event) {
@@ -111,51 +127,52 @@ void CTorvaneView::paintEvent(QPaintEvent* event) {
     const BoardMapping mapping = Mapping();
     // A new scale or a new screen: a renderer drawn for it, unless the size
     // is still moving.
-    if (renderer->DevicePixelRatio() != mapping.RenderRatio() && !settling_.isActive()) {
-        renderer = std::make_unique<CBoardRenderer>(clientRect, mapping.RenderRatio(),
-                                                    renderer->GetPalette(), renderer->GemSymbols());
+    if (renderer_->DevicePixelRatio() != mapping.RenderRatio() && !settling_.isActive()) {
+        renderer_ = std::make_unique<CBoardRenderer>(
+            kBoardClient, mapping.RenderRatio(), renderer_->GetPalette(), renderer_->GemSymbols());
         // The margins' tile changed with it.
         if (!event->rect().contains(rect())) {
             update();
         }
     }
-    renderer->ShowWatching(Watching(), WatchPaused());
-    renderer->Paint(*game);
+    renderer_->ShowWatching(replays_->Watching(), replays_->Paused());
+    renderer_->Paint(*game_);
     QPainter painter(this);
-    renderer->DrawInView(painter, mapping, event->rect());
+    renderer_->DrawInView(painter, mapping, event->rect());
     painter.end();
+    tutorial_->AfterPaint();
+}
 
-    if (offerTutorial) {
-        offerTutorial = false;
-        // A modal dialog cannot run inside a paint event; it follows at once.
-        QTimer::singleShot(0, this, &CTorvaneView::OfferTutorialOnFirstStart);
-    }
+bool CTorvaneView::Held() const {
+    return replays_->Watching() || replays_->Checking();
 }
 
 void CTorvaneView::OnTimer() {
     // A replay being watched gets its ticks from the replay alone, and the
     // rules hold still while a replay is checked on another thread.
-    if (!game->paused && !Watching() && !CheckingReplay()) {
-        const CReplayRecorder::Mark mark = recorder_.Before(*game);
-        game->Tick();
-        recorder_.Ticked(*game, mark);
+    if (!game_->paused && !Held()) {
+        CReplayRecorder& recorder = recording_.Recorder();
+        const CReplayRecorder::Mark mark = recorder.Before(*game_);
+        game_->Tick();
+        recorder.Ticked(*game_, mark);
         Invalidate();
         // The toolbar and menus show the finished game behind the
         // end-of-game questions.
         emit StateChanged();
-        CheckGameOver();
+        gameOver_->Check();
     }
     emit StateChanged();
 }
 
 void CTorvaneView::AfterWheelTurn() {
-    const CReplayRecorder::Mark mark = recorder_.Before(*game);
-    game->RetestContacts();
-    game->Tick();
-    recorder_.Turned(*game, mark);
+    CReplayRecorder& recorder = recording_.Recorder();
+    const CReplayRecorder::Mark mark = recorder.Before(*game_);
+    game_->RetestContacts();
+    game_->Tick();
+    recorder.Turned(*game_, mark);
     Invalidate();
     emit StateChanged();
-    CheckGameOver();
+    gameOver_->Check();
     emit StateChanged();
 }
 
@@ -167,17 +184,17 @@ void CTorvaneView::mousePressEvent(QMouseEvent* event) {
         QWidget::mousePressEvent(event);
         return;
     }
-    if (inputLocked || game->paused) {
+    if (inputLocked_ || game_->paused) {
         return;
     }
     const QPoint p = Mapping().ToBoard(event->position());
-    grabOffset = game->wheelAngle - PointerAngle(p.x(), p.y(), boardCentreX, boardCentreY);
-    dragging = true;
+    grabOffset_ = game_->wheelAngle - PointerAngle(p.x(), p.y(), boardCentreX, boardCentreY);
+    dragging_ = true;
 }
 
 void CTorvaneView::mouseReleaseEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton) {
-        dragging = false;
+        dragging_ = false;
         return;
     }
     QWidget::mouseReleaseEvent(event);
@@ -186,54 +203,54 @@ void CTorvaneView::mouseReleaseEvent(QMouseEvent* event) {
 void CTorvaneView::mouseMoveEvent(QMouseEvent* event) {
     // A release that went to another window leaves no button held: the drag
     // is over, rather than the wheel following a pointer nobody holds.
-    if (dragging && !(event->buttons() & Qt::LeftButton)) {
-        dragging = false;
+    if (dragging_ && !(event->buttons() & Qt::LeftButton)) {
+        dragging_ = false;
     }
-    if (inputLocked || game->paused || !dragging) {
+    if (inputLocked_ || game_->paused || !dragging_) {
         return;
     }
     const QPoint p = Mapping().ToBoard(event->position());
-    game->wheelAngle = PointerAngle(p.x(), p.y(), boardCentreX, boardCentreY) + grabOffset;
+    game_->wheelAngle = PointerAngle(p.x(), p.y(), boardCentreX, boardCentreY) + grabOffset_;
     AfterWheelTurn();
 }
 
 void CTorvaneView::mouseDoubleClickEvent(QMouseEvent* event) {
     // Not passed on: the first press of the pair has already been handled.
-    if (event->button() != Qt::LeftButton || inputLocked || game->paused) {
+    if (event->button() != Qt::LeftButton || inputLocked_ || game_->paused) {
         return;
     }
     const QPoint p = Mapping().ToBoard(event->position());
-    game->BombBoxHit(p.x(), p.y(), clientRect);
+    game_->BombBoxHit(p.x(), p.y(), kBoardClient);
     emit StateChanged();
 }
 
 void CTorvaneView::wheelEvent(QWheelEvent* event) {
-    if (!inputLocked && !game->paused) {
+    if (!inputLocked_ && !game_->paused) {
         const int delta = event->angleDelta().y();
-        game->wheelAngle = WheelTurn(game->wheelAngle, delta, wheelSpeed, wheelClockwise);
+        game_->wheelAngle = WheelTurn(game_->wheelAngle, delta, wheelSpeed_, wheelClockwise_);
         AfterWheelTurn();
     }
     QWidget::wheelEvent(event);
 }
 
 void CTorvaneView::keyPressEvent(QKeyEvent* event) {
-    if (WatchKey(event->key())) {
+    if (replays_->Key(event->key())) {
         return;
     }
-    if (inputLocked || game->paused) {
+    if (inputLocked_ || game_->paused) {
         return;  // swallowed
     }
     const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
     const bool arrow = event->key() == Qt::Key_Left || event->key() == Qt::Key_Right;
     if (arrow && (modifiers == Qt::NoModifier || modifiers == Qt::ShiftModifier)) {
         // The keyboard's way to turn: the same rules as a mouse-wheel turn.
-        game->wheelAngle = KeyTurn(game->wheelAngle, event->key() == Qt::Key_Right,
-                                   modifiers == Qt::ShiftModifier);
+        game_->wheelAngle = KeyTurn(game_->wheelAngle, event->key() == Qt::Key_Right,
+                                    modifiers == Qt::ShiftModifier);
         AfterWheelTurn();
         return;
     }
     if (event->text() == QStringLiteral(" ")) {
-        game->DropBomb();
+        game_->DropBomb();
         emit StateChanged();
     }
     QWidget::keyPressEvent(event);
@@ -245,138 +262,140 @@ void CTorvaneView::contextMenuEvent(QContextMenuEvent* event) {
 }
 
 void CTorvaneView::StartNewGame() {
-    CancelReplayCheck();
-    StopWatching();
+    replays_->Stop();
     FinishRecording();
     MakeGame();
-    dragging = false;
-    gameOverHandled = false;
-    Invalidate();
-    emit StateChanged();
+    dragging_ = false;
+    gameOver_->Reset();
+    Changed();
 }
 
 void CTorvaneView::OnPausePlay() {
-    if (CheckingReplay()) {
+    if (replays_->Checking()) {
         return;  // what plays holds still until the check is done
     }
-    if (Watching()) {
-        ToggleWatchPause();  // the playback's pause, not the game's
+    if (replays_->Watching()) {
+        replays_->TogglePause();  // the playback's pause, not the game's
         return;
     }
-    if (inputLocked) {
+    if (inputLocked_) {
         return;
     }
-    if (game->over) {
+    if (game_->over) {
         StartNewGame();
-        game->Resume();
-    } else if (game->paused) {
-        game->Resume();
+        game_->Resume();
+    } else if (game_->paused) {
+        game_->Resume();
     } else {
-        game->Pause();
+        game_->Pause();
     }
-    Invalidate();
-    emit StateChanged();
+    Changed();
 }
 
 void CTorvaneView::OnDropBomb() {
-    if (inputLocked || game->paused) {
+    if (inputLocked_ || game_->paused) {
         return;
     }
     // No repaint: the next tick shows the bomb.
-    game->DropBomb();
+    game_->DropBomb();
     emit StateChanged();
 }
 
 void CTorvaneView::OnNewGame() {
-    if (Watching()) {
+    if (replays_->Watching()) {
         StartNewGame();
         return;
     }
-    if (inputLocked) {
+    if (inputLocked_) {
         return;
     }
-    if (!game->over) {
-        game->EndGame();
-        OfferHighScore();
+    if (!game_->over) {
+        game_->EndGame();
+        gameOver_->OfferHighScore();
     }
     StartNewGame();
 }
 
 void CTorvaneView::OnQuitGame() {
-    if (inputLocked) {
+    if (inputLocked_) {
         return;
     }
-    game->EndGame();
-    Invalidate();
-    emit StateChanged();
+    game_->EndGame();
+    Changed();
 }
 
 void CTorvaneView::OnSoundEffects() {
-    game->SetQuiet(!game->IsQuiet());
-    WriteSettingDword(kSettingsKey, "Quiet", game->IsQuiet() ? 1u : 0u);
+    game_->SetQuiet(!game_->IsQuiet());
+    WriteSettingDword(kSettingsKey, "Quiet", game_->IsQuiet() ? 1u : 0u);
     emit StateChanged();
 }
 
 void CTorvaneView::OnDifficulty(std::uint32_t difficulty) {
-    if (Watching()) {
+    if (replays_->Watching()) {
         return;  // the recorded game keeps its own
     }
-    game->SetDifficulty(difficulty);
+    game_->SetDifficulty(difficulty);
     WriteSettingDword(kSettingsKey, "Difficulty", difficulty + 1);
     emit StateChanged();
 }
 
 void CTorvaneView::OnPauseAndHide() {
-    if (Watching() && !WatchPaused()) {
+    if (replays_->Watching() && !replays_->Paused()) {
         OnPausePlay();
     }
-    if (!game->paused && !tutorial && !Watching()) {
-        game->Pause();
+    if (!game_->paused && !tutorial_->Running() && !replays_->Watching()) {
+        game_->Pause();
     }
     window()->showMinimized();
     emit StateChanged();
 }
 
-void CTorvaneView::OnHelpContents() {
-    const QString path = HelpDocumentPath();
-    // A missing document stays silent, as a failed desktop viewer would.
-    if (!path.isEmpty()) {
-        CHelpWindow::Show(this, path);
-    }
-}
-
 void CTorvaneView::OnOtherOptions() {
     EnsureInitialised();
     COptionsDlg dialog(this);
-    dialog.speed = WheelStepShown(wheelSpeed);
-    dialog.wheelDirection = wheelClockwise ? 1 : 0;
-    dialog.colours = renderer->GetPalette();
-    dialog.snapIn = game->snapSoundOn ? 1 : 0;
-    dialog.explode = game->explodeSoundOn ? 1 : 0;
-    dialog.soundOff = game->quiet ? 1 : 0;
+    dialog.speed = WheelStepShown(wheelSpeed_);
+    dialog.wheelDirection = wheelClockwise_ ? 1 : 0;
+    dialog.colours = renderer_->GetPalette();
+    dialog.snapIn = game_->snapSoundOn ? 1 : 0;
+    dialog.explode = game_->explodeSoundOn ? 1 : 0;
+    dialog.soundOff = game_->quiet ? 1 : 0;
     if (dialog.exec() != QDialog::Accepted) {
         return;
     }
 
     // The game may have been replaced while the dialog was open: the current
     // one takes the new switches.
-    wheelClockwise = dialog.wheelDirection != 0;
-    wheelSpeed = dialog.speed * 1e-6;
-    renderer->BuildSprites(dialog.colours);
-    game->snapSoundOn = dialog.snapIn != 0;
-    game->explodeSoundOn = dialog.explode != 0;
-    game->quiet = dialog.soundOff != 0;
+    wheelClockwise_ = dialog.wheelDirection != 0;
+    wheelSpeed_ = dialog.speed * 1e-6;
+    renderer_->BuildSprites(dialog.colours);
+    game_->snapSoundOn = dialog.snapIn != 0;
+    game_->explodeSoundOn = dialog.explode != 0;
+    game_->quiet = dialog.soundOff != 0;
 
     const CSettingsBatch together;
     const char* const colourNames[kPlayerColourSlots] = {"Color0", "Color1", "Color2"};
     for (int slot = 0; slot < kPlayerColourSlots; ++slot) {
         WriteSettingDword(kSettingsKey, colourNames[slot], SlotColour(dialog.colours, slot));
     }
-    WriteSettingDword(kSettingsKey, "QuietSnapin", game->snapSoundOn ? 0u : 1u);
-    WriteSettingDword(kSettingsKey, "QuietExplode", game->explodeSoundOn ? 0u : 1u);
+    WriteSettingDword(kSettingsKey, "QuietSnapin", game_->snapSoundOn ? 0u : 1u);
+    WriteSettingDword(kSettingsKey, "QuietExplode", game_->explodeSoundOn ? 0u : 1u);
     WriteSettingDword(kSettingsKey, "MouseWheelSpeed", static_cast<std::uint32_t>(dialog.speed));
-    WriteSettingDword(kSettingsKey, "MouseWheelClockwise", wheelClockwise ? 1u : 0u);
-    WriteSettingDword(kSettingsKey, "Quiet", game->quiet ? 1u : 0u);
+    WriteSettingDword(kSettingsKey, "MouseWheelClockwise", wheelClockwise_ ? 1u : 0u);
+    WriteSettingDword(kSettingsKey, "Quiet", game_->quiet ? 1u : 0u);
+    Changed();
+}
+
+void CTorvaneView::OnAccessibility() {
+    EnsureInitialised();
+    CAccessibilityDlg dialog(renderer_->GemSymbols(), pausing_->On(), this);
+    if (dialog.exec() != QDialog::Accepted) {
+        return;
+    }
+    const bool symbols = dialog.GemSymbolsBox()->isChecked();
+    pausing_->Set(dialog.PauseWhenInactiveBox()->isChecked());
+    renderer_->SetGemSymbols(symbols);
+    const CSettingsBatch together;
+    WriteSettingDword(kSettingsKey, "GemSymbols", symbols ? 1u : 0u);
+    WriteSettingDword(kSettingsKey, "PauseWhenInactive", pausing_->On() ? 1u : 0u);
     Invalidate();
-    emit StateChanged();
 }

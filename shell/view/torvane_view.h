@@ -1,7 +1,7 @@
 #pragma once
 // The game view: the one place where the player's input and time reach the
-// game. It owns the running game, the board renderer and, while it runs, the
-// tutorial. Every change of the game repaints the board and then runs the
+// game, and where the game is painted. It owns the running game and the board
+// renderer. Every change of the game repaints the board and then runs the
 // end-of-game check.
 //
 // Three kinds of pixels meet here:
@@ -15,40 +15,26 @@
 // Mapping() (a scale and an offset) turns widget points into board pixels and
 // back; every pointer handler and the paint go through it, and nothing else
 // sees the widget's size.
+//
+// What happens around the game runs in flows of their own, which the view
+// owns and which steer it through its public operations: watching a replay,
+// the tutorial, the end of a game with the high-score table, and pausing when
+// the player leaves.
 
 #include <QTimer>
 #include <QWidget>
 #include <cstdint>
-#include <functional>
 #include <memory>
-#include <optional>
-#include <string>
 
 #include "game/game.h"
 #include "render/board_mapping.h"
-#include "script/replay_recorder.h"
-#include "shell/view/replay_shelf.h"
+#include "shell/view/game_recording.h"
 
 class CBoardRenderer;
-class CTutorial;
-class CTutorialWnd;
-class CReplayCheckJob;
-class CReplayWatch;
-struct ReplayCheck;
-struct ReplayProgress;
-struct ScoreReplays;
-
-// Set at start-up on the program's first start; the first paint reads and
-// clears it and offers the tutorial.
-extern bool offerTutorial;
-
-// The tutorial state is deleted where its type is known.
-struct CTutorialDeleter {
-    void operator()(CTutorial* tutorial) const;
-};
-struct CReplayWatchDeleter {
-    void operator()(CReplayWatch* watch) const;
-};
+class CGameOverFlow;
+class CPauseWhenInactive;
+class CReplayFlow;
+class CTutorialFlow;
 
 class CTorvaneView : public QWidget {
     Q_OBJECT
@@ -65,14 +51,8 @@ class CTorvaneView : public QWidget {
     void OnSoundEffects();
     void OnDifficulty(std::uint32_t difficulty);
     void OnPauseAndHide();
-    void OnHelpContents();
     void OnOtherOptions();
     void OnAccessibility();
-
-    // The player has left the game (another application is in front, or the
-    // window is minimised): pauses a running game when the player asked for
-    // it (view_accessibility.cpp).
-    void OnLeftForeground();
 
     // One tick of the 66 ms timer.
     void OnTimer();
@@ -84,11 +64,15 @@ class CTorvaneView : public QWidget {
     // before it returns (the "Game Over" banner behind the end-of-game dialogs).
     void Invalidate();
     void RepaintNow();
+    // The game changed: a repaint, and the command rules look again.
+    void Changed();
 
-    // The first paint's set-up: client rectangle, wheel centre, renderer.
-    // Normally run by the first paint; exposed for callers that need the
-    // renderer before the view was ever painted.
+    // The first paint's set-up: wheel centre and renderer. Normally run by
+    // the first paint; exposed for callers that need the renderer before the
+    // view was ever painted.
     void EnsureInitialised();
+    bool Initialised() const { return renderer_ != nullptr; }
+    const CBoardRenderer& Renderer() const { return *renderer_; }
 
     // Where the board lies in the view at its present size and screen.
     BoardMapping Mapping() const;
@@ -96,59 +80,36 @@ class CTorvaneView : public QWidget {
     // The board at its base size, as the window opens.
     QSize sizeHint() const override;
 
-    // The end of a game and the high-score table (view_scores.cpp).
-    void CheckGameOver();
-    void OfferHighScore();
-    void ShowHighScores();
+    // The game on the board.
+    CGame& Game() { return *game_; }
+    const CGame& Game() const { return *game_; }
+    // The replay player puts the recorded game's games here.
+    std::unique_ptr<CGame>& GameSlot() { return game_; }
+    // A game that is not recorded (a tutorial page's) takes the board; the
+    // one before goes without any end-of-game question or high score.
+    void ShowUnrecordedGame(std::unique_ptr<CGame> game);
+    // Ends the recording of the game on the board: it is over or it goes.
+    void FinishRecording() { recording_.Finish(*game_); }
+    CGameRecording& Recording() { return recording_; }
 
-    // The tutorial (view_tutorial.cpp).
-    void StartOrQuitTutorial();
-    void ShowTutorialPage();
-    int OnTutorialMessage(int code);
-    // The first start's offer of the tutorial, run once after the first paint.
-    void OfferTutorialOnFirstStart();
+    // Locked, the player's input leaves the game alone: a replay plays, or a
+    // tutorial page demonstrates.
+    void LockInput(bool locked) { inputLocked_ = locked; }
+    bool InputLocked() const { return inputLocked_; }
 
-    // Replays (view_replay.cpp). Every game played here is recorded; a
-    // replay plays in this view with the game's input locked, until it ends
-    // or a new game is asked for.
-    void OnWatchLastGame();
-    void OnWatchReplay();
-    // Checks the file on a worker thread, meanwhile holding the game or the
-    // playback still, and then plays it, or tells the player why it cannot.
-    void WatchReplayFile(const QString& path);
-    bool CheckingReplay() const { return check_ != nullptr; }
-    bool Watching() const { return watch_ != nullptr; }
-    bool WatchPaused() const;
-    bool HasLastGame() const { return hasLastGame_; }
-    // Moves a replay being watched on by this much of the recorded game's
-    // time (the playback timer does it in real time, times the speed).
-    void AdvanceWatch(std::int64_t ms);
-    CReplayShelf& Shelf() { return shelf_; }
+    // The wheel's step per notch of the mouse wheel, and its direction.
+    double WheelSpeed() const { return wheelSpeed_; }
+    bool WheelClockwise() const { return wheelClockwise_; }
 
-    std::unique_ptr<CGame> game;
-    std::unique_ptr<CBoardRenderer> renderer;
-    bool dragging = false;
-    bool initialised = false;
-    ClientRect clientRect{0, 0, 0, 0};
-    double grabOffset = 0.0;
-    double wheelSpeed = 0.0;
-    bool wheelClockwise = false;
-    bool gameOverHandled = false;
-    bool inputLocked = false;
-    std::unique_ptr<CTutorial, CTutorialDeleter> tutorial;
-    CTutorialWnd* tutorialWindow = nullptr;
-    // The stored PauseWhenInactive switch.
-    bool pauseWhenInactive = false;
-
-    // Reads and checks a replay file, on the checking thread; replaceable so
-    // that tests can hold a check. Empty: the game's own reader.
-    std::function<ReplayCheck(const std::string& path, ReplayProgress& progress)> readReplay;
+    // The flows around the game.
+    CReplayFlow& Replays() const { return *replays_; }
+    CTutorialFlow& Tutorial() const { return *tutorial_; }
+    CGameOverFlow& GameOver() const { return *gameOver_; }
+    CPauseWhenInactive& Pausing() const { return *pausing_; }
 
   signals:
     // The state the command update rules look at may have changed.
     void StateChanged();
-    // A tutorial window has just been made; it lives until the tutorial ends.
-    void TutorialWindowOpened(QWidget* window);
 
   protected:
     void paintEvent(QPaintEvent* event) override;
@@ -166,32 +127,25 @@ class CTorvaneView : public QWidget {
     void AfterWheelTurn();
     // A game from the settings, recorded from the start.
     void MakeGame();
-    // Once the game in the view is over or replaced: its recording becomes
-    // its replay, kept as the last game (a game never started, or not
-    // recorded, such as a tutorial page's, has none).
-    void FinishRecording();
-    ScoreReplays ReplaysFor(const std::string& replay);
-    void StopWatching();
-    // Pauses whatever plays, the game or a replay, before a replay's file
-    // dialog, its check and its question.
-    void HoldForReplay();
-    // Ends a game under way, if the player agrees, as New game ends one; true
-    // when nothing stands in the replay's way any more.
-    bool EndGameForReplay();
-    void OnReplayChecked();
-    void CancelReplayCheck();
-    void ToggleWatchPause();
-    void OnWatchTimer();
-    bool WatchKey(int key);
+    // Neither the player nor the clock may move the game: a replay plays it,
+    // or one is being checked.
+    bool Held() const;
 
+    std::unique_ptr<CGame> game_;
+    std::unique_ptr<CBoardRenderer> renderer_;
+    CGameRecording recording_;
+    bool dragging_ = false;
+    double grabOffset_ = 0.0;
+    double wheelSpeed_ = 0.0;
+    bool wheelClockwise_ = false;
+    bool inputLocked_ = false;
     QTimer timer_;
     // Runs from each resize until the size has settled; meanwhile the old
     // renderer's picture, stretched, stands in for a new one.
     QTimer settling_;
-    CReplayRecorder recorder_;
-    CReplayShelf shelf_;
-    std::optional<std::string> replay_;
-    bool hasLastGame_ = false;
-    std::unique_ptr<CReplayWatch, CReplayWatchDeleter> watch_;
-    CReplayCheckJob* check_ = nullptr;
+    // Last, so that they go first, while the game is still there.
+    std::unique_ptr<CReplayFlow> replays_;
+    std::unique_ptr<CTutorialFlow> tutorial_;
+    std::unique_ptr<CGameOverFlow> gameOver_;
+    std::unique_ptr<CPauseWhenInactive> pausing_;
 };

@@ -23,7 +23,9 @@
 #include "shell/frame/command_ids.h"
 #include "shell/frame/main_frame.h"
 #include "shell/frame/main_toolbar.h"
+#include "shell/view/game_over_flow.h"
 #include "shell/view/torvane_view.h"
+#include "shell/view/tutorial_flow.h"
 #include "tools/robot/robot_player.h"
 #include "tutorial/ui/welcome_dlg.h"
 
@@ -46,8 +48,8 @@ long ResidentKiB() {
 // Every dialog of the program, and the sound and difficulty commands.
 void UseEveryCommand(CMainFrame& frame) {
     frame.View()->OnOtherOptions();
-    frame.View()->ShowHighScores();
-    frame.View()->OnHelpContents();
+    frame.View()->GameOver().ShowHighScores();
+    frame.OnHelpContents();
     frame.OnAbout();
     CClockWarningDlg(&frame).Ask();
     CWelcomeDlg(&frame).exec();
@@ -78,8 +80,8 @@ class ReliabilityUi : public ::testing::Test {
     // from straight below the centre, the space bar for a bomb, 66 ms.
     void Step(CTorvaneView& view, CRobotPlayer& robot) {
         const RobotMove move =
-            view.game->paused ? RobotMove{view.game->wheelAngle} : robot.Decide(*view.game);
-        const double turn = move.wheelAngle - view.game->wheelAngle;
+            view.Game().paused ? RobotMove{view.Game().wheelAngle} : robot.Decide(view.Game());
+        const double turn = move.wheelAngle - view.Game().wheelAngle;
         if (std::abs(turn) > 0.004) {  // about a pixel at the grip
             const QPoint grip(boardCentreX, boardCentreY + 250);
             const QPoint to = grip + QPoint(std::lround(-250 * std::sin(turn)),
@@ -130,11 +132,11 @@ class ReliabilityUi : public ::testing::Test {
             CMainFrame frame;
             frame.show();
             CTorvaneView& view = *frame.View();
-            difficulty_ = view.game->difficulty;
-            quiet_ = view.game->quiet;
+            difficulty_ = view.Game().difficulty;
+            quiet_ = view.Game().quiet;
             CRobotPlayer robot(99, {.bombChance = 0.01, .reckless = true});
             for (; game <= games; ++game) {
-                if (view.game->paused) {
+                if (view.Game().paused) {
                     view.OnPausePlay();
                 }
                 for (int step = 0; answered_["CGameOverDlg"] < game; ++step) {

@@ -55,8 +55,8 @@ TEST_F(UiTest, StartUpAsksAboutACoarseClockAndOffersTheTutorialOnTheFirstStartOn
         EXPECT_EQ(Stored("IgnoreLoResClock"), run.ignoreLoResClock);
         EXPECT_EQ(Stored(kFirstStartDoneSetting), run.starts || !run.firstStart ? 1u : 0u);
         const CTorvaneView* view = app.mainFrame ? app.mainFrame->View() : nullptr;
-        EXPECT_EQ(view && view->tutorial, run.tutorial);
-        EXPECT_TRUE(!view || view->game->paused != run.tutorial);
+        EXPECT_EQ(view && view->Tutorial().Running(), run.tutorial);
+        EXPECT_TRUE(!view || view->Game().paused != run.tutorial);
     }
 }
 
@@ -163,7 +163,7 @@ TEST_F(UiTest, CommandsFollowTheGameAndTheOptionCommandsAreStored) {
         {false, {kCmdNewGame}, "&Play\tCtrl-P -bomb +sound +medium paused Difficulty=2 Quiet=0"},
     };
     for (const auto& step : steps) {
-        View().inputLocked = step.locked;
+        View().LockInput(step.locked);
         for (int id : step.triggered) {
             Action(id)->trigger();
         }

@@ -80,15 +80,15 @@ class ReplayTest : public UiTest {
     static std::string Text(const QString& path) { return ScriptTextOf(Bytes(path)).value_or(""); }
     // Once the check on its thread is done.
     void Watch(const QString& path) {
-        View().WatchReplayFile(path);
-        EXPECT_TRUE(QTest::qWaitFor([&] { return !View().CheckingReplay(); }, 60000));
+        View().Replays().WatchFile(path);
+        EXPECT_TRUE(QTest::qWaitFor([&] { return !View().Replays().Checking(); }, 60000));
     }
     // Frames of the playback, each running what is due, up to a bound of them.
     void PlayToTheEnd(const std::string& state) {
-        for (int frame = 0; frame < 1000 && GameStateJson(*View().game) != state; ++frame) {
-            View().AdvanceWatch(1000000000);
+        for (int frame = 0; frame < 1000 && GameStateJson(View().Game()) != state; ++frame) {
+            View().Replays().Advance(1000000000);
         }
-        EXPECT_EQ(GameStateJson(*View().game), state);
+        EXPECT_EQ(GameStateJson(View().Game()), state);
     }
 
     CRunningClock running;
@@ -105,10 +105,10 @@ TEST_F(ReplayTest, GamePlayedInTheViewReplaysToItsStateInTheRunnerAndInTheView) 
         void OnBomb(Cell, unsigned) override { ++bombs; }
         int rings = 0, bombs = 0;
     } seen;
-    v.game->observer = &seen;
+    v.Game().observer = &seen;
     // Every way of input, a long pause and two changes of difficulty.
-    for (int step = 0; step < 30000 && !v.game->over && (seen.rings < 1 || step < 1500); ++step) {
-        v.gameOverHandled = true;  // the test answers no end-of-game question
+    for (int step = 0; step < 30000 && !v.Game().over && (seen.rings < 1 || step < 1500); ++step) {
+        v.GameOver().Skip();  // the test answers no end-of-game question
         if (step % 300 == 150) {
             v.OnPausePlay();
             Tick(4321);
@@ -117,9 +117,9 @@ TEST_F(ReplayTest, GamePlayedInTheViewReplaysToItsStateInTheRunnerAndInTheView) 
         if (step == 400 || step == 1000) {
             v.OnDifficulty(step == 400 ? 2 : 0);
         }
-        const RobotMove move = robot.Decide(*v.game);
-        if (std::abs(move.wheelAngle - v.game->wheelAngle) > 0.004) {
-            Drag(move.wheelAngle - v.game->wheelAngle);
+        const RobotMove move = robot.Decide(v.Game());
+        if (std::abs(move.wheelAngle - v.Game().wheelAngle) > 0.004) {
+            Drag(move.wheelAngle - v.Game().wheelAngle);
         }
         if (step % 89 == 0) {
             Wheel(step % 178 == 0 ? 120 : -240);
@@ -137,20 +137,20 @@ TEST_F(ReplayTest, GamePlayedInTheViewReplaysToItsStateInTheRunnerAndInTheView) 
     ASSERT_GT(seen.rings, 0) << "the robot should have played a real game";
     ASSERT_GT(seen.bombs, 0);
     v.OnQuitGame();
-    const std::string played = GameStateJson(*v.game);
+    const std::string played = GameStateJson(v.Game());
     v.OnNewGame();
 
-    const QString last = v.Shelf().LastGamePath();
+    const QString last = v.Recording().Shelf().LastGamePath();
     EXPECT_EQ(RunnerEnd(Text(last)), played + "\n0");
     const std::int64_t playerTime = GameClock::Now();
     Watch(last);
-    ASSERT_TRUE(v.Watching());
-    EXPECT_TRUE(v.inputLocked);
+    ASSERT_TRUE(v.Replays().Watching());
+    EXPECT_TRUE(v.InputLocked());
     PlayToTheEnd(played);
 
     // New game leaves the replay for a fresh game, with the player's clock.
     v.OnNewGame();
-    EXPECT_FALSE(v.Watching() || v.inputLocked || v.game->started);
+    EXPECT_FALSE(v.Replays().Watching() || v.InputLocked() || v.Game().started);
     EXPECT_EQ(GameClock::Now(), playerTime);
 }
 
@@ -167,7 +167,7 @@ TEST_F(ReplayTest, TopTenEntriesKeepTheirReplaysUntilATableWithoutThemIsOnDisk) 
                                         std::to_string(1000 - 100 * p) + "|86400"));
     }
     CTorvaneView& v = View();
-    const CReplayShelf& shelf = v.Shelf();
+    const CReplayShelf& shelf = v.Recording().Shelf();
     CHighScoreTable ten;
     ten.LoadHighScores();
     QDir().mkpath(shelf.Folder());
@@ -192,7 +192,7 @@ TEST_F(ReplayTest, TopTenEntriesKeepTheirReplaysUntilATableWithoutThemIsOnDisk) 
         ASSERT_TRUE(score != 560 || held.tryLock(0));
         v.OnPausePlay();
         Tick();
-        v.game->score = score;
+        v.Game().score = score;
         if (score != 5) {
             Then([score](QDialog* d) {
                 d->findChild<QLineEdit*>()->setText(score == 550 ? "Ann" : "Bo");
@@ -228,12 +228,12 @@ TEST_F(ReplayTest, TopTenEntriesKeepTheirReplaysUntilATableWithoutThemIsOnDisk) 
         told = static_cast<QMessageBox*>(box)->text();
         box->accept();
     });
-    v.ShowHighScores();
+    v.GameOver().ShowHighScores();
     EXPECT_TRUE(QTest::qWaitFor([&] { return !told.isEmpty(); }, 60000));
     EXPECT_EQ(told,
               "This replay does not reach the score it records: it ends at 0 points, not at "
               "the 560 it records.");
-    EXPECT_FALSE(v.Watching());
+    EXPECT_FALSE(v.Replays().Watching());
 }
 
 TEST_F(ReplayTest, GamesHoldStillWhileAReplayIsAskedForReadAndChecked) {
@@ -248,12 +248,12 @@ TEST_F(ReplayTest, GamesHoldStillWhileAReplayIsAskedForReadAndChecked) {
     // Watch last game asks first, over the paused game, then reads the game
     // it ended: the one under way, not the older one.
     Then([&v](QDialog* d) {
-        EXPECT_TRUE(v.game->paused && !v.game->over) << "paused under the question";
+        EXPECT_TRUE(v.Game().paused && !v.Game().over) << "paused under the question";
         Press({"Yes"})(d);
     });
-    v.OnWatchLastGame();
-    const std::string ended = GameStateJson(*v.game);
-    EXPECT_TRUE(QTest::qWaitFor([&] { return v.Watching(); }, 60000));
+    v.Replays().OnWatchLastGame();
+    const std::string ended = GameStateJson(v.Game());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return v.Replays().Watching(); }, 60000));
     PlayToTheEnd(ended);
 
     // Watch a replay pauses first: a game running under its file dialog
@@ -263,30 +263,30 @@ TEST_F(ReplayTest, GamesHoldStillWhileAReplayIsAskedForReadAndChecked) {
     v.OnNewGame();
     v.OnPausePlay();
     Tick();
-    v.readReplay = [](const std::string&, ReplayProgress& progress) {
+    v.Replays().SetReader([](const std::string&, ReplayProgress& progress) {
         while (!progress.stop) {
             QThread::msleep(1);
         }
         return ReplayCheck{ReplayVerdict::Stopped, "", "", 0};
-    };
-    const QString path = v.Shelf().LastGamePath();
+    });
+    const QString path = v.Recording().Shelf().LastGamePath();
     Then([&v, path](QDialog* d) {
-        EXPECT_TRUE(v.game->paused) << "paused under the file dialog";
+        EXPECT_TRUE(v.Game().paused) << "paused under the file dialog";
         // Typed, as selectFile leaves the name field alone while it has the focus.
         d->findChild<QLineEdit*>("fileNameEdit")->setText(path);
         d->accept();
     });
-    v.OnWatchReplay();
-    ASSERT_TRUE(v.CheckingReplay());
+    v.Replays().OnWatchReplay();
+    ASSERT_TRUE(v.Replays().Checking());
     v.OnPausePlay();
     Tick();
-    EXPECT_TRUE(v.game->paused);
+    EXPECT_TRUE(v.Game().paused);
     const auto progress = [] { return qobject_cast<QProgressDialog*>(qApp->activeModalWidget()); };
     ASSERT_TRUE(QTest::qWaitFor(progress, 60000));
     EXPECT_EQ(progress()->labelText(), "Checking the replay ...");
     Button(progress(), "Cancel")->click();
-    EXPECT_TRUE(QTest::qWaitFor([&] { return !v.CheckingReplay(); }, 60000));
-    EXPECT_TRUE(!v.Watching() && v.game->paused);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !v.Replays().Checking(); }, 60000));
+    EXPECT_TRUE(!v.Replays().Watching() && v.Game().paused);
 }
 
 }  // namespace

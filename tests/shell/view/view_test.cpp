@@ -79,8 +79,15 @@ class ViewTest : public UiTest {
                  const QKeySequence key(a);
                  QTest::keyClick(frame->windowHandle(), key[0].key(), key[0].keyboardModifiers());
              }},
-            {"lock", [&](A a) { View().inputLocked = a == "on"; }},
-            {"clockwise", [&](A) { View().wheelClockwise = true; }},
+            {"lock", [&](A a) { View().LockInput(a == "on"); }},
+            // The stored direction, read by a fresh view.
+            {"clockwise",
+             [&](A) {
+                 WriteSettingDword(kSettingsKey, "MouseWheelClockwise", 1);
+                 MakeFrame();
+                 Game().Resume();
+                 WriteSettingDword(kSettingsKey, "MouseWheelClockwise", 0);
+             }},
             // The view alone at a scale, one hundred pixels wider than the board.
             {"scale",
              [&](A a) {
@@ -176,7 +183,7 @@ TEST_F(ViewTest, InputTurnsTheWheelDropsBombsAndTicksOnlyARunningGameWithInputFr
 
 TEST_F(ViewTest, OptionsCancelChangesNothingAndOkStoresWhatTheDialogShowsWithTheChanges) {
     MakeFrame();
-    const GemPalette palette = View().renderer->GetPalette();
+    const GemPalette palette = View().Renderer().GetPalette();
     WithOptions([](COptionsDlg* dialog) {
         dialog->SoundOffButton()->click();
         dialog->CounterClockwiseButton()->click();
@@ -185,8 +192,8 @@ TEST_F(ViewTest, OptionsCancelChangesNothingAndOkStoresWhatTheDialogShowsWithThe
         dialog->reject();
     });
     EXPECT_EQ(StoredValues(), "");
-    EXPECT_FALSE(Game().quiet || View().wheelClockwise);
-    EXPECT_EQ(View().renderer->GetPalette(), palette);
+    EXPECT_FALSE(Game().quiet || View().WheelClockwise());
+    EXPECT_EQ(View().Renderer().GetPalette(), palette);
     Game().snapSoundOn = false;
     WithOptions([](COptionsDlg* dialog) {
         EXPECT_EQ(dialog->SpeedSlider()->minimum(), 20);
@@ -197,11 +204,13 @@ TEST_F(ViewTest, OptionsCancelChangesNothingAndOkStoresWhatTheDialogShowsWithThe
     EXPECT_EQ(StoredValues(),
               "Color0=ff4040 Color1=ffff Color2=ff00ff MouseWheelClockwise=0 MouseWheelSpeed=416 "
               "Quiet=0 QuietExplode=0 QuietSnapin=1");
-    EXPECT_DOUBLE_EQ(View().wheelSpeed, 416e-6);
+    EXPECT_DOUBLE_EQ(View().WheelSpeed(), 416e-6);
     // A stored step shows as itself, though 25 reads as 24.999999999999996
     // millionths: OK with nothing touched changes nothing.
     for (std::uint32_t stored : {25u, 4000u}) {
-        View().wheelSpeed = WheelSpeedFromSetting(stored);
+        WriteSettingDword(kSettingsKey, "MouseWheelSpeed", stored);
+        MakeFrame();
+        WriteSettingDword(kSettingsKey, "MouseWheelSpeed", 0);
         WithOptions([](COptionsDlg* dialog) { dialog->accept(); });
         EXPECT_EQ(Stored("MouseWheelSpeed"), stored);
     }
@@ -221,8 +230,8 @@ TEST_F(ViewTest, OptionsCancelChangesNothingAndOkStoresWhatTheDialogShowsWithThe
               "Color0=ff4040 Color1=ffff Color2=ff00ff MouseWheelClockwise=1 "
               "MouseWheelSpeed=1000 Quiet=1 QuietExplode=1 QuietSnapin=0");
     EXPECT_TRUE(Game().quiet && Game().snapSoundOn && !Game().explodeSoundOn);
-    EXPECT_TRUE(View().wheelClockwise);
-    EXPECT_DOUBLE_EQ(View().wheelSpeed, 1000e-6);
+    EXPECT_TRUE(View().WheelClockwise());
+    EXPECT_DOUBLE_EQ(View().WheelSpeed(), 1000e-6);
     WithOptions([](COptionsDlg* dialog) {  // a quiet game opens with them greyed
         EXPECT_TRUE(dialog->SoundOffButton()->isChecked());
         EXPECT_FALSE(dialog->SnapInBox()->isEnabled() || dialog->ExplodeBox()->isEnabled());
@@ -231,12 +240,12 @@ TEST_F(ViewTest, OptionsCancelChangesNothingAndOkStoresWhatTheDialogShowsWithThe
 }
 
 TEST_F(ViewTest, PickedColoursAreShadedAndKeptOnlyThroughBothOks) {
+    for (const auto& [name, colour] :
+         {std::pair{"Color0", 0x0000FFu}, {"Color1", 0x00FF00u}, {"Color2", 0xFF0000u}}) {
+        WriteSettingDword(kSettingsKey, name, colour);
+    }
     MakeFrame();
-    GemPalette start{};
-    SetSlotColour(start, 0, 0x0000FF);
-    SetSlotColour(start, 1, 0x00FF00);
-    SetSlotColour(start, 2, 0xFF0000);
-    View().renderer->BuildSprites(start);
+    const GemPalette start = View().Renderer().GetPalette();
     WithOptions([this, &start](COptionsDlg* dialog) {
         Then([](QDialog* d) {
             auto* colours = static_cast<CCustomizeColorsDlg*>(d);
@@ -264,7 +273,7 @@ TEST_F(ViewTest, PickedColoursAreShadedAndKeptOnlyThroughBothOks) {
         dialog->CustomizeButton()->click();
         dialog->accept();
     });
-    const GemPalette palette = View().renderer->GetPalette();
+    const GemPalette palette = View().Renderer().GetPalette();
     EXPECT_EQ(std::vector<std::uint32_t>(palette.begin(), palette.begin() + 9),
               (std::vector<std::uint32_t>{0x0000FF, 0x000080, 0x000055, 0x00FF00, 0x008000,
                                           0x005500, 0x0100FF, 0x010080, 0x000055}));
@@ -297,13 +306,13 @@ TEST_F(ViewTest, LeavingOrAModalDialogPausesWithTheSwitchOnButTheTutorialWindowI
 
     // The switch is on: the tutorial window is not leaving.
     View().StartNewGame();
-    View().StartOrQuitTutorial();
-    View().tutorialWindow->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(View().tutorialWindow));
+    View().Tutorial().StartOrQuit();
+    View().Tutorial().Window()->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(View().Tutorial().Window()));
     // Even leaving for another application: the tutorial's pages keep running.
     emit qGuiApp->applicationStateChanged(Qt::ApplicationInactive);
     EXPECT_FALSE(Game().paused);
-    View().StartOrQuitTutorial();
+    View().Tutorial().StartOrQuit();
 }
 
 TEST_F(ViewTest, ScreenReadersReadTheBoardItsBannersAndItsPanels) {
@@ -316,7 +325,10 @@ TEST_F(ViewTest, ScreenReadersReadTheBoardItsBannersAndItsPanels) {
         {[&] { v.OnPausePlay(); }, "Game board"},
         {[&] { RunFor(1000), v.OnPausePlay(); }, "Game board, PAUSED"},
         {[&] { v.OnQuitGame(); }, "Game board, Game Over"},
-        {[&] { v.OnWatchLastGame(), (void)QTest::qWaitFor([&] { return v.Watching(); }, 60000); },
+        {[&] {
+             v.Replays().OnWatchLastGame(),
+                 (void)QTest::qWaitFor([&] { return v.Replays().Watching(); }, 60000);
+         },
          "Game board, REPLAY"},
         {[&] { v.OnPausePlay(); }, "Game board, REPLAY, PAUSED"},
     };
@@ -332,7 +344,7 @@ TEST_F(ViewTest, ScreenReadersReadTheBoardItsBannersAndItsPanels) {
 
 TEST_F(ViewTest, TheDialogAppliesAndStoresItsSwitchesOnlyOnOk) {
     MakeFrame();
-    const QImage plain = View().renderer->Sprites().Sprite(0, 0);
+    const QImage plain = View().Renderer().Sprites().Sprite(0, 0);
     for (const bool ok : {false, true}) {
         Then([ok](QDialog* d) {
             auto* dialog = static_cast<CAccessibilityDlg*>(d);
@@ -341,8 +353,8 @@ TEST_F(ViewTest, TheDialogAppliesAndStoresItsSwitchesOnlyOnOk) {
             ok ? dialog->accept() : dialog->reject();
         });
         Action(kCmdAccessibility)->trigger();
-        EXPECT_EQ(View().pauseWhenInactive, ok);
-        EXPECT_EQ(View().renderer->Sprites().Sprite(0, 0) != plain, ok);
+        EXPECT_EQ(View().Pausing().On(), ok);
+        EXPECT_EQ(View().Renderer().Sprites().Sprite(0, 0) != plain, ok);
         EXPECT_EQ(Stored("GemSymbols"), ok ? 1u : 0u);
         EXPECT_EQ(Stored("PauseWhenInactive"), ok ? 1u : 0u);
     }
@@ -446,9 +458,9 @@ TEST_F(ViewTest, AResizedViewIsDrawnAfreshAtItsScaleWithTheTileGoingOnIntoTheMar
     // The old picture stands in while the size settles, then a new one is made.
     EXPECT_TRUE(QTest::qWaitFor([&] {
         view->render(&image);
-        return view->renderer->DevicePixelRatio() == 2.0;
+        return view->Renderer().DevicePixelRatio() == 2.0;
     }));
-    EXPECT_TRUE(view->renderer->GemSymbols());  // as stored, at the new scale too
+    EXPECT_TRUE(view->Renderer().GemSymbols());  // as stored, at the new scale too
     // Left of the board (x < 400) the margin repeats the board's own pixels
     // four tiles further right.
     for (const QPoint p : {QPoint(0, 1300), QPoint(143, 1390), QPoint(399, 1390)}) {

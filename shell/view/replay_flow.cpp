@@ -1,22 +1,20 @@
-// Replays, as the view runs them: every game played here is recorded, and a
-// replay plays here in real time with the player's input locked, the way the
-// tutorial locks it. The replay itself is played by the headless runner on
-// the view's game, so the view and torvane-sim cannot disagree about it.
+#include "shell/view/replay_flow.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QTimer>
 
-#include "game/game_random.h"
 #include "game/settings_store.h"
 #include "game/sound.h"
-#include "scores/core/calendar_clock.h"
-#include "scores/ui/score_flow.h"
 #include "script/replay_player.h"
 #include "script/replay_reader.h"
+#include "shell/view/game_over_flow.h"
 #include "shell/view/replay_check_job.h"
 #include "shell/view/torvane_view.h"
+#include "shell/view/tutorial_flow.h"
 
 namespace {
 
@@ -26,10 +24,6 @@ constexpr qint64 kEndHoldMs = 2000;
 // A playback that was held up (a slow machine, a suspended laptop) catches
 // up no faster than this per frame.
 constexpr qint64 kLongestFrameMs = 250;
-
-void TellPlayer(QWidget* parent, const QString& text) {
-    QMessageBox::warning(parent, QStringLiteral("Torvane"), text);
-}
 
 // The replay's game sounds as the player has set sound now.
 void ApplySoundSwitches(CGame& game) {
@@ -54,204 +48,190 @@ class CReplayWatch {
     const CGame* sounding = nullptr;
 };
 
-void CReplayWatchDeleter::operator()(CReplayWatch* watch) const {
-    delete watch;
+CReplayFlow::CReplayFlow(CTorvaneView& view) : view_(view) {}
+
+CReplayFlow::~CReplayFlow() {
+    Stop();
 }
 
-void CTorvaneView::MakeGame() {
-    const std::uint32_t seed = GameRandom::state;
-    game = std::make_unique<CGame>();
-    replay_.reset();
-    recorder_.Begin(*game, seed);
+bool CReplayFlow::HasLastGame() const {
+    return view_.Recording().HasLastGame();
 }
 
-void CTorvaneView::FinishRecording() {
-    if (!recorder_.Recording()) {
-        return;
-    }
-    replay_ = recorder_.Finish(*game, QCoreApplication::applicationVersion().toStdString(),
-                               CalendarClock::Now());
-    if (replay_) {
-        shelf_.KeepLastGame(*replay_);
-        hasLastGame_ = CReplayShelf::Exists(shelf_.LastGamePath());
-    }
-}
-
-ScoreReplays CTorvaneView::ReplaysFor(const std::string& replay) {
+ScoreReplays CReplayFlow::ForScores(const std::string& replay) {
+    CReplayShelf& shelf = view_.Recording().Shelf();
     ScoreReplays replays;
-    replays.has = [this](const std::vector<HighScoreEntry>& table, std::size_t row) {
-        return CReplayShelf::Exists(shelf_.EntryPath(table, row));
+    replays.has = [&shelf](const std::vector<HighScoreEntry>& table, std::size_t row) {
+        return CReplayShelf::Exists(shelf.EntryPath(table, row));
     };
-    replays.watch = [this](const std::vector<HighScoreEntry>& table, std::size_t row) {
+    replays.watch = [this, &shelf](const std::vector<HighScoreEntry>& table, std::size_t row) {
         // After the dialogs that led here have closed and their flow is done.
-        const QString path = shelf_.EntryPath(table, row);
-        QTimer::singleShot(0, this, [this, path] { WatchReplayFile(path); });
+        const QString path = shelf.EntryPath(table, row);
+        QTimer::singleShot(0, this, [this, path] { WatchFile(path); });
     };
-    replays.made = [this, replay](const ScoreCommit& commit) { shelf_.EntryMade(commit, replay); };
+    replays.made = [&shelf, replay](const ScoreCommit& commit) { shelf.EntryMade(commit, replay); };
     return replays;
 }
 
-void CTorvaneView::OnWatchLastGame() {
-    if (!hasLastGame_ || (inputLocked && !Watching()) || CheckingReplay()) {
+void CReplayFlow::OnWatchLastGame() {
+    if (!HasLastGame() || (view_.InputLocked() && !Watching()) || Checking()) {
         return;
     }
     // Ask first, then read: the game ended here becomes the last game.
-    if (EndGameForReplay()) {
-        WatchReplayFile(shelf_.LastGamePath());
+    if (EndGameFirst()) {
+        WatchFile(view_.Recording().Shelf().LastGamePath());
     }
 }
 
-void CTorvaneView::OnWatchReplay() {
-    if ((inputLocked && !Watching()) || CheckingReplay()) {
+void CReplayFlow::OnWatchReplay() {
+    if ((view_.InputLocked() && !Watching()) || Checking()) {
         return;
     }
-    HoldForReplay();
-    QDir().mkpath(shelf_.Folder());
+    Hold();
+    const QString folder = view_.Recording().Shelf().Folder();
+    QDir().mkpath(folder);
     const QString path =
-        QFileDialog::getOpenFileName(this, QStringLiteral("Watch a replay"), shelf_.Folder(),
+        QFileDialog::getOpenFileName(&view_, QStringLiteral("Watch a replay"), folder,
                                      QStringLiteral("Torvane replays (*.tvr);;All files (*)"));
     if (!path.isEmpty()) {
-        WatchReplayFile(path);
+        WatchFile(path);
     }
 }
 
-void CTorvaneView::HoldForReplay() {
+void CReplayFlow::Hold() {
     if (Watching()) {
-        if (!WatchPaused()) {
-            ToggleWatchPause();
+        if (!Paused()) {
+            TogglePause();
         }
         return;
     }
     // A tutorial's locked page has no Play to go on with: it only holds while
     // a check runs.
-    if (!game->paused && !(tutorial && inputLocked)) {
-        game->Pause();
-        Invalidate();
-        emit StateChanged();
+    CGame& game = view_.Game();
+    if (!game.paused && !(view_.Tutorial().Running() && view_.InputLocked())) {
+        game.Pause();
+        view_.Changed();
     }
 }
 
-bool CTorvaneView::EndGameForReplay() {
-    if (Watching() || !game->started || game->over) {
+bool CReplayFlow::EndGameFirst() {
+    const CGame& game = view_.Game();
+    if (Watching() || !game.started || game.over) {
         return true;
     }
-    HoldForReplay();
+    Hold();
     QMessageBox question(QMessageBox::Warning, QStringLiteral("Warning"),
                          QStringLiteral("Watching a replay will end the current game.\r\n"
                                         "Do you want to end this game and watch the replay?"),
-                         QMessageBox::Yes | QMessageBox::No, this);
+                         QMessageBox::Yes | QMessageBox::No, &view_);
     question.setDefaultButton(QMessageBox::No);
     if (question.exec() != QMessageBox::Yes) {
         return false;
     }
     // As New game ends a game: its score is offered for the table.
-    if (!game->over) {
-        game->EndGame();
-        OfferHighScore();
+    if (!view_.Game().over) {
+        view_.Game().EndGame();
+        view_.GameOver().OfferHighScore();
     }
     return true;
 }
 
-void CTorvaneView::WatchReplayFile(const QString& path) {
-    CancelReplayCheck();
-    HoldForReplay();
-    CReplayCheckJob::Reader reader = readReplay;
+void CReplayFlow::WatchFile(const QString& path) {
+    delete check_;  // stops its worker
+    check_ = nullptr;
+    Hold();
+    Reader reader = reader_;
     if (!reader) {
         reader = [version = QCoreApplication::applicationVersion().toStdString()](
                      const std::string& file, ReplayProgress& progress) {
             return ReadReplayFile(file, version, &progress);
         };
     }
-    check_ = new CReplayCheckJob(path, std::move(reader), this);
-    connect(check_, &CReplayCheckJob::Finished, this, &CTorvaneView::OnReplayChecked);
-    emit StateChanged();
+    check_ = new CReplayCheckJob(path, std::move(reader), &view_);
+    connect(check_, &CReplayCheckJob::Finished, this, &CReplayFlow::OnChecked);
+    emit view_.StateChanged();
 }
 
-void CTorvaneView::CancelReplayCheck() {
-    delete check_;  // stops its worker
-    check_ = nullptr;
-}
-
-void CTorvaneView::OnReplayChecked() {
+void CReplayFlow::OnChecked() {
     ReplayCheck check = std::move(check_->Result());
     check_->deleteLater();  // it is still sending this
     check_ = nullptr;
-    emit StateChanged();
+    emit view_.StateChanged();
     if (check.verdict == ReplayVerdict::Stopped) {
         return;
     }
     if (check.verdict != ReplayVerdict::Watchable) {
-        TellPlayer(this, QString::fromStdString(check.problem));
+        QMessageBox::warning(&view_, QStringLiteral("Torvane"),
+                             QString::fromStdString(check.problem));
         return;
     }
-    if (!EndGameForReplay()) {
+    if (!EndGameFirst()) {
         return;
     }
-    if (tutorial) {
-        StartOrQuitTutorial();
+    if (view_.Tutorial().Running()) {
+        view_.Tutorial().StartOrQuit();
     }
-    StopWatching();
-    FinishRecording();
+    watch_.reset();
+    view_.FinishRecording();
 
     // The runner silences the game while it plays; a replay watched here
     // sounds as the game does.
     ISoundPlayer* sound = GetSoundPlayer();
-    watch_.reset(new CReplayWatch(std::move(check.stored), game));
+    watch_ = std::make_unique<CReplayWatch>(std::move(check.stored), view_.GameSlot());
     SetSoundPlayer(sound);
-    inputLocked = true;
+    view_.LockInput(true);
     watch_->timer.setTimerType(Qt::PreciseTimer);
-    connect(&watch_->timer, &QTimer::timeout, this, &CTorvaneView::OnWatchTimer);
+    connect(&watch_->timer, &QTimer::timeout, this, &CReplayFlow::OnFrame);
     watch_->timer.start(kFrameMs);
     watch_->clock.start();
-    AdvanceWatch(0);
+    Advance(0);
 }
 
-bool CTorvaneView::WatchPaused() const {
+bool CReplayFlow::Paused() const {
     return watch_ != nullptr && watch_->paused;
 }
 
-void CTorvaneView::ToggleWatchPause() {
+void CReplayFlow::TogglePause() {
     watch_->paused = !watch_->paused;
-    Invalidate();
-    emit StateChanged();
+    view_.Changed();
 }
 
-void CTorvaneView::StopWatching() {
+void CReplayFlow::Stop() {
+    delete check_;
+    check_ = nullptr;
     if (!watch_) {
         return;
     }
     // The player puts back the game clock, the random generator and the
     // sound as they were before the replay.
     watch_.reset();
-    inputLocked = false;
+    view_.LockInput(false);
 }
 
-void CTorvaneView::AdvanceWatch(std::int64_t ms) {
+void CReplayFlow::Advance(std::int64_t ms) {
     if (!watch_) {
         return;
     }
     watch_->player.Advance(ms);
-    if (game.get() != watch_->sounding) {
-        watch_->sounding = game.get();
-        ApplySoundSwitches(*game);
+    if (&view_.Game() != watch_->sounding) {
+        watch_->sounding = &view_.Game();
+        ApplySoundSwitches(view_.Game());
     }
     // The recorded game's end asks nothing and offers no score.
-    gameOverHandled = true;
-    dragging = false;
-    Invalidate();
-    emit StateChanged();
+    view_.GameOver().Skip();
+    view_.Changed();
 }
 
-void CTorvaneView::OnWatchTimer() {
+void CReplayFlow::OnFrame() {
     CReplayWatch& watch = *watch_;
     const qint64 elapsed = std::min(watch.clock.restart(), kLongestFrameMs);
     // The rules hold still while another replay is checked.
-    if (CheckingReplay()) {
+    if (Checking()) {
         return;
     }
     if (!watch.player.Finished()) {
         if (!watch.paused) {
-            AdvanceWatch(elapsed * watch.speed);
+            Advance(elapsed * watch.speed);
         }
         return;
     }
@@ -262,13 +242,13 @@ void CTorvaneView::OnWatchTimer() {
         watch.timer.stop();
         QTimer::singleShot(0, this, [this] {
             if (Watching()) {
-                StartNewGame();
+                view_.StartNewGame();
             }
         });
     }
 }
 
-bool CTorvaneView::WatchKey(int key) {
+bool CReplayFlow::Key(int key) {
     if (!watch_) {
         return false;
     }
