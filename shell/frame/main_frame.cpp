@@ -20,6 +20,7 @@
 #include "shell/frame/menu_bar_keys.h"
 #include "shell/frame/window_placement.h"
 #include "shell/view/game_over_flow.h"
+#include "shell/view/options_flow.h"
 #include "shell/view/replay_flow.h"
 #include "shell/view/torvane_view.h"
 #include "shell/view/tutorial_flow.h"
@@ -141,9 +142,9 @@ void CMainFrame::BuildMenus() {
     connect(sound, &QAction::triggered, view, &CTorvaneView::OnSoundEffects);
     optionsMenu->addSeparator();
     connect(AddCommand(optionsMenu, kCmdOtherOptions, QStringLiteral("Other options ...")),
-            &QAction::triggered, view, &CTorvaneView::OnOtherOptions);
+            &QAction::triggered, view, [view] { view->Options().OnOtherOptions(); });
     connect(AddCommand(optionsMenu, kCmdAccessibility, QStringLiteral("&Accessibility ...")),
-            &QAction::triggered, view, &CTorvaneView::OnAccessibility);
+            &QAction::triggered, view, [view] { view->Options().OnAccessibility(); });
     optionsMenu->addSeparator();
     QAction* fullScreen = AddCommand(
         optionsMenu, kCmdFullScreen, QStringLiteral("&Full screen\tF11"),

@@ -10,16 +10,12 @@
 #include "game/settings_store.h"
 #include "game/wheel_input.h"
 #include "render/board_renderer.h"
-#include "shell/dialogs/accessibility_dlg.h"
-#include "shell/dialogs/gem_colours.h"
-#include "shell/dialogs/options_dlg.h"
 #include "shell/view/board_accessible.h"
 #include "shell/view/game_over_flow.h"
+#include "shell/view/options_flow.h"
 #include "shell/view/pause_when_inactive.h"
 #include "shell/view/replay_flow.h"
 #include "shell/view/tutorial_flow.h"
-
-#include <QCheckBox>
 
 namespace {
 constexpr int kTimerPeriodMs = 66;
@@ -54,6 +50,7 @@ CTorvaneView::CTorvaneView(QWidget* parent) : QWidget(parent) {
     replays_ = std::make_unique<CReplayFlow>(*this);
     tutorial_ = std::make_unique<CTutorialFlow>(*this);
     gameOver_ = std::make_unique<CGameOverFlow>(*this);
+    options_ = std::make_unique<COptionsFlow>(*this);
     new CBoardAccessibility(this);
     pausing_ = std::make_unique<CPauseWhenInactive>(*this);
     // Whatever the commands did to the game reaches the recording here, and
@@ -348,54 +345,4 @@ void CTorvaneView::OnPauseAndHide() {
     }
     window()->showMinimized();
     emit StateChanged();
-}
-
-void CTorvaneView::OnOtherOptions() {
-    EnsureInitialised();
-    COptionsDlg dialog(this);
-    dialog.speed = WheelStepShown(wheelSpeed_);
-    dialog.wheelDirection = wheelClockwise_ ? 1 : 0;
-    dialog.colours = renderer_->GetPalette();
-    dialog.snapIn = game_->snapSoundOn ? 1 : 0;
-    dialog.explode = game_->explodeSoundOn ? 1 : 0;
-    dialog.soundOff = game_->quiet ? 1 : 0;
-    if (dialog.exec() != QDialog::Accepted) {
-        return;
-    }
-
-    // The game may have been replaced while the dialog was open: the current
-    // one takes the new switches.
-    wheelClockwise_ = dialog.wheelDirection != 0;
-    wheelSpeed_ = dialog.speed * 1e-6;
-    renderer_->BuildSprites(dialog.colours);
-    game_->snapSoundOn = dialog.snapIn != 0;
-    game_->explodeSoundOn = dialog.explode != 0;
-    game_->quiet = dialog.soundOff != 0;
-
-    const CSettingsBatch together;
-    const char* const colourNames[kPlayerColourSlots] = {"Color0", "Color1", "Color2"};
-    for (int slot = 0; slot < kPlayerColourSlots; ++slot) {
-        WriteSettingDword(kSettingsKey, colourNames[slot], SlotColour(dialog.colours, slot));
-    }
-    WriteSettingDword(kSettingsKey, "QuietSnapin", game_->snapSoundOn ? 0u : 1u);
-    WriteSettingDword(kSettingsKey, "QuietExplode", game_->explodeSoundOn ? 0u : 1u);
-    WriteSettingDword(kSettingsKey, "MouseWheelSpeed", static_cast<std::uint32_t>(dialog.speed));
-    WriteSettingDword(kSettingsKey, "MouseWheelClockwise", wheelClockwise_ ? 1u : 0u);
-    WriteSettingDword(kSettingsKey, "Quiet", game_->quiet ? 1u : 0u);
-    Changed();
-}
-
-void CTorvaneView::OnAccessibility() {
-    EnsureInitialised();
-    CAccessibilityDlg dialog(renderer_->GemSymbols(), pausing_->On(), this);
-    if (dialog.exec() != QDialog::Accepted) {
-        return;
-    }
-    const bool symbols = dialog.GemSymbolsBox()->isChecked();
-    pausing_->Set(dialog.PauseWhenInactiveBox()->isChecked());
-    renderer_->SetGemSymbols(symbols);
-    const CSettingsBatch together;
-    WriteSettingDword(kSettingsKey, "GemSymbols", symbols ? 1u : 0u);
-    WriteSettingDword(kSettingsKey, "PauseWhenInactive", pausing_->On() ? 1u : 0u);
-    Invalidate();
 }

@@ -18,8 +18,8 @@
 //
 // What happens around the game runs in flows of their own, which the view
 // owns and which steer it through its public operations: watching a replay,
-// the tutorial, the end of a game with the high-score table, and pausing when
-// the player leaves.
+// the tutorial, the end of a game with the high-score table, the Options and
+// Accessibility dialogs, and pausing when the player leaves.
 
 #include <QTimer>
 #include <QWidget>
@@ -32,6 +32,7 @@
 
 class CBoardRenderer;
 class CGameOverFlow;
+class COptionsFlow;
 class CPauseWhenInactive;
 class CReplayFlow;
 class CTutorialFlow;
@@ -51,8 +52,6 @@ class CTorvaneView : public QWidget {
     void OnSoundEffects();
     void OnDifficulty(std::uint32_t difficulty);
     void OnPauseAndHide();
-    void OnOtherOptions();
-    void OnAccessibility();
 
     // One tick of the 66 ms timer.
     void OnTimer();
@@ -73,6 +72,7 @@ class CTorvaneView : public QWidget {
     void EnsureInitialised();
     bool Initialised() const { return renderer_ != nullptr; }
     const CBoardRenderer& Renderer() const { return *renderer_; }
+    CBoardRenderer& Renderer() { return *renderer_; }
 
     // Where the board lies in the view at its present size and screen.
     BoardMapping Mapping() const;
@@ -100,11 +100,16 @@ class CTorvaneView : public QWidget {
     // The wheel's step per notch of the mouse wheel, and its direction.
     double WheelSpeed() const { return wheelSpeed_; }
     bool WheelClockwise() const { return wheelClockwise_; }
+    void SetWheel(double speed, bool clockwise) {
+        wheelSpeed_ = speed;
+        wheelClockwise_ = clockwise;
+    }
 
     // The flows around the game.
     CReplayFlow& Replays() const { return *replays_; }
     CTutorialFlow& Tutorial() const { return *tutorial_; }
     CGameOverFlow& GameOver() const { return *gameOver_; }
+    COptionsFlow& Options() const { return *options_; }
     CPauseWhenInactive& Pausing() const { return *pausing_; }
 
   signals:
@@ -147,5 +152,6 @@ class CTorvaneView : public QWidget {
     std::unique_ptr<CReplayFlow> replays_;
     std::unique_ptr<CTutorialFlow> tutorial_;
     std::unique_ptr<CGameOverFlow> gameOver_;
+    std::unique_ptr<COptionsFlow> options_;
     std::unique_ptr<CPauseWhenInactive> pausing_;
 };

@@ -24,6 +24,7 @@
 #include "shell/frame/main_frame.h"
 #include "shell/frame/main_toolbar.h"
 #include "shell/view/game_over_flow.h"
+#include "shell/view/options_flow.h"
 #include "shell/view/torvane_view.h"
 #include "shell/view/tutorial_flow.h"
 #include "tools/robot/robot_player.h"
@@ -47,7 +48,7 @@ long ResidentKiB() {
 
 // Every dialog of the program, and the sound and difficulty commands.
 void UseEveryCommand(CMainFrame& frame) {
-    frame.View()->OnOtherOptions();
+    frame.View()->Options().OnOtherOptions();
     frame.View()->GameOver().ShowHighScores();
     frame.OnHelpContents();
     frame.OnAbout();
