@@ -4,8 +4,9 @@
 # given is there again at the next start. On a smaller one (1024 x 600) the
 # board opens below scale 1: the disc and the panels at its scale, centred in
 # the view, and a double-click in the bomb box as drawn drops the bomb. On a
-# large one (1920 x 1080) F11 fills the screen, the wheel grows by the board's
-# scale, and the central gem shows no colour it lacks at scale 1 (no blur).
+# large one (1920 x 1080) it opens at the board's base size, F11 fills the
+# screen, the wheel grows by the board's scale, and the central gem shows no
+# colour it lacks at scale 1 (no blur).
 # Usage: window_test.sh PROGRAM OUTPUT_DIR   (under xvfb-run)
 set -u
 program=$1 out=$2
@@ -95,6 +96,7 @@ elif [ "$screen" = 1024x600 ]; then
         fail "a double-click in the drawn bomb box dropped no bomb"
     echo "scale $scale: disc $left to $right, bomb box $first to $boxEnd, score panel to $last"
 else
+    [ "$W.$H" = 768.738 ] || fail "opened at ${W}x$H, not 768x738"
     chromeW=$((W - 724)) chromeH=$((H - 698))
     xdotool windowfocus --sync "$wid" key ctrl+p && sleep 0.5  # no banner on the central gem
     wheel base $((X + chromeW + 362)) $((Y + H / 2)) 40
