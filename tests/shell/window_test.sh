@@ -24,8 +24,9 @@ geometry() {
 }
 start() {
     "$program" > "$out/program.log" 2>&1 &
-    pid=$! && sleep 3
-    wid=$(xdotool search --onlyvisible --name '^Torvane$' | head -1)
+    pid=$!
+    # However slow the machine, then a moment for the window manager's frame.
+    wid=$(timeout 60 xdotool search --sync --onlyvisible --name '^Torvane$' | head -1) && sleep 2
     geometry
 }
 # The wheel's first and last row (not azure) in column $2 about row $3 of
@@ -90,7 +91,11 @@ elif [ "$screen" = 1024x600 ]; then
         near "the score panel's end" "$last" "$bx" 713
     # Play; a double-click just inside the drawn bomb box's end drops the bomb.
     xdotool windowfocus --sync "$wid" key ctrl+p mousemove $((boxEnd - 3)) "$(at "$by" 27)" click --repeat 2 1
-    sleep 0.5 && import -window root "$out/bomb.png"
+    # The bomb leaves the box at the next tick, however long that takes to show.
+    for _ in $(seq 100); do
+        sleep 0.2 && import -window root "$out/bomb.png"
+        [ "$(span "$(line bomb "$(at "$by" 27)")" r "$x0" "$boxEnd")" = "-1 " ] && break
+    done
     [ "$(span "$bombs" r "$x0" "$boxEnd")" != "-1 " ] &&
         [ "$(span "$(line bomb "$(at "$by" 27)")" r "$x0" "$boxEnd")" = "-1 " ] ||
         fail "a double-click in the drawn bomb box dropped no bomb"
