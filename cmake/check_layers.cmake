@@ -3,7 +3,11 @@
 #   1  game/ scores/core/ tutorial/core/      standard C++
 #   2  render/ resources/                     QtGui
 #   3  settings/ script/                      QtCore, zlib; neither uses the other
-#   4  shell/ scores/ui/ tutorial/ui/         the Qt Widgets application
+#   4  shell/ scores/ui/ tutorial/ui/         the Qt Widgets application, itself
+#                                             in order: shell/app/, shell/frame/,
+#                                             shell/view/, then the windows of
+#                                             shell/dialogs/, scores/ui/ and
+#                                             tutorial/ui/
 #   tools/sim/ tools/artgen/ tools/robot/     beside 4: they use 1 to 3, and
 #                                             nothing of the product uses them
 # What each library may link follows the same order (the CMakeLists.txt of its
@@ -19,7 +23,7 @@ cmake_minimum_required(VERSION 3.25)
 set(layer1 game scores/core tutorial/core)
 set(layer2 render resources)
 set(layer3 settings script)
-set(layer4 shell scores/ui tutorial/ui)
+set(layer4 shell shell/app shell/frame shell/view shell/dialogs scores/ui tutorial/ui)
 set(tools tools/sim tools/artgen tools/robot)
 
 # What a file in each folder may include, besides its own folder.
@@ -32,9 +36,14 @@ endforeach()
 foreach(folder ${layer3})
   set(may_${folder} ${layer1})
 endforeach()
-foreach(folder ${layer4})
-  set(may_${folder} ${layer1} ${layer2} ${layer3} ${layer4})
-endforeach()
+set(below4 ${layer1} ${layer2} ${layer3})
+set(may_shell ${below4} ${layer4})
+set(may_shell/app ${below4} ${layer4})
+set(may_shell/frame ${below4} shell/view shell/dialogs scores/ui tutorial/ui)
+set(may_shell/view ${below4} shell/dialogs scores/ui tutorial/ui)
+set(may_shell/dialogs ${below4})
+set(may_scores/ui ${below4} tutorial/ui)
+set(may_tutorial/ui ${below4})
 foreach(folder ${tools})
   set(may_${folder} ${layer1} ${layer2} ${layer3})
 endforeach()
