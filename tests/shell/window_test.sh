@@ -65,7 +65,8 @@ if [ "$screen" != 1920x1080 ]; then
 fi
 if [ "$screen" = 1366x768 ]; then
     import -window root "$out/start.png"
-    xdotool windowsize "$wid" 900 640 && sleep 1.5 && kill "$pid"
+    # Gone, window and all, before the next start looks for a window.
+    xdotool windowsize "$wid" 900 640 && sleep 1.5 && kill "$pid" && wait "$pid"
     start
     [ "$W.$H" = 900.640 ] || fail "started again at ${W}x$H, not 900x640"
 elif [ "$screen" = 1024x600 ]; then
