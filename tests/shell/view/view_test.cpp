@@ -345,67 +345,6 @@ TEST_F(ViewTest, TheDialogAppliesAndStoresItsSwitchesOnlyOnOk) {
     }
 }
 
-// Pixels whose grey levels differ by at least minDifference.
-int GreyDifferences(const QImage& a, const QImage& b, int minDifference) {
-    int n = 0;
-    for (int y = 0; y < a.height(); ++y) {
-        for (int x = 0; x < a.width(); ++x) {
-            n += std::abs(qGray(a.pixel(x, y)) - qGray(b.pixel(x, y))) >= minDifference;
-        }
-    }
-    return n;
-}
-
-// The direction of the long axis of the pixels where two pictures differ,
-// clockwise from the x axis (y points down).
-double ChangedAxis(const QImage& a, const QImage& b) {
-    double n = 0, x = 0, y = 0, xx = 0, yy = 0, xy = 0;
-    for (int py = 0; py < a.height(); ++py) {
-        for (int px = 0; px < a.width(); ++px) {
-            if (a.pixel(px, py) != b.pixel(px, py)) {
-                n += 1, x += px, y += py, xx += px * px, yy += py * py, xy += px * py;
-            }
-        }
-    }
-    return 0.5 * std::atan2(2 * (xy - x * y / n), (xx - x * x / n) - (yy - y * y / n));
-}
-
-TEST(GemSymbols, TellTheSlotsApartInGreyOnAnyColourTurnWithTheGemAndLeaveTheRestAsItWas) {
-    for (const qreal ratio : {1.0, 2.0}) {
-        for (const std::uint32_t colour : {0x00FF4040u, 0x00FFFFFFu, 0x00010101u, 0x0000FFFFu}) {
-            SCOPED_TRACE(testing::Message() << "ratio " << ratio << " colour " << colour);
-            const GemPalette palette = MakeGemPalette(
-                {colour, colour, colour, kDefaultGemColours[3], kDefaultGemColours[4]});
-            const CGemSprites plain(palette, ratio);
-            const CGemSprites marked(palette, ratio, true);
-            CGemSprites toggled(palette, ratio, true);
-            toggled.SetSymbols(false);
-            // A quarter of the gem's face; the symbols must leave the rest.
-            const int quarterFace = static_cast<int>(136 * ratio * ratio);
-            const int margin = static_cast<int>(15 * ratio * ratio);
-            for (int f = 0; f < kGemFrames; ++f) {
-                for (int s = 0; s < kGemSlots; ++s) {
-                    const int changed = GreyDifferences(marked.Sprite(s, f), plain.Sprite(s, f), 1);
-                    // The white central gem and the bomb keep their pictures.
-                    EXPECT_LE(changed, s < 3 ? quarterFace : 0) << "slot " << s << " frame " << f;
-                    EXPECT_GE(changed, s < 3 ? margin : 0) << "slot " << s << " frame " << f;
-                    ASSERT_EQ(toggled.Sprite(s, f), plain.Sprite(s, f));
-                }
-                for (const auto& [a, b] : {std::pair{0, 1}, {0, 2}, {1, 2}}) {
-                    EXPECT_GE(GreyDifferences(marked.Sprite(a, f), marked.Sprite(b, f), 96), margin)
-                        << "slots " << a << " and " << b << " frame " << f;
-                }
-                // The bar turns with its gem, clockwise by pi/48 a frame.
-                if (ratio > 1) {
-                    EXPECT_NEAR(ChangedAxis(marked.Sprite(2, f), plain.Sprite(2, f)), f * kPi / 48,
-                                kPi / 96)
-                        << "frame " << f;
-                }
-            }
-        }
-    }
-}
-
 TEST(BoardMapping, MapsBoardPixelsIntoAViewOneHundredWiderAndBack) {
     const struct {
         double scale;
