@@ -17,11 +17,21 @@ struct CGem {
     std::int64_t explodedAt = 0;
 
     // Screen position cached for the wheel angle it was computed at; the
-    // contact test asks for it once per falling gem and step.
-    double screenX = 0.0;
-    double screenY = 0.0;
-    double screenAngle = kNoAngle;
+    // contact test asks for it once per falling gem and step. A cache, not
+    // the gem's state: reading a gem's place may fill it.
+    mutable double screenX = 0.0;
+    mutable double screenY = 0.0;
+    mutable double screenAngle = kNoAngle;
     static constexpr double kNoAngle = std::numeric_limits<double>::quiet_NaN();
+
+    // Where a falling gem last stood before a move by nothing, and where the
+    // move put it: every turn of the wheel moves each falling gem by nothing
+    // through the polar form, which rounds, so a gem that the round trip
+    // leaves where it is needs no trigonometry again until it really moves.
+    double stillFromX = std::numeric_limits<double>::quiet_NaN();
+    double stillFromY = std::numeric_limits<double>::quiet_NaN();
+    double stillToX = 0.0;
+    double stillToY = 0.0;
 };
 
 // Gem colours.
@@ -45,6 +55,7 @@ class CGemList {
     bool IsEmpty() const { return sentinel_.next == &sentinel_; }
 
     void Append(CGem* gem) {
+        ++appends_;
         gem->next = &sentinel_;
         gem->prev = sentinel_.prev;
         sentinel_.prev->next = gem;
@@ -65,6 +76,10 @@ class CGemList {
         }
         return false;
     }
+
+    // How many gems were ever appended: what was known of the list's gems
+    // still holds while this stays the same and gems only leave.
+    std::uint64_t Appends() const { return appends_; }
 
     int Count() const {
         int n = 0;
@@ -100,4 +115,5 @@ class CGemList {
     }
 
     CGem sentinel_;
+    std::uint64_t appends_ = 0;
 };
