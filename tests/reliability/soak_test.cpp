@@ -8,10 +8,12 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <cstdlib>
 #include <iostream>
 #include <random>
+#include <vector>
 
 #include "game/game_clock.h"
 #include "game/game_random.h"
@@ -90,10 +92,40 @@ TEST_P(Soak, EveryRuleHoldsAfterEveryStepOfWholeGames) {
                 rules.bombsDropped += game.DropBomb() != nullptr ? 1 : 0;
                 ok = ok && holds("a bomb drop");
             }
+            // Drawn between steps, each falling gem glides to where this step
+            // puts it, never past where the rules' contact test takes it.
+            std::vector<std::pair<CGem*, Point2>> glides;
+            const bool steps = GameClock::Now() >= game.nextStepTime && !game.over;
+            game.falling.ForEach([&](CGem* gem) {
+                if (!steps) {
+                    return;
+                }
+                const Polar p = ToPolar(gem->x, gem->y);
+                const double reach = game.ContactTravel(*gem);
+                auto touches = [&](double travel) {
+                    const Point2 at = FromPolar({p.r - travel, p.theta});
+                    return game.TouchedGem(at.x, at.y) != nullptr;
+                };
+                if (!touches(reach + 1e-6) || (reach > 1e-6 && touches(reach - 1e-6))) {
+                    ADD_FAILURE() << "seed " << seed << ": contact " << reach << " px ahead";
+                    ok = false;
+                }
+                glides.push_back({gem, game.GlidePosition(*gem, GameClock::Now())});
+            });
             // A tick inside the 100 ms gate reads the clock and nothing else.
             const std::int64_t gate = game.nextStepTime;
             game.Tick();
             ok = ok && (game.nextStepTime == gate || holds("a timer tick"));
+            const bool noneTaken = std::all_of(glides.begin(), glides.end(), [&](auto& g) {
+                return game.falling.Contains(g.first);
+            });
+            for (const auto& [gem, at] : glides) {
+                if (noneTaken && (gem->x != at.x || gem->y != at.y)) {
+                    ADD_FAILURE() << "seed " << seed << ": a gem glided to " << at.x << "," << at.y
+                                  << ", the step put it at " << gem->x << "," << gem->y;
+                    ok = false;
+                }
+            }
             // The painter lets each explosion run for 1200 ms of game time.
             const int explosions = game.exploding.Count();
             game.exploding.ForEach([&](CGem* gem) {
