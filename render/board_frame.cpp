@@ -38,6 +38,44 @@ QRect DeviceBounds(const QRect& logical, qreal ratio) {
                         static_cast<int>(std::ceil((logical.bottom() + 1) * ratio)) + 1));
 }
 
+// The tiles, 32 device pixels square, that the rectangles touch, as
+// runs along each row of tiles: a region of a few dozen areas at most, where
+// the rectangles themselves (a turn moves every stuck gem) would cut it into
+// hundreds of slivers, each with its cost of setting up.
+QRegion Tiles(const std::vector<QRect>& rects, QSize size) {
+    constexpr int tile = 32;
+    const int columns = (size.width() + tile - 1) / tile;
+    const int rows = (size.height() + tile - 1) / tile;
+    std::vector<char> marked(static_cast<std::size_t>(columns * rows), 0);
+    for (const QRect& r : rects) {
+        const QRect in = r & QRect(QPoint(0, 0), size);
+        for (int y = in.top() / tile; !in.isEmpty() && y <= in.bottom() / tile; ++y) {
+            for (int x = in.left() / tile; x <= in.right() / tile; ++x) {
+                marked[static_cast<std::size_t>(y * columns + x)] = 1;
+            }
+        }
+    }
+    std::vector<QRect> runs;
+    for (int y = 0; y < rows; ++y) {
+        for (int x = 0; x < columns;) {
+            const int first = x;
+            while (x < columns && marked[static_cast<std::size_t>(y * columns + x)] != 0) {
+                ++x;
+            }
+            if (x > first) {
+                runs.push_back(QRect(first * tile, y * tile, (x - first) * tile, tile) &
+                               QRect(QPoint(0, 0), size));
+            }
+            x += x == first ? 1 : 0;
+        }
+    }
+    QRegion region;
+    // Row after row, left to right, none overlapping: already the form a
+    // region keeps.
+    region.setRects(runs.data(), static_cast<int>(runs.size()));
+    return region;
+}
+
 auto Key(const FrameGem& g) {
     return std::tuple(g.id, g.at.x(), g.at.y(), g.slot, g.frame, g.radius, g.theta);
 }
@@ -70,10 +108,13 @@ BoardFrame CollectFrame(CGame& game, const FrameStyle& style) {
     return frame;
 }
 
-QRegion FrameChanges(const BoardFrame& from, const BoardFrame& to, qreal ratio) {
-    QRegion changed;
+QRegion FrameChanges(const BoardFrame& from, const BoardFrame& to, qreal ratio, QSize size) {
+    std::vector<QRect> changed;
     if (from.wheelAngle != to.wheelAngle) {
-        changed += DiscDeviceBounds(ratio);
+        for (const double angle : {from.wheelAngle, to.wheelAngle}) {
+            const QRegion spokes = SpokesDeviceBounds(angle, ratio);
+            changed.insert(changed.end(), spokes.begin(), spokes.end());
+        }
     }
     // A gem in both frames, alike in every value, looks the same in both and
     // keeps its place in the drawing order among the others (lists only
@@ -91,7 +132,7 @@ QRegion FrameChanges(const BoardFrame& from, const BoardFrame& to, qreal ratio) 
                                   std::back_inserter(differ),
                                   [](auto& l, auto& r) { return Key(l) < Key(r); });
     for (const FrameGem& g : differ) {
-        changed += GemDeviceBounds(g.at, ratio);
+        changed.push_back(GemDeviceBounds(g.at, ratio));
     }
     auto texts = [&](const PlacedText* old, const PlacedText* now) {
         if (old != nullptr && now != nullptr && *old == *now) {
@@ -99,7 +140,7 @@ QRegion FrameChanges(const BoardFrame& from, const BoardFrame& to, qreal ratio) 
         }
         for (const PlacedText* t : {old, now}) {
             if (t != nullptr) {
-                changed += DeviceBounds(t->Bounds(), ratio);
+                changed.push_back(DeviceBounds(t->Bounds(), ratio));
             }
         }
     };
@@ -108,5 +149,5 @@ QRegion FrameChanges(const BoardFrame& from, const BoardFrame& to, qreal ratio) 
         texts(i < from.banners.size() ? &from.banners[i] : nullptr,
               i < to.banners.size() ? &to.banners[i] : nullptr);
     }
-    return changed;
+    return Tiles(changed, size);
 }

@@ -40,7 +40,7 @@ struct FrameStyle {
 // show in it once more, bare, and leave the game.
 BoardFrame CollectFrame(CGame& game, const FrameStyle& style);
 
-// The device pixels, at `ratio`, in which two frames may differ: gems that
-// moved, came or went, changed texts, and the whole disc when the wheel
-// turned.
-QRegion FrameChanges(const BoardFrame& from, const BoardFrame& to, qreal ratio);
+// The device pixels of a board of `size` at `ratio` in which two frames may
+// differ, whole tiles of them: gems that moved, came or went, changed texts,
+// and the spokes when the wheel turned (its gems moved with it).
+QRegion FrameChanges(const BoardFrame& from, const BoardFrame& to, qreal ratio, QSize size);

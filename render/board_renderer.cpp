@@ -88,48 +88,40 @@ const QImage& CBoardRenderer::Paint(const BoardFrame& frame) {
     if (buffer_.isNull()) {
         return buffer_;
     }
-    changed_ = painted_ ? FrameChanges(paintedFrame_, frame, ratio_) & buffer_.rect()
+    changed_ = painted_ ? FrameChanges(paintedFrame_, frame, ratio_, buffer_.size())
                         : QRegion(buffer_.rect());
+    // Area by area: the areas do not overlap, so each pixel sees the same
+    // drawing in the same order as in a whole paint.
+    for (const QRect& area : changed_) {
+        const auto rowBytes = static_cast<std::size_t>(area.width()) * sizeof(QRgb);
+        for (int y = area.top(); y <= area.bottom(); ++y) {
+            std::memcpy(reinterpret_cast<QRgb*>(buffer_.scanLine(y)) + area.left(),
+                        reinterpret_cast<const QRgb*>(background_.constScanLine(y)) + area.left(),
+                        rowBytes);
+        }
+    }
+    DrawSpokes(buffer_, frame.wheelAngle, ratio_, changed_);
     // Overlays are drawn through a painter on the same pixels that counts
     // device pixels, scaled to logical ones, so that its clip is exact in
     // device pixels at any ratio.
     QImage pixels(buffer_.bits(), buffer_.width(), buffer_.height(), buffer_.bytesPerLine(),
                   buffer_.format());
     QPainter overlay(&pixels);
+    overlay.setClipRegion(changed_);
     overlay.setWorldTransform(QTransform::fromScale(ratio_, ratio_));
-    for (const QRect& area : changed_) {
-        PaintArea(frame, area, overlay);
+    for (const FrameGem& gem : frame.gems) {
+        DrawFrameGem(gem, buffer_, overlay, *sprites_, changed_);
     }
     overlay.end();
+    for (const QRect& area : changed_) {
+        scoreLayer_.Draw(buffer_, frame.score, ratio_, area);
+        for (std::size_t i = 0; i < frame.banners.size() && i < bannerLayers_.size(); ++i) {
+            bannerLayers_[i].Draw(buffer_, frame.banners[i], ratio_, area);
+        }
+    }
     paintedFrame_ = frame;
     painted_ = true;
     return buffer_;
-}
-
-void CBoardRenderer::PaintArea(const BoardFrame& frame, const QRect& area, QPainter& overlay) {
-    const auto rowBytes = static_cast<std::size_t>(area.width()) * sizeof(QRgb);
-    for (int y = area.top(); y <= area.bottom(); ++y) {
-        std::memcpy(reinterpret_cast<QRgb*>(buffer_.scanLine(y)) + area.left(),
-                    reinterpret_cast<const QRgb*>(background_.constScanLine(y)) + area.left(),
-                    rowBytes);
-    }
-    if (area.intersects(DiscDeviceBounds(ratio_))) {
-        DrawSpokes(buffer_, frame.wheelAngle, ratio_, area);
-    }
-    overlay.save();
-    overlay.setWorldTransform(QTransform());
-    overlay.setClipRect(area);
-    overlay.setWorldTransform(QTransform::fromScale(ratio_, ratio_));
-    for (const FrameGem& gem : frame.gems) {
-        if (area.intersects(GemDeviceBounds(gem.at, ratio_))) {
-            DrawFrameGem(gem, buffer_, overlay, *sprites_, area);
-        }
-    }
-    overlay.restore();
-    scoreLayer_.Draw(buffer_, frame.score, ratio_, area);
-    for (std::size_t i = 0; i < frame.banners.size() && i < bannerLayers_.size(); ++i) {
-        bannerLayers_[i].Draw(buffer_, frame.banners[i], ratio_, area);
-    }
 }
 
 void CBoardRenderer::DrawInView(QPainter& painter, const BoardMapping& mapping,

@@ -82,7 +82,6 @@ class CBoardRenderer {
 
   private:
     void PaintBackground();
-    void PaintArea(const BoardFrame& frame, const QRect& area, QPainter& overlay);
 
     qreal ratio_;
     std::unique_ptr<CGemSprites> sprites_;

@@ -140,18 +140,49 @@ void DrawSpoke(QImage& image, QPoint from, QPoint to, qreal ratio, const QRect& 
     }
 }
 
-void DrawSpokes(QImage& image, double wheelAngle, qreal ratio, const QRect& clip) {
+namespace {
+
+// Spoke k's two ends at a wheel angle.
+std::pair<QPoint, QPoint> SpokeEnds(double wheelAngle, int k) {
+    const double a = k * (kPi / 6.0) + wheelAngle;
+    const double c = std::cos(a);
+    const double s = std::sin(a);
+    return {QPoint(boardCentreX + Truncate(kWheelRadius * c),
+                   boardCentreY + Truncate(kWheelRadius * s)),
+            QPoint(boardCentreX + Truncate(kSpokeInnerRadius * c),
+                   boardCentreY + Truncate(kSpokeInnerRadius * s))};
+}
+
+}  // namespace
+
+void DrawSpokes(QImage& image, double wheelAngle, qreal ratio, const QRegion& clip) {
+    const QRect disc = DiscDeviceBounds(ratio);
     for (int k = 0; k < kSpokes; ++k) {
-        const double a = k * (kPi / 6.0) + wheelAngle;
-        const double c = std::cos(a);
-        const double s = std::sin(a);
-        DrawSpoke(image,
-                  QPoint(boardCentreX + Truncate(kWheelRadius * c),
-                         boardCentreY + Truncate(kWheelRadius * s)),
-                  QPoint(boardCentreX + Truncate(kSpokeInnerRadius * c),
-                         boardCentreY + Truncate(kSpokeInnerRadius * s)),
-                  ratio, clip);
+        const auto [from, to] = SpokeEnds(wheelAngle, k);
+        for (const QRect& area : clip) {
+            if (area.intersects(disc)) {
+                DrawSpoke(image, from, to, ratio, area);
+            }
+        }
     }
+}
+
+QRegion SpokesDeviceBounds(double wheelAngle, qreal ratio) {
+    QRegion bounds;
+    for (int k = 0; k < kSpokes; ++k) {
+        const auto [from, to] = SpokeEnds(wheelAngle, k);
+        // The pixels' centres and the pen's half width around them, and a
+        // device pixel more for rounding.
+        const QRectF r = QRectF(QPointF(from), QPointF(to))
+                             .normalized()
+                             .adjusted(-kWheelPenWidth / 2.0, -kWheelPenWidth / 2.0,
+                                       1 + kWheelPenWidth / 2.0, 1 + kWheelPenWidth / 2.0);
+        bounds += QRect(QPoint(static_cast<int>(std::floor(r.left() * ratio)) - 1,
+                               static_cast<int>(std::floor(r.top() * ratio)) - 1),
+                        QPoint(static_cast<int>(std::ceil(r.right() * ratio)) + 1,
+                               static_cast<int>(std::ceil(r.bottom() * ratio)) + 1));
+    }
+    return bounds;
 }
 
 FrameGem GemInFrame(const CGem& gem, double angle, Point2 turned, std::int64_t now,
@@ -183,12 +214,19 @@ QRect GemDeviceBounds(QPoint at, qreal ratio) {
 }
 
 void DrawFrameGem(const FrameGem& gem, QImage& image, QPainter& overlay, const CGemSprites& sprites,
-                  const QRect& clip) {
+                  const QRegion& clip) {
     const qreal ratio = sprites.Ratio();
-    sprites.Blit(image, gem.slot, gem.frame,
-                 QPoint(ToDevice(gem.at.x() - kGemCellOffset, ratio),
-                        ToDevice(gem.at.y() - kGemCellOffset, ratio)),
-                 clip);
+    const QRect bounds = GemDeviceBounds(gem.at, ratio);
+    if (!clip.intersects(bounds)) {
+        return;
+    }
+    const QPoint corner(ToDevice(gem.at.x() - kGemCellOffset, ratio),
+                        ToDevice(gem.at.y() - kGemCellOffset, ratio));
+    for (const QRect& area : clip) {
+        if (area.intersects(bounds)) {
+            sprites.Blit(image, gem.slot, gem.frame, corner, area);
+        }
+    }
     if (gem.radius >= 0) {
         const QColor red = QColor::fromRgb(ColourRefToRgb(kExplosionColour));
         DrawHexagon(overlay, gem.at, gem.theta, gem.radius, QBrush(red), QPen(red, 1));

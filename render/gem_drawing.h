@@ -9,6 +9,7 @@
 #include <QPen>
 #include <QPoint>
 #include <QRect>
+#include <QRegion>
 
 #include "game/game.h"
 #include "render/board_layout.h"
@@ -36,8 +37,10 @@ void DrawWheelDisc(QPainter& painter);
 // pen's width and round ends, straight into the image's device pixels, within
 // `clip` (device pixels).
 void DrawSpoke(QImage& image, QPoint from, QPoint to, qreal ratio, const QRect& clip);
-// The twelve spokes of a wheel turned by `wheelAngle`.
-void DrawSpokes(QImage& image, double wheelAngle, qreal ratio, const QRect& clip);
+// The twelve spokes of a wheel turned by `wheelAngle`, and the device pixels
+// they may touch.
+void DrawSpokes(QImage& image, double wheelAngle, qreal ratio, const QRegion& clip);
+QRegion SpokesDeviceBounds(double wheelAngle, qreal ratio);
 
 // One gem as a paint shows it: which sprite where, and its explosion overlay.
 struct FrameGem {
@@ -57,11 +60,12 @@ FrameGem GemInFrame(const CGem& gem, double angle, Point2 turned, std::int64_t n
                     bool* finished = nullptr);
 // The device pixels a gem's sprite and overlay may touch.
 QRect GemDeviceBounds(QPoint at, qreal ratio);
-// Draws a gem into the image: the sprite straight into its device pixels,
-// the overlay through `overlay`, a painter on the same pixels whose
-// coordinates are logical pixels and whose clip is `clip`.
+// Draws a gem into the image within `clip` (device pixels): the sprite
+// straight into its device pixels, the overlay through `overlay`, a painter
+// on the same pixels whose coordinates are logical pixels and whose clip is
+// the same.
 void DrawFrameGem(const FrameGem& gem, QImage& image, QPainter& overlay, const CGemSprites& sprites,
-                  const QRect& clip);
+                  const QRegion& clip);
 
 // A filled hexagon with integer corners around `centre`, a corner straight
 // down at angle 0.
