@@ -28,7 +28,7 @@ run: build
 	@if [ -x $(BUILD)/shell/torvane ]; then \
 	  $(BUILD)/shell/torvane; \
 	else \
-	  $(BUILD)/tools/torvane-sim tools/demo.tvs; \
+	  $(BUILD)/tools/sim/torvane-sim tools/demo.tvs; \
 	fi
 
 # A fresh build folder is configured with warnings as errors; an existing one

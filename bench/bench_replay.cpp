@@ -28,10 +28,10 @@
 #include "game/wheel_input.h"
 #include "render/board_layout.h"
 #include "render/board_renderer.h"
+#include "script/replay_file.h"
+#include "script/replay_recorder.h"
+#include "script/script_text.h"
 #include "tools/robot/robot_player.h"
-#include "tools/sim/replay_file.h"
-#include "tools/sim/replay_recorder.h"
-#include "tools/sim/script_text.h"
 
 #include "bench/bench_world.h"
 

@@ -12,7 +12,7 @@
 # works without any path compiled in.
 
 # One name for the launcher, the icon, the metadata and the program's desktop
-# file name (shell/main.cpp), so that desktops tie the window to its launcher.
+# file name (shell/app/main.cpp), so that desktops tie the window to its launcher.
 set(TORVANE_APP_ID io.github.quillfen.Torvane)
 
 set(TORVANE_SCREENSHOT_URL "https://torvane.example/screenshots/torvane.png" CACHE STRING

@@ -9,8 +9,8 @@
 #include <string>
 
 #include "fuzz_check.h"
-#include "tools/sim/replay_file.h"
-#include "tools/sim/replay_player.h"
+#include "script/replay_file.h"
+#include "script/replay_player.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string bytes(reinterpret_cast<const char*>(data), size);

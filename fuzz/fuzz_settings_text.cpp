@@ -9,8 +9,8 @@
 #include <cstdint>
 
 #include "fuzz_check.h"
-#include "shell/settings/settings_text.h"
-#include "shell/settings/settings_value.h"
+#include "settings/settings_text.h"
+#include "settings/settings_value.h"
 
 namespace {
 

@@ -8,8 +8,8 @@
 
 #include "fuzz_check.h"
 #include "game/game_random.h"
-#include "tools/sim/sim_commands.h"
-#include "tools/sim/sim_runner.h"
+#include "script/sim_commands.h"
+#include "script/sim_runner.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string script(reinterpret_cast<const char*>(data), size);

@@ -1,6 +1,6 @@
 #pragma once
 // The end-of-game dialogs in the order a finished game shows them. The view
-// calls these; they know nothing of the view, so tests drive them directly.
+// calls these (through its game-over flow); they know nothing of the view.
 
 #include <cstdint>
 #include <functional>

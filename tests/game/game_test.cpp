@@ -1,7 +1,7 @@
 // Rules the runner's events do not show, or show only by chance: the clock's
 // counters, drawing angles, the sector arithmetic of snapping, boards at their
 // limits, the bomb box, bomb thresholds near their limits and the sound cues.
-// Everything else is checked end to end through the runner (tests/sim).
+// Everything else is checked end to end through the runner (tests/script).
 #include <gtest/gtest.h>
 
 #include <cmath>

@@ -123,6 +123,13 @@ TEST_F(Board, PaintsTheSceneAsThePicturesShowAtRatiosOneAndTwo) {
     CBoardRenderer hidpi(kClient, 2.0);
     const QImage& big = hidpi.Paint(*game);
     Check(big, QRect(120, 440, 440, 180), "bottom-2x");
+    // The players' symbols, in every frame turned with their gem, none on the
+    // white gem and the bomb; switched off, the gems are as they were.
+    for (const auto& [symbols, picture] : {std::pair{true, "symbols-2x"}, {false, "bottom-2x"}}) {
+        BuildScene();
+        hidpi.SetGemSymbols(symbols);
+        Check(hidpi.Paint(*game), QRect(120, 440, 440, 180), picture);
+    }
 
     // What the game's look is known by, whatever the pictures say.
     const QImage tile = TileImage();

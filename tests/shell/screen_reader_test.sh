@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The game as a screen reader on Linux hears it, through AT-SPI: the board's
 # name tells its banner from the start, and every change of it is an event:
-# playing, pausing, the game's end, and watching its replay.
+# playing, pausing, the game's end, and watching its replay; the score and
+# bombs panels are named with their numbers.
 # Usage: screen_reader_test.sh PROGRAM OUTPUT_DIR   (under xvfb-run and dbus-run-session)
 set -u
 program=$1 out=$2
@@ -32,8 +33,8 @@ def step():
     apps = [app for app in pyatspi.Registry.getDesktop(0)
             if app is not None and app.get_process_id() == game.pid]
     if apps and not heard:  # the name as read on arriving
-        board = find(apps[0], lambda node: node.getRole() == pyatspi.ROLE_CANVAS)
-        heard.extend([board.name] if board is not None else [])
+        step.board = find(apps[0], lambda node: node.getRole() == pyatspi.ROLE_CANVAS)
+        heard.extend([step.board.name] if step.board is not None else [])
     elif heard == expected[:len(heard)] and step.done < len(heard) < len(steps):
         step.done = len(heard)
         control = find(apps[0], lambda node: node.name == steps[step.done][0])
@@ -41,7 +42,7 @@ def step():
     if heard != expected[:len(heard)] or len(heard) >= len(steps) or time.monotonic() > deadline:
         pyatspi.Registry.stop()
     return True
-step.done = 0
+step.done, step.board = 0, None
 
 pyatspi.Registry.registerEventListener(
     lambda e: e.source and e.source.getRole() == pyatspi.ROLE_CANVAS and heard.append(e.source.name),
@@ -49,9 +50,11 @@ pyatspi.Registry.registerEventListener(
 game = subprocess.Popen([sys.argv[1]], stdout=open(sys.argv[2], "w"), stderr=subprocess.STDOUT)
 GLib.timeout_add(200, step)
 pyatspi.Registry.start()
+panels = [part.name for part in step.board] if step.board is not None else []
 game.terminate()
-print("heard:", " | ".join(heard))
-print("PASS: the board's name and its changes" if heard[:len(expected)] == expected else
-      "FAIL: expected " + " | ".join(expected))
+print("heard:", " | ".join(heard + panels))
+print("PASS: the board's name, its changes and its panels"
+      if heard[:len(expected)] == expected and panels == ["Score 0", "Bombs 1"] else
+      "FAIL: expected " + " | ".join(expected + ["Score 0", "Bombs 1"]))
 PYTHON
 kill "$bus"

@@ -23,10 +23,14 @@
 #include "game/game_clock.h"
 #include "game/memory_settings.h"
 #include "game/sound.h"
-#include "shell/command_ids.h"
-#include "shell/main_frame.h"
-#include "shell/main_toolbar.h"
-#include "shell/torvane_view.h"
+#include "shell/frame/command_ids.h"
+#include "shell/frame/main_frame.h"
+#include "shell/frame/main_toolbar.h"
+#include "shell/view/game_over_flow.h"
+#include "shell/view/pause_when_inactive.h"
+#include "shell/view/replay_flow.h"
+#include "shell/view/torvane_view.h"
+#include "shell/view/tutorial_flow.h"
 
 inline void PrintTo(const QString& text, std::ostream* os) {
     *os << text.toStdString();
@@ -74,7 +78,7 @@ class UiTest : public ::testing::Test {
         return *frame;
     }
     CTorvaneView& View() { return *frame->View(); }
-    CGame& Game() { return *View().game; }
+    CGame& Game() { return View().Game(); }
     QAction* Action(int id) { return frame->Action(id); }
     std::uint32_t Stored(const char* name) const { return ReadSettingDword(kSettingsKey, name); }
     // The view's timer as the event loop runs it, every 66 ms.

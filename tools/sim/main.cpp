@@ -13,12 +13,12 @@
 #include <string>
 #include <string_view>
 
-#include "shell/settings/settings_file.h"
-#include "tools/sim/render/render_command.h"
-#include "tools/sim/replay_reader.h"
-#include "tools/sim/script_lines.h"
-#include "tools/sim/sim_commands.h"
-#include "tools/sim/sim_runner.h"
+#include "script/replay_reader.h"
+#include "script/script_lines.h"
+#include "script/sim_commands.h"
+#include "script/sim_runner.h"
+#include "settings/settings_file.h"
+#include "tools/sim/render_command.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #pragma once
 // The tutorial's small modeless window: the page text and three buttons. It
-// holds no tutorial state; every button is a request to the game view, which
+// holds no tutorial state; every button is a request to the tutorial flow, which
 // answers it before the handler goes on.
 
 #include <QDialog>
@@ -18,14 +18,14 @@ class CTutorialWnd : public QDialog {
 
     CTutorialWnd(QWidget* view, MessageSink send);
 
-    // What ShowTutorialPage puts on the window.
+    // What each page of the tutorial puts on the window.
     void ShowPage(const QString& caption, const QString& text, bool previousEnabled,
                   const QString& nextText);
     // Left and bottom edges of the whole window on those of the view, on top of
     // every ordinary window; the size stays.
     void PlaceAtLowerLeft(const QWidget* view);
 
-    // As the "Quit tutorial" button: tells the view, then the window goes and
+    // As the "Quit tutorial" button: tells the flow, then the window goes and
     // the object deletes itself.
     void Quit();
 

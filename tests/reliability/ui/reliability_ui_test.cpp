@@ -15,15 +15,18 @@
 #include "game/game_random.h"
 #include "game/memory_settings.h"
 #include "scores/core/high_score_table.h"
-#include "shell/clock_warning_dlg.h"
-#include "shell/command_ids.h"
-#include "shell/customize_colors_dlg.h"
-#include "shell/main_frame.h"
-#include "shell/main_toolbar.h"
-#include "shell/qt_cue_output.h"
-#include "shell/settings/settings_file.h"
-#include "shell/settings_messages.h"
-#include "shell/torvane_view.h"
+#include "settings/settings_file.h"
+#include "shell/app/qt_cue_output.h"
+#include "shell/app/settings_messages.h"
+#include "shell/dialogs/clock_warning_dlg.h"
+#include "shell/dialogs/customize_colors_dlg.h"
+#include "shell/frame/command_ids.h"
+#include "shell/frame/main_frame.h"
+#include "shell/frame/main_toolbar.h"
+#include "shell/view/game_over_flow.h"
+#include "shell/view/options_flow.h"
+#include "shell/view/torvane_view.h"
+#include "shell/view/tutorial_flow.h"
 #include "tools/robot/robot_player.h"
 #include "tutorial/ui/welcome_dlg.h"
 
@@ -45,9 +48,9 @@ long ResidentKiB() {
 
 // Every dialog of the program, and the sound and difficulty commands.
 void UseEveryCommand(CMainFrame& frame) {
-    frame.View()->OnOtherOptions();
-    frame.View()->ShowHighScores();
-    frame.View()->OnHelpContents();
+    frame.View()->Options().OnOtherOptions();
+    frame.View()->GameOver().ShowHighScores();
+    frame.OnHelpContents();
     frame.OnAbout();
     CClockWarningDlg(&frame).Ask();
     CWelcomeDlg(&frame).exec();
@@ -78,8 +81,8 @@ class ReliabilityUi : public ::testing::Test {
     // from straight below the centre, the space bar for a bomb, 66 ms.
     void Step(CTorvaneView& view, CRobotPlayer& robot) {
         const RobotMove move =
-            view.game->paused ? RobotMove{view.game->wheelAngle} : robot.Decide(*view.game);
-        const double turn = move.wheelAngle - view.game->wheelAngle;
+            view.Game().paused ? RobotMove{view.Game().wheelAngle} : robot.Decide(view.Game());
+        const double turn = move.wheelAngle - view.Game().wheelAngle;
         if (std::abs(turn) > 0.004) {  // about a pixel at the grip
             const QPoint grip(boardCentreX, boardCentreY + 250);
             const QPoint to = grip + QPoint(std::lround(-250 * std::sin(turn)),
@@ -130,11 +133,11 @@ class ReliabilityUi : public ::testing::Test {
             CMainFrame frame;
             frame.show();
             CTorvaneView& view = *frame.View();
-            difficulty_ = view.game->difficulty;
-            quiet_ = view.game->quiet;
+            difficulty_ = view.Game().difficulty;
+            quiet_ = view.Game().quiet;
             CRobotPlayer robot(99, {.bombChance = 0.01, .reckless = true});
             for (; game <= games; ++game) {
-                if (view.game->paused) {
+                if (view.Game().paused) {
                     view.OnPausePlay();
                 }
                 for (int step = 0; answered_["CGameOverDlg"] < game; ++step) {

@@ -1,7 +1,7 @@
 // What the runner's high-score commands cannot reach: values that are not
 // plain text, a missing key, callers other than the end-of-game offer and
 // names typed with line breaks. The table's other rules and the dates are
-// checked through the runner (tests/sim).
+// checked through the runner (tests/script).
 #include "scores/core/high_score_table.h"
 
 #include <gtest/gtest.h>

@@ -65,7 +65,7 @@ TEST_F(ScoresTest, GameEndingUnderTheTimerShowsTheFinishedGameBehindTheQuestion)
     }
     CSnapshotGem falling[] = {{309, 0, 2, 40, 40, 0}};
     const CGameSnapshot game{falling, 1, spoke.data(), 11, 1, 0};
-    View().game = std::make_unique<CGame>(&game);
+    View().ShowUnrecordedGame(std::make_unique<CGame>(&game));
     View().OnPausePlay();
     Then([this](QDialog* question) {
         EXPECT_TRUE(Game().over);
@@ -96,20 +96,23 @@ TEST_F(ScoresTest, YesStartsTheNewGameOnlyAfterTheNameAndTheListAreClosed) {
         EXPECT_EQ(Rows(list), QStringList({" 1./Alpha" + QString(27, 'x') + "/10/Nov 4"}));
         list->accept();
     });
-    View().CheckGameOver();
+    View().GameOver().Check();
     EXPECT_EQ(titles, QStringList({kGameOver, "High Score", "Torvane -- High Scores"}));
     EXPECT_NE(&Game(), finished);
-    EXPECT_TRUE(Game().paused && !Game().over && !View().gameOverHandled);
+    EXPECT_TRUE(Game().paused && !Game().over);
     EXPECT_EQ(settings.Read(kScoresKey, "000").value_or(SettingValue()).text,
               "a|Alpha" + std::string(27, 'x') + "|10|" + std::to_string(CalendarClock::Now()));
+    Game().EndGame();
+    View().GameOver().Check();  // the new game's end asks again
+    EXPECT_EQ(titles.count(kGameOver), 2);
 }
 
 TEST_F(ScoresTest, EscapeKeepsTheFinishedGameAndOnlyAQualifyingScoreIsOfferedNeverAfterQuit) {
     for (const std::uint32_t score : {9u, 250u}) {  // below and in the top ten
         CGame* finished = EndWith(score);
         Then([](QDialog* question) { QTest::keyClick(question, Qt::Key_Escape); });
-        View().CheckGameOver();
-        View().CheckGameOver();  // once per game
+        View().GameOver().Check();
+        View().GameOver().Check();  // once per game
         EXPECT_EQ(&Game(), finished);
     }
     // The name is cancelled, yet the list follows.
@@ -140,9 +143,9 @@ TEST_F(ScoresTest, ListShowsRankNameScoreAndEnglishDatesInAnyLocaleUnlessInputIs
     put("001", "a|Zoë|500|" + std::to_string(kNov3_2002 - 181 * kDay));
     put("002", "a|Old|20|99999999999999999");
     put("003", "a|WWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWW|7|1");
-    View().inputLocked = true;
+    View().LockInput(true);
     Action(kCmdViewHighScores)->trigger();
-    View().inputLocked = false;
+    View().LockInput(false);
     Then([](QDialog* list) {
         EXPECT_EQ(Rows(list),
                   QStringList({" 1./Alpha/12345/Nov 3", QString::fromUtf8(" 2./Zoë/500/May 6 02"),

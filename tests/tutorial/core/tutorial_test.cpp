@@ -1,5 +1,5 @@
 // The tutorial's pages and how it steps through them. What its positions play
-// out to is checked through the runner (tests/sim).
+// out to is checked through the runner (tests/script).
 #include "tutorial/core/tutorial.h"
 
 #include <gtest/gtest.h>

@@ -20,7 +20,7 @@ class TutorialTest : public UiTest {
         UiTest::SetUp();
         MakeFrame().show();
     }
-    CTutorialWnd* Window() { return View().tutorialWindow; }
+    CTutorialWnd* Window() { return View().Tutorial().Window(); }
     // Ctrl+key typed while the tutorial window is the active window.
     void CtrlInTutorial(Qt::Key key) {
         QApplication::setActiveWindow(Window());
@@ -37,7 +37,8 @@ class TutorialTest : public UiTest {
     }
     void ExpectFreshGameWithoutTutorial() {
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        EXPECT_TRUE(!View().tutorial && !Window() && !View().inputLocked && !Game().started);
+        EXPECT_TRUE(!View().Tutorial().Running() && !Window() && !View().InputLocked() &&
+                    !Game().started);
         EXPECT_EQ(Action(kCmdSeeTutorial)->text(), "See &tutorial");
     }
 };
@@ -75,7 +76,7 @@ TEST_F(TutorialTest, PagesBuildTheirGamesAndLockInputWhereTheyDemonstrate) {
                                .arg(n == 10 ? "Done" : "Next page --->"));
         const QPoint viewBottomLeft = View().mapToGlobal(QPoint(0, View().height()));
         EXPECT_EQ(Window()->frameGeometry().bottomLeft() + QPoint(0, 1), viewBottomLeft) << n;
-        EXPECT_EQ(View().inputLocked, page.locked) << n;
+        EXPECT_EQ(View().InputLocked(), page.locked) << n;
         EXPECT_EQ(Action(kCmdPausePlay)->isEnabled(), !page.locked) << n;
         EXPECT_EQ(Action(kCmdDropBomb)->isEnabled(), page.bombs > 0) << n;
         EXPECT_TRUE(Game().started && !Game().paused) << n;
@@ -97,7 +98,7 @@ TEST_F(TutorialTest, PagesBuildTheirGamesAndLockInputWhereTheyDemonstrate) {
         if (n == 6) {  // back on page 5, its demonstration starts again
             Window()->previousButton()->click();
             ASSERT_EQ(Window()->windowTitle(), "Tutorial - page 5 of 10");
-            EXPECT_TRUE(View().inputLocked);
+            EXPECT_TRUE(View().InputLocked());
             EXPECT_EQ(Game().score, 0u);
             Window()->nextButton()->click();
         }
@@ -159,7 +160,7 @@ TEST_F(TutorialTest, StartedGameAsksFirstAndNoLeavesItRunning) {
     Action(kCmdSeeTutorial)->trigger();
     EXPECT_EQ(&Game(), running);
     EXPECT_FALSE(Game().paused);
-    EXPECT_EQ(View().tutorial, nullptr);
+    EXPECT_FALSE(View().Tutorial().Running());
     Then(Press({"Yes"}));
     Action(kCmdSeeTutorial)->trigger();
     ASSERT_NE(Window(), nullptr);

@@ -1,0 +1,195 @@
+#include "script/replay_file.h"
+
+#include <charconv>
+#include <ctime>
+#include <sstream>
+
+#include "script/script_lines.h"
+#include "script/sim_runner.h"
+
+namespace {
+
+constexpr const char* kFirstLine = "# Torvane replay";
+constexpr const char* kVersionLabel = "# Version: ";
+constexpr const char* kScoreLabel = "# Score: ";
+// Lines between two looks at whether the check is to stop: a few milliseconds.
+constexpr std::size_t kLinesBetweenLooks = 4096;
+
+std::string DifficultyName(std::uint32_t d) {
+    switch (d) {
+        case 0:
+            return "Easy";
+        case 1:
+            return "Medium";
+        case 2:
+            return "Hard";
+        default:
+            return std::to_string(d);
+    }
+}
+
+std::string UtcText(std::int64_t seconds) {
+    const auto t = static_cast<std::time_t>(seconds);
+    std::tm utc{};
+    char text[40] = "";
+    if (gmtime_r(&t, &utc) != nullptr) {
+        std::strftime(text, sizeof text, "%Y-%m-%d %H:%M UTC", &utc);
+    }
+    return text;
+}
+
+// Why a replay cannot be watched.
+ReplayCheck Refused(ReplayVerdict verdict, std::string problem) {
+    ReplayCheck check;
+    check.verdict = verdict;
+    check.problem = std::move(problem);
+    return check;
+}
+
+ReplayCheck NotAReplay() {
+    return Refused(ReplayVerdict::NotAReplay, "This file is not a Torvane replay.");
+}
+
+ReplayCheck Damaged(const std::string& why) {
+    return Refused(ReplayVerdict::Damaged, "This replay is damaged or cut short: " + why + ".");
+}
+
+// The text stopped early, or ended where it should.
+std::optional<ReplayCheck> FaultOf(const CScriptLines& lines) {
+    switch (lines.Fault()) {
+        case ScriptFault::None:
+            return std::nullopt;
+        case ScriptFault::TooLarge:
+            return Refused(ReplayVerdict::TooLarge,
+                           "This file is too large to be a Torvane replay: it unpacks to more "
+                           "than " +
+                               std::to_string(kScriptTextLimit >> 20) +
+                               " MB, more than any game writes.");
+        case ScriptFault::LongLine:
+            return Damaged("line " + std::to_string(lines.Number() + 1) +
+                           " is longer than any command");
+        default:
+            return Damaged(ScriptFaultText(lines.Fault()));
+    }
+}
+
+bool IsCommand(std::string_view line) {
+    const std::size_t first = line.find_first_not_of(" \t\r\v\f");
+    return first != std::string_view::npos && line[first] != '#';
+}
+
+// The header's comment lines: what made the replay and what it scored.
+struct HeaderSeen {
+    std::string version;
+    std::optional<std::uint32_t> score;
+
+    void Read(std::string_view line) {
+        if (line.ends_with('\r')) {
+            line.remove_suffix(1);
+        }
+        if (line.starts_with(kVersionLabel)) {
+            version = line.substr(std::string_view(kVersionLabel).size());
+        } else if (line.starts_with(kScoreLabel)) {
+            line.remove_prefix(std::string_view(kScoreLabel).size());
+            std::uint32_t value = 0;
+            const auto r = std::from_chars(line.data(), line.data() + line.size(), value);
+            if (r.ec == std::errc() && r.ptr == line.data() + line.size()) {
+                score = value;
+            }
+        }
+    }
+};
+
+}  // namespace
+
+std::string ReplayHeaderText(const ReplayHeader& header) {
+    std::string text = std::string(kFirstLine) + "\n" + kVersionLabel + header.version +
+                       "\n# Played: " + UtcText(header.played) + "\n# Difficulty: ";
+    for (std::size_t i = 0; i < header.difficulties.size(); ++i) {
+        text += (i == 0 ? "" : ", ") + DifficultyName(header.difficulties[i]);
+    }
+    text += '\n';
+    if (!header.player.empty()) {
+        text += "# Player: " + header.player + '\n';
+    }
+    return text + kScoreLabel + std::to_string(header.score) + '\n';
+}
+
+std::string WithPlayer(const std::string& replay, const std::string& player) {
+    // Just above the score, which ends the header the recorder writes.
+    const std::size_t score = replay.find(std::string("\n") + kScoreLabel);
+    if (score == std::string::npos || player.find('\n') != std::string::npos) {
+        return replay;
+    }
+    std::string text = replay;
+    text.insert(score + 1, "# Player: " + player + '\n');
+    return text;
+}
+
+ReplayCheck CheckReplay(std::string stored, const std::string& version, ReplayProgress* progress) {
+    CScriptLines lines(stored);
+    std::string_view line;
+    if (!lines.Next(line)) {
+        // Compressed data that fails at once may still be a replay's; a first
+        // line longer than any is not the header of one.
+        return lines.Fault() == ScriptFault::LongLine ? NotAReplay()
+                                                      : FaultOf(lines).value_or(NotAReplay());
+    }
+    if (!line.starts_with(kFirstLine)) {
+        return NotAReplay();
+    }
+    bool more = true;
+    HeaderSeen header;
+    while ((more = lines.Next(line)) && line.starts_with('#')) {
+        header.Read(line);
+    }
+    while (more && !IsCommand(line)) {
+        more = lines.Next(line);
+    }
+    // A replay's clock starts with `at`, so the runner's own timer never
+    // fires: however long its waits, playing it costs only its lines.
+    if (!more || !header.score || !CSimRunner::InstantOf(line)) {
+        return FaultOf(lines).value_or(NotAReplay());
+    }
+    std::ostringstream ignored;
+    ignored.setstate(std::ios::badbit);  // the events are not wanted, only the end
+    CSimRunner runner(ignored);
+    std::size_t count = 0;
+    do {
+        if (progress != nullptr && ++count % kLinesBetweenLooks == 0) {
+            if (progress->stop) {
+                return Refused(ReplayVerdict::Stopped, "");
+            }
+            const double done = static_cast<double>(lines.Consumed()) / stored.size();
+            progress->permille = 500 + static_cast<int>(500 * done);
+        }
+        try {
+            runner.Execute(line, lines.Number());
+        } catch (const SimError& e) {
+            return Damaged("line " + std::to_string(lines.Number()) + ": " + e.what());
+        }
+    } while (lines.Next(line));
+    if (std::optional<ReplayCheck> fault = FaultOf(lines)) {
+        return *fault;
+    }
+    if (runner.LastCommand() != "state") {
+        return Damaged("it stops before its last line");
+    }
+    ReplayCheck check;
+    check.score = runner.Game().score;
+    if (check.score != *header.score) {
+        const std::string scores = "it ends at " + std::to_string(check.score) +
+                                   " points, not at the " + std::to_string(*header.score) +
+                                   " it records";
+        if (!header.version.empty() && header.version != version) {
+            return Refused(ReplayVerdict::OtherVersion,
+                           "This replay was made by Torvane " + header.version +
+                               " and plays differently in this version (" + version +
+                               "): " + scores + ".");
+        }
+        return Refused(ReplayVerdict::WrongScore,
+                       "This replay does not reach the score it records: " + scores + ".");
+    }
+    check.stored = std::move(stored);
+    return check;
+}

@@ -1,0 +1,123 @@
+#include "script/replay_reader.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <memory>
+
+#include "script/script_text.h"
+
+namespace {
+
+// Read in pieces, with a look at whether to stop between them.
+constexpr std::size_t kReadPiece = 1 << 20;
+
+ReplayCheck Refused(ReplayVerdict verdict, std::string problem) {
+    ReplayCheck check;
+    check.verdict = verdict;
+    check.problem = std::move(problem);
+    return check;
+}
+
+ReplayCheck Unreadable(const std::string& path, const std::string& why) {
+    return Refused(ReplayVerdict::Unreadable,
+                   "The replay " + path + " cannot be read: " + why + ".");
+}
+
+// Anything but a regular file, said in words, or nothing for one.
+const char* NotAFile(mode_t mode) {
+    if (S_ISREG(mode)) {
+        return nullptr;
+    }
+    return S_ISDIR(mode)                    ? "it is a folder, not a file"
+           : S_ISCHR(mode) || S_ISBLK(mode) ? "it is a device, not a file"
+           : S_ISFIFO(mode)                 ? "it is a pipe, not a file"
+           : S_ISSOCK(mode)                 ? "it is a socket, not a file"
+                                            : "it is not a regular file";
+}
+
+std::optional<ReplayCheck> Unfit(const std::string& path, const struct stat& info) {
+    if (const char* what = NotAFile(info.st_mode)) {
+        return Unreadable(path, what);
+    }
+    if (static_cast<std::uint64_t>(info.st_size) > kScriptTextLimit) {
+        return Refused(ReplayVerdict::TooLarge,
+                       "This file is too large to be a Torvane replay: it is larger than " +
+                           std::to_string(kScriptTextLimit >> 20) +
+                           " MB, more than any game writes.");
+    }
+    return std::nullopt;
+}
+
+class CFileHandle {
+  public:
+    explicit CFileHandle(int fd) : fd_(fd) {}
+    ~CFileHandle() {
+        if (fd_ >= 0) {
+            close(fd_);
+        }
+    }
+    CFileHandle(const CFileHandle&) = delete;
+    CFileHandle& operator=(const CFileHandle&) = delete;
+    int fd() const { return fd_; }
+
+  private:
+    int fd_;
+};
+
+}  // namespace
+
+ReplayCheck ReadReplayFile(const std::string& path, const std::string& version,
+                           ReplayProgress* progress) {
+    // Looked at before it is opened, so that a pipe never blocks the open.
+    struct stat info {};
+    if (stat(path.c_str(), &info) != 0) {
+        return Unreadable(path, std::strerror(errno));
+    }
+    if (std::optional<ReplayCheck> unfit = Unfit(path, info)) {
+        return *unfit;
+    }
+    // And opened without waiting all the same, should it have been swapped
+    // for a pipe in between; what was opened is what counts.
+    const CFileHandle file(open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
+    if (file.fd() < 0 || fstat(file.fd(), &info) != 0) {
+        return Unreadable(path, std::strerror(errno));
+    }
+    if (std::optional<ReplayCheck> unfit = Unfit(path, info)) {
+        return *unfit;
+    }
+    std::string stored;
+    stored.reserve(static_cast<std::size_t>(info.st_size));
+    const auto piece = std::make_unique<char[]>(kReadPiece);
+    for (;;) {
+        if (progress != nullptr) {
+            if (progress->stop) {
+                return Refused(ReplayVerdict::Stopped, "");
+            }
+            const double read =
+                static_cast<double>(stored.size()) / std::max<off_t>(info.st_size, 1);
+            progress->permille = static_cast<int>(500 * std::min(read, 1.0));
+        }
+        const ssize_t got = read(file.fd(), piece.get(), kReadPiece);
+        if (got < 0 && errno == EINTR) {
+            continue;
+        }
+        if (got < 0) {
+            return Unreadable(path, std::strerror(errno));
+        }
+        if (got == 0) {
+            break;
+        }
+        stored.append(piece.get(), static_cast<std::size_t>(got));
+        // A file that grows while it is read.
+        if (stored.size() > kScriptTextLimit) {
+            info.st_size = static_cast<off_t>(stored.size());
+            return *Unfit(path, info);
+        }
+    }
+    return CheckReplay(std::move(stored), version, progress);
+}

@@ -1,0 +1,13 @@
+#pragma once
+// Reads a replay file as the game does before it shows one, whoever handed
+// it over: only a regular file (a pipe would keep the reader waiting for a
+// writer, a device never ends), no larger than any game writes, then checked
+// (replay_file.h). Meant for a worker thread: `progress` follows it and can
+// stop it.
+
+#include <string>
+
+#include "script/replay_file.h"
+
+ReplayCheck ReadReplayFile(const std::string& path, const std::string& version,
+                           ReplayProgress* progress = nullptr);

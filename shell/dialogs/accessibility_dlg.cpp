@@ -1,0 +1,27 @@
+#include "shell/dialogs/accessibility_dlg.h"
+
+#include <QCheckBox>
+#include <QDialogButtonBox>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+CAccessibilityDlg::CAccessibilityDlg(bool gemSymbols, bool pauseWhenInactive, QWidget* parent)
+    : QDialog(parent),
+      gemSymbols_(new QCheckBox(QStringLiteral("Show symbols on gems"))),
+      pauseWhenInactive_(
+          new QCheckBox(QStringLiteral("Pause when the game window is not active"))) {
+    setWindowTitle(QStringLiteral("Accessibility"));
+    gemSymbols_->setChecked(gemSymbols);
+    pauseWhenInactive_->setChecked(pauseWhenInactive);
+
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
+    buttons->button(QDialogButtonBox::Ok)->setDefault(true);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(gemSymbols_);
+    layout->addWidget(pauseWhenInactive_);
+    layout->addWidget(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+}

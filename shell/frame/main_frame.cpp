@@ -1,0 +1,319 @@
+#include "shell/frame/main_frame.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLayout>
+#include <QMenuBar>
+#include <QScreen>
+#include <QStatusBar>
+#include <QWindow>
+
+#include "shell/dialogs/about_dlg.h"
+#include "shell/dialogs/help_document.h"
+#include "shell/dialogs/help_window.h"
+#include "shell/frame/command_ids.h"
+#include "shell/frame/command_rules.h"
+#include "shell/frame/lock_indicators.h"
+#include "shell/frame/main_toolbar.h"
+#include "shell/frame/menu_bar_keys.h"
+#include "shell/frame/window_placement.h"
+#include "shell/view/game_over_flow.h"
+#include "shell/view/options_flow.h"
+#include "shell/view/replay_flow.h"
+#include "shell/view/torvane_view.h"
+#include "shell/view/tutorial_flow.h"
+
+namespace {
+// Moving or resizing a window sends a stream of events; the placement is
+// written once they stop.
+constexpr int kPlacementSaveDelayMs = 500;
+// A typical title bar and border, for as long as the window system has not
+// said how it decorates the window.
+constexpr QMargins kAssumedFrame(4, 30, 4, 4);
+constexpr int kStatusBarEndMargin = 2;
+}  // namespace
+
+CMainFrame::CMainFrame(QWidget* parent) : QMainWindow(parent) {
+    setWindowTitle(QStringLiteral("Torvane"));
+    setContextMenuPolicy(Qt::PreventContextMenu);
+
+    view_ = new CTorvaneView(this);
+    setCentralWidget(view_);
+
+    BuildMenus();
+    BuildToolBar();
+    BuildStatusBar();
+
+    connect(view_, &CTorvaneView::StateChanged, this, &CMainFrame::UpdateCommands);
+    connect(&view_->Tutorial(), &CTutorialFlow::WindowOpened, this,
+            &CMainFrame::ShareShortcutsWith);
+    UpdateCommands();
+    view_->setFocus();
+    new CMenuBarKeys(menuBar(), view_);
+
+    placementSave_.setSingleShot(true);
+    placementSave_.setInterval(kPlacementSaveDelayMs);
+    connect(&placementSave_, &QTimer::timeout, this, &CMainFrame::SavePlacement);
+}
+
+QAction* CMainFrame::Action(int id) const {
+    const auto found = actions_.find(id);
+    return found != actions_.end() ? found->second : nullptr;
+}
+
+QAction* CMainFrame::AddCommand(QMenu* menu, int id, const QString& text,
+                                const QList<QKeySequence>& keys, const QString& prompt) {
+    auto* action = new QAction(text, this);
+    action->setData(id);
+    action->setShortcuts(keys);
+    // Window-wide, like an accelerator table, wherever the focus is.
+    action->setShortcutContext(Qt::WindowShortcut);
+    action->setIconVisibleInMenu(false);
+    if (!prompt.isEmpty()) {
+        action->setStatusTip(prompt);
+        action->setToolTip(prompt);
+        action->setIconText(prompt);
+    }
+    if (menu != nullptr) {
+        menu->addAction(action);
+    } else {
+        addAction(action);
+    }
+    actions_[id] = action;
+    return action;
+}
+
+void CMainFrame::BuildMenus() {
+    CTorvaneView* view = view_;
+    const auto ctrl = [](Qt::Key key) { return QKeySequence(Qt::CTRL | key); };
+
+    QMenu* gameMenu = menuBar()->addMenu(QStringLiteral("&Game"));
+    connect(AddCommand(gameMenu, kCmdPausePlay, QStringLiteral("&Pause\tCtrl+P"),
+                       {ctrl(Qt::Key_P), ctrl(Qt::Key_R)}, QStringLiteral("Pause/Play")),
+            &QAction::triggered, view, &CTorvaneView::OnPausePlay);
+    connect(AddCommand(gameMenu, kCmdDropBomb, QStringLiteral("Drop &bomb\tCtrl+B"),
+                       {ctrl(Qt::Key_B)}, QStringLiteral("Drop bomb")),
+            &QAction::triggered, view, &CTorvaneView::OnDropBomb);
+    gameMenu->addSeparator();
+    connect(AddCommand(gameMenu, kCmdViewHighScores, QStringLiteral("View hi&gh scores")),
+            &QAction::triggered, view, [view] { view->GameOver().ShowHighScores(); });
+    connect(AddCommand(gameMenu, kCmdWatchLastGame, QStringLiteral("&Watch last game"), {},
+                       QStringLiteral("Watch the last game played again")),
+            &QAction::triggered, view, [view] { view->Replays().OnWatchLastGame(); });
+    connect(AddCommand(gameMenu, kCmdWatchReplay, QStringLiteral("Watch a &replay ..."), {},
+                       QStringLiteral("Watch a recorded game from a file")),
+            &QAction::triggered, view, [view] { view->Replays().OnWatchReplay(); });
+    gameMenu->addSeparator();
+    connect(AddCommand(gameMenu, kCmdQuitGame, QStringLiteral("&Quit game\tCtrl+Q"),
+                       {ctrl(Qt::Key_Q)}, QStringLiteral("Quit game")),
+            &QAction::triggered, view, &CTorvaneView::OnQuitGame);
+    connect(
+        AddCommand(gameMenu, kCmdNewGame, QStringLiteral("&New game\tCtrl+N"), {ctrl(Qt::Key_N)}),
+        &QAction::triggered, view, &CTorvaneView::OnNewGame);
+    gameMenu->addSeparator();
+    // No key of its own: Ctrl+Q is Quit game. It closes the window as the
+    // close box does: nothing asked, nothing offered.
+    connect(AddCommand(gameMenu, kCmdExit, QStringLiteral("E&xit")), &QAction::triggered, this,
+            &QWidget::close);
+
+    QMenu* optionsMenu = menuBar()->addMenu(QStringLiteral("&Options"));
+    auto* difficulties = new QActionGroup(this);
+    // The stored difficulty may name none of the three: then no entry is marked.
+    difficulties->setExclusionPolicy(QActionGroup::ExclusionPolicy::ExclusiveOptional);
+    const struct {
+        int id;
+        const char* text;
+        std::uint32_t difficulty;
+    } levels[] = {{kCmdEasy, "Easy", 0}, {kCmdMedium, "Medium", 1}, {kCmdHard, "Hard", 2}};
+    for (const auto& level : levels) {
+        QAction* action = AddCommand(optionsMenu, level.id, QString::fromLatin1(level.text));
+        action->setCheckable(true);
+        difficulties->addAction(action);
+        const std::uint32_t difficulty = level.difficulty;
+        connect(action, &QAction::triggered, view,
+                [view, difficulty] { view->OnDifficulty(difficulty); });
+    }
+    optionsMenu->addSeparator();
+    QAction* sound = AddCommand(optionsMenu, kCmdSoundEffects,
+                                QStringLiteral("Sound &effects\tCtrl+E"), {ctrl(Qt::Key_E)});
+    sound->setCheckable(true);
+    connect(sound, &QAction::triggered, view, &CTorvaneView::OnSoundEffects);
+    optionsMenu->addSeparator();
+    connect(AddCommand(optionsMenu, kCmdOtherOptions, QStringLiteral("Other options ...")),
+            &QAction::triggered, view, [view] { view->Options().OnOtherOptions(); });
+    connect(AddCommand(optionsMenu, kCmdAccessibility, QStringLiteral("&Accessibility ...")),
+            &QAction::triggered, view, [view] { view->Options().OnAccessibility(); });
+    optionsMenu->addSeparator();
+    QAction* fullScreen = AddCommand(
+        optionsMenu, kCmdFullScreen, QStringLiteral("&Full screen\tF11"),
+        {QKeySequence(Qt::Key_F11)}, QStringLiteral("Show the game on the whole screen"));
+    fullScreen->setCheckable(true);
+    connect(fullScreen, &QAction::triggered, this, &CMainFrame::OnFullScreen);
+
+    QMenu* helpMenu = menuBar()->addMenu(QStringLiteral("&Help"));
+    connect(AddCommand(helpMenu, kCmdHelpContents, QStringLiteral("&Contents")),
+            &QAction::triggered, this, &CMainFrame::OnHelpContents);
+    connect(AddCommand(helpMenu, kCmdSeeTutorial, QStringLiteral("See &tutorial")),
+            &QAction::triggered, view, [view] { view->Tutorial().StartOrQuit(); });
+    helpMenu->addSeparator();
+    connect(AddCommand(helpMenu, kCmdAbout, QStringLiteral("&About Torvane")), &QAction::triggered,
+            this, &CMainFrame::OnAbout);
+
+    for (QMenu* menu : {gameMenu, optionsMenu, helpMenu}) {
+        connect(menu, &QMenu::aboutToShow, this, &CMainFrame::UpdateCommands);
+    }
+}
+
+void CMainFrame::BuildToolBar() {
+    toolBar_ = new CMainToolBar(this);
+    QAction* pauseAndHide =
+        AddCommand(nullptr, kCmdPauseAndHide, QString(), {}, QStringLiteral("Pause and hide game"));
+    connect(pauseAndHide, &QAction::triggered, view_, &CTorvaneView::OnPauseAndHide);
+    pauseAndHide->setIcon(QIcon(CMainToolBar::StripImage(CMainToolBar::kPauseAndHideImage)));
+    Action(kCmdDropBomb)->setIcon(QIcon(CMainToolBar::StripImage(CMainToolBar::kDropBombImage)));
+    Action(kCmdPausePlay)->setIcon(QIcon(CMainToolBar::StripImage(CMainToolBar::kPlayImage)));
+
+    toolBar_->addAction(Action(kCmdPausePlay));
+    toolBar_->addSeparator();
+    toolBar_->addAction(pauseAndHide);
+    toolBar_->addSeparator();
+    toolBar_->addAction(Action(kCmdDropBomb));
+    addToolBar(Qt::LeftToolBarArea, toolBar_);
+}
+
+void CMainFrame::BuildStatusBar() {
+    auto* ready = new QLabel(QStringLiteral("Ready"));
+    statusBar()->addWidget(ready, 1);
+    statusBar()->setSizeGripEnabled(false);
+    // The bar leaves room before its first pane but none after its last,
+    // whose frame would run into the window's edge: as much on the right.
+    statusBar()->setContentsMargins(0, 0, kStatusBarEndMargin, 0);
+    auto* indicators = new CLockIndicators(statusBar());
+    for (QLabel* label : indicators->Labels()) {
+        statusBar()->addPermanentWidget(label);
+    }
+}
+
+void CMainFrame::ShareShortcutsWith(QWidget* window) {
+    // The same actions, so the same update rules and handlers: a greyed
+    // command stays inert there too.
+    for (const auto& [id, action] : actions_) {
+        if (!action->shortcuts().isEmpty()) {
+            window->addAction(action);
+        }
+    }
+}
+
+void CMainFrame::SetPlayButton(int state) {
+    toolBar_->SetPlayButton(state);
+}
+
+void CMainFrame::UpdateCommands() {
+    for (const auto& [id, action] : actions_) {
+        const CommandUi ui = CommandUpdate(id, *view_);
+        action->setEnabled(ui.enabled);
+        if (ui.checked) {
+            action->setChecked(*ui.checked);
+        }
+        if (ui.text && action->text() != *ui.text) {
+            action->setText(*ui.text);
+        }
+    }
+    SetPlayButton(PlayButtonStateFor(*view_));
+}
+
+void CMainFrame::OnAbout() {
+    CAboutDlg dialog(this);
+    dialog.exec();
+}
+
+void CMainFrame::OnHelpContents() {
+    const QString path = HelpDocumentPath();
+    // A missing document stays silent, as a failed desktop viewer would.
+    if (!path.isEmpty()) {
+        CHelpWindow::Show(this, path);
+    }
+}
+
+void CMainFrame::OnFullScreen() {
+    // Leaving full screen gives back the maximised state it was entered from.
+    setWindowState(windowState() ^ Qt::WindowFullScreen);
+}
+
+void CMainFrame::ShowAtStart() {
+    layout()->activate();
+    const QSize chrome = sizeHint() - view_->sizeHint();
+    QMargins frame = windowHandle() != nullptr ? windowHandle()->frameMargins() : QMargins();
+    if (frame.isNull()) {
+        frame = kAssumedFrame;
+    }
+    QList<QRect> screens;
+    for (const QScreen* screen : QGuiApplication::screens()) {
+        screens << screen->availableGeometry();
+    }
+    const QRect available = QGuiApplication::primaryScreen()->availableGeometry();
+
+    const WindowPlacement saved = ReadWindowPlacement();
+    QRect placement = saved.geometry;
+    if (placement.isNull()) {
+        placement = FitOnScreen(view_->sizeHint(), chrome, frame, available);
+    } else {
+        placement = PlaceOnScreens(placement, frame, screens, available);
+    }
+    // The corner is the frame's, as the window system places a window.
+    move(placement.topLeft());
+    resize(placement.size());
+    normalPlacement_ = placement;
+    if (saved.fullScreen) {
+        setWindowState(saved.maximised ? Qt::WindowFullScreen | Qt::WindowMaximized
+                                       : Qt::WindowFullScreen);
+    } else if (saved.maximised) {
+        setWindowState(Qt::WindowMaximized);
+    }
+    show();
+}
+
+void CMainFrame::SavePlacement() const {
+    WindowPlacement placement;
+    // Maximised or full screen, the place to come back to is the normal one.
+    placement.geometry = normalPlacement_;
+    placement.maximised = windowState() & Qt::WindowMaximized;
+    placement.fullScreen = windowState() & Qt::WindowFullScreen;
+    WriteWindowPlacement(placement);
+}
+
+void CMainFrame::NotePlacement() {
+    if (!isVisible()) {
+        return;
+    }
+    if (!(windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen | Qt::WindowMinimized))) {
+        normalPlacement_ = QRect(pos(), size());
+    }
+    placementSave_.start();
+}
+
+void CMainFrame::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange) {
+        UpdateCommands();
+        NotePlacement();
+    }
+}
+
+void CMainFrame::moveEvent(QMoveEvent* event) {
+    QMainWindow::moveEvent(event);
+    NotePlacement();
+}
+
+void CMainFrame::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    NotePlacement();
+}
+
+void CMainFrame::closeEvent(QCloseEvent* event) {
+    placementSave_.stop();
+    SavePlacement();
+    QMainWindow::closeEvent(event);
+}

@@ -1,0 +1,132 @@
+#include "shell/view/tutorial_flow.h"
+
+#include <QMessageBox>
+#include <QPointer>
+#include <QTimer>
+
+#include "shell/view/replay_flow.h"
+#include "shell/view/torvane_view.h"
+#include "tutorial/core/tutorial.h"
+#include "tutorial/ui/tutorial_wnd.h"
+#include "tutorial/ui/welcome_dlg.h"
+
+bool offerTutorial = false;
+
+CTutorialFlow::CTutorialFlow(CTorvaneView& view) : view_(view) {}
+
+CTutorialFlow::~CTutorialFlow() = default;
+
+void CTutorialFlow::StartOrQuit() {
+    if (view_.Replays().Watching()) {
+        view_.StartNewGame();  // a replay ends without a question
+    }
+    if (tutorial_) {
+        if (window_ != nullptr) {
+            window_->Quit();
+        } else {
+            OnMessage(TutorialEnded);
+        }
+        return;
+    }
+    if (view_.Game().started) {
+        QMessageBox warning(QMessageBox::Warning, QStringLiteral("Warning"),
+                            QStringLiteral("Viewing the tutorial will end the current game.\r\n"
+                                           "Do you want to end this game and view the tutorial?"),
+                            QMessageBox::Yes | QMessageBox::No, &view_);
+        warning.setDefaultButton(QMessageBox::No);
+        if (warning.exec() != QMessageBox::Yes) {
+            return;
+        }
+        // The question runs its own event loop: the tutorial may have been
+        // started from there meanwhile.
+        if (tutorial_) {
+            return;
+        }
+    }
+
+    auto state = std::make_unique<CTutorial>(LoadTutorial());
+    if (state->CurrentPage() == nullptr) {
+        return;
+    }
+    tutorial_ = std::move(state);
+    window_ = new CTutorialWnd(&view_, [this](int code) { OnMessage(code); });
+    emit WindowOpened(window_);
+    ShowPage();
+
+    // The window system decorates a new window only once it is on screen;
+    // place it again when its frame is known.
+    QTimer::singleShot(0, this, [this, window = QPointer<CTutorialWnd>(window_)] {
+        if (window != nullptr && window == window_) {
+            window->PlaceAtLowerLeft(&view_);
+        }
+    });
+}
+
+void CTutorialFlow::ShowPage() {
+    const CTutorialPage* page = tutorial_ ? tutorial_->CurrentPage() : nullptr;
+    if (page == nullptr) {
+        return;
+    }
+    if (page->scenario != nullptr) {
+        // The tutorial's own games are not recorded.
+        auto game = std::make_unique<CGame>(page->scenario);
+        game->Resume();
+        view_.ShowUnrecordedGame(std::move(game));
+    }
+    view_.LockInput(page->inputLock);
+
+    if (window_ != nullptr) {
+        window_->ShowPage(QString::fromStdString(tutorial_->Caption()),
+                          QString::fromStdString(page->text), tutorial_->HasPrevious(),
+                          QString::fromStdString(tutorial_->NextButtonText()));
+        window_->PlaceAtLowerLeft(&view_);
+    }
+    view_.Changed();
+}
+
+void CTutorialFlow::OnMessage(int code) {
+    switch (code) {
+        case TutorialEnded:
+            tutorial_.reset();
+            window_ = nullptr;
+            view_.LockInput(false);
+            view_.StartNewGame();
+            break;
+        case TutorialNext:
+            if (tutorial_) {
+                tutorial_->Next();
+                ShowPage();
+            }
+            break;
+        case TutorialPrevious:
+            if (tutorial_) {
+                tutorial_->Previous();
+                ShowPage();
+            }
+            break;
+        default:
+            break;
+    }
+}
+
+void CTutorialFlow::AfterPaint() {
+    if (offerTutorial) {
+        offerTutorial = false;
+        // A modal dialog cannot run inside a paint event; it follows at once.
+        QTimer::singleShot(0, this, &CTutorialFlow::OfferOnFirstStart);
+    }
+}
+
+void CTutorialFlow::OfferOnFirstStart() {
+    CWelcomeDlg welcome(&view_);
+    if (welcome.exec() == QDialog::Accepted) {
+        StartOrQuit();
+        view_.Invalidate();
+    }
+}
+
+void CTutorialFlow::PlaceWindow() {
+    if (window_ != nullptr) {
+        window_->PlaceAtLowerLeft(&view_);
+    }
+}

@@ -1,0 +1,216 @@
+// Replay files as the game reads them before it shows one, through the same
+// reader: a game recorded as the view records it, every kind of file that is
+// not a replay to watch, and the longest game the robot plays with a 1000 Hz
+// hand, read back and played to its end.
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <zlib.h>
+
+#include <filesystem>
+#include <fstream>
+#include <thread>
+
+#include "game/game_clock.h"
+#include "game/game_random.h"
+#include "game/memory_settings.h"
+#include "script/replay_player.h"
+#include "script/replay_reader.h"
+#include "script/replay_recorder.h"
+#include "tools/robot/robot_player.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+class ReplayFiles : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        clock.counter = 5000000;
+        GameClock::SetCounter(&clock);
+        fs::create_directories(folder);
+    }
+    void TearDown() override {
+        GameClock::SetCounter(nullptr);
+        fs::remove_all(folder);
+    }
+    std::string Write(const std::string& bytes) {
+        const fs::path path = folder / std::to_string(++files);
+        std::ofstream(path, std::ios::binary) << bytes;
+        return path;
+    }
+
+    // A game on Hard as the view plays it, recorded: the timer every 66 ms
+    // and, for `dragMs` in every two seconds, a 1000 Hz hand turning the
+    // wheel toward where the robot wants it. By the time the recording
+    // begins the store says Easy, as another copy of the game may have
+    // written in between.
+    std::string Record(std::int64_t ms, std::int64_t dragMs, std::unique_ptr<CGame>& game) {
+        settings.Write(kSettingsKey, "Difficulty", SettingValue::Dword(3));
+        GameRandom::Seed(20250301);
+        game = std::make_unique<CGame>();
+        settings.Write(kSettingsKey, "Difficulty", SettingValue::Dword(1));
+        CReplayRecorder recorder;
+        recorder.Begin(*game, 20250301);
+        game->Resume();
+        recorder.Sync(*game);
+        CRobotPlayer robot(3, RobotStyle{1.0});
+        double wanted = 0.0;
+        for (std::int64_t t = 0; t < ms && !game->over; ++t) {
+            clock.counter += 1;
+            if (t % 2000 < dragMs) {
+                const CReplayRecorder::Mark mark = recorder.Before(*game);
+                // Toward the aim, a hand's tremor and all.
+                game->wheelAngle +=
+                    std::clamp(wanted - game->wheelAngle, -0.004, 0.004) + (t % 7 - 3) * 3e-5;
+                game->RetestContacts();
+                game->Tick();
+                recorder.Turned(*game, mark);
+            }
+            if (t % 66 == 0) {
+                wanted = robot.Decide(*game).wheelAngle;
+                const CReplayRecorder::Mark mark = recorder.Before(*game);
+                game->Tick();
+                recorder.Ticked(*game, mark);
+            }
+        }
+        return recorder.Finish(*game, "1.0.4", 1740837960).value_or("");
+    }
+
+    CManualClockCounter clock;
+    CMemorySettings settings;
+    CScopedSettingsBackend settingsGuard{&settings};
+    const fs::path folder =
+        fs::temp_directory_path() / ("replay_files_" + std::to_string(getpid()));
+    int files = 0;
+};
+
+std::string Times(const std::string& text, std::size_t count) {
+    std::string times;
+    while (count-- > 0) {
+        times += text;
+    }
+    return times;
+}
+
+std::string Replaced(std::string text, const std::string& from, const std::string& to) {
+    return text.replace(text.find(from), from.size(), to);
+}
+
+// Gzip data that unpacks past any game: one compressed megabyte of comment
+// lines, repeated. A full flush makes every repeat compress alike.
+std::string Bomb() {
+    const std::string lines = Times("#" + std::string(1022, ' ') + "\n", 1024);
+    z_stream s{};
+    deflateInit2(&s, 9, Z_DEFLATED, 15 + 16, 9, Z_DEFAULT_STRATEGY);
+    auto deflated = [&s](const std::string& in) {
+        std::string out(in.size(), '\0');
+        s.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(in.data()));
+        s.avail_in = static_cast<uInt>(in.size());
+        s.next_out = reinterpret_cast<Bytef*>(out.data());
+        s.avail_out = static_cast<uInt>(out.size());
+        deflate(&s, Z_FULL_FLUSH);
+        out.resize(out.size() - s.avail_out);
+        return out;
+    };
+    std::string bomb = deflated("# Torvane replay\n" + lines);
+    const std::string repeat = deflated(lines);
+    deflateEnd(&s);
+    return bomb + Times(repeat, kScriptTextLimit / lines.size());
+}
+
+TEST_F(ReplayFiles, EveryKindOfFileIsReadOrRefusedWithWhatIsWrong) {
+    std::unique_ptr<CGame> game;
+    const std::string text = Record(60000, 0, game);
+    const std::string packed = CompressScriptText(text);
+    std::string flipped = packed;
+    flipped[packed.size() / 2] = static_cast<char>(flipped[packed.size() / 2] ^ 0x55);
+    const std::string lastTick = text.substr(0, text.rfind("tick\n"));
+    const std::string at = text.substr(text.find("\nat ") + 4, 7);
+    fs::create_directory(folder / "folder");
+    mkfifo((folder / "pipe").c_str(), 0600);
+    fs::create_symlink("/dev/zero", folder / "zero");
+    const std::string sparse = Write("");
+    fs::resize_file(sparse, kScriptTextLimit + 1);
+    const std::string damaged = "This replay is damaged or cut short: ";
+    const std::string large = "This file is too large to be a Torvane replay: it ";
+    const std::string otherScore = Replaced(text, "# Score: ", "# Score: 1");
+    const struct {
+        std::string path;
+        ReplayVerdict verdict;
+        std::string says;
+    } rows[] = {
+        {Write(packed), ReplayVerdict::Watchable, ""},
+        {Write(text), ReplayVerdict::Watchable, ""},
+        {folder / "missing", ReplayVerdict::Unreadable, "No such file or directory."},
+        {folder / "folder", ReplayVerdict::Unreadable, "it is a folder, not a file."},
+        {folder / "pipe", ReplayVerdict::Unreadable, "it is a pipe, not a file."},
+        {folder / "zero", ReplayVerdict::Unreadable, "it is a device, not a file."},
+        {sparse, ReplayVerdict::TooLarge, large + "is larger than 1024 MB, more than any game"},
+        {Write(Bomb()), ReplayVerdict::TooLarge, large + "unpacks to more than 1024 MB, more"},
+        {Write(packed.substr(0, 999)), ReplayVerdict::Damaged,
+         damaged + "the compressed data is cut short."},
+        {Write(flipped), ReplayVerdict::Damaged, damaged},
+        {Write(lastTick), ReplayVerdict::Damaged, damaged + "it stops before its last line."},
+        {Write(Replaced(text, "\ntick\n", "\ntock\n")), ReplayVerdict::Damaged,
+         ": unknown command \"tock\"."},
+        {Write(Replaced(text, "\ntick\n", "\ntick" + std::string(70000, ' ') + "\n")),
+         ReplayVerdict::Damaged, " is longer than any command."},
+        {Write(Replaced(text, "\nstate\n", "\nat 99999999999\nstate\n")), ReplayVerdict::Damaged,
+         ": at 99999999999 is more than a day after the first instant, " + at + "."},
+        {Write("\x89PNG\r\n\x1a\n"), ReplayVerdict::NotAReplay,
+         "This file is not a Torvane replay."},
+        {Write(Replaced(text, "at " + at + "\n", "")), ReplayVerdict::NotAReplay, "not a"},
+        {Write(otherScore), ReplayVerdict::WrongScore,
+         "This replay does not reach the score it records: it ends at "},
+        {Write(Replaced(otherScore, "1.0.4", "0.9")), ReplayVerdict::OtherVersion,
+         "This replay was made by Torvane 0.9 and plays differently in this version (1.0.4): "},
+    };
+    // On a thread of its own, as the window checks: the rules' state there
+    // is its own, nothing of this thread's.
+    const std::uint32_t random = GameRandom::state;
+    std::thread([&] {
+        EXPECT_TRUE(GetSettingsBackend() == nullptr && GameRandom::state == 1);
+        for (const auto& row : rows) {
+            const ReplayCheck check = ReadReplayFile(row.path, "1.0.4");
+            EXPECT_EQ(check.verdict, row.verdict) << row.path << ": " << check.problem;
+            EXPECT_NE(check.problem.find(row.says), std::string::npos)
+                << row.path << ": " << check.problem;
+            if (row.verdict == ReplayVerdict::Watchable) {
+                EXPECT_TRUE(check.score == game->score && check.score > 100) << check.score;
+            }
+        }
+    }).join();
+    EXPECT_TRUE(GetSettingsBackend() == &settings && GameRandom::state == random);
+}
+
+TEST_F(ReplayFiles, LinesCrammedIntoOneInstantPlayOverSeveralFrames) {
+    std::unique_ptr<CGame> game;
+    CReplayPlayer player(
+        "at 5000\nnew\nresume\n" + Times("tick\n", 3 * CReplayPlayer::kLinesPerCall) + "state\n",
+        game);
+    int frames = 0;
+    for (; !player.Finished(); ++frames) {
+        player.Advance(0);
+    }
+    EXPECT_EQ(frames, 4);
+}
+
+TEST_F(ReplayFiles, LongestRealisticGameReadsBackAndPlaysToItsEnd) {
+    // As long as the robot lasts on Hard, the hand dragging most of the time.
+    std::unique_ptr<CGame> game;
+    const std::string text = Record(3600000, 1500, game);
+    ASSERT_TRUE(game->over);
+    const std::string played = GameStateJson(*game);
+    ReplayCheck check = ReadReplayFile(Write(CompressScriptText(text)), "1.0.4");
+    ASSERT_EQ(check.verdict, ReplayVerdict::Watchable) << check.problem;
+    EXPECT_EQ(check.score, game->score);
+    std::unique_ptr<CGame> watched;
+    CReplayPlayer player(std::move(check.stored), watched);
+    while (!player.Finished()) {
+        player.Advance(16 * 4);  // frames at four times the speed
+    }
+    EXPECT_EQ(GameStateJson(*watched), played);
+}
+
+}  // namespace

@@ -1,0 +1,292 @@
+// Replays: a game played through the real view, recorded, played again by
+// the runner and watched in the view, to the same state bit for bit; the
+// replays kept beside the high-score table; how the window holds its game
+// while a replay is asked for, read and checked, and tells what is wrong.
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QLockFile>
+#include <QMessageBox>
+#include <QProgressDialog>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QThread>
+#include <QTreeWidget>
+#include <sstream>
+
+#include "game/game_random.h"
+#include "game/polar.h"
+#include "scores/core/high_score_table.h"
+#include "script/replay_file.h"
+#include "script/script_text.h"
+#include "script/sim_runner.h"
+#include "settings/settings_file.h"
+#include "shell/ui_fixture.h"
+#include "tools/robot/robot_player.h"
+
+namespace {
+
+// The runner's last line for a script, and its exit status after it.
+std::string RunnerEnd(const std::string& script) {
+    std::istringstream in(script);
+    std::ostringstream out;
+    const int status = CSimRunner(out).Run(in, out);
+    const std::string text = out.str();
+    return text.substr(text.rfind('\n', text.size() - 2) + 1) + std::to_string(status);
+}
+
+// Real time runs on while a handler works: every few readings of the clock
+// find it a millisecond later, as a real clock would now and then.
+class CRunningClock : public CManualClockCounter {
+  public:
+    std::uint64_t QueryCounter() override { return counter += (++reads_ % 7 == 0); }
+
+  private:
+    unsigned reads_ = 0;
+};
+
+class ReplayTest : public UiTest {
+  protected:
+    void SetUp() override {
+        UiTest::SetUp();
+        running.counter = running.tickCount = clock.counter;
+        GameClock::SetCounter(&running);
+        QDir(CReplayShelf::DefaultFolder()).removeRecursively();
+        MakeFrame();
+    }
+    // The view's timer after `ms` of real time.
+    void Tick(std::int64_t ms = 66) {
+        running.counter += static_cast<std::uint64_t>(ms);
+        running.tickCount += static_cast<std::uint32_t>(ms);
+        View().OnTimer();
+    }
+    // A hand dragging the wheel by `turn` on the board, one mouse move every 8 ms.
+    void Drag(double turn) {
+        Mouse(QEvent::MouseButtonPress, Round(kHalfPi, 250));
+        const int moves = 1 + static_cast<int>(std::abs(turn) / 0.05);
+        for (int i = 1; i <= moves; ++i) {
+            running.counter += 8;
+            running.tickCount += 8;
+            Mouse(QEvent::MouseMove, Round(kHalfPi + turn * i / moves, 250));
+        }
+        Mouse(QEvent::MouseButtonRelease, Round(kHalfPi + turn, 250));
+    }
+    static std::string Bytes(const QString& path) {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll().toStdString() : "";
+    }
+    static std::string Text(const QString& path) { return ScriptTextOf(Bytes(path)).value_or(""); }
+    // Once the check on its thread is done.
+    void Watch(const QString& path) {
+        View().Replays().WatchFile(path);
+        EXPECT_TRUE(QTest::qWaitFor([&] { return !View().Replays().Checking(); }, 60000));
+    }
+    // Frames of the playback, each running what is due, up to a bound of them.
+    void PlayToTheEnd(const std::string& state) {
+        for (int frame = 0; frame < 1000 && GameStateJson(View().Game()) != state; ++frame) {
+            View().Replays().Advance(1000000000);
+        }
+        EXPECT_EQ(GameStateJson(View().Game()), state);
+    }
+
+    CRunningClock running;
+};
+
+TEST_F(ReplayTest, GamePlayedInTheViewReplaysToItsStateInTheRunnerAndInTheView) {
+    GameRandom::Seed(20240601);
+    CTorvaneView& v = View();
+    v.StartNewGame();  // from that seed
+    v.OnPausePlay();
+    CRobotPlayer robot(7, RobotStyle{1.0});  // aims every gem
+    struct : IGameObserver {
+        void OnRing(unsigned) override { ++rings; }
+        void OnBomb(Cell, unsigned) override { ++bombs; }
+        int rings = 0, bombs = 0;
+    } seen;
+    v.Game().observer = &seen;
+    // Every way of input, a long pause and two changes of difficulty.
+    for (int step = 0; step < 30000 && !v.Game().over && (seen.rings < 1 || step < 1500); ++step) {
+        v.GameOver().Skip();  // the test answers no end-of-game question
+        if (step % 300 == 150) {
+            v.OnPausePlay();
+            Tick(4321);
+            v.OnPausePlay();
+        }
+        if (step == 400 || step == 1000) {
+            v.OnDifficulty(step == 400 ? 2 : 0);
+        }
+        const RobotMove move = robot.Decide(v.Game());
+        if (std::abs(move.wheelAngle - v.Game().wheelAngle) > 0.004) {
+            Drag(move.wheelAngle - v.Game().wheelAngle);
+        }
+        if (step % 89 == 0) {
+            Wheel(step % 178 == 0 ? 120 : -240);
+        }
+        if (step % 97 == 0) {
+            Key(step % 194 == 0 ? Qt::Key_Left : Qt::Key_Right);
+        }
+        if (move.dropBomb || step % 250 == 20) {
+            step % 3 == 0   ? Key(Qt::Key_Space, {}, " ")
+            : step % 3 == 1 ? v.OnDropBomb()
+                            : Mouse(QEvent::MouseButtonDblClick, QPoint(20, 20));
+        }
+        Tick();
+    }
+    ASSERT_GT(seen.rings, 0) << "the robot should have played a real game";
+    ASSERT_GT(seen.bombs, 0);
+    v.OnQuitGame();
+    const std::string played = GameStateJson(v.Game());
+    v.OnNewGame();
+
+    const QString last = v.Recording().Shelf().LastGamePath();
+    EXPECT_EQ(RunnerEnd(Text(last)), played + "\n0");
+    const std::int64_t playerTime = GameClock::Now();
+    Watch(last);
+    ASSERT_TRUE(v.Replays().Watching());
+    EXPECT_TRUE(v.InputLocked());
+    PlayToTheEnd(played);
+
+    // New game leaves the replay for a fresh game, with the player's clock.
+    v.OnNewGame();
+    EXPECT_FALSE(v.Replays().Watching() || v.InputLocked() || v.Game().started);
+    EXPECT_EQ(GameClock::Now(), playerTime);
+}
+
+TEST_F(ReplayTest, TopTenEntriesKeepTheirReplaysUntilATableWithoutThemIsOnDisk) {
+    // Eight entries, then two identical ones, each with a game of its own.
+    QTemporaryDir folder;
+    CSettingsFile file(folder.filePath("Torvane.conf"));
+    file.SetLockWait(0);
+    CScopedSettingsBackend useFile(&file);
+    for (int i = 0; i < 10; ++i) {
+        const int p = std::min(i, 8);
+        file.Write(kScoresKey, "00" + std::to_string(i),
+                   SettingValue::String("a|P" + std::to_string(p) + "|" +
+                                        std::to_string(1000 - 100 * p) + "|86400"));
+    }
+    CTorvaneView& v = View();
+    const CReplayShelf& shelf = v.Recording().Shelf();
+    CHighScoreTable ten;
+    ten.LoadHighScores();
+    QDir().mkpath(shelf.Folder());
+    // And two games no entry names: one of a day ago is swept, a fresh one is
+    // spared (its entry may still be on its way to the disk).
+    const QString orphans[] = {shelf.Folder() + "/top-0123456789abcdef.tvr",
+                               shelf.Folder() + "/top-fedcba9876543210.tvr"};
+    for (const QString& path : {shelf.EntryPath(ten.Entries(), 8),
+                                shelf.EntryPath(ten.Entries(), 9), orphans[0], orphans[1]}) {
+        QFile made(path);
+        made.open(QIODevice::WriteOnly);
+        made.setFileTime(QDateTime::currentDateTime().addDays(path == orphans[0] ? -2 : 0),
+                         QFileDevice::FileModificationTime);
+    }
+    // 550 points, answered with a name, enter sixth and push the second P8
+    // out; 5 have no place; 560 would push the first P8 out too, but another
+    // copy holds the lock, so the table on disk still lists it. Their scores
+    // are set by hand, so their replays cannot match.
+    QLockFile held(file.FileName() + ".lock");
+    for (const std::uint32_t score : {550u, 5u, 560u}) {
+        held.unlock();
+        ASSERT_TRUE(score != 560 || held.tryLock(0));
+        v.OnPausePlay();
+        Tick();
+        v.Game().score = score;
+        if (score != 5) {
+            Then([score](QDialog* d) {
+                d->findChild<QLineEdit*>()->setText(score == 550 ? "Ann" : "Bo");
+                d->accept();
+            });
+            Then([](QDialog* d) { d->accept(); });  // the list, or a failed save told
+        }
+        v.OnNewGame();
+        EXPECT_NE(Text(shelf.LastGamePath()).find("# Score: " + std::to_string(score) + "\n"),
+                  std::string::npos);
+    }
+    EXPECT_TRUE(CReplayShelf::Exists(shelf.EntryPath(ten.Entries(), 8)));
+    EXPECT_FALSE(CReplayShelf::Exists(shelf.EntryPath(ten.Entries(), 9)));
+    EXPECT_FALSE(CReplayShelf::Exists(orphans[0]));
+    EXPECT_TRUE(CReplayShelf::Exists(orphans[1]));
+    CHighScoreTable table;
+    table.LoadHighScores();
+    ASSERT_EQ(table.Entries()[6].name, "Ann");
+    EXPECT_NE(Text(shelf.EntryPath(table.Entries(), 6)).find("# Player: Ann\n"), std::string::npos);
+
+    // Watch is greyed for the best entry, which has no replay, and open for
+    // Bo's; watching it says why it cannot be watched.
+    Then([](QDialog* d) {
+        QAbstractButton* watch = Button(d, "Watch");
+        EXPECT_FALSE(watch->isEnabled());
+        auto* list = d->findChild<QTreeWidget*>();
+        list->setCurrentItem(list->topLevelItem(5));
+        EXPECT_TRUE(watch->isEnabled());
+        watch->isEnabled() ? watch->click() : d->reject();  // a failure, not a hang
+    });
+    QString told;
+    Then([&told](QDialog* box) {
+        told = static_cast<QMessageBox*>(box)->text();
+        box->accept();
+    });
+    v.GameOver().ShowHighScores();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !told.isEmpty(); }, 60000));
+    EXPECT_EQ(told,
+              "This replay does not reach the score it records: it ends at 0 points, not at "
+              "the 560 it records.");
+    EXPECT_FALSE(v.Replays().Watching());
+}
+
+TEST_F(ReplayTest, GamesHoldStillWhileAReplayIsAskedForReadAndChecked) {
+    CTorvaneView& v = View();
+    for (const int ticks : {40, 80}) {  // an older game, ended, and one under way
+        v.OnNewGame();
+        v.OnPausePlay();
+        for (int i = 0; i < ticks; ++i) {
+            Tick();
+        }
+    }
+    // Watch last game asks first, over the paused game, then reads the game
+    // it ended: the one under way, not the older one.
+    Then([&v](QDialog* d) {
+        EXPECT_TRUE(v.Game().paused && !v.Game().over) << "paused under the question";
+        Press({"Yes"})(d);
+    });
+    v.Replays().OnWatchLastGame();
+    const std::string ended = GameStateJson(v.Game());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return v.Replays().Watching(); }, 60000));
+    PlayToTheEnd(ended);
+
+    // Watch a replay pauses first: a game running under its file dialog
+    // could end there. The check of the chosen file is held here until it is
+    // told to stop: the window goes on answering, shows the check, and its
+    // Cancel stops it; meanwhile nothing plays and Play does nothing.
+    v.OnNewGame();
+    v.OnPausePlay();
+    Tick();
+    v.Replays().SetReader([](const std::string&, ReplayProgress& progress) {
+        while (!progress.stop) {
+            QThread::msleep(1);
+        }
+        return ReplayCheck{ReplayVerdict::Stopped, "", "", 0};
+    });
+    const QString path = v.Recording().Shelf().LastGamePath();
+    Then([&v, path](QDialog* d) {
+        EXPECT_TRUE(v.Game().paused) << "paused under the file dialog";
+        // Typed, as selectFile leaves the name field alone while it has the focus.
+        d->findChild<QLineEdit*>("fileNameEdit")->setText(path);
+        d->accept();
+    });
+    v.Replays().OnWatchReplay();
+    ASSERT_TRUE(v.Replays().Checking());
+    v.OnPausePlay();
+    Tick();
+    EXPECT_TRUE(v.Game().paused);
+    const auto progress = [] { return qobject_cast<QProgressDialog*>(qApp->activeModalWidget()); };
+    ASSERT_TRUE(QTest::qWaitFor(progress, 60000));
+    EXPECT_EQ(progress()->labelText(), "Checking the replay ...");
+    Button(progress(), "Cancel")->click();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !v.Replays().Checking(); }, 60000));
+    EXPECT_TRUE(!v.Replays().Watching() && v.Game().paused);
+}
+
+}  // namespace
