@@ -82,7 +82,7 @@ auto Key(const FrameGem& g) {
 
 }  // namespace
 
-BoardFrame CollectFrame(CGame& game, const FrameStyle& style) {
+BoardFrame CollectFrame(CGame& game, const FrameStyle& style, const BoardFrame* before) {
     BoardFrame frame;
     frame.wheelAngle = game.wheelAngle;
     const std::int64_t now = GameClock::Now();
@@ -97,12 +97,31 @@ BoardFrame CollectFrame(CGame& game, const FrameStyle& style) {
         frame.gems.push_back(GemInFrame(CGem{.colour = kBombColour}, 0.0, Turned(at, 0.0), now));
         frame.gems.back().id = nullptr;
     }
-    frame.score = ScoreText(style.client, game.score, style.scoreFont);
+    // A text's place follows from its words alone (each banner's words have
+    // their own place), and finding it shapes the glyphs: the place found
+    // before serves while the words stay.
+    auto placed = [&](const QString& text, auto place) -> PlacedText {
+        if (before != nullptr) {
+            if (before->score.text == text) {
+                return before->score;
+            }
+            for (const PlacedText& t : before->banners) {
+                if (t.text == text) {
+                    return t;
+                }
+            }
+        }
+        return place();
+    };
+    frame.score = placed(QString::number(game.score),
+                         [&] { return ScoreText(style.client, game.score, style.scoreFont); });
     const BoardBanners banners = BannersFor(game, style.watching, style.watchPaused);
     for (const Banner* banner : {&banners.replay, &banners.centre}) {
         if (banner->shown) {
-            frame.banners.push_back(BannerText(banner->text, 0, banner->dy, banner->width,
-                                               kBannerHeight, style.bannerFont));
+            frame.banners.push_back(placed(banner->text, [&] {
+                return BannerText(banner->text, 0, banner->dy, banner->width, kBannerHeight,
+                                  style.bannerFont);
+            }));
         }
     }
     return frame;

@@ -37,8 +37,9 @@ struct FrameStyle {
 };
 
 // The frame of a game at the game clock's time. Gems whose explosion is over
-// show in it once more, bare, and leave the game.
-BoardFrame CollectFrame(CGame& game, const FrameStyle& style);
+// show in it once more, bare, and leave the game. Texts that read as in the
+// frame `before` (of the same style) keep its places.
+BoardFrame CollectFrame(CGame& game, const FrameStyle& style, const BoardFrame* before = nullptr);
 
 // The device pixels of a board of `size` at `ratio` in which two frames may
 // differ, whole tiles of them: gems that moved, came or went, changed texts,

@@ -77,7 +77,7 @@ void CBoardRenderer::PaintBackground() {
 }
 
 BoardFrame CBoardRenderer::Collect(CGame& game) const {
-    return CollectFrame(game, style_);
+    return CollectFrame(game, style_, painted_ ? &paintedFrame_ : nullptr);
 }
 
 const QImage& CBoardRenderer::Paint(CGame& game) {
