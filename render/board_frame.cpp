@@ -31,13 +31,6 @@ void AddGems(BoardFrame& frame, CGemList& list, CGame& game, bool turns, bool gl
     });
 }
 
-QRect DeviceBounds(const QRect& logical, qreal ratio) {
-    return QRect(QPoint(static_cast<int>(std::floor(logical.left() * ratio)) - 1,
-                        static_cast<int>(std::floor(logical.top() * ratio)) - 1),
-                 QPoint(static_cast<int>(std::ceil((logical.right() + 1) * ratio)) + 1,
-                        static_cast<int>(std::ceil((logical.bottom() + 1) * ratio)) + 1));
-}
-
 // The tiles, 32 device pixels square, that the rectangles touch, as
 // runs along each row of tiles: a region of a few dozen areas at most, where
 // the rectangles themselves (a turn moves every stuck gem) would cut it into
@@ -159,7 +152,7 @@ QRegion FrameChanges(const BoardFrame& from, const BoardFrame& to, qreal ratio, 
         }
         for (const PlacedText* t : {old, now}) {
             if (t != nullptr) {
-                changed.push_back(DeviceBounds(t->Bounds(), ratio));
+                changed.push_back(DeviceBounds(QRectF(t->Bounds()), ratio));
             }
         }
     };

@@ -56,14 +56,18 @@ void DrawWheelDisc(QPainter& painter) {
     painter.restore();
 }
 
+QRect DeviceBounds(const QRectF& logical, qreal ratio) {
+    return QRect(QPoint(static_cast<int>(std::floor(logical.left() * ratio)) - 1,
+                        static_cast<int>(std::floor(logical.top() * ratio)) - 1),
+                 QPoint(static_cast<int>(std::ceil(logical.right() * ratio)) + 1,
+                        static_cast<int>(std::ceil(logical.bottom() * ratio)) + 1));
+}
+
 QRect DiscDeviceBounds(qreal ratio) {
-    // The rim's pen reaches a pixel and a half outside the radius; a device
-    // pixel more for rounding.
+    // The rim's pen reaches a pixel and a half outside the radius.
     const int reach = kWheelRadius + kWheelPenWidth;
-    return QRect(QPoint(static_cast<int>(std::floor((boardCentreX - reach) * ratio)) - 1,
-                        static_cast<int>(std::floor((boardCentreY - reach) * ratio)) - 1),
-                 QPoint(static_cast<int>(std::ceil((boardCentreX + reach) * ratio)) + 1,
-                        static_cast<int>(std::ceil((boardCentreY + reach) * ratio)) + 1));
+    return DeviceBounds(QRectF(boardCentreX - reach, boardCentreY - reach, 2 * reach, 2 * reach),
+                        ratio);
 }
 
 void DrawSpoke(QImage& image, QPoint from, QPoint to, qreal ratio, const QRect& clip) {
@@ -171,16 +175,10 @@ QRegion SpokesDeviceBounds(double wheelAngle, qreal ratio) {
     QRegion bounds;
     for (int k = 0; k < kSpokes; ++k) {
         const auto [from, to] = SpokeEnds(wheelAngle, k);
-        // The pixels' centres and the pen's half width around them, and a
-        // device pixel more for rounding.
-        const QRectF r = QRectF(QPointF(from), QPointF(to))
-                             .normalized()
-                             .adjusted(-kWheelPenWidth / 2.0, -kWheelPenWidth / 2.0,
-                                       1 + kWheelPenWidth / 2.0, 1 + kWheelPenWidth / 2.0);
-        bounds += QRect(QPoint(static_cast<int>(std::floor(r.left() * ratio)) - 1,
-                               static_cast<int>(std::floor(r.top() * ratio)) - 1),
-                        QPoint(static_cast<int>(std::ceil(r.right() * ratio)) + 1,
-                               static_cast<int>(std::ceil(r.bottom() * ratio)) + 1));
+        // The pixels' centres and the pen's half width around them.
+        const double h = kWheelPenWidth / 2.0;
+        bounds += DeviceBounds(
+            QRectF(QPointF(from), QPointF(to)).normalized().adjusted(-h, -h, 1 + h, 1 + h), ratio);
     }
     return bounds;
 }
@@ -205,12 +203,9 @@ FrameGem GemInFrame(const CGem& gem, double angle, Point2 turned, std::int64_t n
 }
 
 QRect GemDeviceBounds(QPoint at, qreal ratio) {
-    // The sprite's cell, and a device pixel of rounding on every side.
-    const QPoint corner = at - QPoint(kGemCellOffset, kGemCellOffset);
-    return QRect(QPoint(static_cast<int>(std::floor(corner.x() * ratio)) - 1,
-                        static_cast<int>(std::floor(corner.y() * ratio)) - 1),
-                 QPoint(static_cast<int>(std::ceil((corner.x() + kGemCellSize) * ratio)) + 1,
-                        static_cast<int>(std::ceil((corner.y() + kGemCellSize) * ratio)) + 1));
+    return DeviceBounds(
+        QRectF(at.x() - kGemCellOffset, at.y() - kGemCellOffset, kGemCellSize, kGemCellSize),
+        ratio);
 }
 
 void DrawFrameGem(const FrameGem& gem, QImage& image, QPainter& overlay, const CGemSprites& sprites,

@@ -27,6 +27,10 @@ int GemFrame(double theta);
 // or -1 once the explosion is over.
 int ExplosionRadius(std::int64_t sinceMs);
 
+// The device pixels at `ratio` that may show what is drawn within a logical
+// rectangle: rounded out, and a device pixel more on every side.
+QRect DeviceBounds(const QRectF& logical, qreal ratio);
+
 // The green disc with its black rim. It never changes, so the board renderer
 // draws it once into its background. The device pixels it covers, spokes
 // included:
