@@ -57,6 +57,15 @@ class CGame {
     void RetestContacts();
     Point2 ScreenPosition(const CGem* gem) const;
 
+    // Drawing between steps; these read the game and change nothing.
+    // How far a falling gem can move toward the centre before the contact
+    // test would take it (0 when it touches already).
+    double ContactTravel(const CGem& gem) const;
+    // Where the next step would put a falling gem if it ran at game time
+    // `now`; when the step would take it there, the point on its way where
+    // it touches first. Where it stands once the game is over.
+    Point2 GlidePosition(const CGem& gem, std::int64_t now) const;
+
     // Scoring and sound.
     void AddScore(std::uint32_t points);
     void PlayCue(int cue, unsigned extraFlags) const;
