@@ -69,6 +69,9 @@ class CGame {
     // Scoring and sound.
     void AddScore(std::uint32_t points);
     void PlayCue(int cue, unsigned extraFlags) const;
+    // The sound switches as the settings have them now: a game played from
+    // a script of another's settings sounds as the player has set sound.
+    void ReadSoundSwitches();
 
     // Lattice.
     CGem* GemAt(Cell c) const;

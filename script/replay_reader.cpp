@@ -23,9 +23,9 @@ ReplayCheck Refused(ReplayVerdict verdict, std::string problem) {
     return check;
 }
 
-ReplayCheck Unreadable(const std::string& path, const std::string& why) {
+ReplayCheck Unreadable(const std::string& what, const std::string& path, const std::string& why) {
     return Refused(ReplayVerdict::Unreadable,
-                   "The replay " + path + " cannot be read: " + why + ".");
+                   "The " + what + " " + path + " cannot be read: " + why + ".");
 }
 
 // Anything but a regular file, said in words, or nothing for one.
@@ -40,15 +40,16 @@ const char* NotAFile(mode_t mode) {
                                             : "it is not a regular file";
 }
 
-std::optional<ReplayCheck> Unfit(const std::string& path, const struct stat& info) {
-    if (const char* what = NotAFile(info.st_mode)) {
-        return Unreadable(path, what);
+std::optional<ReplayCheck> Unfit(const std::string& what, const std::string& path,
+                                 const struct stat& info) {
+    if (const char* kind = NotAFile(info.st_mode)) {
+        return Unreadable(what, path, kind);
     }
     if (static_cast<std::uint64_t>(info.st_size) > kScriptTextLimit) {
-        return Refused(ReplayVerdict::TooLarge,
-                       "This file is too large to be a Torvane replay: it is larger than " +
-                           std::to_string(kScriptTextLimit >> 20) +
-                           " MB, more than any game writes.");
+        return Refused(ReplayVerdict::TooLarge, "This file is too large to be a Torvane " + what +
+                                                    ": it is larger than " +
+                                                    std::to_string(kScriptTextLimit >> 20) +
+                                                    " MB, more than any game writes.");
     }
     return std::nullopt;
 }
@@ -73,24 +74,33 @@ class CFileHandle {
 
 ReplayCheck ReadReplayFile(const std::string& path, const std::string& version,
                            ReplayProgress* progress) {
+    std::string stored;
+    if (std::optional<ReplayCheck> refused = ReadStoredReplay(path, "replay", stored, progress)) {
+        return *refused;
+    }
+    return CheckReplay(std::move(stored), version, progress);
+}
+
+std::optional<ReplayCheck> ReadStoredReplay(const std::string& path, const std::string& what,
+                                            std::string& stored, ReplayProgress* progress) {
     // Looked at before it is opened, so that a pipe never blocks the open.
     struct stat info {};
     if (stat(path.c_str(), &info) != 0) {
-        return Unreadable(path, std::strerror(errno));
+        return Unreadable(what, path, std::strerror(errno));
     }
-    if (std::optional<ReplayCheck> unfit = Unfit(path, info)) {
-        return *unfit;
+    if (std::optional<ReplayCheck> unfit = Unfit(what, path, info)) {
+        return unfit;
     }
     // And opened without waiting all the same, should it have been swapped
     // for a pipe in between; what was opened is what counts.
     const CFileHandle file(open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
     if (file.fd() < 0 || fstat(file.fd(), &info) != 0) {
-        return Unreadable(path, std::strerror(errno));
+        return Unreadable(what, path, std::strerror(errno));
     }
-    if (std::optional<ReplayCheck> unfit = Unfit(path, info)) {
-        return *unfit;
+    if (std::optional<ReplayCheck> unfit = Unfit(what, path, info)) {
+        return unfit;
     }
-    std::string stored;
+    stored.clear();
     stored.reserve(static_cast<std::size_t>(info.st_size));
     const auto piece = std::make_unique<char[]>(kReadPiece);
     for (;;) {
@@ -107,7 +117,7 @@ ReplayCheck ReadReplayFile(const std::string& path, const std::string& version,
             continue;
         }
         if (got < 0) {
-            return Unreadable(path, std::strerror(errno));
+            return Unreadable(what, path, std::strerror(errno));
         }
         if (got == 0) {
             break;
@@ -116,8 +126,8 @@ ReplayCheck ReadReplayFile(const std::string& path, const std::string& version,
         // A file that grows while it is read.
         if (stored.size() > kScriptTextLimit) {
             info.st_size = static_cast<off_t>(stored.size());
-            return *Unfit(path, info);
+            return Unfit(what, path, info);
         }
     }
-    return CheckReplay(std::move(stored), version, progress);
+    return std::nullopt;
 }

@@ -5,9 +5,16 @@
 // (replay_file.h). Meant for a worker thread: `progress` follows it and can
 // stop it.
 
+#include <optional>
 #include <string>
 
 #include "script/replay_file.h"
 
 ReplayCheck ReadReplayFile(const std::string& path, const std::string& version,
                            ReplayProgress* progress = nullptr);
+
+// The reading alone, for files of replays by another name (`what`: "replay",
+// or what the message is to call it): the stored bytes into `stored`, or why
+// they cannot be had.
+std::optional<ReplayCheck> ReadStoredReplay(const std::string& path, const std::string& what,
+                                            std::string& stored, ReplayProgress* progress);
