@@ -133,6 +133,10 @@ void CKeptGame::SaveIfDue() {
     written_ = true;
 }
 
+std::optional<QString> CKeptGame::Flush() {
+    return saver_ ? saver_->Wait() : std::nullopt;
+}
+
 void CKeptGame::Keep(bool last) {
     if (!slot_ || !slot_->Held() || left_) {
         return;
@@ -142,7 +146,7 @@ void CKeptGame::Keep(bool last) {
         view_.Changed();
     }
     SaveIfDue();
-    const std::optional<QString> failure = saver_->Wait();
+    const std::optional<QString> failure = Flush();
     if (!last) {
         return;
     }

@@ -19,6 +19,7 @@
 #include <QTimer>
 #include <cstdint>
 #include <memory>
+#include <optional>
 
 #include "shell/view/kept_game_slot.h"
 
@@ -50,6 +51,9 @@ class CKeptGame : public QObject {
     // the last save, or at once when the game has paused. A game that has
     // ended takes its file with it.
     void SaveIfDue();
+    // Until the files asked for have landed; then why the last could not be
+    // written, if it could not.
+    std::optional<QString> Flush();
     // The program or the session ends: the game is paused and kept, and
     // this returns once its file has landed. With `last` the program ends:
     // the game leaves no replay of its own, and nothing is kept after.
