@@ -1,5 +1,6 @@
 #include "shell/view/kept_game_saver.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -96,7 +97,7 @@ void CKeptGameSaver::Write(const Request& save) {
     QSaveFile file(save.path);
     std::optional<QString> failure;
     if (bytes.empty()) {
-        failure = QStringLiteral("out of memory");
+        failure = QCoreApplication::translate("CKeptGameSaver", "out of memory");
     } else if (!file.open(QIODevice::WriteOnly) ||
                file.write(bytes.data(), static_cast<qint64>(bytes.size())) !=
                    static_cast<qint64>(bytes.size()) ||
