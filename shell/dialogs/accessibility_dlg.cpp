@@ -7,10 +7,9 @@
 
 CAccessibilityDlg::CAccessibilityDlg(bool gemSymbols, bool pauseWhenInactive, QWidget* parent)
     : QDialog(parent),
-      gemSymbols_(new QCheckBox(QStringLiteral("Show symbols on gems"))),
-      pauseWhenInactive_(
-          new QCheckBox(QStringLiteral("Pause when the game window is not active"))) {
-    setWindowTitle(QStringLiteral("Accessibility"));
+      gemSymbols_(new QCheckBox(tr("Show symbols on gems"))),
+      pauseWhenInactive_(new QCheckBox(tr("Pause when the game window is not active"))) {
+    setWindowTitle(tr("Accessibility"));
     gemSymbols_->setChecked(gemSymbols);
     pauseWhenInactive_->setChecked(pauseWhenInactive);
 
