@@ -13,7 +13,7 @@
     </message>
     <message>
         <source>Press PLAY to begin</source>
-        <translation>Zum Starten SPIELEN drücken</translation>
+        <translation>Bitte SPIELEN drücken</translation>
     </message>
     <message>
         <source>REPLAY</source>
@@ -635,7 +635,7 @@ This is called the central gem, and it is the only gem that is colored white.</s
         <translation>Willkommen bei Torvane!<byte value="xd"/>
 Torvane wird mit sechseckigen Edelsteinen gespielt.<byte value="xd"/>
 <byte value="xd"/>
-Zu Beginn des Spiels liegt ein einziger weißer Stein in der Mitte des großen grünen Rades.<byte value="xd"/>
+Zu Beginn des Spiels liegt ein weißer Stein in der Mitte des großen grünen Rades.<byte value="xd"/>
 Er heißt Mittelstein und ist der einzige weiße Stein im Spiel.</translation>
     </message>
     <message>
