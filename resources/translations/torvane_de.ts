@@ -17,7 +17,7 @@
     </message>
     <message>
         <source>REPLAY</source>
-        <translation>AUFZEICHNUNG</translation>
+        <translation>WIEDERGABE</translation>
     </message>
 </context>
 <context>

@@ -194,11 +194,13 @@ class TranslationWalk : public UiTest {
     }
 
     // A banner in markers, or, in German, within the wheel's spokes across
-    // the centre or between the panels above.
+    // the centre, or between the panels above and as far from them as they
+    // keep from the board's edge.
     void Banners(bool watching, bool paused) {
         const BoardBanners banners = BannersFor(Game(), watching, paused);
         const double room[] = {2.0 * kSpokeInnerRadius,
-                               double(ScorePanelRect(kBoardClient).left - BombBoxRect.right)};
+                               double(ScorePanelRect(kBoardClient).left - BombBoxRect.right -
+                                      2 * kScorePanelRightGap)};
         for (const Banner* banner : {&banners.centre, &banners.replay}) {
             if (banner->shown) {
                 Text(nullptr, banner->text);
