@@ -1,26 +1,27 @@
 #!/usr/bin/env bash
 # The shipped translations hold every text of the code, and translate each:
-# lupdate, run as `make translations` runs it over every folder of the
-# product, into a copy of each .ts must leave the copy as shipped, warn of no
-# tr() it cannot place in a context, and no message may be unfinished. The
-# copies stay in OUT_DIR for the walk that pseudo-translates them.
-# Usage: check_current.sh LUPDATE SOURCES_LIST OUT_DIR TS_FILE... -- LUPDATE_OPTION...
+# lupdate, run as `make translations` runs it, into a copy of each .ts must
+# leave the copy as shipped and place every tr() in a context, and no message
+# may be unfinished. Of each fresh copy it makes a pseudo translation, every
+# text in markers, for the walk of tests/translations.
+# Usage: check_current.sh LUPDATE LRELEASE SOURCES_LIST OUT_DIR "LUPDATE_OPTIONS" TS_FILE...
 set -u
-lupdate=$1 sources=$2 out=$3
-shift 3
-ts=()
-while [ "$1" != -- ]; do ts+=("$1") && shift; done
-shift
+lupdate=$1 lrelease=$2 sources=$3 out=$4 options=$5
+shift 5
 mkdir -p "$out"
 failures=0
 fail() { echo "FAIL: $*" && failures=$((failures + 1)); }
-for shipped in "${ts[@]}"; do
-    copy=$out/$(basename "$shipped")
+for shipped in "$@"; do
+    copy=$out/$(basename "$shipped") pseudo=$out/$(basename "$shipped" .ts).pseudo
     cp "$shipped" "$copy"
-    "$lupdate" "$@" "@$sources" -ts "$copy" > "$copy.log" 2>&1 || fail "lupdate failed: $(cat "$copy.log")"
+    "$lupdate" $options "@$sources" -ts "$copy" > "$copy.log" 2>&1 || fail "lupdate failed: $(cat "$copy.log")"
     ! grep -E '^/.*:[0-9]+: ' "$copy.log" || fail "lupdate cannot place these texts in a context"
     diff -u "$shipped" "$copy" || fail "$shipped is not the texts of the code: run make translations"
     unfinished=$(grep -c 'type="unfinished"' "$copy")
     [ "$unfinished" -eq 0 ] || fail "$shipped has $unfinished unfinished messages"
+    sed -z -E 's#<source>(([^<]|<byte value="xd"/>)*)</source>(\s*<comment>[^<]*</comment>)?\s*<translation[^>]*>([^<]|<byte value="xd"/>)*</translation>#<source>\1</source>\3<translation>⟦\1⟧</translation>#g' \
+        "$copy" > "$pseudo.ts"
+    [ "$(grep -c '<translation>⟦' "$pseudo.ts")" -eq "$(grep -c '<message>' "$pseudo.ts")" ] &&
+        "$lrelease" -silent "$pseudo.ts" -qm "$pseudo.qm" || fail "no pseudo translation of $copy"
 done
-[ "$failures" -eq 0 ] && echo "PASS: every text of the code translated in ${ts[*]##*/}"
+[ "$failures" -eq 0 ] && echo "PASS: every text of the code translated in $*"

@@ -1,12 +1,14 @@
 // Every text the window shows goes through the translations, and the German
-// fits. A pseudo translation wraps each message lupdate finds in the code
-// (the fresh copy translations_current leaves) in markers; one walk through
-// every window, menu, dialog, tutorial page and message, the board's
-// accessible names and the renderer's banners then meets no text without
-// them. The same walk in German meets no text larger than its widget and no
-// dialog larger than a 1024 x 600 screen.
+// fits. One walk through every window, menu, dialog, tutorial page and
+// message, the board's accessible names and the renderer's banners: with the
+// pseudo translation translations_current makes of the texts lupdate finds
+// (each in markers), it meets no text without the markers; in German, no
+// text larger than its widget or its place on the board, and no dialog
+// larger than a 1024 x 600 screen. Qt's own words (the standard buttons, the
+// file dialog) come from Qt's translation and are left out.
 #include <QAccessible>
 #include <QDialogButtonBox>
+#include <QDir>
 #include <QFileDialog>
 #include <QGroupBox>
 #include <QLibraryInfo>
@@ -15,14 +17,11 @@
 #include <QProgressDialog>
 #include <QRegularExpression>
 #include <QScrollBar>
-#include <QTemporaryDir>
+#include <QTemporaryFile>
 #include <QTest>
 #include <QTranslator>
-#include <QXmlStreamReader>
-#include <set>
 
 #include "render/board_fonts.h"
-#include "render/board_layout.h"
 #include "render/board_renderer.h"
 #include "scores/ui/game_over_dlg.h"
 #include "scores/ui/high_scores_dlg.h"
@@ -35,155 +34,72 @@
 #include "shell/dialogs/clock_warning_dlg.h"
 #include "shell/dialogs/customize_colors_dlg.h"
 #include "shell/dialogs/options_dlg.h"
-#include "shell/frame/main_toolbar.h"
 #include "shell/ui_fixture.h"
 #include "tutorial/ui/tutorial_wnd.h"
 #include "tutorial/ui/welcome_dlg.h"
 
 namespace {
 
-const QString kOpen = QStringLiteral("\u27e6"), kClose = QStringLiteral("\u27e7");
-
-// Each message of a .ts file, translated into its source in markers.
-class CPseudoTranslator : public QTranslator {
-  public:
-    explicit CPseudoTranslator(const QString& tsFile) {
-        QFile file(tsFile);
-        EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << tsFile.toStdString();
-        QXmlStreamReader xml(&file);
-        QString context, source, comment;
-        QString* reading = nullptr;
-        while (!xml.atEnd()) {
-            const auto token = xml.readNext();
-            const QStringView name = xml.name();
-            if (token == QXmlStreamReader::StartElement && name == u"byte") {
-                if (reading != nullptr) {
-                    *reading += QChar(u'\r');  // lupdate's way to write a CR
-                }
-            } else if (token == QXmlStreamReader::StartElement) {
-                reading = name == u"name"      ? &context
-                          : name == u"source"  ? &source
-                          : name == u"comment" ? &comment
-                                               : nullptr;
-                if (reading != nullptr) {
-                    reading->clear();
-                } else if (name == u"message") {
-                    comment.clear();
-                }
-            } else if (token == QXmlStreamReader::Characters && reading != nullptr) {
-                *reading += xml.text();
-            } else if (token == QXmlStreamReader::EndElement && name == u"message") {
-                keys_.insert(context + u'\x1f' + source + u'\x1f' + comment);
-            } else if (token == QXmlStreamReader::EndElement && name != u"byte") {
-                reading = nullptr;
-            }
-        }
-        EXPECT_GT(keys_.size(), 100u) << tsFile.toStdString();
-    }
-    bool isEmpty() const override { return false; }
-    QString translate(const char* context, const char* source, const char* comment,
-                      int) const override {
-        const QString text = QString::fromUtf8(source);
-        const QString key =
-            QString::fromUtf8(context) + u'\x1f' + text + u'\x1f' + QString::fromUtf8(comment);
-        return keys_.count(key) != 0 ? kOpen + text + kClose : QString();
-    }
-
-  private:
-    std::set<QString> keys_;
-};
-
-QString Where(const QObject* object) {
-    const auto* widget = qobject_cast<const QWidget*>(object);
-    return QStringLiteral("%1 %2 in \"%3\"")
-        .arg(object != nullptr ? object->metaObject()->className() : "board",
-             object != nullptr ? object->objectName() : QString(),
-             widget != nullptr ? widget->window()->windowTitle() : QString());
-}
-
 class TranslationWalk : public UiTest {
   protected:
-    void TearDown() override {
-        for (const auto& translator : translators_) {
-            QCoreApplication::removeTranslator(translator.get());
-        }
-        UiTest::TearDown();
-    }
-    void Install(std::unique_ptr<QTranslator> translator) {
-        QCoreApplication::installTranslator(translator.get());
-        translators_.push_back(std::move(translator));
-    }
-
-    // A text shown: in markers, unless it is the game's name or no words
-    // (scores, numbers).
+    // In markers, unless it is the game's name or no words (numbers).
     void Text(const QObject* where, const QString& text) {
-        static const QRegularExpression noWords(QStringLiteral("^[\\d\\s.,:]*$"));
-        if (pseudo_ && text != QStringLiteral("Torvane") && !noWords.match(text).hasMatch()) {
-            EXPECT_TRUE(text.startsWith(kOpen) && text.endsWith(kClose))
-                << Where(where).toStdString() << ": " << text.toStdString();
-        }
+        const char* name = where ? where->metaObject()->className() : "the board";
+        static const QRegularExpression noWords(QStringLiteral("^(Torvane|[\\d\\s.,:]*)$"));
+        EXPECT_TRUE(!pseudo || noWords.match(text).hasMatch() ||
+                    (text.startsWith(u'\u27e6') && text.endsWith(u'\u27e7')))
+            << name << ": " << text.toStdString();
     }
 
-    // What a window shows besides Qt's own words (the standard buttons, the
-    // file dialog's fields), and in German whether it fits: every label,
+    // A window's texts but Qt's standard buttons; in German each label,
     // button and group box at least its size hint, a wrapped label as high as
-    // its lines, a page of text without a scroll bar.
+    // its lines, a page of text without scrolling, a dialog within the screen.
     void Window(QWidget* window) {
         window->show();
         QCoreApplication::processEvents();
         Text(window, window->windowTitle());
         if (auto* files = qobject_cast<QFileDialog*>(window)) {
-            Text(files, files->nameFilters().join(QStringLiteral(";;")));
-            return;
+            return Text(files, files->nameFilters().join(QStringLiteral(";;")));
         }
-        if (!pseudo_ && window->isWindow() && window != frame.get()) {
-            EXPECT_TRUE(window->width() <= 1024 && window->height() <= 560)
-                << Where(window).toStdString();
-        }
+        EXPECT_TRUE(pseudo || window == frame.get() ||
+                    (window->width() <= 1024 && window->height() <= 560))
+            << window->windowTitle().toStdString();
         for (QWidget* w : window->findChildren<QWidget*>()) {
-            if (!w->isVisibleTo(window)) {
+            auto* label = qobject_cast<QLabel*>(w);
+            auto* button = qobject_cast<QAbstractButton*>(w);
+            auto* group = qobject_cast<QGroupBox*>(w);
+            auto* page = qobject_cast<QPlainTextEdit*>(w);
+            auto* box = qobject_cast<QDialogButtonBox*>(w->parentWidget());
+            if (!w->isVisibleTo(window) || (box && box->standardButton(button))) {
                 continue;
             }
-            QSize need(0, 0);
-            if (auto* label = qobject_cast<QLabel*>(w)) {
-                Text(label, label->text());
-                need = label->wordWrap() ? QSize(0, label->heightForWidth(label->width()))
-                                         : label->sizeHint();
-            } else if (auto* button = qobject_cast<QAbstractButton*>(w)) {
-                auto* box = qobject_cast<QDialogButtonBox*>(button->parentWidget());
-                if (box == nullptr || box->standardButton(button) == QDialogButtonBox::NoButton) {
-                    Text(button, button->text());
-                }
-                need = button->sizeHint();
-            } else if (auto* group = qobject_cast<QGroupBox*>(w)) {
-                Text(group, group->title());
-                need = group->minimumSizeHint();
-            } else if (auto* page = qobject_cast<QPlainTextEdit*>(w)) {
-                Text(page, page->toPlainText());
-                EXPECT_TRUE(pseudo_ || page->verticalScrollBar()->maximum() == 0)
-                    << Where(page).toStdString();
-            }
-            Text(w, w->toolTip());
-            Text(w, w->accessibleName());
-            EXPECT_TRUE(pseudo_ || (w->width() >= need.width() && w->height() >= need.height()))
-                << Where(w).toStdString() << " " << w->width() << "x" << w->height() << " for "
-                << need.width() << "x" << need.height();
+            Text(w, label    ? label->text()
+                    : button ? button->text()
+                    : group  ? group->title()
+                    : page   ? page->toPlainText()
+                             : QString());
+            Text(w, w->toolTip() + w->accessibleName());
+            const QSize need = label && label->wordWrap()
+                                   ? QSize(0, label->heightForWidth(label->width()))
+                               : group           ? group->minimumSizeHint()
+                               : label || button ? w->sizeHint()
+                                                 : QSize(0, 0);
+            EXPECT_TRUE(pseudo || (w->width() >= need.width() && w->height() >= need.height() &&
+                                   (!page || page->verticalScrollBar()->maximum() == 0)))
+                << w->metaObject()->className() << " " << w->width() << "x" << w->height();
         }
     }
 
-    // The main window: its widgets, menus, toolbar and the board as screen
-    // readers read it.
-    void Frame() {
+    // The main window, its menus and toolbar, the board as screen readers
+    // read it, and its banners: within the spokes across the centre, or
+    // between the panels above, as far from them as they keep from the edge.
+    void Frame(bool watching = false, bool paused = false) {
         Window(frame.get());
         for (QAction* menu : frame->menuBar()->actions()) {
             Text(menu, menu->text());
-            for (QAction* item : menu->menu()->actions()) {
-                Text(item, item->text());
-                Text(item, item->statusTip());
+            for (QAction* item : menu->menu()->actions() + frame->ToolBar()->actions()) {
+                Text(item, item->text() + item->statusTip());
             }
-        }
-        for (QAction* tool : frame->ToolBar()->actions()) {
-            Text(tool, tool->statusTip());
         }
         QAccessibleInterface* board = QAccessible::queryAccessibleInterface(&View());
         Text(nullptr, board->text(QAccessible::Name));
@@ -191,32 +107,23 @@ class TranslationWalk : public UiTest {
         for (int i = 0; i < board->childCount(); ++i) {
             Text(nullptr, board->child(i)->text(QAccessible::Name));
         }
-    }
-
-    // A banner in markers, or, in German, within the wheel's spokes across
-    // the centre, or between the panels above and as far from them as they
-    // keep from the board's edge.
-    void Banners(bool watching, bool paused) {
         const BoardBanners banners = BannersFor(Game(), watching, paused);
-        const double room[] = {2.0 * kSpokeInnerRadius,
-                               double(ScorePanelRect(kBoardClient).left - BombBoxRect.right -
-                                      2 * kScorePanelRightGap)};
+        const int room[] = {2 * kSpokeInnerRadius, ScorePanelRect(kBoardClient).left -
+                                                       BombBoxRect.right - 2 * kScorePanelRightGap};
         for (const Banner* banner : {&banners.centre, &banners.replay}) {
             if (banner->shown) {
                 Text(nullptr, banner->text);
-                EXPECT_TRUE(pseudo_ ||
-                            QFontMetricsF(BannerFont()).horizontalAdvance(banner->text) <=
-                                room[banner->dy != 0])
-                    << banner->text.toStdString();
+                const double width = QFontMetricsF(BannerFont()).horizontalAdvance(banner->text);
+                EXPECT_TRUE(pseudo || width <= room[banner->dy != 0]) << banner->text.toStdString();
             }
         }
     }
 
-    // The modal dialog a call opens, walked and closed.
-    void Modal(const std::function<void()>& open, bool close = true) {
-        Then([this, close](QDialog* dialog) {
+    // The modal dialog that `open` leads to, walked and closed.
+    void Modal(const std::function<void()>& open) {
+        Then([this](QDialog* dialog) {
             Window(dialog);
-            close ? dialog->reject() : dialog->accept();
+            dialog->reject();
         });
         open();
         ASSERT_TRUE(QTest::qWaitFor(
@@ -224,10 +131,11 @@ class TranslationWalk : public UiTest {
     }
 
     void Walk() {
+        // Each translator takes itself out again when it goes.
+        QCoreApplication::installTranslator(&qt);
+        QCoreApplication::installTranslator(&own);
         MakeFrame();
-        frame->show();
         Frame();
-        Banners(false, false);
         for (const auto& make : std::vector<std::function<QDialog*()>>{
                  [] { return new CAboutDlg; }, [] { return new CAccessibilityDlg(true, true); },
                  [] { return new CClockWarningDlg; }, [] { return new COptionsDlg; },
@@ -235,86 +143,67 @@ class TranslationWalk : public UiTest {
                  [] { return new CNewHighScoreDlg(12345); },
                  [] { return new CHighScoresDlg(nullptr, [](const auto&, auto) { return true; }); },
                  [this] { return new CWelcomeDlg(frame.get()); }}) {
-            const std::unique_ptr<QDialog> dialog(make());
-            Window(dialog.get());
+            Window(std::unique_ptr<QDialog>(make()).get());
         }
-
         View().Tutorial().StartOrQuit();
-        auto* tutorial = frame->findChild<CTutorialWnd*>();
-        ASSERT_NE(tutorial, nullptr);
         Frame();
         for (int page = 0; page < 10; ++page) {
+            auto* tutorial = frame->findChild<CTutorialWnd*>();
             Window(tutorial);
             tutorial->findChild<QPushButton*>(page < 9 ? "nextButton" : "quitButton")->click();
         }
-
         View().OnPausePlay();
         Frame();
         View().OnPausePlay();
-        Banners(false, false);
+        Frame();
         Modal([this] { View().Tutorial().StartOrQuit(); });
         Modal([this] { View().Replays().OnWatchReplay(); });
-        // Watchable, and stopped by the question whether to end the game.
-        View().Replays().SetReader([](const std::string&, ReplayProgress&) {
-            return ReplayCheck{ReplayVerdict::Watchable, {}, "", 0};
-        });
-        Modal([this] { View().Replays().WatchFile("watchable"); });
-        Banners(true, true);
-        // Read and checked as it is: a folder, and no replay.
-        View().Replays().SetReader({});
-        QTemporaryDir dir;
-        QFile notAReplay(dir.filePath("Torvane.conf"));
-        ASSERT_TRUE(notAReplay.open(QIODevice::WriteOnly) && notAReplay.write("[Settings\n") > 0);
-        notAReplay.close();
-        for (const QString& file : {dir.path(), notAReplay.fileName()}) {
-            Modal([this, file] { View().Replays().WatchFile(file); });
-        }
-        // A check that takes its time, and is cancelled.
-        View().Replays().SetReader([](const std::string&, ReplayProgress& progress) {
-            while (!progress.stop) {
+        // A replay that could be watched, once the game is ended; a check
+        // that takes its time; a file that is no replay.
+        View().Replays().SetReader([](const std::string& file, ReplayProgress& progress) {
+            while (file == "slow" && !progress.stop) {
                 QThread::msleep(1);
             }
-            return ReplayCheck{ReplayVerdict::Stopped, {}, "", 0};
+            return ReplayCheck{
+                file == "slow" ? ReplayVerdict::Stopped : ReplayVerdict::Watchable, {}, "", 0};
         });
+        Modal([this] { View().Replays().WatchFile("watchable"); });
         View().Replays().WatchFile("slow");
-        const auto checking = [] {
-            return qobject_cast<QProgressDialog*>(qApp->activeModalWidget());
-        };
-        ASSERT_TRUE(QTest::qWaitFor(checking, 60000));
-        Window(checking());
-        checking()->findChild<QPushButton*>()->click();
+        QProgressDialog* checking = nullptr;
+        ASSERT_TRUE(QTest::qWaitFor(
+            [&checking] {
+                return (checking = qobject_cast<QProgressDialog*>(qApp->activeModalWidget()));
+            },
+            60000));
+        Window(checking);
+        checking->findChild<QPushButton*>()->click();
         ASSERT_TRUE(QTest::qWaitFor([this] { return !View().Replays().Checking(); }, 60000));
-
-        // The settings file found damaged: the file set aside and named.
-        CSettingsFile store(notAReplay.fileName());
+        View().Replays().SetReader({});
+        QTemporaryFile damaged;
+        ASSERT_TRUE(damaged.open() && damaged.write("[Settings\n") > 0 && damaged.flush());
+        for (const QString& file : {QDir::tempPath(), damaged.fileName()}) {
+            Modal([this, file] { View().Replays().WatchFile(file); });
+        }
+        // The same file as the settings: damaged, set aside and named.
+        CSettingsFile store(damaged.fileName());
         const CSettingsMessages messages(store);
-        Modal([&store] { store.Open(); }, false);
-
+        Modal([&store] { store.Open(); });
+        Frame(true, true);
         Game().over = true;
-        Banners(false, false);
+        Frame();
     }
 
-    bool pseudo_ = false;
-
-  private:
-    std::vector<std::unique_ptr<QTranslator>> translators_;
+    bool pseudo = false;
+    QTranslator own, qt;
 };
 
-TEST_F(TranslationWalk, EveryTextShownComesFromTheTranslation) {
-    pseudo_ = true;
-    Install(std::make_unique<CPseudoTranslator>(TORVANE_BINARY_DIR
-                                                "/tests/translations/torvane_de.ts"));
+TEST_F(TranslationWalk, EveryTextShownComesFromTheTranslationAndGermanFits) {
+    pseudo = true;
+    ASSERT_TRUE(own.load("torvane_de.pseudo", TORVANE_BINARY_DIR "/tests/translations"));
     Walk();
-}
-
-TEST_F(TranslationWalk, GermanFitsItsWidgetsAndTheScreen) {
-    for (const auto& [name, folder] :
-         {std::pair{"torvane_de", QStringLiteral(TORVANE_BINARY_DIR "/share/torvane/translations")},
-          std::pair{"qtbase_de", QLibraryInfo::path(QLibraryInfo::TranslationsPath)}}) {
-        auto translator = std::make_unique<QTranslator>();
-        ASSERT_TRUE(translator->load(name, folder)) << name;
-        Install(std::move(translator));
-    }
+    pseudo = false;
+    ASSERT_TRUE(own.load("torvane_de", TORVANE_BINARY_DIR "/share/torvane/translations") &&
+                qt.load("qtbase_de", QLibraryInfo::path(QLibraryInfo::TranslationsPath)));
     Walk();
 }
 
