@@ -174,13 +174,14 @@ void BM_MinuteOfPlay(benchmark::State& state) {
 }
 BENCHMARK(BM_MinuteOfPlay)->ArgName("recording")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
-// The board at the end of that minute, painted.
+// The board at the end of that minute, painted whole.
 void BM_PaintAfterAMinute(benchmark::State& state) {
     CReplayRecorder recorder;
     std::unique_ptr<CGame> game;
     Play(2, 60000, state.range(0) != 0 ? &recorder : nullptr, &game);
     CBoardRenderer renderer(kBoardClient, 1.0);
     for (auto _ : state) {
+        renderer.Invalidate();
         benchmark::DoNotOptimize(renderer.Paint(*game).constBits());
     }
     state.SetLabel(state.range(0) != 0 ? "recording" : "not recording");

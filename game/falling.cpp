@@ -48,7 +48,7 @@ void CGame::RetestContacts() {
     MoveFalling(0.0, 0);
 }
 
-Point2 CGame::ScreenPosition(CGem* gem) const {
+Point2 CGame::ScreenPosition(const CGem* gem) const {
     // A lattice gem never moves in the wheel frame, so its screen position
     // depends on the wheel angle alone and can be kept between steps.
     if (gem->screenAngle == wheelAngle) {

@@ -54,7 +54,16 @@ class CGame {
     void MoveFalling(double speed, std::int64_t elapsed);
     bool MoveGem(CGem* gem, double speed, std::int64_t elapsed);
     void RetestContacts();
-    Point2 ScreenPosition(CGem* gem) const;
+    Point2 ScreenPosition(const CGem* gem) const;
+
+    // Drawing between steps; these read the game and change nothing.
+    // How far a falling gem can move toward the centre before the contact
+    // test would take it (0 when it touches already).
+    double ContactTravel(const CGem& gem) const;
+    // Where the next step would put a falling gem if it ran at game time
+    // `now`; when the step would take it there, the point on its way where
+    // it touches first. Where it stands once the game is over.
+    Point2 GlidePosition(const CGem& gem, std::int64_t now) const;
 
     // Scoring and sound.
     void AddScore(std::uint32_t points);
@@ -74,6 +83,9 @@ class CGame {
 
     // Snapping in.
     bool TestContact(CGem* gem, double x, double y);
+    // The lattice gem that a falling gem at (x, y) touches, first in list
+    // order, or null.
+    const CGem* TouchedGem(double x, double y) const;
     void SnapIn(CGem* gem, CGem* touched);
     Cell FindFreeCell(const CGem* gem, CGem* touched) const;
 

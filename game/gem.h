@@ -17,10 +17,11 @@ struct CGem {
     std::int64_t explodedAt = 0;
 
     // Screen position cached for the wheel angle it was computed at; the
-    // contact test asks for it once per falling gem and step.
-    double screenX = 0.0;
-    double screenY = 0.0;
-    double screenAngle = kNoAngle;
+    // contact test asks for it once per falling gem and step. A cache, not
+    // the gem's state: reading a gem's place may fill it.
+    mutable double screenX = 0.0;
+    mutable double screenY = 0.0;
+    mutable double screenAngle = kNoAngle;
     static constexpr double kNoAngle = std::numeric_limits<double>::quiet_NaN();
 };
 

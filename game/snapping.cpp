@@ -32,17 +32,21 @@ int SectorOf(double theta) {
 
 }  // namespace
 
-bool CGame::TestContact(CGem* gem, double x, double y) {
-    CGem* touched = nullptr;
-    for (CGem* g = lattice.Head(); g != lattice.End(); g = g->next) {
+const CGem* CGame::TouchedGem(double x, double y) const {
+    for (const CGem* g = lattice.Head(); g != lattice.End(); g = g->next) {
         const Point2 q = ScreenPosition(g);
         const double dx = x - q.x;
         const double dy = y - q.y;
         if (dx * dx + dy * dy < kContactSquared) {
-            touched = g;
-            break;
+            return g;
         }
     }
+    return nullptr;
+}
+
+bool CGame::TestContact(CGem* gem, double x, double y) {
+    // One of this game's own lattice gems, found by a scan that changes nothing.
+    CGem* touched = const_cast<CGem*>(TouchedGem(x, y));
     if (touched == nullptr) {
         return false;
     }

@@ -35,6 +35,16 @@ QRectF BoardMapping::WidgetRect() const {
     return QRectF(QPointF(deviceOffset_) / deviceRatio_, QSizeF(deviceSize_) / deviceRatio_);
 }
 
+QRegion BoardMapping::ToWidget(const QRegion& boardDevice) const {
+    QRegion widget;
+    for (const QRect& r : boardDevice) {
+        widget += QRectF(QPointF(r.topLeft() + deviceOffset_) / deviceRatio_,
+                         QSizeF(r.size()) / deviceRatio_)
+                      .toAlignedRect();
+    }
+    return widget;
+}
+
 QPointF BoardMapping::ToWidget(QPoint board) const {
     return QPointF(deviceOffset_) / deviceRatio_ + (QPointF(board) + QPointF(0.5, 0.5)) * scale_;
 }

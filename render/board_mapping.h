@@ -8,6 +8,7 @@
 #include <QPointF>
 #include <QRect>
 #include <QRectF>
+#include <QRegion>
 #include <QSize>
 #include <QSizeF>
 
@@ -34,6 +35,10 @@ class BoardMapping {
     QRect DeviceRect() const { return QRect(deviceOffset_, deviceSize_); }
     // The same in widget pixels.
     QRectF WidgetRect() const;
+
+    // The widget pixels that show some device pixels of the board's picture
+    // (rounded out to whole widget pixels).
+    QRegion ToWidget(const QRegion& boardDevice) const;
 
     // The widget point at the middle of a board pixel.
     QPointF ToWidget(QPoint board) const;

@@ -1,6 +1,5 @@
 #include "render/board_renderer.h"
 
-#include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QRegion>
 #include <QTransform>
@@ -18,133 +17,24 @@
 
 namespace {
 
-// The sunken edge of a panel: two rings, darker above and to the left, lighter
-// below and to the right, in the standard three-dimensional frame colours.
-const QColor kEdgeShadow(160, 160, 160);
-const QColor kEdgeDarkShadow(105, 105, 105);
-const QColor kEdgeLight(227, 227, 227);
-const QColor kEdgeHighlight(255, 255, 255);
-
-void DrawRing(QPainter& p, int left, int top, int right, int bottom, const QColor& topLeft,
-              const QColor& bottomRight) {
-    // Top and left first; bottom and right overlap them at the corners.
-    p.fillRect(QRect(left, top, right - left - 1, 1), topLeft);
-    p.fillRect(QRect(left, top, 1, bottom - top - 1), topLeft);
-    p.fillRect(QRect(left, bottom - 1, right - left, 1), bottomRight);
-    p.fillRect(QRect(right - 1, top, 1, bottom - top), bottomRight);
-}
-
-QRect ToQRect(const ClientRect& r) {
-    return QRect(r.left, r.top, r.right - r.left, r.bottom - r.top);
+// The same pixels seen as device pixels, without a copy: drawn through a
+// painter that counts device pixels they are copied one to one.
+QImage DevicePixelsOf(const QImage& image) {
+    return QImage(image.constBits(), image.width(), image.height(), image.bytesPerLine(),
+                  image.format());
 }
 
 }  // namespace
-
-ClientRect ScorePanelRect(const ClientRect& client) {
-    const std::int32_t right = client.right - client.left - kScorePanelRightGap;
-    return {right - kScorePanelWidth, BombBoxRect.top, right, BombBoxRect.bottom};
-}
-
-void DrawPanelFrame(QPainter& painter, const ClientRect& r) {
-    painter.fillRect(ToQRect(r), QColor::fromRgb(kWheelGreen));
-    DrawRing(painter, r.left, r.top, r.right, r.bottom, kEdgeShadow, kEdgeHighlight);
-    DrawRing(painter, r.left + 1, r.top + 1, r.right - 1, r.bottom - 1, kEdgeDarkShadow,
-             kEdgeLight);
-}
-
-PlacedText ScoreText(const ClientRect& client, std::uint32_t score, const QFont& font) {
-    const ClientRect panel = ScorePanelRect(client);
-    const QRect r(panel.left + kScoreInset, panel.top + kScoreInset,
-                  panel.right - panel.left - 2 * kScoreInset,
-                  panel.bottom - panel.top - 2 * kScoreInset);
-    PlacedText placed{font, QString::number(score), {}};
-    const QFontMetricsF metrics(placed.font);
-    // One line, vertically centred by its character cell, flush right.
-    const int top = r.top() + (r.height() - kScoreCellHeight) / 2;
-    const qreal x = (r.left() + r.width()) - metrics.horizontalAdvance(placed.text);
-    placed.baseline = QPointF(x, top + metrics.ascent());
-    return placed;
-}
-
-void DrawScoreText(QPainter& painter, const ClientRect& client, std::uint32_t score) {
-    ScoreText(client, score, ScoreFont()).Draw(painter);
-}
-
-void DrawBombs(CBoardCanvas& canvas, const CGemSprites& sprites, std::int32_t bombs) {
-    for (std::int32_t i = 0; i < std::min(bombs, kMaxBombs); ++i) {
-        CGem bomb;
-        bomb.colour = kBombColour;
-        bomb.x = static_cast<double>(kFirstBombX + kBombSpacing * i - boardCentreX);
-        bomb.y = static_cast<double>(kBombY - boardCentreY);
-        DrawGem(bomb, canvas, sprites, 0.0);
-    }
-}
-
-ClientRect BannerRect(int dx, int dy, int w, int h) {
-    return {boardCentreX - w / 2 + dx, boardCentreY - h / 2 + dy, boardCentreX + w / 2 + dx,
-            boardCentreY + h / 2 + dy};
-}
-
-PlacedText BannerText(const QString& text, int dx, int dy, int w, int h, const QFont& font) {
-    const ClientRect r = BannerRect(dx, dy, w, h);
-    PlacedText placed{font, text, {}};
-    const QFontMetricsF metrics(placed.font);
-    const int textWidth = static_cast<int>(std::ceil(metrics.horizontalAdvance(text)));
-    placed.baseline =
-        QPointF(r.left + (r.right - r.left - textWidth) / 2, r.top + metrics.ascent());
-    return placed;
-}
-
-void DrawBanner(QPainter& painter, const QString& text, int dx, int dy, int w, int h) {
-    BannerText(text, dx, dy, w, h, BannerFont()).Draw(painter);
-}
-
-namespace {
-
-// The banners' words are translated as they are drawn, so that they follow
-// the translation in use.
-Banner PausedBanner() {
-    return {QCoreApplication::translate("Board", "PAUSED"), kPausedBannerWidth, true};
-}
-
-}  // namespace
-
-Banner BannerFor(const CGame& game) {
-    if (game.over) {
-        return {QCoreApplication::translate("Board", "Game Over"), kGameOverBannerWidth, true};
-    }
-    if (game.paused && game.started) {
-        return PausedBanner();
-    }
-    if (game.paused) {
-        return {QCoreApplication::translate("Board", "Press PLAY to begin"), kPressPlayBannerWidth,
-                true};
-    }
-    return {};
-}
-
-Banner ReplayBanner() {
-    const int panelsMiddle = (BombBoxRect.top + BombBoxRect.bottom) / 2;
-    return {QCoreApplication::translate("Board", "REPLAY"), kReplayBannerWidth, true,
-            panelsMiddle - boardCentreY};
-}
-
-BoardBanners BannersFor(const CGame& game, bool watching, bool watchPaused) {
-    if (!watching || game.over) {
-        return {{}, BannerFor(game)};
-    }
-    // The recorded game's own pauses last no time in a replay.
-    return {ReplayBanner(), watchPaused ? PausedBanner() : Banner{}};
-}
 
 CBoardRenderer::CBoardRenderer(const ClientRect& client, qreal devicePixelRatio,
                                const std::optional<GemPalette>& palette,
                                std::optional<bool> gemSymbols)
-    : client_(client), ratio_(devicePixelRatio > 0 ? devicePixelRatio : 1.0) {
+    : ratio_(devicePixelRatio > 0 ? devicePixelRatio : 1.0) {
     sprites_ = std::make_unique<CGemSprites>(palette ? *palette : StoredGemPalette(), ratio_,
                                              gemSymbols ? *gemSymbols : StoredGemSymbols());
-    scoreFont_ = ScoreFont();
-    bannerFont_ = BannerFont();
+    style_.client = client;
+    style_.scoreFont = ScoreFont();
+    style_.bannerFont = BannerFont();
     const int w = std::max(client.right - client.left, 0);
     const int h = std::max(client.bottom - client.top, 0);
     buffer_ = QImage(DevicePixels(w, ratio_), DevicePixels(h, ratio_), QImage::Format_RGB32);
@@ -181,49 +71,61 @@ void CBoardRenderer::PaintBackground() {
     background_.setDevicePixelRatio(ratio_);
     CLogicalPainter p(&background_);
     DrawWheelDisc(p);
-    DrawPanelFrame(p, ScorePanelRect(client_));
+    DrawPanelFrame(p, ScorePanelRect(style_.client));
     DrawPanelFrame(p, BombBoxRect);
     p.end();
 }
 
+BoardFrame CBoardRenderer::Collect(CGame& game) const {
+    return CollectFrame(game, style_, painted_ ? &paintedFrame_ : nullptr);
+}
+
 const QImage& CBoardRenderer::Paint(CGame& game) {
+    return Paint(Collect(game));
+}
+
+const QImage& CBoardRenderer::Paint(const BoardFrame& frame) {
     if (buffer_.isNull()) {
         return buffer_;
     }
-    std::memcpy(buffer_.bits(), background_.constBits(),
-                static_cast<std::size_t>(buffer_.sizeInBytes()));
-    CLogicalPainter p(&buffer_);
-    CBoardCanvas canvas{buffer_, p};
-    DrawWheel(game, canvas, *sprites_);
-    scoreLayer_.Draw(buffer_, ScoreText(client_, game.score, scoreFont_), ratio_);
-    DrawBombs(canvas, *sprites_, game.bombs);
-    const BoardBanners banners = BannersFor(game, watching_, watchPaused_);
-    for (const auto& [banner, layer] :
-         {std::pair{&banners.replay, &replayLayer_}, {&banners.centre, &bannerLayer_}}) {
-        if (banner->shown) {
-            layer->Draw(
-                buffer_,
-                BannerText(banner->text, 0, banner->dy, banner->width, kBannerHeight, bannerFont_),
-                ratio_);
+    changed_ = painted_ ? FrameChanges(paintedFrame_, frame, ratio_, buffer_.size())
+                        : QRegion(buffer_.rect());
+    // Area by area: the areas do not overlap, so each pixel sees the same
+    // drawing in the same order as in a whole paint.
+    for (const QRect& area : changed_) {
+        const auto rowBytes = static_cast<std::size_t>(area.width()) * sizeof(QRgb);
+        for (int y = area.top(); y <= area.bottom(); ++y) {
+            std::memcpy(reinterpret_cast<QRgb*>(buffer_.scanLine(y)) + area.left(),
+                        reinterpret_cast<const QRgb*>(background_.constScanLine(y)) + area.left(),
+                        rowBytes);
         }
     }
-    p.end();
+    DrawSpokes(buffer_, frame.wheelAngle, ratio_, changed_);
+    // Overlays are drawn through a painter on the same pixels that counts
+    // device pixels, scaled to logical ones, so that its clip is exact in
+    // device pixels at any ratio.
+    QImage pixels(buffer_.bits(), buffer_.width(), buffer_.height(), buffer_.bytesPerLine(),
+                  buffer_.format());
+    QPainter overlay(&pixels);
+    overlay.setClipRegion(changed_);
+    overlay.setWorldTransform(QTransform::fromScale(ratio_, ratio_));
+    for (const FrameGem& gem : frame.gems) {
+        DrawFrameGem(gem, buffer_, overlay, *sprites_, changed_);
+    }
+    overlay.end();
+    for (const QRect& area : changed_) {
+        scoreLayer_.Draw(buffer_, frame.score, ratio_, area);
+        for (std::size_t i = 0; i < frame.banners.size() && i < bannerLayers_.size(); ++i) {
+            bannerLayers_[i].Draw(buffer_, frame.banners[i], ratio_, area);
+        }
+    }
+    paintedFrame_ = frame;
+    painted_ = true;
     return buffer_;
 }
 
-namespace {
-
-// The same pixels seen as device pixels, without a copy: drawn through a
-// painter that counts device pixels they are copied one to one.
-QImage DevicePixelsOf(const QImage& image) {
-    return QImage(image.constBits(), image.width(), image.height(), image.bytesPerLine(),
-                  image.format());
-}
-
-}  // namespace
-
 void CBoardRenderer::DrawInView(QPainter& painter, const BoardMapping& mapping,
-                                const QRect& dirty) const {
+                                const QRegion& dirty) const {
     if (buffer_.isNull()) {
         return;
     }
@@ -231,8 +133,10 @@ void CBoardRenderer::DrawInView(QPainter& painter, const BoardMapping& mapping,
     painter.save();
     painter.setWorldTransform(QTransform::fromScale(1 / d, 1 / d));
     const QRect board = mapping.DeviceRect();
-    const QRect area =
-        QRectF(QPointF(dirty.topLeft()) * d, QSizeF(dirty.size()) * d).toAlignedRect();
+    QRegion area;
+    for (const QRect& r : dirty) {
+        area += QRectF(QPointF(r.topLeft()) * d, QSizeF(r.size()) * d).toAlignedRect();
+    }
     // Tiles copied whole under a clip: each copy is a plain block copy, where
     // a pattern fill this large would go to the painter's thread pool. The
     // pattern goes on from the board's corner, where the board's own starts.
@@ -241,7 +145,7 @@ void CBoardRenderer::DrawInView(QPainter& painter, const BoardMapping& mapping,
         const int past = from - origin;
         return origin + (past >= 0 ? past / size : -((size - 1 - past) / size)) * size;
     };
-    for (const QRect& margin : QRegion(area).subtracted(board)) {
+    for (const QRect& margin : area.subtracted(board)) {
         painter.setClipRect(margin);
         for (int y = firstTile(margin.top(), board.top(), tile.height()); y <= margin.bottom();
              y += tile.height()) {
@@ -252,10 +156,15 @@ void CBoardRenderer::DrawInView(QPainter& painter, const BoardMapping& mapping,
         }
     }
     painter.setClipping(false);
-    if (board.size() == buffer_.size()) {
-        painter.drawImage(board.topLeft(), DevicePixelsOf(buffer_));
+    const QImage pixels = DevicePixelsOf(buffer_);
+    if (board.size() != buffer_.size()) {
+        painter.setClipRegion(area);
+        painter.drawImage(board, pixels);
     } else {
-        painter.drawImage(board, DevicePixelsOf(buffer_));
+        // Only the parts asked for, each a block copy.
+        for (const QRect& part : area& board) {
+            painter.drawImage(part.topLeft(), pixels, part.translated(-board.topLeft()));
+        }
     }
     painter.restore();
 }
@@ -266,6 +175,7 @@ GemPalette CBoardRenderer::GetPalette() const {
 
 void CBoardRenderer::BuildSprites(const GemPalette& palette) {
     sprites_->BuildSprites(palette);
+    painted_ = false;
 }
 
 bool CBoardRenderer::GemSymbols() const {
@@ -273,5 +183,8 @@ bool CBoardRenderer::GemSymbols() const {
 }
 
 void CBoardRenderer::SetGemSymbols(bool on) {
-    sprites_->SetSymbols(on);
+    if (on != sprites_->Symbols()) {
+        sprites_->SetSymbols(on);
+        painted_ = false;
+    }
 }

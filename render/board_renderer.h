@@ -6,56 +6,22 @@
 #include <QFont>
 #include <QImage>
 #include <QPainter>
+#include <QRegion>
 #include <QString>
+#include <array>
 #include <cstdint>
 #include <memory>
 #include <optional>
 
 #include "game/game.h"
+#include "render/board_frame.h"
 #include "render/board_layout.h"
 #include "render/board_mapping.h"
+#include "render/board_panels.h"
 #include "render/gem_palette.h"
 #include "render/text_layer.h"
 
 class CGemSprites;
-struct CBoardCanvas;
-
-// The score panel at the top right of a client area.
-ClientRect ScorePanelRect(const ClientRect& client);
-
-// Panel and banner steps of the paint, usable on any painter in logical
-// pixels. The panels' green fill and sunken edge:
-void DrawPanelFrame(QPainter& painter, const ClientRect& r);
-// The score, right-aligned inside the panel (the frame is drawn already).
-PlacedText ScoreText(const ClientRect& client, std::uint32_t score, const QFont& font);
-void DrawScoreText(QPainter& painter, const ClientRect& client, std::uint32_t score);
-// One red bomb gem per bomb in hand, left to right in the bomb box.
-void DrawBombs(CBoardCanvas& canvas, const CGemSprites& sprites, std::int32_t bombs);
-// The w x h rectangle of a banner around the wheel centre moved by (dx, dy).
-ClientRect BannerRect(int dx, int dy, int w, int h);
-// Black text in the banner font, centred across the banner rectangle; its
-// first line starts at the rectangle's top (and may overhang its bottom).
-PlacedText BannerText(const QString& text, int dx, int dy, int w, int h, const QFont& font);
-void DrawBanner(QPainter& painter, const QString& text, int dx, int dy, int w, int h);
-
-// The banner a game shows, if any: its text and width (the height is 48).
-struct Banner {
-    QString text;
-    int width = 0;
-    bool shown = false;
-    int dy = 0;  // below the wheel centre
-};
-Banner BannerFor(const CGame& game);
-// "REPLAY", level with the panels.
-Banner ReplayBanner();
-// Everything the board says of the game, as drawn and as read to a screen
-// reader. While a replay is watched: REPLAY until its game is over, and
-// PAUSED across the centre while its playback is paused.
-struct BoardBanners {
-    Banner replay;
-    Banner centre;
-};
-BoardBanners BannersFor(const CGame& game, bool watching, bool watchPaused);
 
 class CBoardRenderer {
   public:
@@ -71,21 +37,36 @@ class CBoardRenderer {
     CBoardRenderer& operator=(const CBoardRenderer&) = delete;
 
     // The paint pass: background, wheel and gems (retiring finished
-    // explosions), score panel, bomb box, banner. Returns the buffer, whose
-    // devicePixelRatio is set.
+    // explosions), score panel, bomb box, banner. Only what changed since
+    // the last paint is drawn again; the buffer then holds the whole board as
+    // a paint from scratch would, and Changed() tells where it differs from
+    // before. Returns the buffer, whose devicePixelRatio is set.
     const QImage& Paint(CGame& game);
+    // The same in two halves: the frame of a game now (Paint retires the
+    // finished explosions through it), and its painting.
+    BoardFrame Collect(CGame& game) const;
+    const QImage& Paint(const BoardFrame& frame);
+    // The buffer's device pixels that the last paint changed.
+    const QRegion& Changed() const { return changed_; }
+    // The next paint draws everything.
+    void Invalidate() { painted_ = false; }
+
     // Whether a replay is watched, and its playback paused (BannersFor).
     void ShowWatching(bool watching, bool paused) {
-        watching_ = watching;
-        watchPaused_ = paused;
+        style_.watching = watching;
+        style_.watchPaused = paused;
     }
+    // Falling gems where the next step would put them now (gliding between
+    // steps), or where the last step left them.
+    void SetSmoothMotion(bool on) { style_.smoothMotion = on; }
+    bool SmoothMotion() const { return style_.smoothMotion; }
 
     // Puts the last painted board into a view: at its place in the mapping,
     // and around it, within `dirty` (widget pixels), the background tile
     // continuing the board's own. The painter is open on the view at the
     // mapping's device ratio. A mapping of another scale than this renderer's
     // gets the board stretched, to stand in until a renderer for it is made.
-    void DrawInView(QPainter& painter, const BoardMapping& mapping, const QRect& dirty) const;
+    void DrawInView(QPainter& painter, const BoardMapping& mapping, const QRegion& dirty) const;
 
     // The palette the gem sprites were last built from, and a rebuild from a
     // new one (Options dialog).
@@ -95,27 +76,25 @@ class CBoardRenderer {
     bool GemSymbols() const;
     void SetGemSymbols(bool on);
 
-    const ClientRect& Client() const { return client_; }
+    const ClientRect& Client() const { return style_.client; }
     qreal DevicePixelRatio() const { return ratio_; }
     const CGemSprites& Sprites() const { return *sprites_; }
 
   private:
     void PaintBackground();
 
-    ClientRect client_;
     qreal ratio_;
     std::unique_ptr<CGemSprites> sprites_;
     // What never changes from one paint to the next: the tiled background,
-    // the disc and the panels' frames. Each paint starts from a copy of it.
+    // the disc and the panels' frames. Each paint starts from it.
     QImage background_;
     QImage tile_;
     QImage buffer_;
-    // Made once: a font's metrics are looked up on every use.
-    QFont scoreFont_;
-    QFont bannerFont_;
+    FrameStyle style_;
     CTextLayer scoreLayer_;
-    CTextLayer bannerLayer_;
-    CTextLayer replayLayer_;
-    bool watching_ = false;
-    bool watchPaused_ = false;
+    std::array<CTextLayer, 2> bannerLayers_;
+    // The frame the buffer shows, once painted.
+    BoardFrame paintedFrame_;
+    bool painted_ = false;
+    QRegion changed_;
 };

@@ -6,7 +6,6 @@
 #include <utility>
 
 #include "game/board_centre.h"
-#include "game/game_clock.h"
 #include "game/polar.h"
 
 namespace {
@@ -37,11 +36,6 @@ int GemFrame(double theta) {
     return (f < 0 || f >= kGemFrames) ? 0 : f;
 }
 
-QPoint GemScreenPoint(const CGem& gem, double angle) {
-    const Point2 p = FromPolar(RotatePolar(ToPolar(gem.x, gem.y), angle));
-    return {boardCentreX + Truncate(p.x + 0.5), boardCentreY + Truncate(p.y + 0.5)};
-}
-
 int ExplosionRadius(std::int64_t sinceMs) {
     const std::int64_t phase = sinceMs / kExplosionPhaseMs;
     if (phase >= kExplosionPhases) {
@@ -62,7 +56,21 @@ void DrawWheelDisc(QPainter& painter) {
     painter.restore();
 }
 
-void DrawSpoke(QImage& image, QPoint from, QPoint to, qreal ratio) {
+QRect DeviceBounds(const QRectF& logical, qreal ratio) {
+    return QRect(QPoint(static_cast<int>(std::floor(logical.left() * ratio)) - 1,
+                        static_cast<int>(std::floor(logical.top() * ratio)) - 1),
+                 QPoint(static_cast<int>(std::ceil(logical.right() * ratio)) + 1,
+                        static_cast<int>(std::ceil(logical.bottom() * ratio)) + 1));
+}
+
+QRect DiscDeviceBounds(qreal ratio) {
+    // The rim's pen reaches a pixel and a half outside the radius.
+    const int reach = kWheelRadius + kWheelPenWidth;
+    return DeviceBounds(QRectF(boardCentreX - reach, boardCentreY - reach, 2 * reach, 2 * reach),
+                        ratio);
+}
+
+void DrawSpoke(QImage& image, QPoint from, QPoint to, qreal ratio, const QRect& clip) {
     // Pixel centres within half the pen's width of the segment: a line with
     // round ends, the shape a wide pen sweeps. Drawn here rather than by
     // QPainter, which would hand a line this long at a high pixel ratio to
@@ -76,9 +84,11 @@ void DrawSpoke(QImage& image, QPoint from, QPoint to, qreal ratio) {
     const double bx = to.x() + 0.5, by = to.y() + 0.5;
     const double dx = bx - ax, dy = by - ay;
     const double length = std::sqrt(dx * dx + dy * dy);
-    const int rowFirst = std::max(0, static_cast<int>(std::floor((std::min(ay, by) - h) * ratio)));
+    const QRect area = clip & image.rect();
+    const int rowFirst =
+        std::max(area.top(), static_cast<int>(std::floor((std::min(ay, by) - h) * ratio)));
     const int rowLast =
-        std::min(image.height() - 1, static_cast<int>(std::ceil((std::max(ay, by) + h) * ratio)));
+        std::min(area.bottom(), static_cast<int>(std::ceil((std::max(ay, by) + h) * ratio)));
     for (int py = rowFirst; py <= rowLast; ++py) {
         const double y = (py + 0.5) / ratio;
         double left = std::numeric_limits<double>::infinity();
@@ -125,9 +135,8 @@ void DrawSpoke(QImage& image, QPoint from, QPoint to, qreal ratio) {
         if (left > right) {
             continue;
         }
-        const int first = std::max(0, static_cast<int>(std::ceil(left * ratio - 0.5)));
-        const int last =
-            std::min(image.width() - 1, static_cast<int>(std::floor(right * ratio - 0.5)));
+        const int first = std::max(area.left(), static_cast<int>(std::ceil(left * ratio - 0.5)));
+        const int last = std::min(area.right(), static_cast<int>(std::floor(right * ratio - 0.5)));
         QRgb* line = reinterpret_cast<QRgb*>(image.scanLine(py));
         for (int px = first; px <= last; ++px) {
             line[px] = 0xFF000000u;
@@ -135,69 +144,88 @@ void DrawSpoke(QImage& image, QPoint from, QPoint to, qreal ratio) {
     }
 }
 
-void DrawWheel(CGame& game, CBoardCanvas& canvas, const CGemSprites& sprites) {
+namespace {
+
+// Spoke k's two ends at a wheel angle.
+std::pair<QPoint, QPoint> SpokeEnds(double wheelAngle, int k) {
+    const double a = k * (kPi / 6.0) + wheelAngle;
+    const double c = std::cos(a);
+    const double s = std::sin(a);
+    return {QPoint(boardCentreX + Truncate(kWheelRadius * c),
+                   boardCentreY + Truncate(kWheelRadius * s)),
+            QPoint(boardCentreX + Truncate(kSpokeInnerRadius * c),
+                   boardCentreY + Truncate(kSpokeInnerRadius * s))};
+}
+
+}  // namespace
+
+void DrawSpokes(QImage& image, double wheelAngle, qreal ratio, const QRegion& clip) {
+    const QRect disc = DiscDeviceBounds(ratio);
     for (int k = 0; k < kSpokes; ++k) {
-        const double a = k * (kPi / 6.0) + game.wheelAngle;
-        const double c = std::cos(a);
-        const double s = std::sin(a);
-        DrawSpoke(canvas.image,
-                  QPoint(boardCentreX + Truncate(kWheelRadius * c),
-                         boardCentreY + Truncate(kWheelRadius * s)),
-                  QPoint(boardCentreX + Truncate(kSpokeInnerRadius * c),
-                         boardCentreY + Truncate(kSpokeInnerRadius * s)),
-                  sprites.Ratio());
-    }
-
-    struct Pass {
-        CGemList* list;
-        double angle;
-    };
-    const Pass passes[] = {
-        {&game.lattice, game.wheelAngle}, {&game.falling, 0.0}, {&game.exploding, game.wheelAngle}};
-    for (const Pass& pass : passes) {
-        // Stuck and exploding gems turn with the wheel: their turned
-        // positions are the ones the contact test keeps between steps.
-        const bool turned = pass.list != &game.falling;
-        pass.list->ForEach([&](CGem* gem) {
-            const bool stays =
-                turned ? DrawGemAt(*gem, canvas, sprites, pass.angle, game.ScreenPosition(gem))
-                       : DrawGem(*gem, canvas, sprites, pass.angle);
-            if (!stays) {
-                CGemList::Unlink(gem);
-                game.DiscardGem(gem);
+        const auto [from, to] = SpokeEnds(wheelAngle, k);
+        for (const QRect& area : clip) {
+            if (area.intersects(disc)) {
+                DrawSpoke(image, from, to, ratio, area);
             }
-        });
+        }
     }
 }
 
-bool DrawGem(const CGem& gem, CBoardCanvas& canvas, const CGemSprites& sprites, double angle) {
-    return DrawGemAt(gem, canvas, sprites, angle,
-                     FromPolar(RotatePolar(ToPolar(gem.x, gem.y), angle)));
+QRegion SpokesDeviceBounds(double wheelAngle, qreal ratio) {
+    QRegion bounds;
+    for (int k = 0; k < kSpokes; ++k) {
+        const auto [from, to] = SpokeEnds(wheelAngle, k);
+        // The pixels' centres and the pen's half width around them.
+        const double h = kWheelPenWidth / 2.0;
+        bounds += DeviceBounds(
+            QRectF(QPointF(from), QPointF(to)).normalized().adjusted(-h, -h, 1 + h, 1 + h), ratio);
+    }
+    return bounds;
 }
 
-bool DrawGemAt(const CGem& gem, CBoardCanvas& canvas, const CGemSprites& sprites, double angle,
-               Point2 turned) {
+FrameGem GemInFrame(const CGem& gem, double angle, Point2 turned, std::int64_t now,
+                    bool* finished) {
     const double theta = ReduceAngle(angle + gem.orientation);
-    const int frame = GemFrame(theta);
-    const QPoint at(boardCentreX + Truncate(turned.x + 0.5),
-                    boardCentreY + Truncate(turned.y + 0.5));
-    const int slot = (gem.colour >= 0 && gem.colour < kGemSlots) ? gem.colour : 0;
+    FrameGem f;
+    f.id = &gem;
+    f.at = QPoint(boardCentreX + Truncate(turned.x + 0.5), boardCentreY + Truncate(turned.y + 0.5));
+    f.slot = (gem.colour >= 0 && gem.colour < kGemSlots) ? gem.colour : 0;
+    f.frame = GemFrame(theta);
+    // In the paint in which an explosion runs out, the gem still shows once,
+    // bare, and then goes.
+    const bool exploding = gem.exploding == 1;
+    f.radius = exploding ? ExplosionRadius(now - gem.explodedAt) : -1;
+    f.theta = f.radius >= 0 ? theta : 0.0;
+    if (finished != nullptr) {
+        *finished = exploding && f.radius < 0;
+    }
+    return f;
+}
 
+QRect GemDeviceBounds(QPoint at, qreal ratio) {
+    return DeviceBounds(
+        QRectF(at.x() - kGemCellOffset, at.y() - kGemCellOffset, kGemCellSize, kGemCellSize),
+        ratio);
+}
+
+void DrawFrameGem(const FrameGem& gem, QImage& image, QPainter& overlay, const CGemSprites& sprites,
+                  const QRegion& clip) {
     const qreal ratio = sprites.Ratio();
-    sprites.Blit(
-        canvas.image, slot, frame,
-        QPoint(ToDevice(at.x() - kGemCellOffset, ratio), ToDevice(at.y() - kGemCellOffset, ratio)));
-
-    if (gem.exploding != 1) {
-        return true;
+    const QRect bounds = GemDeviceBounds(gem.at, ratio);
+    if (!clip.intersects(bounds)) {
+        return;
     }
-    const int radius = ExplosionRadius(GameClock::Now() - gem.explodedAt);
-    if (radius < 0) {
-        return false;
+    const QPoint corner(ToDevice(gem.at.x() - kGemCellOffset, ratio),
+                        ToDevice(gem.at.y() - kGemCellOffset, ratio));
+    for (const QRect& area : clip) {
+        if (area.intersects(bounds)) {
+            sprites.Blit(image, gem.slot, gem.frame, corner, area);
+        }
     }
-    const QColor red = QColor::fromRgb(ColourRefToRgb(kExplosionColour));
-    DrawHexagon(canvas.painter, at, theta, radius, QBrush(red), QPen(red, 1));
-    return true;
+    if (gem.radius >= 0) {
+        const QColor red = QColor::fromRgb(ColourRefToRgb(kExplosionColour));
+        DrawHexagon(overlay, gem.at, gem.theta, gem.radius, QBrush(red), QPen(red, 1));
+    }
 }
 
 void DrawHexagon(QPainter& painter, QPoint centre, double angle, int radius, const QBrush& brush,

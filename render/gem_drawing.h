@@ -1,13 +1,15 @@
 #pragma once
-// The turning wheel and everything on it: spokes, the stuck, falling and
-// exploding gems, and the explosion overlays. Drawing is also where a gem
-// whose explosion has run its course leaves the game.
+// The turning wheel and the gems on it: the disc, the spokes, each gem's
+// sprite and its explosion overlay, each within a clip rectangle so that part
+// of a board can be painted again exactly as the whole.
 
 #include <QBrush>
 #include <QImage>
 #include <QPainter>
 #include <QPen>
 #include <QPoint>
+#include <QRect>
+#include <QRegion>
 
 #include "game/game.h"
 #include "render/board_layout.h"
@@ -17,47 +19,57 @@
 inline constexpr std::int64_t kExplosionPhaseMs = 200;
 inline constexpr int kExplosionPhases = 6;
 
-// Where the board is drawn: the off-screen image and a painter open on it
-// whose coordinates are logical pixels (the image's device pixel ratio
-// applies). Sprites are copied straight into the image's device pixels.
-struct CBoardCanvas {
-    QImage& image;
-    QPainter& painter;
-};
-
 // The rotation frame (0 to 15) for a drawing angle already brought into
 // [0, 2pi].
 int GemFrame(double theta);
-
-// The screen pixel of a gem drawn with `angle`: its position turned by the
-// angle about the wheel centre, rounded by adding 0.5 and cutting toward zero.
-QPoint GemScreenPoint(const CGem& gem, double angle);
 
 // The explosion overlay's circumradius at a time since the explosion began,
 // or -1 once the explosion is over.
 int ExplosionRadius(std::int64_t sinceMs);
 
+// The device pixels at `ratio` that may show what is drawn within a logical
+// rectangle: rounded out, and a device pixel more on every side.
+QRect DeviceBounds(const QRectF& logical, qreal ratio);
+
 // The green disc with its black rim. It never changes, so the board renderer
-// draws it once into its background.
+// draws it once into its background. The device pixels it covers, spokes
+// included:
+QRect DiscDeviceBounds(qreal ratio);
 void DrawWheelDisc(QPainter& painter);
 
 // A spoke of the wheel from one pixel to another, in black with the wheel
-// pen's width and round ends, straight into the image's device pixels.
-void DrawSpoke(QImage& image, QPoint from, QPoint to, qreal ratio);
+// pen's width and round ends, straight into the image's device pixels, within
+// `clip` (device pixels).
+void DrawSpoke(QImage& image, QPoint from, QPoint to, qreal ratio, const QRect& clip);
+// The twelve spokes of a wheel turned by `wheelAngle`, and the device pixels
+// they may touch.
+void DrawSpokes(QImage& image, double wheelAngle, qreal ratio, const QRegion& clip);
+QRegion SpokesDeviceBounds(double wheelAngle, qreal ratio);
 
-// Spokes, then the lattice (turned by the wheel angle), the falling gems
-// (unturned) and the exploding gems (turned). Gems whose explosion is over
-// are unlinked and discarded. The disc must be drawn already.
-void DrawWheel(CGame& game, CBoardCanvas& canvas, const CGemSprites& sprites);
-
-// Draws one gem with `angle` added to its own orientation, and its explosion
-// overlay at the game clock's time. False when the explosion is over and the
-// gem should go.
-bool DrawGem(const CGem& gem, CBoardCanvas& canvas, const CGemSprites& sprites, double angle);
-// The same with the gem's position already turned by `angle`, relative to the
-// wheel centre.
-bool DrawGemAt(const CGem& gem, CBoardCanvas& canvas, const CGemSprites& sprites, double angle,
-               Point2 turned);
+// One gem as a paint shows it: which sprite where, and its explosion overlay.
+struct FrameGem {
+    const void* id = nullptr;  // the gem, to tell apart two alike in one place
+    QPoint at;                 // its screen pixel
+    int slot = 0;
+    int frame = 0;
+    int radius = -1;     // of the explosion overlay; -1: none
+    double theta = 0.0;  // the overlay's angle
+    bool operator==(const FrameGem&) const = default;
+};
+// A gem drawn with `angle` added to its own orientation, at `turned` (its
+// position turned by the angle, relative to the wheel centre), with its
+// explosion overlay at game time `now`. `finished` tells whether the
+// explosion is over and the gem should go.
+FrameGem GemInFrame(const CGem& gem, double angle, Point2 turned, std::int64_t now,
+                    bool* finished = nullptr);
+// The device pixels a gem's sprite and overlay may touch.
+QRect GemDeviceBounds(QPoint at, qreal ratio);
+// Draws a gem into the image within `clip` (device pixels): the sprite
+// straight into its device pixels, the overlay through `overlay`, a painter
+// on the same pixels whose coordinates are logical pixels and whose clip is
+// the same.
+void DrawFrameGem(const FrameGem& gem, QImage& image, QPainter& overlay, const CGemSprites& sprites,
+                  const QRegion& clip);
 
 // A filled hexagon with integer corners around `centre`, a corner straight
 // down at angle 0.

@@ -117,23 +117,27 @@ void CGemSprites::SetSymbols(bool on) {
     }
 }
 
-void CGemSprites::Blit(QImage& target, int slot, int frame, QPoint topLeft) const {
+void CGemSprites::Blit(QImage& target, int slot, int frame, QPoint topLeft,
+                       const QRect& clip) const {
     if (target.depth() != 32 || slot < 0 || slot >= kGemSlots || frame < 0 || frame >= kGemFrames) {
         return;
     }
     const QImage& sprite = sprites_[Index(slot, frame)];
-    const int width = target.width();
-    const int height = target.height();
+    const QRect area = clip & target.rect();
+    const int left = area.left();
+    const int top = area.top();
+    const int width = area.right() + 1;
+    const int height = area.bottom() + 1;
     const qsizetype stride = target.bytesPerLine();
     uchar* bits = target.bits();
     const uchar* spriteBits = sprite.constBits();
     const qsizetype spriteStride = sprite.bytesPerLine();
     for (const Run& run : runs_[frame]) {
         const int y = topLeft.y() + run.row;
-        if (y < 0 || y >= height) {
+        if (y < top || y >= height) {
             continue;
         }
-        const int x0 = std::max(topLeft.x() + run.start, 0);
+        const int x0 = std::max(topLeft.x() + run.start, left);
         const int x1 = std::min(topLeft.x() + run.start + run.length, width);
         if (x0 >= x1) {
             continue;

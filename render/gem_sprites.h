@@ -5,6 +5,7 @@
 
 #include <QImage>
 #include <QPoint>
+#include <QRect>
 #include <array>
 #include <vector>
 
@@ -33,9 +34,9 @@ class CGemSprites {
 
     // The masked copy: the sprite's gem pixels replace the target's, the rest
     // of the target stays. `topLeft` is in the target's device pixels and may
-    // lie partly outside it. The target must be a 32-bit RGB or
-    // premultiplied ARGB image.
-    void Blit(QImage& target, int slot, int frame, QPoint topLeft) const;
+    // lie partly outside it; nothing outside `clip` (device pixels) changes.
+    // The target must be a 32-bit RGB or premultiplied ARGB image.
+    void Blit(QImage& target, int slot, int frame, QPoint topLeft, const QRect& clip) const;
 
     // The colour of a key-coloured template pixel in a slot; other pixels keep
     // their own colour.

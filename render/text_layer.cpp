@@ -27,7 +27,7 @@ void PlacedText::Draw(QPainter& painter) const {
     painter.restore();
 }
 
-void CTextLayer::Draw(QImage& target, const PlacedText& text, qreal ratio) {
+void CTextLayer::Draw(QImage& target, const PlacedText& text, qreal ratio, const QRect& clip) {
     if (picture_.isNull() || !(drawn_ == text) || ratio_ != ratio) {
         const QRect bounds = text.Bounds();
         picture_ = QImage(DevicePixels(bounds.width(), ratio), DevicePixels(bounds.height(), ratio),
@@ -56,14 +56,16 @@ void CTextLayer::Draw(QImage& target, const PlacedText& text, qreal ratio) {
     }
     const int left = static_cast<int>(std::floor(topLeft_.x() * ratio + 0.5));
     const int top = static_cast<int>(std::floor(topLeft_.y() * ratio + 0.5));
-    const int width = target.width();
-    const int height = target.height();
+    const QRect area = clip & target.rect() & QRect(QPoint(left, top), picture_.size());
+    if (area.isEmpty()) {
+        return;
+    }
     const qsizetype stride = target.bytesPerLine();
     uchar* bits = target.bits();
     for (const Ink& ink : ink_) {
         const int x = left + ink.x;
         const int y = top + ink.y;
-        if (x < 0 || y < 0 || x >= width || y >= height) {
+        if (!area.contains(x, y)) {
             continue;
         }
         // Source over, premultiplied: s + d * (255 - alpha) / 255.

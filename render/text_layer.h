@@ -29,10 +29,10 @@ struct PlacedText {
 class CTextLayer {
   public:
     // Blends the text, black, into a 32-bit image whose device pixel ratio
-    // is `ratio`. Blended here rather than by QPainter, which hands a picture
-    // this tall at a high pixel ratio to its thread pool and loses more in
-    // context switches than it gains.
-    void Draw(QImage& target, const PlacedText& text, qreal ratio);
+    // is `ratio`, within `clip` (device pixels). Blended here rather than by
+    // QPainter, which hands a picture this tall at a high pixel ratio to its
+    // thread pool and loses more in context switches than it gains.
+    void Draw(QImage& target, const PlacedText& text, qreal ratio, const QRect& clip);
 
   private:
     // The picture's inked pixels only: most of its rectangle is empty.

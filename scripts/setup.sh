@@ -8,7 +8,7 @@ packages=(
   zlib1g-dev qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev libqt6multimedia6 libgl-dev libxcb1-dev
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth xdotool x11-utils imagemagick fonts-liberation2 openbox
-  desktop-file-utils appstream dpkg-dev file sox
+  desktop-file-utils appstream dpkg-dev file sox strace procps
   dbus-daemon at-spi2-core python3-pyatspi
   clang libclang-rt-14-dev
   lintian man-db shared-mime-info xdg-utils libfile-mimeinfo-perl weston qt6-wayland

@@ -45,6 +45,10 @@
         <source>Accessibility</source>
         <translation>Barrierefreiheit</translation>
     </message>
+    <message>
+        <source>Smooth motion</source>
+        <translation>Flüssige Bewegung</translation>
+    </message>
 </context>
 <context>
     <name>CBoardAccessible</name>

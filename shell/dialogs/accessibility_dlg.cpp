@@ -5,13 +5,16 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-CAccessibilityDlg::CAccessibilityDlg(bool gemSymbols, bool pauseWhenInactive, QWidget* parent)
+CAccessibilityDlg::CAccessibilityDlg(bool gemSymbols, bool pauseWhenInactive, bool smoothMotion,
+                                     QWidget* parent)
     : QDialog(parent),
       gemSymbols_(new QCheckBox(tr("Show symbols on gems"))),
-      pauseWhenInactive_(new QCheckBox(tr("Pause when the game window is not active"))) {
+      pauseWhenInactive_(new QCheckBox(tr("Pause when the game window is not active"))),
+      smoothMotion_(new QCheckBox(tr("Smooth motion"))) {
     setWindowTitle(tr("Accessibility"));
     gemSymbols_->setChecked(gemSymbols);
     pauseWhenInactive_->setChecked(pauseWhenInactive);
+    smoothMotion_->setChecked(smoothMotion);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
     buttons->button(QDialogButtonBox::Ok)->setDefault(true);
@@ -21,6 +24,7 @@ CAccessibilityDlg::CAccessibilityDlg(bool gemSymbols, bool pauseWhenInactive, QW
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(gemSymbols_);
     layout->addWidget(pauseWhenInactive_);
+    layout->addWidget(smoothMotion_);
     layout->addWidget(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 }

@@ -1,6 +1,7 @@
 #pragma once
-// Accessibility: symbols on the gems, and pausing when the player leaves the
-// game. The caller applies the switches only after OK.
+// Accessibility: symbols on the gems, pausing when the player leaves the
+// game, and smooth motion (off: gems move only when the rules move them). The
+// caller applies the switches only after OK.
 
 #include <QDialog>
 
@@ -10,12 +11,15 @@ class CAccessibilityDlg : public QDialog {
     Q_OBJECT
 
   public:
-    CAccessibilityDlg(bool gemSymbols, bool pauseWhenInactive, QWidget* parent = nullptr);
+    CAccessibilityDlg(bool gemSymbols, bool pauseWhenInactive, bool smoothMotion,
+                      QWidget* parent = nullptr);
 
     QCheckBox* GemSymbolsBox() const { return gemSymbols_; }
     QCheckBox* PauseWhenInactiveBox() const { return pauseWhenInactive_; }
+    QCheckBox* SmoothMotionBox() const { return smoothMotion_; }
 
   private:
     QCheckBox* gemSymbols_;
     QCheckBox* pauseWhenInactive_;
+    QCheckBox* smoothMotion_;
 };

@@ -50,15 +50,19 @@ void COptionsFlow::OnOtherOptions() {
 void COptionsFlow::OnAccessibility() {
     view_.EnsureInitialised();
     CPauseWhenInactive& pausing = view_.Pausing();
-    CAccessibilityDlg dialog(view_.Renderer().GemSymbols(), pausing.On(), &view_);
+    CAccessibilityDlg dialog(view_.Renderer().GemSymbols(), pausing.On(), view_.SmoothMotion(),
+                             &view_);
     if (dialog.exec() != QDialog::Accepted) {
         return;
     }
     const bool symbols = dialog.GemSymbolsBox()->isChecked();
     pausing.Set(dialog.PauseWhenInactiveBox()->isChecked());
     view_.Renderer().SetGemSymbols(symbols);
+    view_.SetSmoothMotion(dialog.SmoothMotionBox()->isChecked());
     const CSettingsBatch together;
     WriteSettingDword(kSettingsKey, "GemSymbols", symbols ? 1u : 0u);
     WriteSettingDword(kSettingsKey, "PauseWhenInactive", pausing.On() ? 1u : 0u);
-    view_.Invalidate();
+    // Absent or 0: smooth, as a new setting's default must read.
+    WriteSettingDword(kSettingsKey, "NoSmoothMotion", view_.SmoothMotion() ? 0u : 1u);
+    view_.Changed();
 }

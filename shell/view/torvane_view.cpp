@@ -4,6 +4,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QWheelEvent>
+#include <QWindow>
 
 #include "game/board_centre.h"
 #include "game/game_random.h"
@@ -11,6 +12,7 @@
 #include "game/wheel_input.h"
 #include "render/board_renderer.h"
 #include "shell/view/board_accessible.h"
+#include "shell/view/frame_pacer.h"
 #include "shell/view/game_over_flow.h"
 #include "shell/view/options_flow.h"
 #include "shell/view/pause_when_inactive.h"
@@ -29,6 +31,8 @@ CTorvaneView::CTorvaneView(QWidget* parent) : QWidget(parent) {
     MakeGame();
     wheelClockwise_ = ReadSettingDword(kSettingsKey, "MouseWheelClockwise") != 0;
     wheelSpeed_ = WheelSpeedFromSetting(ReadSettingDword(kSettingsKey, "MouseWheelSpeed"));
+    smoothMotion_ = ReadSettingDword(kSettingsKey, "NoSmoothMotion") == 0;
+    pacer_ = new CFramePacer(this, [this] { Invalidate(); });
 
     // The paint covers every pixel, so nothing needs erasing first.
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -56,6 +60,10 @@ CTorvaneView::CTorvaneView(QWidget* parent) : QWidget(parent) {
     // Whatever the commands did to the game reaches the recording here, and
     // a game that is over, however it ended, is the last game from now on.
     connect(this, &CTorvaneView::StateChanged, this, [this] {
+        // Nothing moves on a game that is paused or over (its clock stands
+        // still), nor on one the view does not tick; a replay paints on its
+        // own playback's frames.
+        pacer_->Run(smoothMotion_ && !game_->paused && !Held(), screen());
         recording_.Recorder().Sync(*game_);
         if (game_->over) {
             FinishRecording();
@@ -82,13 +90,46 @@ void CTorvaneView::ShowUnrecordedGame(std::unique_ptr<CGame> game) {
     gameOver_->Reset();
 }
 
-// Only the board changes with the game; the margins keep their pixels.
+// Only the board changes with the game, and of the board only what changed
+// since the last paint; the margins keep their pixels.
 void CTorvaneView::Invalidate() {
-    update(Mapping().WidgetRect().toAlignedRect());
+    const BoardMapping mapping = Mapping();
+    // A board that is not on the screen is painted when it is: a paint
+    // retires finished explosions, which a game in a hidden window keeps.
+    const QWindow* shown = window()->windowHandle();
+    if (!renderer_ || shown == nullptr || !shown->isExposed()) {
+        boardStale_ = renderer_ != nullptr;
+        update(mapping.WidgetRect().toAlignedRect());
+        return;
+    }
+    PaintBoard();
+    update(ChangedArea(mapping));
+}
+
+QRegion CTorvaneView::ChangedArea(const BoardMapping& mapping) const {
+    // While a new size settles, the picture of the old scale stands in,
+    // stretched over the whole board.
+    return renderer_->DevicePixelRatio() == mapping.RenderRatio()
+               ? mapping.ToWidget(renderer_->Changed())
+               : QRegion(mapping.WidgetRect().toAlignedRect());
 }
 
 void CTorvaneView::RepaintNow() {
+    Invalidate();
     repaint(Mapping().WidgetRect().toAlignedRect());
+}
+
+void CTorvaneView::PaintBoard() {
+    renderer_->ShowWatching(replays_->Watching(), replays_->Paused());
+    renderer_->Paint(*game_);
+    boardStale_ = false;
+}
+
+void CTorvaneView::SetSmoothMotion(bool on) {
+    smoothMotion_ = on;
+    if (renderer_) {
+        renderer_->SetSmoothMotion(on);
+    }
 }
 
 void CTorvaneView::Changed() {
@@ -103,6 +144,8 @@ void CTorvaneView::EnsureInitialised() {
     boardCentreX = (kBoardClient.right - kBoardClient.left) / 2;
     boardCentreY = (kBoardClient.bottom - kBoardClient.top) / 2;
     renderer_ = std::make_unique<CBoardRenderer>(kBoardClient, Mapping().RenderRatio());
+    renderer_->SetSmoothMotion(smoothMotion_);
+    boardStale_ = true;
 }
 
 BoardMapping CTorvaneView::Mapping() const {
@@ -127,15 +170,23 @@ void CTorvaneView::paintEvent(QPaintEvent* event) {
     if (renderer_->DevicePixelRatio() != mapping.RenderRatio() && !settling_.isActive()) {
         renderer_ = std::make_unique<CBoardRenderer>(
             kBoardClient, mapping.RenderRatio(), renderer_->GetPalette(), renderer_->GemSymbols());
+        renderer_->SetSmoothMotion(smoothMotion_);
+        boardStale_ = true;
         // The margins' tile changed with it.
         if (!event->rect().contains(rect())) {
             update();
         }
     }
-    renderer_->ShowWatching(replays_->Watching(), replays_->Paused());
-    renderer_->Paint(*game_);
+    if (boardStale_) {
+        PaintBoard();
+        // What changed outside this paint's region follows.
+        const QRegion rest = ChangedArea(mapping) - event->region();
+        if (!rest.isEmpty()) {
+            update(rest);
+        }
+    }
     QPainter painter(this);
-    renderer_->DrawInView(painter, mapping, event->rect());
+    renderer_->DrawInView(painter, mapping, event->region());
     painter.end();
     tutorial_->AfterPaint();
 }

@@ -4,6 +4,11 @@
 // renderer. Every change of the game repaints the board and then runs the
 // end-of-game check.
 //
+// Only what changed is painted: the renderer keeps the whole board and says
+// which of its device pixels changed, and those, through the mapping, are
+// what the window repaints. While the game runs with smooth motion, a pacer
+// repaints at the screen's rate; the game's own timer stays as it is.
+//
 // Three kinds of pixels meet here:
 // - widget pixels: the view's own coordinates, those of its size and of the
 //   pointer in mouse events;
@@ -31,6 +36,7 @@
 #include "shell/view/game_recording.h"
 
 class CBoardRenderer;
+class CFramePacer;
 class CGameOverFlow;
 class COptionsFlow;
 class CPauseWhenInactive;
@@ -59,8 +65,10 @@ class CTorvaneView : public QWidget {
     // Throws the current game away for a fresh one that waits for Play.
     void StartNewGame();
 
-    // Repaint requests: Invalidate waits for the event loop, RepaintNow paints
-    // before it returns (the "Game Over" banner behind the end-of-game dialogs).
+    // Repaint requests: Invalidate paints the board where it changed and
+    // leaves the window's part to the event loop, RepaintNow puts the whole
+    // board on the screen before it returns (the "Game Over" banner behind
+    // the end-of-game dialogs).
     void Invalidate();
     void RepaintNow();
     // The game changed: a repaint, and the command rules look again.
@@ -97,6 +105,13 @@ class CTorvaneView : public QWidget {
     void LockInput(bool locked) { inputLocked_ = locked; }
     bool InputLocked() const { return inputLocked_; }
 
+    // Falling gems glide between the rules' steps, painted at the screen's
+    // rate while anything moves; off, they move only when the rules move
+    // them, and the board is painted on the game's timer.
+    bool SmoothMotion() const { return smoothMotion_; }
+    void SetSmoothMotion(bool on);
+    const CFramePacer& Pacer() const { return *pacer_; }
+
     // The wheel's step per notch of the mouse wheel, and its direction.
     double WheelSpeed() const { return wheelSpeed_; }
     bool WheelClockwise() const { return wheelClockwise_; }
@@ -132,6 +147,10 @@ class CTorvaneView : public QWidget {
     void AfterWheelTurn();
     // A game from the settings, recorded from the start.
     void MakeGame();
+    // The renderer paints the game as it is now, and the widget pixels that
+    // its paint changed.
+    void PaintBoard();
+    QRegion ChangedArea(const BoardMapping& mapping) const;
     // Neither the player nor the clock may move the game: a replay plays it,
     // or one is being checked.
     bool Held() const;
@@ -148,6 +167,11 @@ class CTorvaneView : public QWidget {
     // Runs from each resize until the size has settled; meanwhile the old
     // renderer's picture, stretched, stands in for a new one.
     QTimer settling_;
+    bool smoothMotion_ = true;
+    CFramePacer* pacer_;
+    // The renderer has not painted the game since it last changed: the window
+    // was not shown, or the renderer is new.
+    bool boardStale_ = false;
     // Last, so that they go first, while the game is still there.
     std::unique_ptr<CReplayFlow> replays_;
     std::unique_ptr<CTutorialFlow> tutorial_;

@@ -8,10 +8,12 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <cstdlib>
 #include <iostream>
 #include <random>
+#include <vector>
 
 #include "game/game_clock.h"
 #include "game/game_random.h"
@@ -90,10 +92,40 @@ TEST_P(Soak, EveryRuleHoldsAfterEveryStepOfWholeGames) {
                 rules.bombsDropped += game.DropBomb() != nullptr ? 1 : 0;
                 ok = ok && holds("a bomb drop");
             }
+            // Drawn between steps, each falling gem glides to where this step
+            // puts it, never past where the rules' contact test takes it.
+            auto glides = [&](bool good, const char* what) {
+                EXPECT_TRUE(good) << "seed " << seed << ": " << what;
+                return good;
+            };
+            std::vector<std::pair<CGem*, Point2>> glided;
+            if (GameClock::Now() >= game.nextStepTime && !game.over) {
+                game.falling.ForEach([&](CGem* gem) {
+                    const Polar p = ToPolar(gem->x, gem->y);
+                    const double reach = game.ContactTravel(*gem);
+                    auto touches = [&](double d) {
+                        const Point2 at = FromPolar({p.r - d, p.theta});
+                        return game.TouchedGem(at.x, at.y) != nullptr;
+                    };
+                    ok = ok &&
+                         glides(touches(reach + 1e-6) && (reach < 1e-6 || !touches(reach - 1e-6)),
+                                "the contact query");
+                    const Point2 at = game.GlidePosition(*gem, GameClock::Now());
+                    ok = ok && glides(reach == 0 || !touches(p.r - ToPolar(at.x, at.y).r - 1e-6),
+                                      "a glide too far");
+                    glided.push_back({gem, at});
+                });
+            }
             // A tick inside the 100 ms gate reads the clock and nothing else.
             const std::int64_t gate = game.nextStepTime;
             game.Tick();
             ok = ok && (game.nextStepTime == gate || holds("a timer tick"));
+            const bool noneTaken = std::all_of(glided.begin(), glided.end(), [&](auto& g) {
+                return game.falling.Contains(g.first);
+            });
+            for (const auto& [gem, at] : glided) {
+                ok = ok && glides(!noneTaken || (gem->x == at.x && gem->y == at.y), "a glide");
+            }
             // The painter lets each explosion run for 1200 ms of game time.
             const int explosions = game.exploding.Count();
             game.exploding.ForEach([&](CGem* gem) {

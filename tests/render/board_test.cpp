@@ -1,7 +1,7 @@
 // The painted board: whole boards against pictures kept beside the tests
 // (TORVANE_UPDATE_GOLDEN=1 rewrites them), a few pixels the game's look is
-// known by, and where the text lands. Text pixels depend on the font engine,
-// so the pictures leave the score out and the text is checked by its extent.
+// known by, where the text lands, and boards painted a part at a time. Text pixels depend on the
+// font engine, so the pictures leave the score out and the text is checked by its extent.
 #include <gtest/gtest.h>
 
 #include <QGuiApplication>
@@ -10,10 +10,12 @@
 
 #include "game/board_centre.h"
 #include "game/game_clock.h"
+#include "game/game_random.h"
 #include "game/memory_settings.h"
 #include "render/artwork.h"
 #include "render/board_renderer.h"
 #include "render/gem_drawing.h"
+#include "tools/robot/robot_player.h"
 
 namespace {
 
@@ -105,8 +107,6 @@ class Board : public ::testing::Test {
     std::unique_ptr<CGame> game;
     CMemorySettings settings_;
     CScopedSettingsBackend scopedSettings_{&settings_};
-
-  private:
     CManualClockCounter counter_;
 };
 
@@ -211,4 +211,48 @@ TEST_F(Board, StoredColoursShadeTheGemsAndARebuildRecoloursThemInPlace) {
     before.BuildSprites(expected);
     EXPECT_EQ(before.Paint(*game), stored.Paint(*game));
     EXPECT_NE(stored.Paint(*game), painted);
+}
+
+TEST_F(Board, PaintingOnlyWhatChangedGivesTheWholeBoardAtEveryScale) {
+    // A quick game played by the robot, painted 25 times a second: gems glide
+    // and snap, the wheel turns, bombs fall and blow gems up, the score, the
+    // bombs in hand and the banners change, and gliding stops for a while.
+    for (const qreal ratio : {0.75, 1.0, 1.25, 1.5, 2.0}) {
+        GameRandom::Seed(11);
+        NewGame();
+        std::tie(game->fallSpeed, game->spawnInterval, game->bombs) = std::tuple(0.25, 300, 3);
+        CRobotPlayer robot(5, {.maxTurn = 0.2, .bombChance = 0.03});
+        CBoardRenderer partial(kClient, ratio), whole(kClient, ratio);
+        qint64 stillArea = 0, stillFrames = 0;
+        for (int frame = 0; frame < 300; ++frame) {
+            counter_.counter += 40;
+            const RobotMove move = robot.Decide(*game);
+            const bool turn = frame % 4 == 0 && move.wheelAngle != game->wheelAngle;
+            if (turn) {
+                game->wheelAngle = move.wheelAngle;
+                game->RetestContacts();
+            }
+            if (move.dropBomb) {
+                game->DropBomb();
+            }
+            game->Tick();
+            frame == 60 ? game->Pause() : frame == 64 ? game->Resume() : (void)0;
+            for (CBoardRenderer* r : {&partial, &whole}) {
+                r->ShowWatching(frame >= 80 && frame < 90, frame >= 85 && frame < 90);
+                r->SetSmoothMotion(frame < 100 || frame >= 120);
+            }
+            game->over = game->over || frame == 299;
+            const BoardFrame drawn = partial.Collect(*game);
+            whole.Invalidate();
+            ASSERT_TRUE(partial.Paint(drawn) == whole.Paint(drawn))
+                << "frame " << frame << " at ratio " << ratio;
+            for (const QRect& r : partial.Changed()) {
+                stillArea += turn ? 0 : qint64(r.width()) * r.height();
+            }
+            stillFrames += turn ? 0 : 1;
+        }
+        // The game has had its events; between turns a small part is painted.
+        EXPECT_TRUE(game->score > 250 && game->bombs == 0) << game->score;
+        EXPECT_LT(stillArea / stillFrames, whole.Paint(*game).sizeInBytes() / 4 / 10);
+    }
 }

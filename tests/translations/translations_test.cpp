@@ -22,6 +22,8 @@
 #include <QTranslator>
 
 #include "render/board_fonts.h"
+#include "render/board_layout.h"
+#include "render/board_panels.h"
 #include "render/board_renderer.h"
 #include "scores/ui/game_over_dlg.h"
 #include "scores/ui/high_scores_dlg.h"
@@ -137,7 +139,8 @@ class TranslationWalk : public UiTest {
         MakeFrame();
         Frame();
         for (const auto& make : std::vector<std::function<QDialog*()>>{
-                 [] { return new CAboutDlg; }, [] { return new CAccessibilityDlg(true, true); },
+                 [] { return new CAboutDlg; },
+                 [] { return new CAccessibilityDlg(true, true, true); },
                  [] { return new CClockWarningDlg; }, [] { return new COptionsDlg; },
                  [] { return new CCustomizeColorsDlg; }, [] { return new CGameOverDlg; },
                  [] { return new CNewHighScoreDlg(12345); },

@@ -20,6 +20,7 @@
 #include "shell/dialogs/options_dlg.h"
 #include "shell/frame/window_placement.h"
 #include "shell/ui_fixture.h"
+#include "shell/view/frame_pacer.h"
 #include "tutorial/ui/tutorial_wnd.h"
 
 namespace {
@@ -330,18 +331,31 @@ TEST_F(ViewTest, AReplayPausedIsNamedSoToScreenReaders) {
 TEST_F(ViewTest, TheDialogAppliesAndStoresItsSwitchesOnlyOnOk) {
     MakeFrame();
     const QImage plain = View().Renderer().Sprites().Sprite(0, 0);
+    // Smooth motion paints at the screen's rate while the game runs, only.
+    for (const bool running : {true, false, true}) {
+        View().OnPausePlay();
+        EXPECT_EQ(View().Pacer().Running(), running);
+    }
     for (const bool ok : {false, true}) {
         Then([ok](QDialog* d) {
             auto* dialog = static_cast<CAccessibilityDlg*>(d);
             dialog->GemSymbolsBox()->setChecked(true);
             dialog->PauseWhenInactiveBox()->setChecked(true);
+            dialog->SmoothMotionBox()->setChecked(false);
             ok ? dialog->accept() : dialog->reject();
         });
         Action(kCmdAccessibility)->trigger();
         EXPECT_EQ(View().Pausing().On(), ok);
         EXPECT_EQ(View().Renderer().Sprites().Sprite(0, 0) != plain, ok);
+        EXPECT_EQ(View().Renderer().SmoothMotion() || View().Pacer().Running(), !ok);
         EXPECT_EQ(Stored("GemSymbols"), ok ? 1u : 0u);
         EXPECT_EQ(Stored("PauseWhenInactive"), ok ? 1u : 0u);
+        EXPECT_EQ(Stored("NoSmoothMotion"), ok ? 1u : 0u);
+    }
+    // At the screen's rate: within 30 to 240 frames a second, 60 when unknown.
+    for (const auto& [hz, ms] :
+         {std::pair{60.0, 16}, {144.0, 6}, {20.0, 33}, {1000.0, 4}, {0.0, 16}}) {
+        EXPECT_EQ(CFramePacer::IntervalFor(hz), ms) << hz;
     }
 }
 
@@ -364,9 +378,15 @@ TEST(BoardMapping, MapsBoardPixelsIntoAViewOneHundredWiderAndBack) {
     // device pixels, rounded to nearest as the window system's are.
     for (const qreal r : {1.0, 1.25, 1.5, 1.75, 2.25}) {
         for (int w = kBoardWidth / 2, h = kBoardHeight / 2; w < 2 * kBoardWidth; w += 3, h += 2) {
-            ASSERT_TRUE(QRect(0, 0, std::lround(w * r), std::lround(h * r))
-                            .contains(BoardMapping::Fit(QSizeF(w, h), r).DeviceRect()))
+            const BoardMapping m = BoardMapping::Fit(QSizeF(w, h), r);
+            ASSERT_TRUE(
+                QRect(0, 0, std::lround(w * r), std::lround(h * r)).contains(m.DeviceRect()))
                 << w << "x" << h << " at " << r;
+            // A change to the picture is repainted by widget pixels that cover it.
+            const QRect change = QRect(w % 97, h % 89, 31, 29),
+                        shown = m.ToWidget(change).boundingRect();
+            ASSERT_TRUE(QRectF(QPointF(shown.topLeft()) * r, QSizeF(shown.size()) * r)
+                            .contains(QRectF(change.translated(m.DeviceRect().topLeft()))));
         }
     }
 }
