@@ -16,39 +16,50 @@ namespace {
 // Read in pieces, with a look at whether to stop between them.
 constexpr std::size_t kReadPiece = 1 << 20;
 
-ReplayCheck Refused(ReplayVerdict verdict, std::string problem) {
+ReplayCheck Refused(ReplayVerdict verdict, UiText text, std::vector<std::string> args = {}) {
     ReplayCheck check;
     check.verdict = verdict;
-    check.problem = std::move(problem);
+    check.problem = {text, std::move(args)};
     return check;
 }
 
-ReplayCheck Unreadable(const std::string& path, const std::string& why) {
+// The system's own words for why (they come in the reader's language).
+ReplayCheck Unreadable(const std::string& path, int error) {
     return Refused(ReplayVerdict::Unreadable,
-                   "The replay " + path + " cannot be read: " + why + ".");
+                   TORVANE_TEXT("ReplayFile", "The replay %1 cannot be read: %2."),
+                   {path, std::strerror(error)});
 }
 
 // Anything but a regular file, said in words, or nothing for one.
-const char* NotAFile(mode_t mode) {
+std::optional<UiText> NotAFile(mode_t mode) {
     if (S_ISREG(mode)) {
-        return nullptr;
+        return std::nullopt;
     }
-    return S_ISDIR(mode)                    ? "it is a folder, not a file"
-           : S_ISCHR(mode) || S_ISBLK(mode) ? "it is a device, not a file"
-           : S_ISFIFO(mode)                 ? "it is a pipe, not a file"
-           : S_ISSOCK(mode)                 ? "it is a socket, not a file"
-                                            : "it is not a regular file";
+    return S_ISDIR(mode) ? TORVANE_TEXT("ReplayFile",
+                                        "The replay %1 cannot be read: it is a folder, not a file.")
+           : S_ISCHR(mode) || S_ISBLK(mode)
+               ? TORVANE_TEXT("ReplayFile",
+                              "The replay %1 cannot be read: it is a device, not a file.")
+           : S_ISFIFO(mode)
+               ? TORVANE_TEXT("ReplayFile",
+                              "The replay %1 cannot be read: it is a pipe, not a file.")
+           : S_ISSOCK(mode)
+               ? TORVANE_TEXT("ReplayFile",
+                              "The replay %1 cannot be read: it is a socket, not a file.")
+               : TORVANE_TEXT("ReplayFile",
+                              "The replay %1 cannot be read: it is not a regular file.");
 }
 
 std::optional<ReplayCheck> Unfit(const std::string& path, const struct stat& info) {
-    if (const char* what = NotAFile(info.st_mode)) {
-        return Unreadable(path, what);
+    if (const std::optional<UiText> what = NotAFile(info.st_mode)) {
+        return Refused(ReplayVerdict::Unreadable, *what, {path});
     }
     if (static_cast<std::uint64_t>(info.st_size) > kScriptTextLimit) {
         return Refused(ReplayVerdict::TooLarge,
-                       "This file is too large to be a Torvane replay: it is larger than " +
-                           std::to_string(kScriptTextLimit >> 20) +
-                           " MB, more than any game writes.");
+                       TORVANE_TEXT("ReplayFile",
+                                    "This file is too large to be a Torvane replay: it is larger "
+                                    "than %1 MB, more than any game writes."),
+                       {std::to_string(kScriptTextLimit >> 20)});
     }
     return std::nullopt;
 }
@@ -76,7 +87,7 @@ ReplayCheck ReadReplayFile(const std::string& path, const std::string& version,
     // Looked at before it is opened, so that a pipe never blocks the open.
     struct stat info {};
     if (stat(path.c_str(), &info) != 0) {
-        return Unreadable(path, std::strerror(errno));
+        return Unreadable(path, errno);
     }
     if (std::optional<ReplayCheck> unfit = Unfit(path, info)) {
         return *unfit;
@@ -85,7 +96,7 @@ ReplayCheck ReadReplayFile(const std::string& path, const std::string& version,
     // for a pipe in between; what was opened is what counts.
     const CFileHandle file(open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
     if (file.fd() < 0 || fstat(file.fd(), &info) != 0) {
-        return Unreadable(path, std::strerror(errno));
+        return Unreadable(path, errno);
     }
     if (std::optional<ReplayCheck> unfit = Unfit(path, info)) {
         return *unfit;
@@ -96,7 +107,7 @@ ReplayCheck ReadReplayFile(const std::string& path, const std::string& version,
     for (;;) {
         if (progress != nullptr) {
             if (progress->stop) {
-                return Refused(ReplayVerdict::Stopped, "");
+                return Refused(ReplayVerdict::Stopped, {});
             }
             const double read =
                 static_cast<double>(stored.size()) / std::max<off_t>(info.st_size, 1);
@@ -107,7 +118,7 @@ ReplayCheck ReadReplayFile(const std::string& path, const std::string& version,
             continue;
         }
         if (got < 0) {
-            return Unreadable(path, std::strerror(errno));
+            return Unreadable(path, errno);
         }
         if (got == 0) {
             break;

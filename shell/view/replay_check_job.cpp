@@ -38,8 +38,7 @@ CReplayCheckJob::~CReplayCheckJob() {
 }
 
 void CReplayCheckJob::ShowProgress() {
-    dialog_ = new QProgressDialog(QStringLiteral("Checking the replay ..."),
-                                  QStringLiteral("Cancel"), 0, 1000, parent_);
+    dialog_ = new QProgressDialog(tr("Checking the replay ..."), tr("Cancel"), 0, 1000, parent_);
     dialog_->setWindowTitle(QStringLiteral("Torvane"));
     dialog_->setWindowModality(Qt::WindowModal);
     dialog_->setAutoReset(false);

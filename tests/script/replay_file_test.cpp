@@ -173,9 +173,9 @@ TEST_F(ReplayFiles, EveryKindOfFileIsReadOrRefusedWithWhatIsWrong) {
         EXPECT_TRUE(GetSettingsBackend() == nullptr && GameRandom::state == 1);
         for (const auto& row : rows) {
             const ReplayCheck check = ReadReplayFile(row.path, "1.0.4");
-            EXPECT_EQ(check.verdict, row.verdict) << row.path << ": " << check.problem;
-            EXPECT_NE(check.problem.find(row.says), std::string::npos)
-                << row.path << ": " << check.problem;
+            EXPECT_EQ(check.verdict, row.verdict) << row.path << ": " << check.problem.English();
+            EXPECT_NE(check.problem.English().find(row.says), std::string::npos)
+                << row.path << ": " << check.problem.English();
             if (row.verdict == ReplayVerdict::Watchable) {
                 EXPECT_TRUE(check.score == game->score && check.score > 100) << check.score;
             }
@@ -203,7 +203,7 @@ TEST_F(ReplayFiles, LongestRealisticGameReadsBackAndPlaysToItsEnd) {
     ASSERT_TRUE(game->over);
     const std::string played = GameStateJson(*game);
     ReplayCheck check = ReadReplayFile(Write(CompressScriptText(text)), "1.0.4");
-    ASSERT_EQ(check.verdict, ReplayVerdict::Watchable) << check.problem;
+    ASSERT_EQ(check.verdict, ReplayVerdict::Watchable) << check.problem.English();
     EXPECT_EQ(check.score, game->score);
     std::unique_ptr<CGame> watched;
     CReplayPlayer player(std::move(check.stored), watched);
