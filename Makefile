@@ -9,7 +9,7 @@ JOBS ?= $(shell nproc)
 # The checks treat warnings as errors; a plain build does not.
 WERROR_FLAG := -DTORVANE_WERROR=ON
 
-.PHONY: all setup configure build run test bench test-sanitize package clean format
+.PHONY: all setup configure build run test bench test-sanitize package translations clean format
 
 all: build
 
@@ -54,6 +54,10 @@ test-sanitize: setup
 
 package: build
 	cd $(BUILD) && cpack -G DEB
+
+# Brings resources/translations/*.ts up to date with the texts of the code.
+translations: configure
+	cmake --build $(BUILD) --target translations
 
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i

@@ -1,6 +1,7 @@
 # The installed layout, the same under any prefix:
 #   bin/torvane               (games/torvane in the Debian package)
-#   share/torvane/            what the program reads at run time (help document)
+#   share/torvane/            what the program reads at run time (help document,
+#                             translations)
 #   share/applications/       the launcher
 #   share/metainfo/           what software centres show
 #   share/icons/hicolor/      the icon at every size the artwork comes in

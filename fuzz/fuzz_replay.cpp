@@ -16,9 +16,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string bytes(reinterpret_cast<const char*>(data), size);
     ReplayCheck check = CheckReplay(bytes, "1.0.4");
     FUZZ_CHECK(check.verdict != ReplayVerdict::Stopped, "only a check told to stop stops");
-    FUZZ_CHECK((check.verdict == ReplayVerdict::Watchable) == check.problem.empty(),
+    FUZZ_CHECK((check.verdict == ReplayVerdict::Watchable) == check.problem.Empty(),
                "a replay can be watched or says why not");
-    FUZZ_CHECK(check.problem.empty() || check.problem.back() == '.', "a reason is a sentence");
+    FUZZ_CHECK(check.problem.Empty() || check.problem.English().back() == '.',
+               "a reason is a sentence");
     if (check.verdict == ReplayVerdict::Watchable) {
         FUZZ_CHECK(check.stored == bytes, "the player gets the bytes that were checked");
         std::unique_ptr<CGame> game;

@@ -1,5 +1,6 @@
 #include "render/board_panels.h"
 
+#include <QCoreApplication>
 #include <QFontMetricsF>
 #include <cmath>
 
@@ -72,22 +73,34 @@ PlacedText BannerText(const QString& text, int dx, int dy, int w, int h, const Q
     return placed;
 }
 
+namespace {
+
+// The banners' words are translated as they are drawn, so that they follow
+// the translation in use.
+Banner PausedBanner() {
+    return {QCoreApplication::translate("Board", "PAUSED"), kPausedBannerWidth, true};
+}
+
+}  // namespace
+
 Banner BannerFor(const CGame& game) {
     if (game.over) {
-        return {QStringLiteral("Game Over"), kGameOverBannerWidth, true};
+        return {QCoreApplication::translate("Board", "Game Over"), kGameOverBannerWidth, true};
     }
     if (game.paused && game.started) {
-        return {QStringLiteral("PAUSED"), kPausedBannerWidth, true};
+        return PausedBanner();
     }
     if (game.paused) {
-        return {QStringLiteral("Press PLAY to begin"), kPressPlayBannerWidth, true};
+        return {QCoreApplication::translate("Board", "Press PLAY to begin"), kPressPlayBannerWidth,
+                true};
     }
     return {};
 }
 
 Banner ReplayBanner() {
     const int panelsMiddle = (BombBoxRect.top + BombBoxRect.bottom) / 2;
-    return {QStringLiteral("REPLAY"), kReplayBannerWidth, true, panelsMiddle - boardCentreY};
+    return {QCoreApplication::translate("Board", "REPLAY"), kReplayBannerWidth, true,
+            panelsMiddle - boardCentreY};
 }
 
 BoardBanners BannersFor(const CGame& game, bool watching, bool watchPaused) {
@@ -95,6 +108,5 @@ BoardBanners BannersFor(const CGame& game, bool watching, bool watchPaused) {
         return {{}, BannerFor(game)};
     }
     // The recorded game's own pauses last no time in a replay.
-    return {ReplayBanner(),
-            watchPaused ? Banner{QStringLiteral("PAUSED"), kPausedBannerWidth, true} : Banner{}};
+    return {ReplayBanner(), watchPaused ? PausedBanner() : Banner{}};
 }

@@ -10,8 +10,7 @@
 KeptGame ReadKeptGame(const std::string& path, const std::string& version,
                       ReplayProgress* progress) {
     std::string stored;
-    if (std::optional<ReplayCheck> refused =
-            ReadStoredReplay(path, "game in progress", stored, progress)) {
+    if (std::optional<ReplayCheck> refused = ReadStoredReplay(path, stored, progress)) {
         KeptGame kept;
         kept.check = std::move(*refused);
         return kept;
@@ -44,7 +43,10 @@ KeptGame PlayKeptGame(std::string stored, const std::string& version, ReplayProg
     if (!kept.game || !kept.game->started || kept.game->over) {
         kept.game.reset();
         kept.check.verdict = ReplayVerdict::Ended;
-        kept.check.problem = "This is not a game in progress: it has ended, or never began.";
+        kept.check.problem = {TORVANE_TEXT("KeptGame",
+                                           "This is not a game in progress: it has ended, or "
+                                           "never began."),
+                              {}};
         return kept;
     }
     lines.resize(last);

@@ -41,19 +41,20 @@ std::string UtcText(std::int64_t seconds) {
 }
 
 // Why a replay cannot be watched.
-ReplayCheck Refused(ReplayVerdict verdict, std::string problem) {
+ReplayCheck Refused(ReplayVerdict verdict, UiText text, std::vector<std::string> args = {}) {
     ReplayCheck check;
     check.verdict = verdict;
-    check.problem = std::move(problem);
+    check.problem = {text, std::move(args)};
     return check;
 }
 
 ReplayCheck NotAReplay() {
-    return Refused(ReplayVerdict::NotAReplay, "This file is not a Torvane replay.");
+    return Refused(ReplayVerdict::NotAReplay,
+                   TORVANE_TEXT("ReplayFile", "This file is not a Torvane replay."));
 }
 
-ReplayCheck Damaged(const std::string& why) {
-    return Refused(ReplayVerdict::Damaged, "This replay is damaged or cut short: " + why + ".");
+ReplayCheck Damaged(UiText text, std::vector<std::string> args = {}) {
+    return Refused(ReplayVerdict::Damaged, text, std::move(args));
 }
 
 // The text stopped early, or ended where it should.
@@ -63,15 +64,23 @@ std::optional<ReplayCheck> FaultOf(const CScriptLines& lines) {
             return std::nullopt;
         case ScriptFault::TooLarge:
             return Refused(ReplayVerdict::TooLarge,
-                           "This file is too large to be a Torvane replay: it unpacks to more "
-                           "than " +
-                               std::to_string(kScriptTextLimit >> 20) +
-                               " MB, more than any game writes.");
+                           TORVANE_TEXT("ReplayFile",
+                                        "This file is too large to be a Torvane replay: it unpacks "
+                                        "to more than %1 MB, more than any game writes."),
+                           {std::to_string(kScriptTextLimit >> 20)});
         case ScriptFault::LongLine:
-            return Damaged("line " + std::to_string(lines.Number() + 1) +
-                           " is longer than any command");
+            return Damaged(TORVANE_TEXT("ReplayFile",
+                                        "This replay is damaged or cut short: line %1 is longer "
+                                        "than any command."),
+                           {std::to_string(lines.Number() + 1)});
+        case ScriptFault::CutShort:
+            return Damaged(TORVANE_TEXT("ReplayFile",
+                                        "This replay is damaged or cut short: the compressed data "
+                                        "is cut short."));
         default:
-            return Damaged(ScriptFaultText(lines.Fault()));
+            return Damaged(TORVANE_TEXT("ReplayFile",
+                                        "This replay is damaged or cut short: the compressed data "
+                                        "is damaged."));
     }
 }
 
@@ -200,7 +209,7 @@ ReplayCheck PlayReplay(std::string stored, const std::string& version, CSimRunne
     do {
         if (progress != nullptr && ++count % kLinesBetweenLooks == 0) {
             if (progress->stop) {
-                return Refused(ReplayVerdict::Stopped, "");
+                return Refused(ReplayVerdict::Stopped, {});
             }
             const double done = static_cast<double>(lines.Consumed()) / stored.size();
             progress->permille = 500 + static_cast<int>(500 * done);
@@ -208,30 +217,39 @@ ReplayCheck PlayReplay(std::string stored, const std::string& version, CSimRunne
         try {
             runner.Execute(line, lines.Number());
         } catch (const SimError& e) {
-            return Damaged("line " + std::to_string(lines.Number()) + ": " + e.what());
+            // The runner's own words, which quote the script's commands.
+            return Damaged(
+                TORVANE_TEXT("ReplayFile", "This replay is damaged or cut short: line %1: %2."),
+                {std::to_string(lines.Number()), e.what()});
         }
     } while (next());
     if (std::optional<ReplayCheck> fault = FaultOf(lines)) {
         return *fault;
     }
     if (runner.LastCommand() != "state") {
-        return Damaged("it stops before its last line");
+        return Damaged(TORVANE_TEXT("ReplayFile",
+                                    "This replay is damaged or cut short: it stops before its last "
+                                    "line."));
     }
     ReplayCheck check;
     check.score = runner.Game().score;
     check.difficulties = std::move(header.difficulties);
     if (check.score != *header.score) {
-        const std::string scores = "it ends at " + std::to_string(check.score) +
-                                   " points, not at the " + std::to_string(*header.score) +
-                                   " it records";
+        const std::string ends = std::to_string(check.score);
+        const std::string records = std::to_string(*header.score);
         if (!header.version.empty() && header.version != version) {
             return Refused(ReplayVerdict::OtherVersion,
-                           "This replay was made by Torvane " + header.version +
-                               " and plays differently in this version (" + version +
-                               "): " + scores + ".");
+                           TORVANE_TEXT("ReplayFile",
+                                        "This replay was made by Torvane %1 and plays differently "
+                                        "in this version (%2): it ends at %3 points, not at the %4 "
+                                        "it records."),
+                           {header.version, version, ends, records});
         }
         return Refused(ReplayVerdict::WrongScore,
-                       "This replay does not reach the score it records: " + scores + ".");
+                       TORVANE_TEXT("ReplayFile",
+                                    "This replay does not reach the score it records: it ends at "
+                                    "%1 points, not at the %2 it records."),
+                       {ends, records});
     }
     check.stored = std::move(stored);
     return check;

@@ -21,6 +21,8 @@
 #include <string_view>
 #include <vector>
 
+#include "game/ui_text.h"
+
 struct ReplayHeader {
     std::string version;
     std::int64_t played = 0;  // calendar time in seconds
@@ -51,7 +53,7 @@ struct ReplayCheck {
     ReplayVerdict verdict = ReplayVerdict::Watchable;
     // What the player is told when the replay cannot be watched; empty when
     // it can, or when the check was stopped.
-    std::string problem;
+    UiMessage problem;
     // The replay as it was stored, plain or compressed, for the player.
     std::string stored;
     std::uint32_t score = 0;

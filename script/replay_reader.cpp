@@ -16,40 +16,50 @@ namespace {
 // Read in pieces, with a look at whether to stop between them.
 constexpr std::size_t kReadPiece = 1 << 20;
 
-ReplayCheck Refused(ReplayVerdict verdict, std::string problem) {
+ReplayCheck Refused(ReplayVerdict verdict, UiText text, std::vector<std::string> args = {}) {
     ReplayCheck check;
     check.verdict = verdict;
-    check.problem = std::move(problem);
+    check.problem = {text, std::move(args)};
     return check;
 }
 
-ReplayCheck Unreadable(const std::string& what, const std::string& path, const std::string& why) {
+// The system's own words for why (they come in the reader's language).
+ReplayCheck Unreadable(const std::string& path, int error) {
     return Refused(ReplayVerdict::Unreadable,
-                   "The " + what + " " + path + " cannot be read: " + why + ".");
+                   TORVANE_TEXT("ReplayFile", "The replay %1 cannot be read: %2."),
+                   {path, std::strerror(error)});
 }
 
 // Anything but a regular file, said in words, or nothing for one.
-const char* NotAFile(mode_t mode) {
+std::optional<UiText> NotAFile(mode_t mode) {
     if (S_ISREG(mode)) {
-        return nullptr;
+        return std::nullopt;
     }
-    return S_ISDIR(mode)                    ? "it is a folder, not a file"
-           : S_ISCHR(mode) || S_ISBLK(mode) ? "it is a device, not a file"
-           : S_ISFIFO(mode)                 ? "it is a pipe, not a file"
-           : S_ISSOCK(mode)                 ? "it is a socket, not a file"
-                                            : "it is not a regular file";
+    return S_ISDIR(mode) ? TORVANE_TEXT("ReplayFile",
+                                        "The replay %1 cannot be read: it is a folder, not a file.")
+           : S_ISCHR(mode) || S_ISBLK(mode)
+               ? TORVANE_TEXT("ReplayFile",
+                              "The replay %1 cannot be read: it is a device, not a file.")
+           : S_ISFIFO(mode)
+               ? TORVANE_TEXT("ReplayFile",
+                              "The replay %1 cannot be read: it is a pipe, not a file.")
+           : S_ISSOCK(mode)
+               ? TORVANE_TEXT("ReplayFile",
+                              "The replay %1 cannot be read: it is a socket, not a file.")
+               : TORVANE_TEXT("ReplayFile",
+                              "The replay %1 cannot be read: it is not a regular file.");
 }
 
-std::optional<ReplayCheck> Unfit(const std::string& what, const std::string& path,
-                                 const struct stat& info) {
-    if (const char* kind = NotAFile(info.st_mode)) {
-        return Unreadable(what, path, kind);
+std::optional<ReplayCheck> Unfit(const std::string& path, const struct stat& info) {
+    if (const std::optional<UiText> what = NotAFile(info.st_mode)) {
+        return Refused(ReplayVerdict::Unreadable, *what, {path});
     }
     if (static_cast<std::uint64_t>(info.st_size) > kScriptTextLimit) {
-        return Refused(ReplayVerdict::TooLarge, "This file is too large to be a Torvane " + what +
-                                                    ": it is larger than " +
-                                                    std::to_string(kScriptTextLimit >> 20) +
-                                                    " MB, more than any game writes.");
+        return Refused(ReplayVerdict::TooLarge,
+                       TORVANE_TEXT("ReplayFile",
+                                    "This file is too large to be a Torvane replay: it is larger "
+                                    "than %1 MB, more than any game writes."),
+                       {std::to_string(kScriptTextLimit >> 20)});
     }
     return std::nullopt;
 }
@@ -75,29 +85,29 @@ class CFileHandle {
 ReplayCheck ReadReplayFile(const std::string& path, const std::string& version,
                            ReplayProgress* progress) {
     std::string stored;
-    if (std::optional<ReplayCheck> refused = ReadStoredReplay(path, "replay", stored, progress)) {
+    if (std::optional<ReplayCheck> refused = ReadStoredReplay(path, stored, progress)) {
         return *refused;
     }
     return CheckReplay(std::move(stored), version, progress);
 }
 
-std::optional<ReplayCheck> ReadStoredReplay(const std::string& path, const std::string& what,
-                                            std::string& stored, ReplayProgress* progress) {
+std::optional<ReplayCheck> ReadStoredReplay(const std::string& path, std::string& stored,
+                                            ReplayProgress* progress) {
     // Looked at before it is opened, so that a pipe never blocks the open.
     struct stat info {};
     if (stat(path.c_str(), &info) != 0) {
-        return Unreadable(what, path, std::strerror(errno));
+        return Unreadable(path, errno);
     }
-    if (std::optional<ReplayCheck> unfit = Unfit(what, path, info)) {
+    if (std::optional<ReplayCheck> unfit = Unfit(path, info)) {
         return unfit;
     }
     // And opened without waiting all the same, should it have been swapped
     // for a pipe in between; what was opened is what counts.
     const CFileHandle file(open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
     if (file.fd() < 0 || fstat(file.fd(), &info) != 0) {
-        return Unreadable(what, path, std::strerror(errno));
+        return Unreadable(path, errno);
     }
-    if (std::optional<ReplayCheck> unfit = Unfit(what, path, info)) {
+    if (std::optional<ReplayCheck> unfit = Unfit(path, info)) {
         return unfit;
     }
     stored.clear();
@@ -106,7 +116,7 @@ std::optional<ReplayCheck> ReadStoredReplay(const std::string& path, const std::
     for (;;) {
         if (progress != nullptr) {
             if (progress->stop) {
-                return Refused(ReplayVerdict::Stopped, "");
+                return Refused(ReplayVerdict::Stopped, {});
             }
             const double read =
                 static_cast<double>(stored.size()) / std::max<off_t>(info.st_size, 1);
@@ -117,7 +127,7 @@ std::optional<ReplayCheck> ReadStoredReplay(const std::string& path, const std::
             continue;
         }
         if (got < 0) {
-            return Unreadable(what, path, std::strerror(errno));
+            return Unreadable(path, errno);
         }
         if (got == 0) {
             break;
@@ -126,7 +136,7 @@ std::optional<ReplayCheck> ReadStoredReplay(const std::string& path, const std::
         // A file that grows while it is read.
         if (stored.size() > kScriptTextLimit) {
             info.st_size = static_cast<off_t>(stored.size());
-            return Unfit(what, path, info);
+            return Unfit(path, info);
         }
     }
     return std::nullopt;

@@ -13,8 +13,7 @@
 ReplayCheck ReadReplayFile(const std::string& path, const std::string& version,
                            ReplayProgress* progress = nullptr);
 
-// The reading alone, for files of replays by another name (`what`: "replay",
-// or what the message is to call it): the stored bytes into `stored`, or why
-// they cannot be had.
-std::optional<ReplayCheck> ReadStoredReplay(const std::string& path, const std::string& what,
-                                            std::string& stored, ReplayProgress* progress);
+// The reading alone, for a replay to be played otherwise (a game kept to go
+// on with): the stored bytes into `stored`, or why they cannot be had.
+std::optional<ReplayCheck> ReadStoredReplay(const std::string& path, std::string& stored,
+                                            ReplayProgress* progress);

@@ -12,6 +12,7 @@ packages=(
   dbus-daemon at-spi2-core python3-pyatspi
   clang libclang-rt-14-dev
   lintian man-db shared-mime-info xdg-utils libfile-mimeinfo-perl weston qt6-wayland
+  qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
 )
 
 missing=()

@@ -1,5 +1,6 @@
 #include "settings/settings_file.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QSaveFile>
@@ -25,17 +26,29 @@ bool IsScoreKey(const QString& key) {
 }
 
 QString SetAsideMessage(const QString& aside, qsizetype scoresKept) {
-    QString text = QStringLiteral(
-                       "Your Torvane settings were damaged and could not be read. The damaged "
-                       "file was kept as:\n%1\n\nThe default settings are in use from now on.")
-                       .arg(QDir::toNativeSeparators(aside));
+    const QString file = QDir::toNativeSeparators(aside);
     if (scoresKept == 1) {
-        text += QStringLiteral(" The one high score that could still be read from it was kept.");
-    } else if (scoresKept > 1) {
-        text += QStringLiteral(" The %1 high scores that could still be read from it were kept.")
-                    .arg(scoresKept);
+        return QCoreApplication::translate(
+                   "CSettingsFile",
+                   "Your Torvane settings were damaged and could not be read. The damaged file was "
+                   "kept as:\n%1\n\nThe default settings are in use from now on. The one high "
+                   "score that could still be read from it was kept.")
+            .arg(file);
     }
-    return text;
+    if (scoresKept > 1) {
+        return QCoreApplication::translate(
+                   "CSettingsFile",
+                   "Your Torvane settings were damaged and could not be read. The damaged file was "
+                   "kept as:\n%1\n\nThe default settings are in use from now on. The %2 high "
+                   "scores that could still be read from it were kept.")
+            .arg(file)
+            .arg(scoresKept);
+    }
+    return QCoreApplication::translate("CSettingsFile",
+                                       "Your Torvane settings were damaged and could not be read. "
+                                       "The damaged file was kept "
+                                       "as:\n%1\n\nThe default settings are in use from now on.")
+        .arg(file);
 }
 
 }  // namespace
@@ -86,10 +99,11 @@ CSettingsFile::Loaded CSettingsFile::SetAside(const std::optional<QByteArray>& d
     if (loaded.untouchable && (!damageReported_ || reportedDamage_ != damaged)) {
         damageReported_ = true;
         reportedDamage_ = damaged;
-        Notify(QStringLiteral("Your Torvane settings were damaged and could not be read, and the "
-                              "damaged file could not be set aside: %1\n\nThe default settings "
-                              "are in use, and nothing can be saved until the file is repaired "
-                              "or removed:\n%2")
+        Notify(QCoreApplication::translate(
+                   "CSettingsFile",
+                   "Your Torvane settings were damaged and could not be read, and the damaged "
+                   "file could not be set aside: %1\n\nThe default settings are in use, and "
+                   "nothing can be saved until the file is repaired or removed:\n%2")
                    .arg(*loaded.untouchable, QDir::toNativeSeparators(path_)));
     }
     return loaded;
@@ -222,7 +236,9 @@ std::optional<std::string> CSettingsFile::EndExclusive() {
                                         [](const PendingChange& c) { return IsScoreKey(c.key); });
         if (failure && !scores && !storeAnyway_ && !toldWriteFailure_) {
             toldWriteFailure_ = true;
-            Notify(QStringLiteral("Your settings could not be saved: %1").arg(*failure));
+            Notify(
+                QCoreApplication::translate("CSettingsFile", "Your settings could not be saved: %1")
+                    .arg(*failure));
         }
         if (failure) {
             KeepUnsaved();
@@ -266,9 +282,8 @@ bool CSettingsFile::HoldsExclusive() const {
 QStringList CSettingsFile::Unsaved() const {
     QStringList names;
     for (const HighScoreEntry& e : unsavedScores_) {
-        names.append(QStringLiteral("the high score %1 of %2")
-                         .arg(e.score)
-                         .arg(QString::fromStdString(e.name)));
+        names.append(QCoreApplication::translate("CSettingsFile", "the high score %1 of %2")
+                         .arg(QString::number(e.score), QString::fromStdString(e.name)));
     }
     for (const PendingChange& change : unsaved_) {
         if (!names.contains(change.key)) {

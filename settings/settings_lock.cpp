@@ -1,5 +1,6 @@
 #include "settings/settings_lock.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDeadlineTimer>
 #include <QDir>
@@ -44,7 +45,8 @@ std::optional<QString> CSettingsLock::Take(int waitMs) {
         if (lock_->error() != QLockFile::LockFailedError) {
             lock_.reset();
             return error != 0 ? QString::fromStdString(std::generic_category().message(error))
-                              : QStringLiteral("the lock file cannot be made");
+                              : QCoreApplication::translate("CSettingsFile",
+                                                            "the lock file cannot be made");
         }
         const QFileInfo file(lock_->fileName());
         if (!lock_->getLockInfo(nullptr, nullptr, nullptr) && file.exists() &&
@@ -53,7 +55,8 @@ std::optional<QString> CSettingsLock::Take(int waitMs) {
         }
         if (deadline.hasExpired()) {
             lock_.reset();
-            return QStringLiteral("another copy of Torvane keeps the settings file locked");
+            return QCoreApplication::translate(
+                "CSettingsFile", "another copy of Torvane keeps the settings file locked");
         }
         std::this_thread::sleep_for(std::chrono::milliseconds(pauseMs));
     }

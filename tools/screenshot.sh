@@ -17,7 +17,8 @@ work=$(mktemp -d)
 pid=""
 trap 'kill "$pid" 2>/dev/null; rm -rf "$work"' EXIT
 mkdir -p "$work/config/Quillfen Software"
-export HOME=$work XDG_CONFIG_HOME=$work/config
+# In English, the language of the metadata the picture goes with.
+export HOME=$work XDG_CONFIG_HOME=$work/config LANGUAGE=en
 # A second start, on Hard (the cluster grows quickly), without sound.
 printf '[Settings]\nFirstStartDone=1\nDifficulty=3\nQuiet=1\n' \
     > "$XDG_CONFIG_HOME/Quillfen Software/Torvane.conf"

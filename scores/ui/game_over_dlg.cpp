@@ -8,16 +8,16 @@
 #include "scores/ui/score_font.h"
 
 CGameOverDlg::CGameOverDlg(QWidget* parent) : QDialog(parent) {
-    setWindowTitle(QStringLiteral("Game Over"));
+    setWindowTitle(tr("Game Over"));
     setModal(true);
 
-    auto* question = new QLabel(QStringLiteral("Would you like to play another game?"), this);
+    auto* question = new QLabel(tr("Would you like to play another game?"), this);
     question->setWordWrap(true);
 
     auto* buttons = new QDialogButtonBox(this);
     buttons->setCenterButtons(true);
-    QPushButton* yes = buttons->addButton(QStringLiteral("Yes"), QDialogButtonBox::AcceptRole);
-    QPushButton* no = buttons->addButton(QStringLiteral("No"), QDialogButtonBox::RejectRole);
+    QPushButton* yes = buttons->addButton(tr("Yes"), QDialogButtonBox::AcceptRole);
+    QPushButton* no = buttons->addButton(tr("No"), QDialogButtonBox::RejectRole);
     yes->setObjectName(QStringLiteral("yes"));
     no->setObjectName(QStringLiteral("no"));
     yes->setDefault(true);

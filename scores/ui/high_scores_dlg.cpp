@@ -26,7 +26,7 @@ constexpr int kDateStop = 140;
 
 CHighScoresDlg::CHighScoresDlg(QWidget* parent, HasReplay hasReplay)
     : QDialog(parent), hasReplay_(std::move(hasReplay)) {
-    setWindowTitle(QStringLiteral("Torvane -- High Scores"));
+    setWindowTitle(tr("Torvane -- High Scores"));
     setModal(true);
 
     list_ = new QTreeWidget(this);
@@ -42,13 +42,13 @@ CHighScoresDlg::CHighScoresDlg(QWidget* parent, HasReplay hasReplay)
 
     auto* buttons = new QDialogButtonBox(this);
     buttons->setCenterButtons(true);
-    buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole)->setDefault(true);
+    buttons->addButton(tr("OK"), QDialogButtonBox::AcceptRole)->setDefault(true);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     if (hasReplay_) {
         // An entry to watch must be chosen, so the list takes a selection.
         list_->setSelectionMode(QAbstractItemView::SingleSelection);
         list_->setFocusPolicy(Qt::StrongFocus);
-        watch_ = buttons->addButton(QStringLiteral("Watch"), QDialogButtonBox::ActionRole);
+        watch_ = buttons->addButton(tr("Watch"), QDialogButtonBox::ActionRole);
         connect(watch_, &QPushButton::clicked, this, [this] {
             const int row = list_->indexOfTopLevelItem(list_->currentItem());
             if (row >= 0 && row < static_cast<int>(entries_.size())) {

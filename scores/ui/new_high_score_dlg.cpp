@@ -38,7 +38,7 @@ class CScoreNameValidator : public QValidator {
 
 CNewHighScoreDlg::CNewHighScoreDlg(std::uint32_t score, QWidget* parent)
     : QDialog(parent), score_(score) {
-    setWindowTitle(QStringLiteral("High Score"));
+    setWindowTitle(tr("High Score"));
     setModal(true);
 
     nameEdit_ = new QLineEdit(this);
@@ -55,21 +55,21 @@ CNewHighScoreDlg::CNewHighScoreDlg(std::uint32_t score, QWidget* parent)
     scoreEdit->setFixedWidth(DialogUnitsX(51) + 20);
 
     auto* fields = new QGridLayout;
-    fields->addWidget(new QLabel(QStringLiteral("Enter your name:"), this), 0, 0);
+    fields->addWidget(new QLabel(tr("Enter your name:"), this), 0, 0);
     fields->addWidget(nameEdit_, 0, 1);
-    fields->addWidget(new QLabel(QStringLiteral("Score:"), this), 1, 0);
+    fields->addWidget(new QLabel(tr("Score:"), this), 1, 0);
     fields->addWidget(scoreEdit, 1, 1, Qt::AlignLeft);
     fields->setColumnStretch(1, 1);
 
     auto* buttons = new QDialogButtonBox(this);
     buttons->setCenterButtons(true);
-    buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole)->setDefault(true);
-    buttons->addButton(QStringLiteral("Cancel"), QDialogButtonBox::RejectRole);
+    buttons->addButton(tr("OK"), QDialogButtonBox::AcceptRole)->setDefault(true);
+    buttons->addButton(tr("Cancel"), QDialogButtonBox::RejectRole);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(new QLabel(QStringLiteral("Your score is in the top ten!"), this));
+    layout->addWidget(new QLabel(tr("Your score is in the top ten!"), this));
     layout->addSpacing(DialogUnitsY(8));
     layout->addLayout(fields);
     layout->addStretch(1);

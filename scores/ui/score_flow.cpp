@@ -1,5 +1,6 @@
 #include "scores/ui/score_flow.h"
 
+#include <QCoreApplication>
 #include <QMessageBox>
 
 #include "scores/core/calendar_clock.h"
@@ -30,9 +31,10 @@ void OfferHighScoreFor(QWidget* parent, std::uint32_t score, const ScoreReplays&
         static bool told = false;
         if (commit.failure && !told) {
             told = true;
-            QMessageBox::warning(parent, QStringLiteral("Torvane"),
-                                 QStringLiteral("Your score could not be saved: %1")
-                                     .arg(QString::fromStdString(*commit.failure)));
+            QMessageBox::warning(
+                parent, QStringLiteral("Torvane"),
+                QCoreApplication::translate("ScoreFlow", "Your score could not be saved: %1")
+                    .arg(QString::fromStdString(*commit.failure)));
         }
         if (commit.place && replays.made) {
             replays.made(commit);

@@ -1,14 +1,13 @@
 // Torvane: hexagonal gems fall toward a white central gem on a turning wheel.
 #include <QApplication>
-#include <QCommandLineParser>
 #include <QIcon>
-#include <cstdio>
-#include <string_view>
 
 #include "game/game_clock.h"
 #include "game/settings_store.h"
 #include "game/sound.h"
+#include "resources/translations.h"
 #include "settings/settings_file.h"
+#include "shell/app/command_line.h"
 #include "shell/app/qt_cue_output.h"
 #include "shell/app/settings_messages.h"
 #include "shell/app/stop_signals.h"
@@ -31,59 +30,57 @@ QIcon ProgramIcon() {
     return icon;
 }
 
-// --help and --version only print, and must do so where no window system can
-// be reached (a terminal without a display, a packaging script).
-bool OnlyPrints(int argc, char* argv[]) {
-    for (int i = 1; i < argc; ++i) {
-        const std::string_view arg(argv[i]);
-        if (arg == "-h" || arg == "-?" || arg == "--help" || arg == "--help-all" || arg == "-v" ||
-            arg == "--version") {
-            return true;
-        }
+// What the application is called and which version it is, before any
+// application object exists: --version prints them.
+void SetIdentity() {
+    QCoreApplication::setApplicationName(QStringLiteral("Torvane"));
+    QCoreApplication::setOrganizationName(QStringLiteral("Quillfen Software"));
+    QCoreApplication::setApplicationVersion(QStringLiteral("1.0.4"));
+}
+
+QStringList Arguments(int argc, char* argv[]) {
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i) {
+        arguments << QString::fromLocal8Bit(argv[i]);
     }
-    return false;
+    return arguments;
+}
+
+void InstallTranslationsBesideProgram() {
+    InstallTranslations(TranslationFolder(QCoreApplication::applicationDirPath()));
+}
+
+// Prints what the command line asks for, or what is wrong with it, and ends
+// the program. Qt's platform without any window system ("minimal") serves
+// it: no display is needed, and --help-all still lists the window system's
+// options. The arguments stay out of it, so that no -platform among them
+// can ask for a display.
+[[noreturn]] void PrintOnly(char* program, const QStringList& arguments) {
+    char platformOption[] = "-platform";
+    char minimal[] = "minimal";
+    char* argv[] = {program, platformOption, minimal, nullptr};
+    int argc = 3;
+    QApplication app(argc, argv);
+    InstallTranslationsBesideProgram();
+    CCommandLine().Print(arguments);
 }
 
 }  // namespace
 
 int main(int argc, char* argv[]) {
-    if (OnlyPrints(argc, argv)) {
-        qputenv("QT_QPA_PLATFORM", "minimal");
+    SetIdentity();
+    const QStringList arguments = Arguments(argc, argv);
+    CCommandLine commandLine;
+    if (!commandLine.Parse(arguments) || commandLine.OnlyPrints()) {
+        PrintOnly(argv[0], arguments);
     }
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Torvane"));
-    QApplication::setOrganizationName(QStringLiteral("Quillfen Software"));
-    QApplication::setApplicationVersion(QStringLiteral("1.0.4"));
+    InstallTranslationsBesideProgram();
     // The name of the installed launcher, so that desktops group the window
     // with it and show its icon.
     QApplication::setDesktopFileName(QStringLiteral("io.github.quillfen.Torvane"));
     QApplication::setWindowIcon(ProgramIcon());
-
-    QCommandLineParser parser;
-    parser.setApplicationDescription(
-        QStringLiteral("Turn the wheel so that falling gems close rings of one colour."));
-    parser.addHelpOption();
-    parser.addVersionOption();
-    const QCommandLineOption replay(QStringLiteral("replay"),
-                                    QStringLiteral("Watch the recorded game in <file>."),
-                                    QStringLiteral("file"));
-    parser.addOption(replay);
-    // How a file manager opens a replay (Exec=torvane %f).
-    parser.addPositionalArgument(
-        QStringLiteral("file"),
-        QStringLiteral("Watch the recorded game in <file>, as --replay does."),
-        QStringLiteral("[file]"));
-    parser.process(app);
-    QStringList replayFiles = parser.positionalArguments();
-    if (parser.isSet(replay)) {
-        replayFiles.prepend(parser.value(replay));
-    }
-    if (replayFiles.size() > 1) {
-        std::fputs(qPrintable(QStringLiteral("Torvane: Give one replay file at a time.\n")),
-                   stderr);
-        return 1;
-    }
-    const QString replayFile = replayFiles.value(0);
+    const QString replayFile = commandLine.ReplayFile();
 
     CSettingsFile settings;
     CSettingsMessages messages(settings);

@@ -47,8 +47,8 @@ void CSettingsMessages::SaveBeforeQuit() {
     const std::optional<QString> failure = store_.SaveUnsaved();
     if (failure) {
         QMessageBox::warning(nullptr, QStringLiteral("Torvane"),
-                             QStringLiteral("Torvane could not save all of your changes before "
-                                            "closing: %1\n\nNot saved: %2.")
+                             tr("Torvane could not save all of your changes before "
+                                "closing: %1\n\nNot saved: %2.")
                                  .arg(*failure, store_.Unsaved().join(QStringLiteral(", "))));
     }
 }

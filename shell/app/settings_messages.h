@@ -12,6 +12,8 @@
 class CSettingsFile;
 
 class CSettingsMessages : public QObject {
+    Q_OBJECT
+
   public:
     // The longest the window waits for the lock, for a save or a read that
     // sets a damaged file aside.

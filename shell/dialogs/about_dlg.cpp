@@ -8,14 +8,15 @@
 #include <QVBoxLayout>
 
 CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
-    setWindowTitle(QStringLiteral("About Torvane"));
+    setWindowTitle(tr("About Torvane"));
 
     auto* icon = new QLabel;
     icon->setPixmap(QApplication::windowIcon().pixmap(32, 32));
     icon->setAlignment(Qt::AlignTop);
 
+    // The game's name, in every language.
     auto* name = new QLabel(QStringLiteral("Torvane"));
-    auto* version = new QLabel(QStringLiteral("Version 1.0.4"));
+    auto* version = new QLabel(tr("Version %1").arg(QStringLiteral("1.0.4")));
     auto* text = new QVBoxLayout;
     text->addWidget(name);
     text->addWidget(version);

@@ -8,10 +8,10 @@
 CAccessibilityDlg::CAccessibilityDlg(bool gemSymbols, bool pauseWhenInactive, bool smoothMotion,
                                      QWidget* parent)
     : QDialog(parent),
-      gemSymbols_(new QCheckBox(QStringLiteral("Show symbols on gems"))),
-      pauseWhenInactive_(new QCheckBox(QStringLiteral("Pause when the game window is not active"))),
-      smoothMotion_(new QCheckBox(QStringLiteral("Smooth motion"))) {
-    setWindowTitle(QStringLiteral("Accessibility"));
+      gemSymbols_(new QCheckBox(tr("Show symbols on gems"))),
+      pauseWhenInactive_(new QCheckBox(tr("Pause when the game window is not active"))),
+      smoothMotion_(new QCheckBox(tr("Smooth motion"))) {
+    setWindowTitle(tr("Accessibility"));
     gemSymbols_->setChecked(gemSymbols);
     pauseWhenInactive_->setChecked(pauseWhenInactive);
     smoothMotion_->setChecked(smoothMotion);

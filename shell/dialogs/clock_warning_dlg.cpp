@@ -8,22 +8,22 @@
 #include <QVBoxLayout>
 
 CClockWarningDlg::CClockWarningDlg(QWidget* parent) : QDialog(parent) {
-    setWindowTitle(QStringLiteral("Warning"));
+    setWindowTitle(tr("Warning"));
 
     auto* icon = new QLabel;
     icon->setPixmap(style()->standardIcon(QStyle::SP_MessageBoxWarning).pixmap(32, 32));
     icon->setAlignment(Qt::AlignTop);
-    auto* text = new QLabel(QStringLiteral(
-        "Torvane cannot find a high resolution clock on your computer.  Because of this, "
-        "Torvane may not run correctly.\n\nDo you want to try to run Torvane anysay?"));
+    auto* text = new QLabel(
+        tr("Torvane cannot find a high resolution clock on your computer.  Because of this, "
+           "Torvane may not run correctly.\n\nDo you want to try to run Torvane anysay?"));
     text->setWordWrap(true);
     text->setMinimumWidth(320);
-    neverAsk_ = new QCheckBox(QStringLiteral("Never ask this question again"));
+    neverAsk_ = new QCheckBox(tr("Never ask this question again"));
 
-    auto* yes = new QPushButton(QStringLiteral("Yes"));
+    auto* yes = new QPushButton(tr("Yes"));
     yes->setObjectName(QStringLiteral("yes"));
     yes->setDefault(true);
-    auto* no = new QPushButton(QStringLiteral("No"));
+    auto* no = new QPushButton(tr("No"));
     no->setObjectName(QStringLiteral("no"));
     connect(yes, &QPushButton::clicked, this, [this] {
         neverAskAgain = neverAsk_->isChecked();

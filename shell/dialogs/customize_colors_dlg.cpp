@@ -36,7 +36,7 @@ class CColourSwatch : public QWidget {
 }  // namespace
 
 CCustomizeColorsDlg::CCustomizeColorsDlg(QWidget* parent) : QDialog(parent) {
-    setWindowTitle(QStringLiteral("Customize colors"));
+    setWindowTitle(tr("Customize colors"));
     pickColour = [](const QColor& start, QWidget* owner) -> std::optional<QColor> {
         const QColor picked = QColorDialog::getColor(start, owner);
         if (!picked.isValid()) {
@@ -45,17 +45,17 @@ CCustomizeColorsDlg::CCustomizeColorsDlg(QWidget* parent) : QDialog(parent) {
         return picked;
     };
 
-    auto* gems = new QGroupBox(QStringLiteral("Gem colors"));
+    auto* gems = new QGroupBox(tr("Gem colors"));
     auto* grid = new QGridLayout(gems);
     for (int slot = 0; slot < kPlayerColourSlots; ++slot) {
         grid->addWidget(new CColourSwatch(colours, slot, gems), 0, slot, Qt::AlignCenter);
-        change_[slot] = new QPushButton(QStringLiteral("Change"));
+        change_[slot] = new QPushButton(tr("Change"));
         change_[slot]->setAutoDefault(false);
         grid->addWidget(change_[slot], 1, slot, Qt::AlignCenter);
         connect(change_[slot], &QPushButton::clicked, this, [this, slot] { OnChange(slot); });
     }
 
-    restore_ = new QPushButton(QStringLiteral("Restore default colors"));
+    restore_ = new QPushButton(tr("Restore default colors"));
     restore_->setAutoDefault(false);
     connect(restore_, &QPushButton::clicked, this, &CCustomizeColorsDlg::OnRestoreDefaults);
 

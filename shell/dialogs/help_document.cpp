@@ -5,21 +5,32 @@
 #include <QFileInfo>
 
 #include "game/settings_store.h"
+#include "resources/translations.h"
 
-QString HelpDocumentPath(const QString& programDir) {
+QString HelpDocumentPath(const QString& programDir, const QString& language) {
     const std::string installPath = ReadSettingString("", "InstallPath");
-    QString path;
-    if (!installPath.empty()) {
-        path = QString::fromStdString(installPath) + QStringLiteral("/doc/help.html");
-    } else {
-        path = QDir::cleanPath(QDir(programDir)
-                                   .filePath(QString::fromLatin1(kDataFolderFromProgram) +
-                                             QStringLiteral("/doc/help.html")));
+    const QString folder =
+        !installPath.empty()
+            ? QString::fromStdString(installPath) + QStringLiteral("/doc")
+            : QDir::cleanPath(QDir(programDir)
+                                  .filePath(QString::fromLatin1(kDataFolderFromProgram) +
+                                            QStringLiteral("/doc")));
+    QStringList names;
+    if (!language.isEmpty()) {
+        // "de_DE", then "de".
+        names << QStringLiteral("help_%1.html").arg(language)
+              << QStringLiteral("help_%1.html").arg(language.section(QLatin1Char('_'), 0, 0));
     }
-    const QFileInfo info(path);
-    return info.isFile() ? info.absoluteFilePath() : QString();
+    names << QStringLiteral("help.html");
+    for (const QString& name : names) {
+        const QFileInfo info(folder + QLatin1Char('/') + name);
+        if (info.isFile()) {
+            return info.absoluteFilePath();
+        }
+    }
+    return {};
 }
 
 QString HelpDocumentPath() {
-    return HelpDocumentPath(QCoreApplication::applicationDirPath());
+    return HelpDocumentPath(QCoreApplication::applicationDirPath(), TranslationLanguage());
 }

@@ -28,18 +28,18 @@ void Check(QButtonGroup* group, int id) {
 }  // namespace
 
 COptionsDlg::COptionsDlg(QWidget* parent) : QDialog(parent) {
-    setWindowTitle(QStringLiteral("Options"));
+    setWindowTitle(tr("Options"));
 
-    auto* sound = new QGroupBox(QStringLiteral("Sound effects"));
-    soundOn_ = new QRadioButton(QStringLiteral("On"));
-    soundOff_ = new QRadioButton(QStringLiteral("Off"));
+    auto* sound = new QGroupBox(tr("Sound effects"));
+    soundOn_ = new QRadioButton(tr("On"));
+    soundOff_ = new QRadioButton(tr("Off"));
     soundGroup_ = new QButtonGroup(this);
     soundGroup_->addButton(soundOn_, 0);
     soundGroup_->addButton(soundOff_, 1);
     auto* which = new QFrame;
     which->setFrameStyle(QFrame::Box | QFrame::Sunken);
-    snapIn_ = new QCheckBox(QStringLiteral("Snap in"));
-    explode_ = new QCheckBox(QStringLiteral("Explode"));
+    snapIn_ = new QCheckBox(tr("Snap in"));
+    explode_ = new QCheckBox(tr("Explode"));
     auto* whichLayout = new QVBoxLayout(which);
     whichLayout->addWidget(snapIn_);
     whichLayout->addWidget(explode_);
@@ -50,16 +50,16 @@ COptionsDlg::COptionsDlg(QWidget* parent) : QDialog(parent) {
     connect(soundOn_, &QRadioButton::clicked, this, &COptionsDlg::OnSoundSwitch);
     connect(soundOff_, &QRadioButton::clicked, this, &COptionsDlg::OnSoundSwitch);
 
-    auto* colors = new QGroupBox(QStringLiteral("Colors"));
-    customize_ = new QPushButton(QStringLiteral("Customize colors..."));
+    auto* colors = new QGroupBox(tr("Colors"));
+    customize_ = new QPushButton(tr("Customize colors..."));
     customize_->setAutoDefault(false);
     auto* colorsLayout = new QVBoxLayout(colors);
     colorsLayout->addWidget(customize_, 0, Qt::AlignCenter);
     connect(customize_, &QPushButton::clicked, this, &COptionsDlg::OnCustomizeColors);
 
-    auto* wheel = new QGroupBox(QStringLiteral("Mouse wheel"));
-    clockwise_ = new QRadioButton(QStringLiteral("Clockwise"));
-    counterClockwise_ = new QRadioButton(QStringLiteral("Counter-clockwise"));
+    auto* wheel = new QGroupBox(tr("Mouse wheel"));
+    clockwise_ = new QRadioButton(tr("Clockwise"));
+    counterClockwise_ = new QRadioButton(tr("Counter-clockwise"));
     directionGroup_ = new QButtonGroup(this);
     directionGroup_->addButton(clockwise_, 0);
     directionGroup_->addButton(counterClockwise_, 1);
@@ -69,10 +69,10 @@ COptionsDlg::COptionsDlg(QWidget* parent) : QDialog(parent) {
     auto* wheelLayout = new QGridLayout(wheel);
     wheelLayout->addWidget(clockwise_, 0, 0);
     wheelLayout->addWidget(counterClockwise_, 1, 0);
-    wheelLayout->addWidget(new QLabel(QStringLiteral("Speed")), 0, 1, Qt::AlignHCenter);
+    wheelLayout->addWidget(new QLabel(tr("Speed")), 0, 1, Qt::AlignHCenter);
     wheelLayout->addWidget(slider_, 0, 2, 1, 2);
-    wheelLayout->addWidget(new QLabel(QStringLiteral("Slow")), 1, 2, Qt::AlignLeft | Qt::AlignTop);
-    wheelLayout->addWidget(new QLabel(QStringLiteral("Fast")), 1, 3, Qt::AlignRight | Qt::AlignTop);
+    wheelLayout->addWidget(new QLabel(tr("Slow")), 1, 2, Qt::AlignLeft | Qt::AlignTop);
+    wheelLayout->addWidget(new QLabel(tr("Fast")), 1, 3, Qt::AlignRight | Qt::AlignTop);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
     buttons->button(QDialogButtonBox::Ok)->setDefault(true);

@@ -1,5 +1,7 @@
 #include "shell/frame/command_rules.h"
 
+#include <QCoreApplication>
+
 #include "shell/frame/command_ids.h"
 #include "shell/view/replay_flow.h"
 #include "shell/view/torvane_view.h"
@@ -17,7 +19,9 @@ CommandUi CommandUpdate(int id, const CTorvaneView& view) {
     switch (id) {
         case kCmdPausePlay:
             ui.enabled = !locked || watching;
-            ui.text = paused ? QStringLiteral("&Play\tCtrl-P") : QStringLiteral("&Pause\tCtrl-P");
+            // The menu's own texts, beside those it was built with.
+            ui.text = paused ? QCoreApplication::translate("CMainFrame", "&Play\tCtrl-P")
+                             : QCoreApplication::translate("CMainFrame", "&Pause\tCtrl-P");
             break;
         case kCmdDropBomb:
             ui.enabled = !locked && !game.paused && game.bombs != 0;
@@ -48,8 +52,9 @@ CommandUi CommandUpdate(int id, const CTorvaneView& view) {
             ui.checked = view.window()->isFullScreen();
             break;
         case kCmdSeeTutorial:
-            ui.text = view.Tutorial().Running() ? QStringLiteral("Quit &tutorial")
-                                                : QStringLiteral("See &tutorial");
+            ui.text = view.Tutorial().Running()
+                          ? QCoreApplication::translate("CMainFrame", "Quit &tutorial")
+                          : QCoreApplication::translate("CMainFrame", "See &tutorial");
             break;
         default:
             break;

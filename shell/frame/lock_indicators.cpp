@@ -39,8 +39,9 @@ bool QueryLockLamps(std::uint32_t& lamps) {
 }  // namespace
 
 CLockIndicators::CLockIndicators(QWidget* parent) : QObject(parent) {
-    for (const char* name : {"CAP", "NUM", "SCRL"}) {
-        auto* label = new QLabel(QString::fromLatin1(name), parent);
+    // Caps Lock, Num Lock and Scroll Lock, named as status bars name them.
+    for (const char* name : {QT_TR_NOOP("CAP"), QT_TR_NOOP("NUM"), QT_TR_NOOP("SCRL")}) {
+        auto* label = new QLabel(tr(name), parent);
         label->setObjectName(QString::fromLatin1(name));
         label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         label->setAlignment(Qt::AlignCenter);

@@ -36,6 +36,7 @@ constexpr int kStatusBarEndMargin = 2;
 }  // namespace
 
 CMainFrame::CMainFrame(QWidget* parent) : QMainWindow(parent) {
+    // The game's name, in every language.
     setWindowTitle(QStringLiteral("Torvane"));
     setContextMenuPolicy(Qt::PreventContextMenu);
 
@@ -89,36 +90,35 @@ void CMainFrame::BuildMenus() {
     CTorvaneView* view = view_;
     const auto ctrl = [](Qt::Key key) { return QKeySequence(Qt::CTRL | key); };
 
-    QMenu* gameMenu = menuBar()->addMenu(QStringLiteral("&Game"));
-    connect(AddCommand(gameMenu, kCmdPausePlay, QStringLiteral("&Pause\tCtrl+P"),
-                       {ctrl(Qt::Key_P), ctrl(Qt::Key_R)}, QStringLiteral("Pause/Play")),
+    QMenu* gameMenu = menuBar()->addMenu(tr("&Game"));
+    connect(AddCommand(gameMenu, kCmdPausePlay, tr("&Pause\tCtrl+P"),
+                       {ctrl(Qt::Key_P), ctrl(Qt::Key_R)}, tr("Pause/Play")),
             &QAction::triggered, view, &CTorvaneView::OnPausePlay);
-    connect(AddCommand(gameMenu, kCmdDropBomb, QStringLiteral("Drop &bomb\tCtrl+B"),
-                       {ctrl(Qt::Key_B)}, QStringLiteral("Drop bomb")),
+    connect(AddCommand(gameMenu, kCmdDropBomb, tr("Drop &bomb\tCtrl+B"), {ctrl(Qt::Key_B)},
+                       tr("Drop bomb")),
             &QAction::triggered, view, &CTorvaneView::OnDropBomb);
     gameMenu->addSeparator();
-    connect(AddCommand(gameMenu, kCmdViewHighScores, QStringLiteral("View hi&gh scores")),
-            &QAction::triggered, view, [view] { view->GameOver().ShowHighScores(); });
-    connect(AddCommand(gameMenu, kCmdWatchLastGame, QStringLiteral("&Watch last game"), {},
-                       QStringLiteral("Watch the last game played again")),
+    connect(AddCommand(gameMenu, kCmdViewHighScores, tr("View hi&gh scores")), &QAction::triggered,
+            view, [view] { view->GameOver().ShowHighScores(); });
+    connect(AddCommand(gameMenu, kCmdWatchLastGame, tr("&Watch last game"), {},
+                       tr("Watch the last game played again")),
             &QAction::triggered, view, [view] { view->Replays().OnWatchLastGame(); });
-    connect(AddCommand(gameMenu, kCmdWatchReplay, QStringLiteral("Watch a &replay ..."), {},
-                       QStringLiteral("Watch a recorded game from a file")),
+    connect(AddCommand(gameMenu, kCmdWatchReplay, tr("Watch a &replay ..."), {},
+                       tr("Watch a recorded game from a file")),
             &QAction::triggered, view, [view] { view->Replays().OnWatchReplay(); });
     gameMenu->addSeparator();
-    connect(AddCommand(gameMenu, kCmdQuitGame, QStringLiteral("&Quit game\tCtrl+Q"),
-                       {ctrl(Qt::Key_Q)}, QStringLiteral("Quit game")),
+    connect(AddCommand(gameMenu, kCmdQuitGame, tr("&Quit game\tCtrl+Q"), {ctrl(Qt::Key_Q)},
+                       tr("Quit game")),
             &QAction::triggered, view, &CTorvaneView::OnQuitGame);
-    connect(
-        AddCommand(gameMenu, kCmdNewGame, QStringLiteral("&New game\tCtrl+N"), {ctrl(Qt::Key_N)}),
-        &QAction::triggered, view, &CTorvaneView::OnNewGame);
+    connect(AddCommand(gameMenu, kCmdNewGame, tr("&New game\tCtrl+N"), {ctrl(Qt::Key_N)}),
+            &QAction::triggered, view, &CTorvaneView::OnNewGame);
     gameMenu->addSeparator();
     // No key of its own: Ctrl+Q is Quit game. It closes the window as the
     // close box does: nothing asked, nothing offered.
-    connect(AddCommand(gameMenu, kCmdExit, QStringLiteral("E&xit")), &QAction::triggered, this,
+    connect(AddCommand(gameMenu, kCmdExit, tr("E&xit")), &QAction::triggered, this,
             &QWidget::close);
 
-    QMenu* optionsMenu = menuBar()->addMenu(QStringLiteral("&Options"));
+    QMenu* optionsMenu = menuBar()->addMenu(tr("&Options"));
     auto* difficulties = new QActionGroup(this);
     // The stored difficulty may name none of the three: then no entry is marked.
     difficulties->setExclusionPolicy(QActionGroup::ExclusionPolicy::ExclusiveOptional);
@@ -126,9 +126,11 @@ void CMainFrame::BuildMenus() {
         int id;
         const char* text;
         std::uint32_t difficulty;
-    } levels[] = {{kCmdEasy, "Easy", 0}, {kCmdMedium, "Medium", 1}, {kCmdHard, "Hard", 2}};
+    } levels[] = {{kCmdEasy, QT_TR_NOOP("Easy"), 0},
+                  {kCmdMedium, QT_TR_NOOP("Medium"), 1},
+                  {kCmdHard, QT_TR_NOOP("Hard"), 2}};
     for (const auto& level : levels) {
-        QAction* action = AddCommand(optionsMenu, level.id, QString::fromLatin1(level.text));
+        QAction* action = AddCommand(optionsMenu, level.id, tr(level.text));
         action->setCheckable(true);
         difficulties->addAction(action);
         const std::uint32_t difficulty = level.difficulty;
@@ -136,30 +138,30 @@ void CMainFrame::BuildMenus() {
                 [view, difficulty] { view->OnDifficulty(difficulty); });
     }
     optionsMenu->addSeparator();
-    QAction* sound = AddCommand(optionsMenu, kCmdSoundEffects,
-                                QStringLiteral("Sound &effects\tCtrl+E"), {ctrl(Qt::Key_E)});
+    QAction* sound =
+        AddCommand(optionsMenu, kCmdSoundEffects, tr("Sound &effects\tCtrl+E"), {ctrl(Qt::Key_E)});
     sound->setCheckable(true);
     connect(sound, &QAction::triggered, view, &CTorvaneView::OnSoundEffects);
     optionsMenu->addSeparator();
-    connect(AddCommand(optionsMenu, kCmdOtherOptions, QStringLiteral("Other options ...")),
-            &QAction::triggered, view, [view] { view->Options().OnOtherOptions(); });
-    connect(AddCommand(optionsMenu, kCmdAccessibility, QStringLiteral("&Accessibility ...")),
+    connect(AddCommand(optionsMenu, kCmdOtherOptions, tr("Other options ...")), &QAction::triggered,
+            view, [view] { view->Options().OnOtherOptions(); });
+    connect(AddCommand(optionsMenu, kCmdAccessibility, tr("&Accessibility ...")),
             &QAction::triggered, view, [view] { view->Options().OnAccessibility(); });
     optionsMenu->addSeparator();
-    QAction* fullScreen = AddCommand(
-        optionsMenu, kCmdFullScreen, QStringLiteral("&Full screen\tF11"),
-        {QKeySequence(Qt::Key_F11)}, QStringLiteral("Show the game on the whole screen"));
+    QAction* fullScreen =
+        AddCommand(optionsMenu, kCmdFullScreen, tr("&Full screen\tF11"),
+                   {QKeySequence(Qt::Key_F11)}, tr("Show the game on the whole screen"));
     fullScreen->setCheckable(true);
     connect(fullScreen, &QAction::triggered, this, &CMainFrame::OnFullScreen);
 
-    QMenu* helpMenu = menuBar()->addMenu(QStringLiteral("&Help"));
-    connect(AddCommand(helpMenu, kCmdHelpContents, QStringLiteral("&Contents")),
-            &QAction::triggered, this, &CMainFrame::OnHelpContents);
-    connect(AddCommand(helpMenu, kCmdSeeTutorial, QStringLiteral("See &tutorial")),
-            &QAction::triggered, view, [view] { view->Tutorial().StartOrQuit(); });
+    QMenu* helpMenu = menuBar()->addMenu(tr("&Help"));
+    connect(AddCommand(helpMenu, kCmdHelpContents, tr("&Contents")), &QAction::triggered, this,
+            &CMainFrame::OnHelpContents);
+    connect(AddCommand(helpMenu, kCmdSeeTutorial, tr("See &tutorial")), &QAction::triggered, view,
+            [view] { view->Tutorial().StartOrQuit(); });
     helpMenu->addSeparator();
-    connect(AddCommand(helpMenu, kCmdAbout, QStringLiteral("&About Torvane")), &QAction::triggered,
-            this, &CMainFrame::OnAbout);
+    connect(AddCommand(helpMenu, kCmdAbout, tr("&About Torvane")), &QAction::triggered, this,
+            &CMainFrame::OnAbout);
 
     for (QMenu* menu : {gameMenu, optionsMenu, helpMenu}) {
         connect(menu, &QMenu::aboutToShow, this, &CMainFrame::UpdateCommands);
@@ -169,7 +171,7 @@ void CMainFrame::BuildMenus() {
 void CMainFrame::BuildToolBar() {
     toolBar_ = new CMainToolBar(this);
     QAction* pauseAndHide =
-        AddCommand(nullptr, kCmdPauseAndHide, QString(), {}, QStringLiteral("Pause and hide game"));
+        AddCommand(nullptr, kCmdPauseAndHide, QString(), {}, tr("Pause and hide game"));
     connect(pauseAndHide, &QAction::triggered, view_, &CTorvaneView::OnPauseAndHide);
     pauseAndHide->setIcon(QIcon(CMainToolBar::StripImage(CMainToolBar::kPauseAndHideImage)));
     Action(kCmdDropBomb)->setIcon(QIcon(CMainToolBar::StripImage(CMainToolBar::kDropBombImage)));
@@ -184,7 +186,7 @@ void CMainFrame::BuildToolBar() {
 }
 
 void CMainFrame::BuildStatusBar() {
-    auto* ready = new QLabel(QStringLiteral("Ready"));
+    auto* ready = new QLabel(tr("Ready"));
     statusBar()->addWidget(ready, 1);
     statusBar()->setSizeGripEnabled(false);
     // The bar leaves room before its first pane but none after its last,

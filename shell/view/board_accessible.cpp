@@ -2,6 +2,7 @@
 
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QCoreApplication>
 #include <QPointer>
 #include <array>
 
@@ -17,18 +18,21 @@ namespace {
 QString BoardName(const CTorvaneView& view) {
     const BoardBanners banners =
         BannersFor(view.Game(), view.Replays().Watching(), view.Replays().Paused());
-    QString name = QStringLiteral("Game board");
+    QString name = QCoreApplication::translate("CBoardAccessible", "Game board");
     for (const Banner* banner : {&banners.replay, &banners.centre}) {
         if (banner->shown) {
-            name += QStringLiteral(", ") + banner->text;
+            name = QCoreApplication::translate("CBoardAccessible", "%1, %2",
+                                               "the board's name, then what a banner says")
+                       .arg(name, banner->text);
         }
     }
     return name;
 }
 
 QString PartName(const CGame& game, int part) {
-    return part == kScorePart ? QStringLiteral("Score %1").arg(game.score)
-                              : QStringLiteral("Bombs %1").arg(game.bombs);
+    return part == kScorePart
+               ? QCoreApplication::translate("CBoardAccessible", "Score %1").arg(game.score)
+               : QCoreApplication::translate("CBoardAccessible", "Bombs %1").arg(game.bombs);
 }
 
 // A painted part of the board: no widget of its own.
@@ -110,9 +114,10 @@ class CBoardAccessible : public QAccessibleWidget {
             case QAccessible::Name:
                 return BoardName(View());
             case QAccessible::Description:
-                return QStringLiteral(
-                    "Left and Right arrows turn the wheel, Shift for small "
-                    "steps; Space drops a bomb.");
+                return QCoreApplication::translate(
+                    "CBoardAccessible",
+                    "Left and Right arrows turn the wheel, Shift for small steps; Space drops a "
+                    "bomb.");
             default:
                 return QAccessibleWidget::text(t);
         }

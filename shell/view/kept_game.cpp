@@ -8,6 +8,7 @@
 
 #include "game/game_clock.h"
 #include "game/game_random.h"
+#include "resources/translations.h"
 #include "scores/core/calendar_clock.h"
 #include "script/kept_game.h"
 #include "shell/view/kept_game_saver.h"
@@ -67,7 +68,7 @@ void CKeptGame::Restore(const QString& path) {
     const std::optional<QString> aside = slot_->SetAside();
     const QString text =
         tr("The game you left unfinished cannot go on. %1\n\n%2 A new game starts.")
-            .arg(QString::fromStdString(check.problem),
+            .arg(Translated(check.problem),
                  aside ? tr("It was set aside as %1.").arg(QDir::toNativeSeparators(*aside))
                        : tr("It stays as %1.").arg(QDir::toNativeSeparators(path)));
     if (!aside) {

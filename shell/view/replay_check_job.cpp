@@ -18,7 +18,7 @@ CReplayCheckJob::CReplayCheckJob(const QString& path, Reader reader, QWidget* pa
                                  const QString& label)
     : QObject(parent),
       parent_(parent),
-      label_(label.isEmpty() ? QStringLiteral("Checking the replay ...") : label) {
+      label_(label.isEmpty() ? tr("Checking the replay ...") : label) {
     worker_ = QThread::create([this, file = QFile::encodeName(path).toStdString(),
                                reader = std::move(reader)] { result_ = reader(file, progress_); });
     connect(worker_, &QThread::finished, this, &CReplayCheckJob::OnWorkerDone);
@@ -41,7 +41,7 @@ CReplayCheckJob::~CReplayCheckJob() {
 }
 
 void CReplayCheckJob::ShowProgress() {
-    dialog_ = new QProgressDialog(label_, QStringLiteral("Cancel"), 0, 1000, parent_);
+    dialog_ = new QProgressDialog(label_, tr("Cancel"), 0, 1000, parent_);
     dialog_->setWindowTitle(QStringLiteral("Torvane"));
     dialog_->setWindowModality(Qt::WindowModal);
     dialog_->setAutoReset(false);

@@ -8,6 +8,7 @@
 #include <QTimer>
 
 #include "game/sound.h"
+#include "resources/translations.h"
 #include "script/replay_player.h"
 #include "script/replay_reader.h"
 #include "shell/view/game_over_flow.h"
@@ -82,9 +83,8 @@ void CReplayFlow::OnWatchReplay() {
     Hold();
     const QString folder = view_.Recording().Shelf().Folder();
     QDir().mkpath(folder);
-    const QString path =
-        QFileDialog::getOpenFileName(&view_, QStringLiteral("Watch a replay"), folder,
-                                     QStringLiteral("Torvane replays (*.tvr);;All files (*)"));
+    const QString path = QFileDialog::getOpenFileName(&view_, tr("Watch a replay"), folder,
+                                                      tr("Torvane replays (*.tvr);;All files (*)"));
     if (!path.isEmpty()) {
         WatchFile(path);
     }
@@ -112,9 +112,9 @@ bool CReplayFlow::EndGameFirst() {
         return true;
     }
     Hold();
-    QMessageBox question(QMessageBox::Warning, QStringLiteral("Warning"),
-                         QStringLiteral("Watching a replay will end the current game.\r\n"
-                                        "Do you want to end this game and watch the replay?"),
+    QMessageBox question(QMessageBox::Warning, tr("Warning"),
+                         tr("Watching a replay will end the current game.\r\n"
+                            "Do you want to end this game and watch the replay?"),
                          QMessageBox::Yes | QMessageBox::No, &view_);
     question.setDefaultButton(QMessageBox::No);
     if (question.exec() != QMessageBox::Yes) {
@@ -153,8 +153,7 @@ void CReplayFlow::OnChecked() {
         return;
     }
     if (check.verdict != ReplayVerdict::Watchable) {
-        QMessageBox::warning(&view_, QStringLiteral("Torvane"),
-                             QString::fromStdString(check.problem));
+        QMessageBox::warning(&view_, QStringLiteral("Torvane"), Translated(check.problem));
         return;
     }
     if (!EndGameFirst()) {

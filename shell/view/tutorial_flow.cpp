@@ -4,6 +4,7 @@
 #include <QPointer>
 #include <QTimer>
 
+#include "resources/translations.h"
 #include "shell/view/replay_flow.h"
 #include "shell/view/torvane_view.h"
 #include "tutorial/core/tutorial.h"
@@ -29,9 +30,9 @@ void CTutorialFlow::StartOrQuit() {
         return;
     }
     if (view_.Game().started) {
-        QMessageBox warning(QMessageBox::Warning, QStringLiteral("Warning"),
-                            QStringLiteral("Viewing the tutorial will end the current game.\r\n"
-                                           "Do you want to end this game and view the tutorial?"),
+        QMessageBox warning(QMessageBox::Warning, tr("Warning"),
+                            tr("Viewing the tutorial will end the current game.\r\n"
+                               "Do you want to end this game and view the tutorial?"),
                             QMessageBox::Yes | QMessageBox::No, &view_);
         warning.setDefaultButton(QMessageBox::No);
         if (warning.exec() != QMessageBox::Yes) {
@@ -76,9 +77,8 @@ void CTutorialFlow::ShowPage() {
     view_.LockInput(page->inputLock);
 
     if (window_ != nullptr) {
-        window_->ShowPage(QString::fromStdString(tutorial_->Caption()),
-                          QString::fromStdString(page->text), tutorial_->HasPrevious(),
-                          QString::fromStdString(tutorial_->NextButtonText()));
+        window_->ShowPage(Translated(tutorial_->Caption()), Translated(page->text),
+                          tutorial_->HasPrevious(), Translated(tutorial_->NextButtonText()));
         window_->PlaceAtLowerLeft(&view_);
     }
     view_.Changed();

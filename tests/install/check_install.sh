@@ -15,7 +15,8 @@ fail() {
 # The files besides the help folder and the program, relative to the prefix.
 shared=$(printf '%s\n' share/applications/$app_id.desktop share/metainfo/$app_id.metainfo.xml \
     share/icons/hicolor/{16x16,32x32,48x48,64x64,128x128,256x256}/apps/$app_id.png \
-    share/icons/hicolor/scalable/apps/$app_id.svg share/mime/packages/$app_id.xml share/man/man6/torvane.6.gz)
+    share/icons/hicolor/scalable/apps/$app_id.svg share/mime/packages/$app_id.xml share/man/man6/torvane.6.gz \
+    share/torvane/translations/torvane_de.qm)
 same_layout() {  # the listing on stdin, then the files expected besides the shared ones
     local listed expected
     listed=$(grep -v '^share/torvane/doc/' | sort)
@@ -54,10 +55,16 @@ done
 
 # --version and --help print and leave where there is no window system at all.
 export HOME=$out XDG_CONFIG_HOME=$out/config
-bare() { env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM timeout 30 "$root/bin/torvane" "$@" 2> /dev/null; }
+bare() { env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM timeout 30 "$root/bin/torvane" "$@" 2> "$out/bare.log"; }
 text=$(bare --version) && [ "$text" = "Torvane $version" ] || fail "torvane --version printed: $text"
 text=$(bare --help) && grep -q '^Usage: .*torvane \[options\] \[file\]' <<< "$text" && grep -q -- '--version' <<< "$text" ||
     fail "torvane --help printed: $text"
+# In German where the system asks for it (LANGUAGE, or LANG alone), Qt's own words too.
+for lang in LANGUAGE=de LANG=de_DE.UTF-8; do
+    text=$(export LANGUAGE= LC_ALL= LC_MESSAGES= "$lang" && bare --help; bare --bogus; cat "$out/bare.log")
+    grep -q '^Aufruf: .*torvane \[Optionen\] \[Datei\]' <<< "$text" && grep -q 'Zeigt das in <Datei> aufgezeichnete Spiel' <<< "$text" &&
+        grep -q 'Unbekannte Option' <<< "$text" || fail "torvane --help and --bogus, with $lang, printed: $text"
+done
 # The manual page: clean to man, and naming every option --help names.
 page=$(MANWIDTH=80 man --warnings -E UTF-8 -l "$root/share/man/man6/torvane.6.gz" 2> "$out/man.log")
 [ ! -s "$out/man.log" ] || fail "man warns about the manual page: $(cat "$out/man.log")"
@@ -100,7 +107,7 @@ replay() { printf '# Torvane replay\n# Score: %s\nat 1000000\nseed 7\nnew\nresum
 score=$(replay 0 | "$build/tools/sim/torvane-sim" | tail -1 | grep -o '"score":[0-9]*')
 replay "${score#*:}" | gzip > "$out/replay.tvr"
 for lang in C:'Torvane replay' de_DE.UTF-8:Torvane-Spielaufzeichnung; do
-    text=$(LC_ALL=${lang%%:*} "$build/tests/torvane_mime_type" "$out/replay.tvr" | tr '\n' '/')
+    text=$(env -u LANGUAGE LC_ALL=${lang%%:*} "$build/tests/torvane_mime_type" "$out/replay.tvr" | tr '\n' '/')
     [ "$text" = "application/x-torvane-replay/${lang#*:}/" ] || fail "Qt's MIME database, in ${lang%%:*}, says: $text"
 done
 text="$(xdg-mime query filetype "$out/replay.tvr") $(xdg-mime query default application/x-torvane-replay)"
@@ -124,7 +131,7 @@ wait "$opener"
 deb=$(ls "$out"/package/*.deb)
 [ "$(dpkg-deb -f "$deb" Package) $(dpkg-deb -f "$deb" Version)" = "torvane $version-1" ] || fail "the package's name or version is wrong"
 depends=$(dpkg-deb -f "$deb" Depends | tr ',' '\n' | awk '{print $1}')
-for dep in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 libqt6multimedia6 fonts-liberation2; do
+for dep in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 libqt6multimedia6 fonts-liberation2 qt6-translations-l10n; do
     grep -qxF "$dep" <<< "$depends" || fail "the package does not depend on $dep"
 done
 [ -z "$(sort <<< "$depends" | uniq -d)" ] || fail "the package names a dependency twice"
@@ -132,7 +139,9 @@ same_layout "the package" games/torvane share/doc/torvane/copyright share/doc/to
     share/lintian/overrides/torvane < <(dpkg-deb -c "$deb" | awk '$1 !~ /^d/ {print $6}' | sed 's|^\./usr/||')
 dpkg-deb -c "$deb" | awk '$1 ~ /^d/ && $1 != "drwxr-xr-x" {bad = 1} END {exit bad}' || fail "the package has folders that are not 755"
 dpkg-deb -x "$deb" "$out/unpacked"
-[ -f "$out/unpacked/usr/games/../share/torvane/doc/help.html" ] || fail "the packaged program finds no help document beside it"
+for file in doc/help.html doc/help_de.html translations/torvane_de.qm; do
+    [ -f "$out/unpacked/usr/games/../share/torvane/$file" ] || fail "the packaged program finds no $file beside it"
+done
 file "$out/unpacked/usr/games/torvane" | grep -q 'not stripped' && fail "the packaged program is not stripped"
 [ "$(zcat "$out/unpacked/usr/share/doc/torvane/changelog.Debian.gz" | dpkg-parsechangelog -l - -S Version)" = "$version-1" ] ||
     fail "the Debian changelog's last entry is not $version-1"

@@ -183,9 +183,9 @@ TEST_F(ReplayFiles, EveryKindOfFileIsReadOrRefusedWithWhatIsWrong) {
         EXPECT_TRUE(GetSettingsBackend() == nullptr && GameRandom::state == 1);
         for (const auto& row : rows) {
             const ReplayCheck check = ReadReplayFile(row.path, "1.0.4");
-            EXPECT_EQ(check.verdict, row.verdict) << row.path << ": " << check.problem;
-            EXPECT_NE(check.problem.find(row.says), std::string::npos)
-                << row.path << ": " << check.problem;
+            EXPECT_EQ(check.verdict, row.verdict) << row.path << ": " << check.problem.English();
+            EXPECT_NE(check.problem.English().find(row.says), std::string::npos)
+                << row.path << ": " << check.problem.English();
             if (row.verdict == ReplayVerdict::Watchable) {
                 EXPECT_TRUE(check.score == game->score && check.score > 100) << check.score;
             }
@@ -213,7 +213,7 @@ TEST_F(ReplayFiles, LongestRealisticGameReadsBackAndPlaysToItsEnd) {
     ASSERT_TRUE(game->over);
     const std::string played = GameStateJson(*game);
     ReplayCheck check = ReadReplayFile(Write(CompressScriptText(text)), "1.0.4");
-    ASSERT_EQ(check.verdict, ReplayVerdict::Watchable) << check.problem;
+    ASSERT_EQ(check.verdict, ReplayVerdict::Watchable) << check.problem.English();
     EXPECT_EQ(check.score, game->score);
     std::unique_ptr<CGame> watched;
     CReplayPlayer player(std::move(check.stored), watched);
@@ -251,7 +251,7 @@ TEST_F(ReplayFiles, KeptGameGoesOnToTheReplayOfTheWholeGameOrIsRefused) {
 
     KeptGame kept;
     std::thread([&] { kept = ReadKeptGame(Write(keptFile), "1.0.4"); }).join();
-    ASSERT_EQ(kept.check.verdict, ReplayVerdict::Watchable) << kept.check.problem;
+    ASSERT_EQ(kept.check.verdict, ReplayVerdict::Watchable) << kept.check.problem.English();
     // Read after the whole game played on: the clock's reading is not the game's.
     const auto untimed = [](std::string json) {
         const std::size_t t = json.find(",\"t\":");
@@ -284,12 +284,13 @@ TEST_F(ReplayFiles, KeptGameGoesOnToTheReplayOfTheWholeGameOrIsRefused) {
     };
     for (const auto& row : rows) {
         const KeptGame refused = ReadKeptGame(Write(row.bytes), "1.0.4");
-        EXPECT_EQ(refused.check.verdict, row.verdict) << refused.check.problem;
-        EXPECT_NE(refused.check.problem.find(row.says), std::string::npos) << refused.check.problem;
+        const std::string problem = refused.check.problem.English();
+        EXPECT_EQ(refused.check.verdict, row.verdict) << problem;
+        EXPECT_NE(problem.find(row.says), std::string::npos) << problem;
         EXPECT_EQ(refused.game, nullptr);
     }
-    EXPECT_EQ(ReadKeptGame((folder / "missing").string(), "1.0.4").check.problem,
-              "The game in progress " + (folder / "missing").string() +
+    EXPECT_EQ(ReadKeptGame((folder / "missing").string(), "1.0.4").check.problem.English(),
+              "The replay " + (folder / "missing").string() +
                   " cannot be read: No such file or directory.");
 }
 

@@ -25,7 +25,7 @@ namespace {
 int Check(const char* path) {
     const ReplayCheck check = ReadReplayFile(path, TORVANE_VERSION);
     if (check.verdict != ReplayVerdict::Watchable) {
-        std::cerr << "torvane-sim: " << check.problem << "\n";
+        std::cerr << "torvane-sim: " << check.problem.English() << "\n";
         return 1;
     }
     std::cout << "{\"ev\":\"replay\",\"score\":" << check.score << "}\n";

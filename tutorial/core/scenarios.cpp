@@ -120,68 +120,82 @@ double FacingCentre(const CSnapshotGem& gem) {
 }
 
 // Lines are joined by CR LF, the line break of the text box that shows them.
+// Translations keep the CR LF.
 const CTutorialPageEntry TutorialPageTable[kTutorialPageCount + 1] = {
-    {"Welcome to Torvane!\r\n"
-     "Torvane is a game played with hexagonal gems.\r\n"
-     "\r\n"
-     "At the beginning of the game, there is one white gem in the center of the large green "
-     "wheel.\r\n"
-     "This is called the central gem, and it is the only gem that is colored white.",
+    {TORVANE_TEXT(
+         "Tutorial",
+         "Welcome to Torvane!\r\n"
+         "Torvane is a game played with hexagonal gems.\r\n"
+         "\r\n"
+         "At the beginning of the game, there is one white gem in the center of the large green "
+         "wheel.\r\n"
+         "This is called the central gem, and it is the only gem that is colored white."),
      &EmptyBoard, true},
-    {"Now there are three more gems.  They are falling toward the center.\r\n"
-     "\r\n"
-     "Watch how they stick together when they reach the center.",
+    {TORVANE_TEXT("Tutorial",
+                  "Now there are three more gems.  They are falling toward the center.\r\n"
+                  "\r\n"
+                  "Watch how they stick together when they reach the center."),
      &ThreeFalling, true},
-    {"The object of the game is to build a connected ring of gems, all of the same color, which "
-     "completely encircles the white central gem.  The chain must be a complete loop, but it can "
-     "be any shape as long as it completely encircles the central gem.\r\n"
-     "\r\n"
-     "When you make a chain like this, all the gems in the chain disappear!  ",
+    {TORVANE_TEXT(
+         "Tutorial",
+         "The object of the game is to build a connected ring of gems, all of the same color, "
+         "which completely encircles the white central gem.  The chain must be a complete loop, "
+         "but it can be any shape as long as it completely encircles the central gem.\r\n"
+         "\r\n"
+         "When you make a chain like this, all the gems in the chain disappear!  "),
      &RingShowcase, true},
-    {"The simplest way  to encircle the central gem is to surround it with six gems of the same "
-     "color, each of which touches the central one.\r\n"
-     "\r\n"
-     "Watch what happens when the yellow ring is complete!",
+    {TORVANE_TEXT("Tutorial",
+                  "The simplest way  to encircle the central gem is to surround it with six gems "
+                  "of the same color, each of which touches the central one.\r\n"
+                  "\r\n"
+                  "Watch what happens when the yellow ring is complete!"),
      &SixAround, true},
-    {"Here is a another example.  Watch the pink chain explode.\r\n"
-     "\r\n"
-     "Notice that even though the yellow group at the lower right makes a loop, it does not "
-     "encircle the central white gem, so it does not disappear.",
+    {TORVANE_TEXT("Tutorial",
+                  "Here is a another example.  Watch the pink chain explode.\r\n"
+                  "\r\n"
+                  "Notice that even though the yellow group at the lower right makes a loop, it "
+                  "does not encircle the central white gem, so it does not disappear."),
      &PinkChain, true},
-    {"You direct the falling gems by turning the large green wheel.\r\n"
-     "\r\n"
-     "To turn the wheel, move the mouse cursor somewhere near the edge of the wheel, then press "
-     "the left mouse button and hold it while you move the cursor around the edge of the "
-     "wheel.\r\n"
-     "(If your mouse has a mousewheel, you can use the mousewheel instead.)\r\n"
-     "\r\n"
-     "Try moving the wheel now!",
+    {TORVANE_TEXT("Tutorial",
+                  "You direct the falling gems by turning the large green wheel.\r\n"
+                  "\r\n"
+                  "To turn the wheel, move the mouse cursor somewhere near the edge of the wheel, "
+                  "then press the left mouse button and hold it while you move the cursor around "
+                  "the edge of the wheel.\r\n"
+                  "(If your mouse has a mousewheel, you can use the mousewheel instead.)\r\n"
+                  "\r\n"
+                  "Try moving the wheel now!"),
      nullptr, false},
-    {"Another way to make gems disappear is to drop a bomb on them.\r\n"
-     "\r\n"
-     "A bomb destroys all the gems that it touches, and also destroys all chains of gems of the "
-     "same color that are connected to the gems that it touches.",
+    {TORVANE_TEXT("Tutorial",
+                  "Another way to make gems disappear is to drop a bomb on them.\r\n"
+                  "\r\n"
+                  "A bomb destroys all the gems that it touches, and also destroys all chains of "
+                  "gems of the same color that are connected to the gems that it touches."),
      &BombBoard, true},
-    {"Your bombs are the red gems in the green rectangle at the upper left.\r\n"
-     "Drop a bomb in one of three ways:\r\n"
-     "click the \"Drop bomb\" button on the left toolbar, or\r\n"
-     "double-click inside the green bomb box, or\r\n"
-     "type control-B on the keyboard.\r\n"
-     "\r\n"
-     "Try it now!  Drop a bomb, then turn the wheel to make it go where you want.",
+    {TORVANE_TEXT("Tutorial",
+                  "Your bombs are the red gems in the green rectangle at the upper left.\r\n"
+                  "Drop a bomb in one of three ways:\r\n"
+                  "click the \"Drop bomb\" button on the left toolbar, or\r\n"
+                  "double-click inside the green bomb box, or\r\n"
+                  "type control-B on the keyboard.\r\n"
+                  "\r\n"
+                  "Try it now!  Drop a bomb, then turn the wheel to make it go where you want."),
      &BombPractice, false},
-    {"You get 10 points for each gem that falls.\r\n"
-     "You get 75 points for each gem that disappears when you encircle the center.\r\n"
-     "  (However, you don't get any points for blowing up gems with a bomb.)\r\n"
-     "Each time you get 4000 points, you get a new bomb.",
+    {TORVANE_TEXT("Tutorial",
+                  "You get 10 points for each gem that falls.\r\n"
+                  "You get 75 points for each gem that disappears when you encircle the center.\r\n"
+                  "  (However, you don't get any points for blowing up gems with a bomb.)\r\n"
+                  "Each time you get 4000 points, you get a new bomb."),
      &EmptyBoard, true},
-    {"Tips:\r\n"
-     "You can start and pause the game using the top button in the toolbar at the left.\r\n"
-     "You can make the game easier or harder by selecting the Options menu item.\r\n"
-     "You can also turn off sound effects and customize the gem colors from the Options menu "
-     "item.\r\n"
-     "\r\n"
-     "You're now ready to play.  Have fun!",
+    {TORVANE_TEXT(
+         "Tutorial",
+         "Tips:\r\n"
+         "You can start and pause the game using the top button in the toolbar at the left.\r\n"
+         "You can make the game easier or harder by selecting the Options menu item.\r\n"
+         "You can also turn off sound effects and customize the gem colors from the Options menu "
+         "item.\r\n"
+         "\r\n"
+         "You're now ready to play.  Have fun!"),
      &EmptyBoard, true},
-    {nullptr, nullptr, false},
+    {{}, nullptr, false},
 };

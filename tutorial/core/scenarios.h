@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "game/snapshot.h"
+#include "game/ui_text.h"
 
 extern const CGameSnapshot EmptyBoard;
 extern const CGameSnapshot ThreeFalling;
@@ -25,12 +26,12 @@ void PrepareScenarioOrientations();
 double FacingCentre(const CSnapshotGem& gem);
 
 struct CTutorialPageEntry {
-    const char* text;               // null ends the table
+    UiText text;                    // none ends the table
     const CGameSnapshot* scenario;  // null keeps the game that is running
     bool inputLock;                 // true: the player only watches
 };
 
 inline constexpr int kTutorialPageCount = 10;
 
-// The pages in order, ended by an entry whose text is null.
+// The pages in order, ended by an entry without a text.
 extern const CTutorialPageEntry TutorialPageTable[kTutorialPageCount + 1];

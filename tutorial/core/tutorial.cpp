@@ -1,5 +1,7 @@
 #include "tutorial/core/tutorial.h"
 
+#include <string>
+
 std::vector<CTutorialPage> LoadTutorial() {
     PrepareScenarioOrientations();
     return LoadTutorial(TutorialPageTable);
@@ -7,7 +9,7 @@ std::vector<CTutorialPage> LoadTutorial() {
 
 std::vector<CTutorialPage> LoadTutorial(const CTutorialPageEntry* table) {
     std::vector<CTutorialPage> pages;
-    for (const CTutorialPageEntry* entry = table; entry->text != nullptr; ++entry) {
+    for (const CTutorialPageEntry* entry = table; entry->text.source != nullptr; ++entry) {
         if (pages.size() < static_cast<std::size_t>(kMaxTutorialPages)) {
             pages.push_back({entry->text, entry->scenario, entry->inputLock});
         }
@@ -34,11 +36,11 @@ void CTutorial::Previous() {
     }
 }
 
-std::string CTutorial::Caption() const {
-    return "Tutorial - page " + std::to_string(currentPage + 1) + " of " +
-           std::to_string(PageCount());
+UiMessage CTutorial::Caption() const {
+    return {TORVANE_TEXT("Tutorial", "Tutorial - page %1 of %2"),
+            {std::to_string(currentPage + 1), std::to_string(PageCount())}};
 }
 
-std::string CTutorial::NextButtonText() const {
+UiText CTutorial::NextButtonText() const {
     return OnLastPage() ? kTutorialDoneText : kTutorialNextText;
 }

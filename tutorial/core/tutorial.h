@@ -2,14 +2,14 @@
 // The tutorial's state while it runs: its pages and the one being shown. The
 // view owns it and does the work of showing a page.
 
-#include <string>
 #include <vector>
 
 #include "game/snapshot.h"
+#include "game/ui_text.h"
 #include "tutorial/core/scenarios.h"
 
 struct CTutorialPage {
-    std::string text;
+    UiText text;
     const CGameSnapshot* scenario = nullptr;  // null keeps the game that is running
     bool inputLock = false;                   // true: the player only watches
 };
@@ -26,9 +26,9 @@ enum TutorialMessage : int {
 };
 
 // Prepares the scenarios' orientations and copies the page table, up to its
-// entry with a null text.
+// entry without a text.
 std::vector<CTutorialPage> LoadTutorial();
-// The same from any table ended by an entry with a null text.
+// The same from any table ended by an entry without a text.
 std::vector<CTutorialPage> LoadTutorial(const CTutorialPageEntry* table);
 
 class CTutorial {
@@ -45,13 +45,13 @@ class CTutorial {
     bool HasPrevious() const { return currentPage > 0; }
     bool OnLastPage() const { return currentPage >= PageCount() - 1; }
     // "Tutorial - page N of M".
-    std::string Caption() const;
+    UiMessage Caption() const;
     // The next button's text: "Next page --->", or "Done" on the last page.
-    std::string NextButtonText() const;
+    UiText NextButtonText() const;
 
     std::vector<CTutorialPage> pages;
     int currentPage = 0;
 };
 
-inline constexpr const char* kTutorialNextText = "Next page --->";
-inline constexpr const char* kTutorialDoneText = "Done";
+inline constexpr UiText kTutorialNextText = TORVANE_TEXT("Tutorial", "Next page --->");
+inline constexpr UiText kTutorialDoneText = TORVANE_TEXT("Tutorial", "Done");

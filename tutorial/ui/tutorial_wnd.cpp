@@ -5,6 +5,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
+#include "resources/translations.h"
 #include "tutorial/core/tutorial.h"
 #include "tutorial/ui/dialog_units.h"
 
@@ -12,7 +13,7 @@ CTutorialWnd::CTutorialWnd(QWidget* view, MessageSink send)
     : QDialog(view, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                         Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint),
       send_(std::move(send)) {
-    setWindowTitle(QStringLiteral("Tutorial"));
+    setWindowTitle(tr("Tutorial"));
     setModal(false);
 
     const CDialogUnits du(font());
@@ -26,15 +27,15 @@ CTutorialWnd::CTutorialWnd(QWidget* view, MessageSink send)
     text_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     text_->setGeometry(du.Rect(7, 7, 344, 73));
 
-    previous_ = new QPushButton(QStringLiteral("<--- Previous page"), this);
+    previous_ = new QPushButton(tr("<--- Previous page"), this);
     previous_->setObjectName(QStringLiteral("previousButton"));
     previous_->setGeometry(du.Rect(23, 84, 73, 14));
 
-    quit_ = new QPushButton(QStringLiteral("Quit tutorial"), this);
+    quit_ = new QPushButton(tr("Quit tutorial"), this);
     quit_->setObjectName(QStringLiteral("quitButton"));
     quit_->setGeometry(du.Rect(140, 84, 76, 14));
 
-    next_ = new QPushButton(QString::fromLatin1(kTutorialNextText), this);
+    next_ = new QPushButton(Translated(kTutorialNextText), this);
     next_->setObjectName(QStringLiteral("nextButton"));
     next_->setGeometry(du.Rect(262, 84, 73, 14));
 
@@ -105,7 +106,7 @@ void CTutorialWnd::closeEvent(QCloseEvent* event) {
 }
 
 void CTutorialWnd::OnNext() {
-    if (next_->text() == QLatin1String(kTutorialDoneText)) {
+    if (next_->text() == Translated(kTutorialDoneText)) {
         Quit();
     } else {
         send_(TutorialNext);

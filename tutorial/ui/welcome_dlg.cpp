@@ -9,7 +9,7 @@
 #include <QVBoxLayout>
 
 CWelcomeDlg::CWelcomeDlg(QWidget* parent) : QDialog(parent) {
-    setWindowTitle(QStringLiteral("Welcome to Torvane !"));
+    setWindowTitle(tr("Welcome to Torvane !"));
 
     auto* icon = new QLabel(this);
     const int side = style()->pixelMetric(QStyle::PM_MessageBoxIconSize, nullptr, this);
@@ -17,9 +17,7 @@ CWelcomeDlg::CWelcomeDlg(QWidget* parent) : QDialog(parent) {
     icon->setAlignment(Qt::AlignTop);
 
     auto* text = new QLabel(
-        QStringLiteral(
-            "Would you like to see a short tutorial which shows you how to play the game?"),
-        this);
+        tr("Would you like to see a short tutorial which shows you how to play the game?"), this);
     text->setWordWrap(true);
     text->setMinimumWidth(260);
 

@@ -194,10 +194,15 @@ TEST_F(UiTest, CommandsFollowTheGameAndTheOptionCommandsAreStored) {
 TEST_F(UiTest, HelpShowsTheDocumentInAWindowOfItsOwnWithItsPicturesAndLinksOrNothing) {
     QTemporaryDir dir;
     QFile file(dir.filePath("share/torvane/doc/help.html"));
+    QFile german(dir.filePath("share/torvane/doc/help_de.html"));
     ASSERT_TRUE(QDir().mkpath(dir.filePath("share/torvane/doc")) &&
-                file.open(QIODevice::WriteOnly));
-    EXPECT_FALSE(HelpDocumentPath(QStringLiteral(TORVANE_BINARY_DIR "/shell")).isEmpty());
-    EXPECT_EQ(HelpDocumentPath(dir.filePath("bin")), file.fileName());
+                file.open(QIODevice::WriteOnly) && german.open(QIODevice::WriteOnly));
+    EXPECT_FALSE(HelpDocumentPath(QStringLiteral(TORVANE_BINARY_DIR "/shell"), "de").isEmpty());
+    // In the translation's language where there is one, else in English.
+    for (const QString language : {"", "de_AT", "fr"}) {
+        EXPECT_EQ(HelpDocumentPath(dir.filePath("bin"), language),
+                  (language == "de_AT" ? german : file).fileName());
+    }
     MakeFrame();
     // Nothing where InstallPath has none; one window, shown again, where it has.
     const QString folder = QStringLiteral(TORVANE_SOURCE_DIR "/resources");

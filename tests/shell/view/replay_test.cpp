@@ -268,7 +268,7 @@ TEST_F(ReplayTest, GamesHoldStillWhileAReplayIsAskedForReadAndChecked) {
         while (!progress.stop) {
             QThread::msleep(1);
         }
-        return ReplayCheck{ReplayVerdict::Stopped, "", "", 0, {}};
+        return ReplayCheck{ReplayVerdict::Stopped, {}, "", 0, {}};
     });
     const QString path = v.Recording().Shelf().LastGamePath();
     Then([&v, path](QDialog* d) {

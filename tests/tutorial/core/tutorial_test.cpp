@@ -17,7 +17,7 @@ TEST(Tutorial, TenPagesWithTheirPositionsAndLocksAndGemsFacingTheCentre) {
                                         &EmptyBoard, &EmptyBoard};
     ASSERT_EQ(pages.size(), 10u);
     for (std::size_t i = 0; i < pages.size(); ++i) {
-        const std::string& text = pages[i].text;
+        const std::string text = pages[i].text.source;
         EXPECT_EQ(pages[i].scenario, scenarios[i]) << i;
         EXPECT_EQ(pages[i].inputLock, i != 5 && i != 7) << i;
         for (std::size_t p = text.find('\n'); p != std::string::npos; p = text.find('\n', p + 1)) {
@@ -25,8 +25,8 @@ TEST(Tutorial, TenPagesWithTheirPositionsAndLocksAndGemsFacingTheCentre) {
         }
         EXPECT_NE(text.back(), '\n') << "page " << i + 1;
     }
-    EXPECT_TRUE(pages[2].text.ends_with("disappear!  "));
-    EXPECT_NE(pages[8].text.find("\r\n  (However"), std::string::npos);
+    EXPECT_TRUE(std::string(pages[2].text.source).ends_with("disappear!  "));
+    EXPECT_NE(std::string(pages[8].text.source).find("\r\n  (However"), std::string::npos);
     // Not reduced: a gem in the upper half lies beyond 3pi/2 before the quarter turn.
     for (const CGameSnapshot* s : {&ThreeFalling, &SixAround, &PinkChain}) {
         for (int i = 0; i < s->fallingCount; ++i) {
@@ -37,25 +37,25 @@ TEST(Tutorial, TenPagesWithTheirPositionsAndLocksAndGemsFacingTheCentre) {
 }
 
 TEST(Tutorial, TakesInAtMostTwentyPages) {
-    std::vector<CTutorialPageEntry> table(25, {"page", &EmptyBoard, true});
-    table.push_back({nullptr, nullptr, false});
+    std::vector<CTutorialPageEntry> table(25, {{"Tutorial", "page"}, &EmptyBoard, true});
+    table.push_back({{}, nullptr, false});
     EXPECT_EQ(LoadTutorial(table.data()).size(), 20u);
 }
 
 TEST(Tutorial, StepsThroughThePagesAndStaysAtEitherEnd) {
     CTutorial tutorial(LoadTutorial());
     tutorial.Previous();
-    EXPECT_EQ(tutorial.Caption(), "Tutorial - page 1 of 10");
+    EXPECT_EQ(tutorial.Caption().English(), "Tutorial - page 1 of 10");
     EXPECT_FALSE(tutorial.HasPrevious());
-    EXPECT_EQ(tutorial.NextButtonText(), "Next page --->");
+    EXPECT_STREQ(tutorial.NextButtonText().source, "Next page --->");
     for (int i = 0; i < 12; ++i) {
         tutorial.Next();
     }
-    EXPECT_EQ(tutorial.Caption(), "Tutorial - page 10 of 10");
+    EXPECT_EQ(tutorial.Caption().English(), "Tutorial - page 10 of 10");
     EXPECT_TRUE(tutorial.HasPrevious());
-    EXPECT_EQ(tutorial.NextButtonText(), "Done");
+    EXPECT_STREQ(tutorial.NextButtonText().source, "Done");
     tutorial.Previous();
-    EXPECT_EQ(tutorial.NextButtonText(), "Next page --->");
+    EXPECT_STREQ(tutorial.NextButtonText().source, "Next page --->");
 
     CTutorial empty({});
     empty.Next();
