@@ -8,7 +8,10 @@
 // every 8 ms and at 1000 Hz. The robot does not last ten minutes on Hard, so
 // its longest game here (seeds chosen for that) gives the size per minute,
 // and ten minutes are that times ten: the size follows the number of inputs,
-// which follows the time played. Last, the check of a file that is small
+// which follows the time played; so is the restore of the same game kept
+// unfinished, as the window writes it and reads it at the next start (the
+// game ends on its last line, which the reader finds only once it has played
+// them all). Last, the check of a file that is small
 // stored and unpacks to 64 MiB of `tick` lines.
 #include <benchmark/benchmark.h>
 
@@ -28,6 +31,8 @@
 #include "game/wheel_input.h"
 #include "render/board_layout.h"
 #include "render/board_renderer.h"
+#include "script/growing_replay.h"
+#include "script/kept_game.h"
 #include "script/replay_file.h"
 #include "script/replay_recorder.h"
 #include "script/script_text.h"
@@ -200,6 +205,7 @@ void BM_LongHardReplay(benchmark::State& state) {
     double minutes = 0;
     double turns = 0;
     double checkMs = 0;
+    double restoreMs = 0;
     for (auto _ : state) {
         CReplayRecorder recorder;
         std::unique_ptr<CGame> game;
@@ -207,6 +213,14 @@ void BM_LongHardReplay(benchmark::State& state) {
         minutes = static_cast<double>(inputs.back().at - inputs.front().at) / 60000.0;
         turns = static_cast<double>(
             std::count_if(inputs.begin(), inputs.end(), [](const Input& in) { return in.turn; }));
+        CGrowingReplay keptFile;
+        keptFile.Add(recorder.Lines());
+        const std::string kept = keptFile.File(recorder.Header(*game, kVersion, 0));
+        const auto restoreStart = std::chrono::steady_clock::now();
+        benchmark::DoNotOptimize(PlayKeptGame(kept, kVersion).check.score);
+        restoreMs = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() -
+                                                              restoreStart)
+                        .count();
         game->EndGame();
         const std::string replay = recorder.Finish(*game, kVersion, 0).value_or("");
         text = replay.size();
@@ -225,6 +239,8 @@ void BM_LongHardReplay(benchmark::State& state) {
     state.counters["text_KB"] = static_cast<double>(text) / 1024.0;
     state.counters["stored_KB"] = static_cast<double>(stored) / 1024.0;
     state.counters["check_ms"] = checkMs;
+    state.counters["restore_ms"] = restoreMs;
+    state.counters["restore_ms_per_10_minutes"] = restoreMs * 10.0 / minutes;
     state.counters["stored_KB_per_10_minutes"] =
         static_cast<double>(stored) / 1024.0 * 10.0 / minutes;
 }

@@ -32,9 +32,22 @@ void CGame::MoveFalling(double speed, std::int64_t elapsed) {
 }
 
 bool CGame::MoveGem(CGem* gem, double speed, std::int64_t elapsed) {
-    const Polar p = ToPolar(gem->x, gem->y);
-    const double r = p.r - static_cast<double>(elapsed) * speed;
-    const Point2 moved = FromPolar({r, p.theta});
+    const double travel = static_cast<double>(elapsed) * speed;
+    Point2 moved;
+    if (travel == 0.0 && gem->x == gem->stillFromX && gem->y == gem->stillFromY) {
+        // The same round trip through the polar form from the same place
+        // (+0 and -0 read the same there) comes out the same, to the bit.
+        moved = {gem->stillToX, gem->stillToY};
+    } else {
+        const Polar p = ToPolar(gem->x, gem->y);
+        moved = FromPolar({p.r - travel, p.theta});
+        if (travel == 0.0) {
+            gem->stillFromX = gem->x;
+            gem->stillFromY = gem->y;
+            gem->stillToX = moved.x;
+            gem->stillToY = moved.y;
+        }
+    }
     // The contact test reads the gem's old position to tell where it came from.
     if (TestContact(gem, moved.x, moved.y)) {
         return true;

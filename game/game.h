@@ -5,6 +5,7 @@
 #include <array>
 #include <cstdint>
 
+#include "game/contact_reach.h"
 #include "game/game_events.h"
 #include "game/gem.h"
 #include "game/lattice.h"
@@ -68,6 +69,9 @@ class CGame {
     // Scoring and sound.
     void AddScore(std::uint32_t points);
     void PlayCue(int cue, unsigned extraFlags) const;
+    // The sound switches as the settings have them now: a game played from
+    // a script of another's settings sounds as the player has set sound.
+    void ReadSoundSwitches();
 
     // Lattice.
     CGem* GemAt(Cell c) const;
@@ -86,6 +90,9 @@ class CGame {
     // The lattice gem that a falling gem at (x, y) touches, first in list
     // order, or null.
     const CGem* TouchedGem(double x, double y) const;
+    // The stuck gems that may be within contact distance of (x, y); all
+    // others are surely too far.
+    ContactCandidates ContactCandidatesAt(double x, double y) const;
     void SnapIn(CGem* gem, CGem* touched);
     Cell FindFreeCell(const CGem* gem, CGem* touched) const;
 
@@ -129,4 +136,28 @@ class CGame {
 
     // Not part of the game's state: told what happens, if set.
     IGameObserver* observer = nullptr;
+
+  private:
+    // What the contact test knows of the cluster, measured again whenever a
+    // gem has joined the lattice or been put on a cell since; gems that
+    // leave the lattice only make it generous.
+    struct Reach {
+        std::uint64_t appends = 0;
+        std::uint64_t placements = ~std::uint64_t{0};
+        // The largest squared distance from the centre of a stuck gem.
+        double radius2 = 0.0;
+        // A point farther out than this, squared, touches none of them.
+        double beyond2 = 0.0;
+        // Every stuck gem sits on the centre of its cell, which holds it, and
+        // the cells hold no other gems.
+        bool onCells = false;
+        // The wheel angle last turned through, with its cosine and sine.
+        double angle = 0.0;
+        double cos = 1.0;
+        double sin = 0.0;
+    };
+    void MeasureReach() const;
+
+    std::uint64_t placements_ = 0;
+    mutable Reach reach_;
 };

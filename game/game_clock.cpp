@@ -124,3 +124,8 @@ void GameClock::Thaw() {
         frozenAt = 0;
     }
 }
+
+void GameClock::FreezeAt(std::int64_t now) {
+    frozenAt = RealNow();
+    pausedTotal = frozenAt - now;
+}

@@ -49,6 +49,9 @@ class GameClock {
     static std::int64_t Now();
     static void Freeze();
     static void Thaw();
+    // Stands the clock still at game time `now`, whatever it read before: a
+    // game kept when the program ended goes on at its own time.
+    static void FreezeAt(std::int64_t now);
 
     // The whole clock, source of real time included, so that whoever borrows
     // it (a replay played in the middle of a session) can put it back.

@@ -23,6 +23,15 @@ struct CGem {
     mutable double screenY = 0.0;
     mutable double screenAngle = kNoAngle;
     static constexpr double kNoAngle = std::numeric_limits<double>::quiet_NaN();
+
+    // Where a falling gem last stood before a move by nothing, and where the
+    // move put it: every turn of the wheel moves each falling gem by nothing
+    // through the polar form, which rounds, so a gem that the round trip
+    // leaves where it is needs no trigonometry again until it really moves.
+    double stillFromX = std::numeric_limits<double>::quiet_NaN();
+    double stillFromY = std::numeric_limits<double>::quiet_NaN();
+    double stillToX = 0.0;
+    double stillToY = 0.0;
 };
 
 // Gem colours.
@@ -46,6 +55,7 @@ class CGemList {
     bool IsEmpty() const { return sentinel_.next == &sentinel_; }
 
     void Append(CGem* gem) {
+        ++appends_;
         gem->next = &sentinel_;
         gem->prev = sentinel_.prev;
         sentinel_.prev->next = gem;
@@ -66,6 +76,10 @@ class CGemList {
         }
         return false;
     }
+
+    // How many gems were ever appended: what was known of the list's gems
+    // still holds while this stays the same and gems only leave.
+    std::uint64_t Appends() const { return appends_; }
 
     int Count() const {
         int n = 0;
@@ -101,4 +115,5 @@ class CGemList {
     }
 
     CGem sentinel_;
+    std::uint64_t appends_ = 0;
 };

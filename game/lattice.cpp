@@ -49,6 +49,7 @@ void CGame::PlaceGem(CGem* gem, Cell c) {
     gem->y = centreOfCell.y;
     gem->orientation = 0.0;
     gem->screenAngle = CGem::kNoAngle;
+    ++placements_;
     SetGemAt(c, gem);
 }
 

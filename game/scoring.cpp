@@ -1,6 +1,7 @@
 #include <cstdint>
 
 #include "game/game.h"
+#include "game/settings_store.h"
 #include "game/sound.h"
 
 void CGame::AddScore(std::uint32_t points) {
@@ -32,4 +33,10 @@ void CGame::PlayCue(int cue, unsigned extraFlags) const {
     if (ISoundPlayer* player = GetSoundPlayer()) {
         player->Play(cue, extraFlags);
     }
+}
+
+void CGame::ReadSoundSwitches() {
+    quiet = ReadSettingDword(kSettingsKey, "Quiet") != 0;
+    snapSoundOn = ReadSettingDword(kSettingsKey, "QuietSnapin") == 0;
+    explodeSoundOn = ReadSettingDword(kSettingsKey, "QuietExplode") == 0;
 }

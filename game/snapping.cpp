@@ -33,11 +33,29 @@ int SectorOf(double theta) {
 }  // namespace
 
 const CGem* CGame::TouchedGem(double x, double y) const {
-    for (const CGem* g = lattice.Head(); g != lattice.End(); g = g->next) {
+    const auto touches = [this, x, y](const CGem* g) {
         const Point2 q = ScreenPosition(g);
         const double dx = x - q.x;
         const double dy = y - q.y;
-        if (dx * dx + dy * dy < kContactSquared) {
+        return dx * dx + dy * dy < kContactSquared;
+    };
+    // Only the few stuck gems near (x, y) can touch it; when one of them
+    // does, it is the first. Several touching, or no cells to find them
+    // by, the lattice is walked, leaving out the gems that cannot touch.
+    const ContactCandidates near = ContactCandidatesAt(x, y);
+    const CGem* touched = nullptr;
+    int touching = 0;
+    for (int i = 0; i < near.count; ++i) {
+        if (touches(near.gems[i])) {
+            touched = near.gems[i];
+            ++touching;
+        }
+    }
+    if (touching < 2 && !near.walk) {
+        return touched;
+    }
+    for (const CGem* g = lattice.Head(); g != lattice.End(); g = g->next) {
+        if (near.InBand(*g) && touches(g)) {
             return g;
         }
     }

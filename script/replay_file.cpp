@@ -1,5 +1,6 @@
 #include "script/replay_file.h"
 
+#include <algorithm>
 #include <charconv>
 #include <ctime>
 #include <sstream>
@@ -12,6 +13,7 @@ namespace {
 constexpr const char* kFirstLine = "# Torvane replay";
 constexpr const char* kVersionLabel = "# Version: ";
 constexpr const char* kScoreLabel = "# Score: ";
+constexpr const char* kDifficultyLabel = "# Difficulty: ";
 // Lines between two looks at whether the check is to stop: a few milliseconds.
 constexpr std::size_t kLinesBetweenLooks = 4096;
 
@@ -87,16 +89,43 @@ bool IsCommand(std::string_view line) {
     return first != std::string_view::npos && line[first] != '#';
 }
 
-// The header's comment lines: what made the replay and what it scored.
+// The number a header's difficulty name stands for.
+std::optional<std::uint32_t> DifficultyNumber(std::string_view name) {
+    for (std::uint32_t d = 0; d < 3; ++d) {
+        if (name == DifficultyName(d)) {
+            return d;
+        }
+    }
+    std::uint32_t d = 0;
+    const auto r = std::from_chars(name.data(), name.data() + name.size(), d);
+    if (r.ec == std::errc() && r.ptr == name.data() + name.size()) {
+        return d;
+    }
+    return std::nullopt;
+}
+
+// The header's comment lines: what made the replay, what it was played at
+// and what it scored.
 struct HeaderSeen {
     std::string version;
     std::optional<std::uint32_t> score;
+    std::vector<std::uint32_t> difficulties;
 
     void Read(std::string_view line) {
         if (line.ends_with('\r')) {
             line.remove_suffix(1);
         }
-        if (line.starts_with(kVersionLabel)) {
+        if (line.starts_with(kDifficultyLabel)) {
+            line.remove_prefix(std::string_view(kDifficultyLabel).size());
+            difficulties.clear();
+            for (std::size_t end; !line.empty();
+                 line.remove_prefix(std::min(end + 2, line.size()))) {
+                end = std::min(line.find(", "), line.size());
+                if (const std::optional<std::uint32_t> d = DifficultyNumber(line.substr(0, end))) {
+                    difficulties.push_back(*d);
+                }
+            }
+        } else if (line.starts_with(kVersionLabel)) {
             version = line.substr(std::string_view(kVersionLabel).size());
         } else if (line.starts_with(kScoreLabel)) {
             line.remove_prefix(std::string_view(kScoreLabel).size());
@@ -136,9 +165,25 @@ std::string WithPlayer(const std::string& replay, const std::string& player) {
 }
 
 ReplayCheck CheckReplay(std::string stored, const std::string& version, ReplayProgress* progress) {
+    std::ostringstream ignored;
+    ignored.setstate(std::ios::badbit);  // the events are not wanted, only the end
+    CSimRunner runner(ignored);
+    return PlayReplay(std::move(stored), version, runner, progress);
+}
+
+ReplayCheck PlayReplay(std::string stored, const std::string& version, CSimRunner& runner,
+                       ReplayProgress* progress, const ReplayLineSeen& seen) {
     CScriptLines lines(stored);
     std::string_view line;
-    if (!lines.Next(line)) {
+    // Every line as it comes, for whoever follows them.
+    const auto next = [&lines, &line, &seen] {
+        const bool more = lines.Next(line);
+        if (more && seen) {
+            seen(line);
+        }
+        return more;
+    };
+    if (!next()) {
         // Compressed data that fails at once may still be a replay's; a first
         // line longer than any is not the header of one.
         return lines.Fault() == ScriptFault::LongLine ? NotAReplay()
@@ -149,20 +194,17 @@ ReplayCheck CheckReplay(std::string stored, const std::string& version, ReplayPr
     }
     bool more = true;
     HeaderSeen header;
-    while ((more = lines.Next(line)) && line.starts_with('#')) {
+    while ((more = next()) && line.starts_with('#')) {
         header.Read(line);
     }
     while (more && !IsCommand(line)) {
-        more = lines.Next(line);
+        more = next();
     }
     // A replay's clock starts with `at`, so the runner's own timer never
     // fires: however long its waits, playing it costs only its lines.
     if (!more || !header.score || !CSimRunner::InstantOf(line)) {
         return FaultOf(lines).value_or(NotAReplay());
     }
-    std::ostringstream ignored;
-    ignored.setstate(std::ios::badbit);  // the events are not wanted, only the end
-    CSimRunner runner(ignored);
     std::size_t count = 0;
     do {
         if (progress != nullptr && ++count % kLinesBetweenLooks == 0) {
@@ -180,7 +222,7 @@ ReplayCheck CheckReplay(std::string stored, const std::string& version, ReplayPr
                 TORVANE_TEXT("ReplayFile", "This replay is damaged or cut short: line %1: %2."),
                 {std::to_string(lines.Number()), e.what()});
         }
-    } while (lines.Next(line));
+    } while (next());
     if (std::optional<ReplayCheck> fault = FaultOf(lines)) {
         return *fault;
     }
@@ -191,6 +233,7 @@ ReplayCheck CheckReplay(std::string stored, const std::string& version, ReplayPr
     }
     ReplayCheck check;
     check.score = runner.Game().score;
+    check.difficulties = std::move(header.difficulties);
     if (check.score != *header.score) {
         const std::string ends = std::to_string(check.score);
         const std::string records = std::to_string(*header.score);

@@ -15,8 +15,10 @@
 
 #include <atomic>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "game/ui_text.h"
@@ -44,6 +46,7 @@ enum class ReplayVerdict {
     OtherVersion,  // plays to another score, and another version made it
     WrongScore,    // plays to another score, made by this version
     Stopped,       // the reader was told to stop
+    Ended,         // a game kept to go on with that has ended, or never began
 };
 
 struct ReplayCheck {
@@ -54,6 +57,8 @@ struct ReplayCheck {
     // The replay as it was stored, plain or compressed, for the player.
     std::string stored;
     std::uint32_t score = 0;
+    // As its header lists them.
+    std::vector<std::uint32_t> difficulties;
 };
 
 // Lets another thread follow a check and stop it.
@@ -67,3 +72,12 @@ struct ReplayProgress {
 // of another version may play differently.
 ReplayCheck CheckReplay(std::string stored, const std::string& version,
                         ReplayProgress* progress = nullptr);
+
+class CSimRunner;
+
+// The same on a runner of the caller's, which holds the replay's game at the
+// end; `seen`, if set, is shown every line of the text as it is played (the
+// header's too).
+using ReplayLineSeen = std::function<void(std::string_view line)>;
+ReplayCheck PlayReplay(std::string stored, const std::string& version, CSimRunner& runner,
+                       ReplayProgress* progress = nullptr, const ReplayLineSeen& seen = {});

@@ -84,13 +84,22 @@ class CFileHandle {
 
 ReplayCheck ReadReplayFile(const std::string& path, const std::string& version,
                            ReplayProgress* progress) {
+    std::string stored;
+    if (std::optional<ReplayCheck> refused = ReadStoredReplay(path, stored, progress)) {
+        return *refused;
+    }
+    return CheckReplay(std::move(stored), version, progress);
+}
+
+std::optional<ReplayCheck> ReadStoredReplay(const std::string& path, std::string& stored,
+                                            ReplayProgress* progress) {
     // Looked at before it is opened, so that a pipe never blocks the open.
     struct stat info {};
     if (stat(path.c_str(), &info) != 0) {
         return Unreadable(path, errno);
     }
     if (std::optional<ReplayCheck> unfit = Unfit(path, info)) {
-        return *unfit;
+        return unfit;
     }
     // And opened without waiting all the same, should it have been swapped
     // for a pipe in between; what was opened is what counts.
@@ -99,9 +108,9 @@ ReplayCheck ReadReplayFile(const std::string& path, const std::string& version,
         return Unreadable(path, errno);
     }
     if (std::optional<ReplayCheck> unfit = Unfit(path, info)) {
-        return *unfit;
+        return unfit;
     }
-    std::string stored;
+    stored.clear();
     stored.reserve(static_cast<std::size_t>(info.st_size));
     const auto piece = std::make_unique<char[]>(kReadPiece);
     for (;;) {
@@ -127,8 +136,8 @@ ReplayCheck ReadReplayFile(const std::string& path, const std::string& version,
         // A file that grows while it is read.
         if (stored.size() > kScriptTextLimit) {
             info.st_size = static_cast<off_t>(stored.size());
-            return *Unfit(path, info);
+            return Unfit(path, info);
         }
     }
-    return CheckReplay(std::move(stored), version, progress);
+    return std::nullopt;
 }

@@ -5,9 +5,15 @@
 // (replay_file.h). Meant for a worker thread: `progress` follows it and can
 // stop it.
 
+#include <optional>
 #include <string>
 
 #include "script/replay_file.h"
 
 ReplayCheck ReadReplayFile(const std::string& path, const std::string& version,
                            ReplayProgress* progress = nullptr);
+
+// The reading alone, for a replay to be played otherwise (a game kept to go
+// on with): the stored bytes into `stored`, or why they cannot be had.
+std::optional<ReplayCheck> ReadStoredReplay(const std::string& path, std::string& stored,
+                                            ReplayProgress* progress);

@@ -9,6 +9,7 @@
 
 void CReplayRecorder::Begin(const CGame& game, std::uint32_t seed) {
     recording_ = true;
+    ++number_;
     body_.clear();
     written_.reset();
     Line("seed", std::to_string(seed));
@@ -30,6 +31,24 @@ void CReplayRecorder::Begin(const CGame& game, std::uint32_t seed) {
     bombs_ = game.bombs;
     difficulty_ = game.difficulty;
     difficulties_ = {game.difficulty};
+}
+
+void CReplayRecorder::Continue(const CGame& game, RecordingSoFar soFar) {
+    recording_ = true;
+    ++number_;
+    body_ = std::move(soFar.lines);
+    written_ = soFar.lastInstant;
+    everStarted_ = game.started;
+    paused_ = game.paused;
+    over_ = game.over;
+    bombs_ = game.bombs;
+    difficulty_ = game.difficulty;
+    difficulties_ = std::move(soFar.difficulties);
+}
+
+void CReplayRecorder::Drop() {
+    recording_ = false;
+    body_.clear();
 }
 
 void CReplayRecorder::Line(std::string_view command, std::string_view argument) {
@@ -145,12 +164,17 @@ std::optional<std::string> CReplayRecorder::Finish(const CGame& game, const std:
         body_.clear();
         return std::nullopt;
     }
+    std::string replay = Header(game, version, played) + body_ + "state\n";
+    body_.clear();
+    return replay;
+}
+
+std::string CReplayRecorder::Header(const CGame& game, const std::string& version,
+                                    std::int64_t played) const {
     ReplayHeader header;
     header.version = version;
     header.played = played;
     header.difficulties = difficulties_;
     header.score = game.score;
-    std::string replay = ReplayHeaderText(header) + body_ + "state\n";
-    body_.clear();
-    return replay;
+    return ReplayHeaderText(header);
 }

@@ -17,6 +17,17 @@
 
 class CGame;
 
+// A recording to go on with: a game kept when the program ended, brought
+// back at the next start.
+struct RecordingSoFar {
+    // The script lines, without the replay's header and closing `state`.
+    std::string lines;
+    // The instant its last `at` line names.
+    std::int64_t lastInstant = 0;
+    // The difficulty at the start, then every change.
+    std::vector<std::uint32_t> difficulties;
+};
+
 class CReplayRecorder {
   public:
     // What the game looked like just before the view changed it.
@@ -28,7 +39,19 @@ class CReplayRecorder {
     // A game has just been made from the settings; `seed` is the random
     // state it was made from. Any recording in progress is dropped.
     void Begin(const CGame& game, std::uint32_t seed);
+    // Goes on recording `game`, which the runner has played from `so far`
+    // and which stands as that recording left it.
+    void Continue(const CGame& game, RecordingSoFar soFar);
+    // Stops recording and keeps nothing.
+    void Drop();
     bool Recording() const { return recording_; }
+    // Counts the recordings begun or continued, so that whoever follows the
+    // lines can tell a new recording from more of the same one.
+    std::uint64_t Number() const { return number_; }
+    // The lines so far; they only grow while the game has been started.
+    const std::string& Lines() const { return body_; }
+    // The replay's header as the game stands now.
+    std::string Header(const CGame& game, const std::string& version, std::int64_t played) const;
 
     // Around the view's timer tick and every turn of the wheel.
     Mark Before(const CGame& game);
@@ -51,6 +74,7 @@ class CReplayRecorder {
     void Note(const CGame& game);
 
     bool recording_ = false;
+    std::uint64_t number_ = 0;
     std::string body_;
     std::optional<std::int64_t> written_;
     bool everStarted_ = false;

@@ -94,7 +94,12 @@ bool CScriptText::Next(std::string_view& piece) {
             return Stop(ScriptFault::TooLarge);
         }
         if (status == Z_STREAM_END) {
-            ended_ = true;
+            // Gzip members one after another read as one text, as with zcat:
+            // a file written again and again as a game goes on puts its
+            // header in a member of its own.
+            const auto* rest = reinterpret_cast<const char*>(stream_->next_in);
+            ended_ = !IsGzip(std::string_view(rest, stream_->avail_in)) ||
+                     inflateReset(stream_.get()) != Z_OK;
         } else if (status == Z_BUF_ERROR || (status == Z_OK && made == 0 &&
                                              stream_->avail_in == 0 && fed_ == stored_.size())) {
             // Output space was left and nothing came: the data ends too early.

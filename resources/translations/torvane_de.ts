@@ -182,6 +182,40 @@ Möchten Sie Torvane trotzdem starten?</translation>
     </message>
 </context>
 <context>
+    <name>CKeptGame</name>
+    <message>
+        <source>Bringing back the game you left unfinished ...</source>
+        <translation>Ihr unvollendetes Spiel wird zurückgeholt ...</translation>
+    </message>
+    <message>
+        <source>The game you left unfinished cannot go on. %1
+
+%2 A new game starts.</source>
+        <translation>Ihr unvollendetes Spiel kann nicht weitergehen. %1
+
+%2 Ein neues Spiel beginnt.</translation>
+    </message>
+    <message>
+        <source>It was set aside as %1.</source>
+        <translation>Es wurde als %1 beiseitegelegt.</translation>
+    </message>
+    <message>
+        <source>It stays as %1.</source>
+        <translation>Es bleibt als %1 liegen.</translation>
+    </message>
+    <message>
+        <source>Torvane could not keep your unfinished game: %1</source>
+        <translation>Torvane konnte Ihr unvollendetes Spiel nicht aufbewahren: %1</translation>
+    </message>
+</context>
+<context>
+    <name>CKeptGameSaver</name>
+    <message>
+        <source>out of memory</source>
+        <translation>zu wenig Arbeitsspeicher</translation>
+    </message>
+</context>
+<context>
     <name>CLockIndicators</name>
     <message>
         <source>CAP</source>
@@ -552,6 +586,13 @@ Möchten Sie dieses Spiel beenden und die Einführung ansehen?</translation>
     <message>
         <source>Would you like to see a short tutorial which shows you how to play the game?</source>
         <translation>Möchten Sie eine kurze Einführung sehen, die Ihnen zeigt, wie das Spiel gespielt wird?</translation>
+    </message>
+</context>
+<context>
+    <name>KeptGame</name>
+    <message>
+        <source>This is not a game in progress: it has ended, or never began.</source>
+        <translation>Dies ist kein laufendes Spiel: Es ist zu Ende oder hat nie begonnen.</translation>
     </message>
 </context>
 <context>

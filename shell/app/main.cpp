@@ -10,8 +10,10 @@
 #include "shell/app/command_line.h"
 #include "shell/app/qt_cue_output.h"
 #include "shell/app/settings_messages.h"
+#include "shell/app/stop_signals.h"
 #include "shell/app/torvane_app.h"
 #include "shell/frame/main_frame.h"
+#include "shell/view/kept_game.h"
 #include "shell/view/replay_flow.h"
 #include "shell/view/torvane_view.h"
 
@@ -94,11 +96,23 @@ int main(int argc, char* argv[]) {
     int result = 0;
     {
         CTorvaneApp torvane;
-        if (torvane.InitInstance()) {
+        // A file to watch comes first; a game left unfinished waits on.
+        if (torvane.InitInstance(replayFile.isEmpty())) {
+            CKeptGame& kept = torvane.mainFrame->View()->Kept();
+            // Told to stop, the program ends as by Game > Exit, the game
+            // kept; so it does when the session ends, should the session
+            // manager end it outright after asking for the data.
+            const CStopSignals stopSignals([&kept] {
+                kept.Keep(true);
+                QCoreApplication::quit();
+            });
+            QObject::connect(&app, &QGuiApplication::commitDataRequest, &kept,
+                             [&kept] { kept.Keep(false); });
             if (!replayFile.isEmpty()) {
                 torvane.mainFrame->View()->Replays().WatchFile(replayFile);
             }
             result = QApplication::exec();
+            kept.Keep(true);
         }
     }
     messages.SaveBeforeQuit();

@@ -9,6 +9,7 @@
 #include "game/settings_store.h"
 #include "shell/dialogs/clock_warning_dlg.h"
 #include "shell/frame/main_frame.h"
+#include "shell/view/kept_game.h"
 #include "shell/view/torvane_view.h"
 #include "shell/view/tutorial_flow.h"
 
@@ -32,7 +33,7 @@ void CTorvaneApp::PaintFirstFrame() {
     QCoreApplication::processEvents();
 }
 
-bool CTorvaneApp::InitInstance() {
+bool CTorvaneApp::InitInstance(bool restoreKeptGame) {
     GameRandom::Seed(static_cast<std::uint32_t>(std::time(nullptr)));
     offerTutorial = ReadSettingDword(kSettingsKey, kFirstStartDoneSetting) == 0;
 
@@ -50,6 +51,7 @@ bool CTorvaneApp::InitInstance() {
     }
 
     mainFrame = std::make_unique<CMainFrame>();
+    mainFrame->View()->Kept().Start(restoreKeptGame);
     mainFrame->ShowAtStart();
     PaintFirstFrame();
 

@@ -15,8 +15,10 @@ class CTorvaneApp {
     CTorvaneApp();
     ~CTorvaneApp();
 
-    // False ends the program before any window is shown.
-    bool InitInstance();
+    // False ends the program before any window is shown. With
+    // `restoreKeptGame` a game left unfinished by a copy that has ended comes
+    // back before the window shows; without, it waits for another start.
+    bool InitInstance(bool restoreKeptGame = true);
 
     std::unique_ptr<CMainFrame> mainFrame;
 

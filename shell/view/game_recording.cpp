@@ -12,6 +12,11 @@ void CGameRecording::Begin(const CGame& game, std::uint32_t seed) {
     recorder_.Begin(game, seed);
 }
 
+void CGameRecording::Continue(const CGame& game, RecordingSoFar soFar) {
+    replay_.reset();
+    recorder_.Continue(game, std::move(soFar));
+}
+
 void CGameRecording::Finish(const CGame& game) {
     if (!recorder_.Recording()) {
         return;

@@ -20,6 +20,10 @@ class CGameRecording {
     // A game has just been made from the settings, from the random state
     // `seed`; it is recorded from now on.
     void Begin(const CGame& game, std::uint32_t seed);
+    // A game kept when the program ended goes on, and so does its recording.
+    void Continue(const CGame& game, RecordingSoFar soFar);
+    // The game is kept to go on with at the next start: it leaves no replay.
+    void Leave() { recorder_.Drop(); }
     // What the view does to the game, as the recorder wants to hear of it.
     CReplayRecorder& Recorder() { return recorder_; }
 

@@ -14,8 +14,11 @@ constexpr int kPollMs = 100;
 
 }  // namespace
 
-CReplayCheckJob::CReplayCheckJob(const QString& path, Reader reader, QWidget* parent)
-    : QObject(parent), parent_(parent) {
+CReplayCheckJob::CReplayCheckJob(const QString& path, Reader reader, QWidget* parent,
+                                 const QString& label)
+    : QObject(parent),
+      parent_(parent),
+      label_(label.isEmpty() ? tr("Checking the replay ...") : label) {
     worker_ = QThread::create([this, file = QFile::encodeName(path).toStdString(),
                                reader = std::move(reader)] { result_ = reader(file, progress_); });
     connect(worker_, &QThread::finished, this, &CReplayCheckJob::OnWorkerDone);
@@ -38,7 +41,7 @@ CReplayCheckJob::~CReplayCheckJob() {
 }
 
 void CReplayCheckJob::ShowProgress() {
-    dialog_ = new QProgressDialog(tr("Checking the replay ..."), tr("Cancel"), 0, 1000, parent_);
+    dialog_ = new QProgressDialog(label_, tr("Cancel"), 0, 1000, parent_);
     dialog_->setWindowTitle(QStringLiteral("Torvane"));
     dialog_->setWindowModality(Qt::WindowModal);
     dialog_->setAutoReset(false);

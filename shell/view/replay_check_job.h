@@ -31,8 +31,8 @@ class CReplayCheckJob : public QObject {
     using Reader = std::function<ReplayCheck(const std::string& path, ReplayProgress& progress)>;
 
     // Starts at once; the progress dialog, if any, is modal to `parent`'s
-    // window.
-    CReplayCheckJob(const QString& path, Reader reader, QWidget* parent);
+    // window and says `label` (by default that a replay is checked).
+    CReplayCheckJob(const QString& path, Reader reader, QWidget* parent, const QString& label = {});
     // Stops the worker and waits for it: it looks whether to stop every few
     // milliseconds.
     ~CReplayCheckJob() override;
@@ -51,6 +51,7 @@ class CReplayCheckJob : public QObject {
     void OnWorkerDone();
 
     QWidget* parent_;
+    QString label_;
     ReplayProgress progress_;
     ReplayCheck result_;
     QThread* worker_ = nullptr;

@@ -7,7 +7,6 @@
 #include <QMessageBox>
 #include <QTimer>
 
-#include "game/settings_store.h"
 #include "game/sound.h"
 #include "resources/translations.h"
 #include "script/replay_player.h"
@@ -25,13 +24,6 @@ constexpr qint64 kEndHoldMs = 2000;
 // A playback that was held up (a slow machine, a suspended laptop) catches
 // up no faster than this per frame.
 constexpr qint64 kLongestFrameMs = 250;
-
-// The replay's game sounds as the player has set sound now.
-void ApplySoundSwitches(CGame& game) {
-    game.quiet = ReadSettingDword(kSettingsKey, "Quiet") != 0;
-    game.snapSoundOn = ReadSettingDword(kSettingsKey, "QuietSnapin") == 0;
-    game.explodeSoundOn = ReadSettingDword(kSettingsKey, "QuietExplode") == 0;
-}
 
 }  // namespace
 
@@ -214,7 +206,8 @@ void CReplayFlow::Advance(std::int64_t ms) {
     watch_->player.Advance(ms);
     if (&view_.Game() != watch_->sounding) {
         watch_->sounding = &view_.Game();
-        ApplySoundSwitches(view_.Game());
+        // The replay's game sounds as the player has set sound now.
+        view_.Game().ReadSoundSwitches();
     }
     // The recorded game's end asks nothing and offers no score.
     view_.GameOver().Skip();

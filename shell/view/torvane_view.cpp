@@ -14,6 +14,7 @@
 #include "shell/view/board_accessible.h"
 #include "shell/view/frame_pacer.h"
 #include "shell/view/game_over_flow.h"
+#include "shell/view/kept_game.h"
 #include "shell/view/options_flow.h"
 #include "shell/view/pause_when_inactive.h"
 #include "shell/view/replay_flow.h"
@@ -57,6 +58,7 @@ CTorvaneView::CTorvaneView(QWidget* parent) : QWidget(parent) {
     options_ = std::make_unique<COptionsFlow>(*this);
     new CBoardAccessibility(this);
     pausing_ = std::make_unique<CPauseWhenInactive>(*this);
+    kept_ = std::make_unique<CKeptGame>(*this);
     // Whatever the commands did to the game reaches the recording here, and
     // a game that is over, however it ended, is the last game from now on.
     connect(this, &CTorvaneView::StateChanged, this, [this] {
@@ -72,7 +74,8 @@ CTorvaneView::CTorvaneView(QWidget* parent) : QWidget(parent) {
 }
 
 CTorvaneView::~CTorvaneView() {
-    // Closing the window ends the game as far as its replay goes.
+    // Closing the window ends a game that was not kept to go on with, as far
+    // as its replay goes.
     replays_->Stop();
     FinishRecording();
 }
@@ -81,6 +84,15 @@ void CTorvaneView::MakeGame() {
     const std::uint32_t seed = GameRandom::state;
     game_ = std::make_unique<CGame>();
     recording_.Begin(*game_, seed);
+}
+
+void CTorvaneView::ContinueGame(std::unique_ptr<CGame> game, RecordingSoFar soFar) {
+    replays_->Stop();
+    FinishRecording();
+    game_ = std::move(game);
+    recording_.Continue(*game_, std::move(soFar));
+    dragging_ = false;
+    gameOver_->Reset();
 }
 
 void CTorvaneView::ShowUnrecordedGame(std::unique_ptr<CGame> game) {

@@ -38,6 +38,7 @@
 class CBoardRenderer;
 class CFramePacer;
 class CGameOverFlow;
+class CKeptGame;
 class COptionsFlow;
 class CPauseWhenInactive;
 class CReplayFlow;
@@ -96,6 +97,9 @@ class CTorvaneView : public QWidget {
     // A game that is not recorded (a tutorial page's) takes the board; the
     // one before goes without any end-of-game question or high score.
     void ShowUnrecordedGame(std::unique_ptr<CGame> game);
+    // A game kept when the program ended takes the board, its recording
+    // going on from the recording so far.
+    void ContinueGame(std::unique_ptr<CGame> game, RecordingSoFar soFar);
     // Ends the recording of the game on the board: it is over or it goes.
     void FinishRecording() { recording_.Finish(*game_); }
     CGameRecording& Recording() { return recording_; }
@@ -126,6 +130,7 @@ class CTorvaneView : public QWidget {
     CGameOverFlow& GameOver() const { return *gameOver_; }
     COptionsFlow& Options() const { return *options_; }
     CPauseWhenInactive& Pausing() const { return *pausing_; }
+    CKeptGame& Kept() const { return *kept_; }
 
   signals:
     // The state the command update rules look at may have changed.
@@ -178,4 +183,5 @@ class CTorvaneView : public QWidget {
     std::unique_ptr<CGameOverFlow> gameOver_;
     std::unique_ptr<COptionsFlow> options_;
     std::unique_ptr<CPauseWhenInactive> pausing_;
+    std::unique_ptr<CKeptGame> kept_;
 };

@@ -1,10 +1,11 @@
 // The robot plays whole games the way the game view drives one: a timer
 // message every 66 ms of real time, wheel turns, bombs, pauses of any length
 // and the painter's removal of finished explosions. Every rule of
-// CGameInvariants is checked after every operation. One shard per difficulty,
-// each with a clock counter of its own frequency, on a machine up for 213
-// days: ten seconds into the first game a nanosecond count times 1000 no
-// longer fits 64 bits.
+// CGameInvariants is checked after every operation, and at every turn the
+// contact test's shortcuts against the rules' walk of the whole cluster. One
+// shard per difficulty, each with a clock counter of its own frequency, on a
+// machine up for 213 days: ten seconds into the first game a nanosecond count
+// times 1000 no longer fits 64 bits.
 
 #include <gtest/gtest.h>
 
@@ -56,6 +57,7 @@ TEST_P(Soak, EveryRuleHoldsAfterEveryStepOfWholeGames) {
                                   .maxTurn = seed / 5 % 2 == 0 ? 0.1 : 0.35,
                                   .bombChance = seed / 10 % 2 == 0 ? 0.001 : 0.02});
         std::mt19937 hand(seed);
+        std::mt19937 probe(seed);
         auto holds = [&](const char* after) {
             const std::string broken = rules.Check(GameClock::Now());
             EXPECT_EQ(broken, "") << "seed " << seed << ", after " << after;
@@ -84,7 +86,33 @@ TEST_P(Soak, EveryRuleHoldsAfterEveryStepOfWholeGames) {
             const RobotMove move = robot.Decide(game);
             if (move.wheelAngle != game.wheelAngle) {
                 game.wheelAngle = move.wheelAngle;
+                // The contact test looks only at the stuck gems near a point:
+                // along each falling gem's way in, it finds the very gem a
+                // walk of the whole cluster finds first. And a turn moves each
+                // falling gem by nothing, through the polar form.
+                std::vector<std::pair<const CGem*, Point2>> still;
+                game.falling.ForEach([&](const CGem* gem) {
+                    const Polar p = ToPolar(gem->x, gem->y);
+                    still.push_back({gem, FromPolar(p)});
+                    for (double d = probe() % 1000 / 200.0; ok && d < 40; d += 5.0) {
+                        const Point2 at = FromPolar({p.r - d, p.theta});
+                        const CGem* first = nullptr;
+                        for (const CGem* g = game.lattice.Head(); !first && g != game.lattice.End();
+                             g = g->next) {
+                            const Point2 q = game.ScreenPosition(g);
+                            const double dx = at.x - q.x, dy = at.y - q.y;
+                            first = dx * dx + dy * dy < kContactSquared ? g : nullptr;
+                        }
+                        ok = game.TouchedGem(at.x, at.y) == first;
+                        EXPECT_TRUE(ok)
+                            << "seed " << seed << ": contact at " << at.x << ", " << at.y;
+                    }
+                });
                 game.RetestContacts();
+                for (const auto& [gem, at] : still) {
+                    ok = ok && (!game.falling.Contains(gem) || (gem->x == at.x && gem->y == at.y));
+                    EXPECT_TRUE(ok) << "seed " << seed << ": a turn moved a falling gem";
+                }
                 game.Tick();
                 ok = ok && holds("a wheel turn");
             }

@@ -1,7 +1,9 @@
 // Replay files as the game reads them before it shows one, through the same
 // reader: a game recorded as the view records it, every kind of file that is
 // not a replay to watch, and the longest game the robot plays with a 1000 Hz
-// hand, read back and played to its end.
+// hand, read back and played to its end. A game kept unfinished, as the view
+// writes it while the game goes on, comes back to the bit and goes on to the
+// replay the game would have left uninterrupted.
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -14,6 +16,8 @@
 #include "game/game_clock.h"
 #include "game/game_random.h"
 #include "game/memory_settings.h"
+#include "script/growing_replay.h"
+#include "script/kept_game.h"
 #include "script/replay_player.h"
 #include "script/replay_reader.h"
 #include "script/replay_recorder.h"
@@ -46,35 +50,41 @@ class ReplayFiles : public ::testing::Test {
     // begins the store says Easy, as another copy of the game may have
     // written in between.
     std::string Record(std::int64_t ms, std::int64_t dragMs, std::unique_ptr<CGame>& game) {
+        CReplayRecorder recorder;
+        Begin(game, recorder);
+        Play(ms, dragMs, *game, recorder);
+        return recorder.Finish(*game, "1.0.4", 1740837960).value_or("");
+    }
+    void Begin(std::unique_ptr<CGame>& game, CReplayRecorder& recorder) {
         settings.Write(kSettingsKey, "Difficulty", SettingValue::Dword(3));
         GameRandom::Seed(20250301);
         game = std::make_unique<CGame>();
         settings.Write(kSettingsKey, "Difficulty", SettingValue::Dword(1));
-        CReplayRecorder recorder;
         recorder.Begin(*game, 20250301);
         game->Resume();
         recorder.Sync(*game);
+    }
+    void Play(std::int64_t ms, std::int64_t dragMs, CGame& game, CReplayRecorder& recorder) {
         CRobotPlayer robot(3, RobotStyle{1.0});
         double wanted = 0.0;
-        for (std::int64_t t = 0; t < ms && !game->over; ++t) {
+        for (std::int64_t t = 0; t < ms && !game.over; ++t) {
             clock.counter += 1;
             if (t % 2000 < dragMs) {
-                const CReplayRecorder::Mark mark = recorder.Before(*game);
+                const CReplayRecorder::Mark mark = recorder.Before(game);
                 // Toward the aim, a hand's tremor and all.
-                game->wheelAngle +=
-                    std::clamp(wanted - game->wheelAngle, -0.004, 0.004) + (t % 7 - 3) * 3e-5;
-                game->RetestContacts();
-                game->Tick();
-                recorder.Turned(*game, mark);
+                game.wheelAngle +=
+                    std::clamp(wanted - game.wheelAngle, -0.004, 0.004) + (t % 7 - 3) * 3e-5;
+                game.RetestContacts();
+                game.Tick();
+                recorder.Turned(game, mark);
             }
             if (t % 66 == 0) {
-                wanted = robot.Decide(*game).wheelAngle;
-                const CReplayRecorder::Mark mark = recorder.Before(*game);
-                game->Tick();
-                recorder.Ticked(*game, mark);
+                wanted = robot.Decide(game).wheelAngle;
+                const CReplayRecorder::Mark mark = recorder.Before(game);
+                game.Tick();
+                recorder.Ticked(game, mark);
             }
         }
-        return recorder.Finish(*game, "1.0.4", 1740837960).value_or("");
     }
 
     CManualClockCounter clock;
@@ -211,6 +221,77 @@ TEST_F(ReplayFiles, LongestRealisticGameReadsBackAndPlaysToItsEnd) {
         player.Advance(16 * 4);  // frames at four times the speed
     }
     EXPECT_EQ(GameStateJson(*watched), played);
+}
+
+TEST_F(ReplayFiles, KeptGameGoesOnToTheReplayOfTheWholeGameOrIsRefused) {
+    std::unique_ptr<CGame> game;
+    CReplayRecorder recorder;
+    Begin(game, recorder);
+    // Written twice as the view's saver writes it, the lines compressed as
+    // they come; the second file holds the game so far.
+    CGrowingReplay growing;
+    Play(7000, 1500, *game, recorder);
+    growing.Add(recorder.Lines());
+    const std::size_t sent = recorder.Lines().size();
+    growing.File(recorder.Header(*game, "1.0.4", 1740837960));
+    Play(13000, 1500, *game, recorder);
+    game->Pause();
+    recorder.Sync(*game);
+    growing.Add(std::string_view(recorder.Lines()).substr(sent));
+    const std::string keptFile = growing.File(recorder.Header(*game, "1.0.4", 1740837960));
+    const std::string left = GameStateJson(*game);
+    const std::uint32_t random = GameRandom::state;
+    const GameClock::Saved leftClock = GameClock::Save();
+    const std::uint64_t leftCounter = clock.counter;
+    // Uninterrupted, to its end.
+    game->Resume();
+    Play(3600000, 1500, *game, recorder);
+    ASSERT_TRUE(game->over);
+    const std::string whole = recorder.Finish(*game, "1.0.4", 1740837960).value_or("");
+
+    KeptGame kept;
+    std::thread([&] { kept = ReadKeptGame(Write(keptFile), "1.0.4"); }).join();
+    ASSERT_EQ(kept.check.verdict, ReplayVerdict::Watchable) << kept.check.problem.English();
+    // Read after the whole game played on: the clock's reading is not the game's.
+    const auto untimed = [](std::string json) {
+        const std::size_t t = json.find(",\"t\":");
+        return json.erase(t, json.find(',', t + 1) - t);
+    };
+    EXPECT_EQ(untimed(GameStateJson(*kept.game)), untimed(left));
+    EXPECT_EQ(kept.random, random);
+    EXPECT_EQ(kept.now, leftClock.frozenAt - leftClock.pausedTotal);
+    // Back where it was left, the same hand plays it to the same end.
+    GameRandom::state = kept.random;
+    clock.counter = leftCounter;
+    GameClock::Restore(leftClock);
+    CReplayRecorder continued;
+    continued.Continue(*kept.game, std::move(kept.recording));
+    kept.game->Resume();
+    Play(3600000, 1500, *kept.game, continued);
+    EXPECT_EQ(continued.Finish(*kept.game, "1.0.4", 1740837960).value_or(""), whole);
+
+    const std::string damaged = "This replay is damaged or cut short: ";
+    const struct {
+        std::string bytes;
+        ReplayVerdict verdict;
+        std::string says;
+    } rows[] = {
+        {keptFile.substr(0, keptFile.size() - 9), ReplayVerdict::Damaged, damaged},
+        {Replaced(keptFile, keptFile.substr(keptFile.size() / 2, 4), "TVTV"),
+         ReplayVerdict::Damaged, damaged},
+        {"", ReplayVerdict::NotAReplay, "This file is not a Torvane replay."},
+        {whole, ReplayVerdict::Ended, "This is not a game in progress: it has ended, or never"},
+    };
+    for (const auto& row : rows) {
+        const KeptGame refused = ReadKeptGame(Write(row.bytes), "1.0.4");
+        const std::string problem = refused.check.problem.English();
+        EXPECT_EQ(refused.check.verdict, row.verdict) << problem;
+        EXPECT_NE(problem.find(row.says), std::string::npos) << problem;
+        EXPECT_EQ(refused.game, nullptr);
+    }
+    EXPECT_EQ(ReadKeptGame((folder / "missing").string(), "1.0.4").check.problem.English(),
+              "The replay " + (folder / "missing").string() +
+                  " cannot be read: No such file or directory.");
 }
 
 }  // namespace

@@ -168,7 +168,7 @@ class TranslationWalk : public UiTest {
                 QThread::msleep(1);
             }
             return ReplayCheck{
-                file == "slow" ? ReplayVerdict::Stopped : ReplayVerdict::Watchable, {}, "", 0};
+                file == "slow" ? ReplayVerdict::Stopped : ReplayVerdict::Watchable, {}, "", 0, {}};
         });
         Modal([this] { View().Replays().WatchFile("watchable"); });
         View().Replays().WatchFile("slow");

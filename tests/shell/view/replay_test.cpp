@@ -24,6 +24,7 @@
 #include "script/sim_runner.h"
 #include "settings/settings_file.h"
 #include "shell/ui_fixture.h"
+#include "shell/view/kept_game.h"
 #include "tools/robot/robot_player.h"
 
 namespace {
@@ -267,7 +268,7 @@ TEST_F(ReplayTest, GamesHoldStillWhileAReplayIsAskedForReadAndChecked) {
         while (!progress.stop) {
             QThread::msleep(1);
         }
-        return ReplayCheck{ReplayVerdict::Stopped, {}, "", 0};
+        return ReplayCheck{ReplayVerdict::Stopped, {}, "", 0, {}};
     });
     const QString path = v.Recording().Shelf().LastGamePath();
     Then([&v, path](QDialog* d) {
@@ -287,6 +288,80 @@ TEST_F(ReplayTest, GamesHoldStillWhileAReplayIsAskedForReadAndChecked) {
     Button(progress(), "Cancel")->click();
     EXPECT_TRUE(QTest::qWaitFor([&] { return !v.Replays().Checking(); }, 60000));
     EXPECT_TRUE(!v.Replays().Watching() && v.Game().paused);
+}
+
+// Kept while it runs every few seconds of play, at once when it pauses, and
+// once more on leaving; back at the next start to the bit, paused; gone once
+// it ends; and a kept file that cannot go on is set aside with one message.
+TEST_F(ReplayTest, GameKeptEveryFewSecondsOfPlayComesBackPausedWhereItWasLeft) {
+    QTemporaryDir folder;
+    const QString file = folder.path() + "/game-1.tvr";
+    View().Kept().Start(false, folder.path());
+    View().Kept().SaveIfDue();
+    View().Kept().Flush();
+    EXPECT_FALSE(QFile::exists(file)) << "a game not begun is kept";
+    View().OnPausePlay();
+    Tick();
+    View().Kept().SaveIfDue();
+    View().Kept().Flush();
+    const std::int64_t savedAt = GameClock::Now();
+    const std::string first = Bytes(file);
+    std::int64_t played = 0;
+    for (; played < 10000 && Bytes(file) == first; played = GameClock::Now() - savedAt) {
+        Tick();
+        Drag(0.02);
+        View().Kept().SaveIfDue();
+        View().Kept().Flush();
+    }
+    EXPECT_TRUE(played >= CKeptGame::kSaveEveryMs - 2 && played < CKeptGame::kSaveEveryMs + 120)
+        << "saved again after " << played << " ms of play";
+    const std::string second = Bytes(file);
+    View().OnPausePlay();
+    View().Kept().SaveIfDue();
+    View().Kept().Flush();
+    EXPECT_NE(Bytes(file), second) << "a pause is not saved at once";
+    View().OnPausePlay();
+    Tick(1234);
+    View().Kept().Keep(true);
+    const std::string left = GameStateJson(Game());
+    EXPECT_TRUE(Game().paused);
+
+    GameClock::Reset();  // as in a program started afresh
+    MakeFrame();
+    View().Kept().Start(true, folder.path());
+    EXPECT_EQ(GameStateJson(Game()), left);
+    Tick();
+    EXPECT_EQ(GameStateJson(Game()), left) << "the game came back running";
+    View().OnPausePlay();
+    Tick();
+    View().Kept().SaveIfDue();
+    View().Kept().Flush();
+    const std::string goesOn = Text(file);
+    EXPECT_GT(goesOn.rfind("\nresume\n"), goesOn.rfind("\npause\n")) << "it went on unrecorded";
+    View().OnQuitGame();
+    View().Kept().Flush();
+    EXPECT_FALSE(QFile::exists(file)) << "a game that has ended is kept";
+
+    MakeFrame();
+    QFile damaged(file);
+    ASSERT_TRUE(damaged.open(QIODevice::WriteOnly) && damaged.write(left.c_str()) > 0);
+    damaged.close();
+    QString told;
+    Then([&told](QDialog* box) {
+        told = static_cast<QMessageBox*>(box)->text();
+        box->accept();
+    });
+    View().Kept().Start(true, folder.path());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !told.isEmpty(); }, 5000));
+    const QStringList aside = QDir(folder.path()).entryList({"game-1.tvr.damaged-*"});
+    ASSERT_EQ(aside.size(), 1);
+    EXPECT_EQ(told,
+              "The game you left unfinished cannot go on. This file is not a Torvane "
+              "replay.\n\nIt was set aside as " +
+                  QDir::toNativeSeparators(folder.path() + "/" + aside[0]) +
+                  ". A new game starts.");
+    EXPECT_FALSE(Game().started);
+    frame.reset();  // and its lock with it, before the folder goes
 }
 
 }  // namespace

@@ -1,0 +1,164 @@
+#include "shell/view/kept_game.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QEventLoop>
+#include <QFile>
+#include <QMessageBox>
+
+#include "game/game_clock.h"
+#include "game/game_random.h"
+#include "resources/translations.h"
+#include "scores/core/calendar_clock.h"
+#include "script/kept_game.h"
+#include "shell/view/kept_game_saver.h"
+#include "shell/view/replay_check_job.h"
+#include "shell/view/torvane_view.h"
+
+CKeptGame::CKeptGame(CTorvaneView& view) : view_(view) {
+    look_.setInterval(kLookEveryMs);
+    connect(&look_, &QTimer::timeout, this, &CKeptGame::SaveIfDue);
+}
+
+CKeptGame::~CKeptGame() = default;
+
+void CKeptGame::Start(bool restore, const QString& folder) {
+    slot_ = std::make_unique<CKeptGameSlot>(folder);
+    saver_ = std::make_unique<CKeptGameSaver>();
+    if (restore) {
+        if (const std::optional<QString> waiting = slot_->TakeWaiting()) {
+            Restore(*waiting);
+        }
+    }
+    if (!slot_->Held() && !slot_->TakeFree()) {
+        return;  // nowhere to keep a game: it cannot outlive the program
+    }
+    connect(&view_, &CTorvaneView::StateChanged, this, &CKeptGame::Follow);
+    look_.start();
+}
+
+QString CKeptGame::Path() const {
+    return slot_ ? slot_->Path() : QString();
+}
+
+void CKeptGame::Restore(const QString& path) {
+    // Read and played on a worker thread: a long game takes a while, and the
+    // window system must not think the program hangs meanwhile.
+    auto kept = std::make_shared<KeptGame>();
+    const std::string version = QCoreApplication::applicationVersion().toStdString();
+    CReplayCheckJob job(
+        path,
+        [kept, version](const std::string& file, ReplayProgress& progress) {
+            *kept = ReadKeptGame(file, version, &progress);
+            return kept->check;
+        },
+        &view_, tr("Bringing back the game you left unfinished ..."));
+    QEventLoop loop;
+    connect(&job, &CReplayCheckJob::Finished, &loop, &QEventLoop::quit);
+    loop.exec();
+    const ReplayCheck& check = job.Result();
+    if (check.verdict == ReplayVerdict::Stopped) {
+        slot_->Release();  // stopped by the player: it waits for another start
+        return;
+    }
+    if (check.verdict == ReplayVerdict::Watchable) {
+        GoOn(*kept);
+        return;
+    }
+    const std::optional<QString> aside = slot_->SetAside();
+    const QString text =
+        tr("The game you left unfinished cannot go on. %1\n\n%2 A new game starts.")
+            .arg(Translated(check.problem),
+                 aside ? tr("It was set aside as %1.").arg(QDir::toNativeSeparators(*aside))
+                       : tr("It stays as %1.").arg(QDir::toNativeSeparators(path)));
+    if (!aside) {
+        slot_->Release();
+    }
+    QTimer::singleShot(
+        0, &view_, [this, text] { QMessageBox::warning(&view_, QStringLiteral("Torvane"), text); });
+}
+
+void CKeptGame::GoOn(KeptGame& kept) {
+    // Its next gems and its clock, where the recording left them.
+    GameRandom::state = kept.random;
+    GameClock::FreezeAt(kept.now);
+    kept.game->ReadSoundSwitches();
+    view_.ContinueGame(std::move(kept.game), std::move(kept.recording));
+    // Paused, whether it was left paused or running; the recording notes it.
+    view_.Game().Pause();
+    view_.Changed();
+}
+
+bool CKeptGame::Keepable() const {
+    const CGame& game = view_.Game();
+    return view_.Recording().Recorder().Recording() && game.started && !game.over;
+}
+
+void CKeptGame::Follow() {
+    if (written_ && !Keepable()) {
+        SaveIfDue();
+    }
+}
+
+void CKeptGame::SaveIfDue() {
+    if (!slot_ || !slot_->Held() || left_) {
+        return;
+    }
+    if (!Keepable()) {
+        if (written_) {
+            saver_->Remove(slot_->Path());
+            written_ = false;
+        }
+        return;
+    }
+    CReplayRecorder& recorder = view_.Recording().Recorder();
+    const CGame& game = view_.Game();
+    recorder.Sync(game);
+    if (recorder.Number() != recording_) {
+        recording_ = recorder.Number();
+        sent_ = 0;
+        saver_->Begin();
+    }
+    const std::string& lines = recorder.Lines();
+    const std::int64_t now = GameClock::Now();
+    const bool due = !written_ || game.paused || now - savedAt_ >= kSaveEveryMs;
+    if (!due || (written_ && lines.size() == sent_)) {
+        return;
+    }
+    saver_->Save(lines.substr(sent_),
+                 recorder.Header(game, QCoreApplication::applicationVersion().toStdString(),
+                                 CalendarClock::Now()),
+                 slot_->Path());
+    sent_ = lines.size();
+    savedAt_ = now;
+    written_ = true;
+}
+
+std::optional<QString> CKeptGame::Flush() {
+    return saver_ ? saver_->Wait() : std::nullopt;
+}
+
+void CKeptGame::Keep(bool last) {
+    if (!slot_ || !slot_->Held() || left_) {
+        return;
+    }
+    if (Keepable() && !view_.Game().paused) {
+        view_.Game().Pause();
+        view_.Changed();
+    }
+    SaveIfDue();
+    const std::optional<QString> failure = Flush();
+    if (!last) {
+        return;
+    }
+    left_ = true;
+    look_.stop();
+    if (!Keepable()) {
+        return;
+    }
+    view_.Recording().Leave();
+    if (failure) {
+        QMessageBox::warning(nullptr, QStringLiteral("Torvane"),
+                             tr("Torvane could not keep your unfinished game: %1").arg(*failure));
+    }
+}

@@ -1,0 +1,73 @@
+#!/usr/bin/env bash
+# A game left unfinished in the real program waits for the next start. Played,
+# left by Game > Exit, it comes back paused with the state its kept file gives
+# in the runner; left at once by SIGTERM, the file it keeps gives the same
+# state to the bit (clock included). A file given to watch plays, the kept
+# game waiting on. Played on and killed outright, the file of the last save
+# restores; played on, the game ends by Quit game, takes its kept file with it,
+# and its replay covers the whole game: the runner plays it to its score.
+# Usage: kept_game_test.sh PROGRAM RUNNER OUTPUT_DIR   (under xvfb-run)
+set -u
+program=$1 runner=$2 out=$3
+rm -rf "$out" && mkdir -p "$out/config/Quillfen Software"
+export XDG_CONFIG_HOME=$out/config XDG_DATA_HOME=$out/data
+printf '[Settings]\nFirstStartDone=1\n' > "$out/config/Quillfen Software/Torvane.conf"
+data="$out/data/Quillfen Software/Torvane" && kept="$data/games/game-1.tvr"
+openbox --sm-disable > /dev/null 2>&1 &
+wm=$! && sleep 1
+fail() { echo "FAIL: $*"; kill "$pid" "$wm"; exit 1; }
+start() {
+    "$program" "$@" >> "$out/program.log" 2>&1 &
+    pid=$!
+    wid=$(timeout 60 xdotool search --sync --onlyvisible --name '^Torvane$' | head -1) && sleep 1
+    xdotool windowfocus --sync "$wid"
+}
+stop() { kill "-$1" "$pid"; wait "$pid"; }
+# The runner's last line for the kept game, or for file $1.
+state() { "$runner" "${1:-$kept}" | tail -1; }
+# Game time in a state line.
+at() { sed 's/.*"t":\([0-9]*\),.*/\1/' <<< "$1"; }
+play() { xdotool key ctrl+p && for _ in $(seq "$1"); do xdotool key --delay 150 Left Left Right; done; }
+
+start
+play 8
+xdotool key alt+g && sleep 0.5 && xdotool key x && wait "$pid"
+left=$(state) && cp "$kept" "$out/left.tvr"
+grep -q '"paused":true,"started":true' <<< "$left" || fail "Game > Exit kept $left"
+start
+import -window root "$out/restored.png"
+stop TERM
+[ "$(state)" = "$left" ] || fail "back and left by SIGTERM: $(state), not $left"
+
+start "$out/left.tvr"
+sleep 2 && stop TERM
+cmp -s "$kept" "$out/left.tvr" && [ ! -e "$data/games/game-2.tvr" ] ||
+    fail "a replay watched touched the game that waits"
+
+start
+[ "$(state)" = "$left" ] || fail "the game kept touched on restoring it"
+played=$(date +%s%N) && play 20
+stop KILL
+played=$((($(date +%s%N) - played) / 1000000))
+killed=$(state)
+grep -q '"over":false' <<< "$killed" || fail "after kill -9: $killed"
+echo "kill -9: $((played - ($(at "$killed") - $(at "$left")))) ms of play lost of $played"
+
+start
+# Back paused, where it was running.
+for _ in $(seq 50); do [ "$(state)" = "${killed/'"paused":false'/'"paused":true'}" ] && break; sleep 0.2; done
+[ "$(state)" = "${killed/'"paused":false'/'"paused":true'}" ] ||
+    fail "the game saved before kill -9 came back as $(state), not $killed"
+play 4
+xdotool key ctrl+q && sleep 1
+xdotool key alt+g && sleep 0.5 && xdotool key x && wait "$pid"
+[ ! -e "$kept" ] || fail "a game quit is kept"
+final=$(state "$data/replays/last-game.tvr")
+grep -q '"over":true' <<< "$final" || fail "the replay ends at $final"
+score=$(sed 's/.*"score":\([0-9]*\),.*/\1/' <<< "$final")
+"$runner" --check "$data/replays/last-game.tvr" | grep -qx "{\"ev\":\"replay\",\"score\":$score}" ||
+    fail "the replay does not check at $score"
+[ "$(zcat "$out/left.tvr" | grep -m1 '^at ')" = "$(zcat "$data/replays/last-game.tvr" | grep -m1 '^at ')" ] ||
+    fail "the replay does not begin where the game began"
+kill "$wm"
+echo "PASS: score $score; screenshots in $out"
