@@ -325,6 +325,13 @@ TEST_F(ReplayTest, GameKeptEveryFewSecondsOfPlayComesBackPausedWhereItWasLeft) {
     View().Kept().Keep(true);
     const std::string left = GameStateJson(Game());
     EXPECT_TRUE(Game().paused);
+    {
+        // A second copy running meanwhile leaves it alone and keeps its own beside it.
+        CKeptGameSlot other(folder.path());
+        EXPECT_FALSE(other.TakeWaiting()) << "took a game its copy still holds";
+        ASSERT_TRUE(other.TakeFree());
+        EXPECT_EQ(other.Path(), folder.path() + "/game-2.tvr");
+    }
 
     GameClock::Reset();  // as in a program started afresh
     MakeFrame();
