@@ -185,13 +185,13 @@ Möchten Sie Torvane trotzdem starten?</translation>
     <name>CKeptGame</name>
     <message>
         <source>Bringing back the game you left unfinished ...</source>
-        <translation>Ihr unvollendetes Spiel wird zurückgeholt ...</translation>
+        <translation>Ihr angefangenes Spiel wird zurückgeholt ...</translation>
     </message>
     <message>
         <source>The game you left unfinished cannot go on. %1
 
 %2 A new game starts.</source>
-        <translation>Ihr unvollendetes Spiel kann nicht weitergehen. %1
+        <translation>Ihr angefangenes Spiel kann nicht fortgesetzt werden. %1
 
 %2 Ein neues Spiel beginnt.</translation>
     </message>
@@ -205,7 +205,7 @@ Möchten Sie Torvane trotzdem starten?</translation>
     </message>
     <message>
         <source>Torvane could not keep your unfinished game: %1</source>
-        <translation>Torvane konnte Ihr unvollendetes Spiel nicht aufbewahren: %1</translation>
+        <translation>Torvane konnte Ihr angefangenes Spiel nicht sichern: %1</translation>
     </message>
 </context>
 <context>
