@@ -412,7 +412,7 @@ Möchten Sie Torvane trotzdem starten?</translation>
     </message>
     <message>
         <source>Explode</source>
-        <translation>Explosion</translation>
+        <translation>Explodieren</translation>
     </message>
     <message>
         <source>Colors</source>
