@@ -8,14 +8,20 @@ bool CScriptLines::Next(std::string_view& line) {
     }
     carried_.clear();
     for (;;) {
-        if (piece_.empty() && !text_.Next(piece_)) {
-            // The last line needs no line break, unless the text stopped short.
-            if (carried_.empty() || text_.Fault() != ScriptFault::None) {
-                return false;
+        if (piece_.empty()) {
+            if (!text_.Next(piece_)) {
+                // The last line needs no line break, unless the text stopped
+                // short.
+                if (carried_.empty() || text_.Fault() != ScriptFault::None) {
+                    return false;
+                }
+                line = carried_;
+                ++number_;
+                return true;
             }
-            line = carried_;
-            ++number_;
-            return true;
+            if (copy_ != nullptr) {
+                *copy_ += piece_;
+            }
         }
         const void* end = std::memchr(piece_.data(), '\n', piece_.size());
         const std::size_t length =

@@ -10,9 +10,11 @@
 
 class CScriptLines {
   public:
-    // `stored` must outlive the reader.
-    explicit CScriptLines(std::string_view stored, std::size_t limit = kScriptTextLimit)
-        : text_(stored, limit) {}
+    // `stored` must outlive the reader. Every piece of text read is added to
+    // `copy`, if given, in large pieces rather than line by line.
+    explicit CScriptLines(std::string_view stored, std::size_t limit = kScriptTextLimit,
+                          std::string* copy = nullptr)
+        : text_(stored, limit), copy_(copy) {}
 
     // The next line without its line break, valid until the next call; false
     // at the end of the text or at a fault.
@@ -26,6 +28,7 @@ class CScriptLines {
     CScriptText text_;
     std::string_view piece_;
     std::string carried_;
+    std::string* copy_;
     int number_ = 0;
     bool longLine_ = false;
 };
