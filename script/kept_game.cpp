@@ -1,6 +1,5 @@
 #include "script/kept_game.h"
 
-#include <algorithm>
 #include <sstream>
 #include <string_view>
 
@@ -15,19 +14,6 @@ namespace {
 bool IsCommand(std::string_view line) {
     const std::size_t first = line.find_first_not_of(" \t\r\v\f");
     return first != std::string_view::npos && line[first] != '#';
-}
-
-// Where the first line that is a command begins, or the end.
-std::size_t FirstCommandAt(std::string_view text) {
-    std::size_t start = 0;
-    while (start < text.size()) {
-        const std::size_t end = std::min(text.find('\n', start), text.size());
-        if (IsCommand(text.substr(start, end - start))) {
-            return start;
-        }
-        start = end + 1;
-    }
-    return text.size();
 }
 
 // Where the last line that is a command begins, or 0.
@@ -82,7 +68,6 @@ KeptGame PlayKeptGame(std::string stored, const std::string& version, ReplayProg
     // The recording to go on with: from the clock's first `at` to the
     // closing `state`, which is left out.
     lines.resize(LastCommandAt(lines));
-    lines.erase(0, std::min(FirstCommandAt(lines), lines.size()));
     kept.recording.lastInstant = runner.RealTime();
     kept.recording.difficulties = std::move(kept.check.difficulties);
     if (kept.recording.difficulties.empty()) {

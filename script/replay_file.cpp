@@ -173,7 +173,7 @@ ReplayCheck CheckReplay(std::string stored, const std::string& version, ReplayPr
 
 ReplayCheck PlayReplay(std::string stored, const std::string& version, CSimRunner& runner,
                        ReplayProgress* progress, std::string* text) {
-    CScriptLines lines(stored, kScriptTextLimit, text);
+    CScriptLines lines(stored);
     std::string_view line;
     if (!lines.Next(line)) {
         // Compressed data that fails at once may still be a replay's; a first
@@ -196,6 +196,9 @@ ReplayCheck PlayReplay(std::string stored, const std::string& version, CSimRunne
     // fires: however long its waits, playing it costs only its lines.
     if (!more || !header.score || !CSimRunner::InstantOf(line)) {
         return FaultOf(lines).value_or(NotAReplay());
+    }
+    if (text != nullptr) {
+        lines.CopyFrom(line, *text);
     }
     std::size_t count = 0;
     do {

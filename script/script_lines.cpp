@@ -2,6 +2,13 @@
 
 #include <cstring>
 
+void CScriptLines::CopyFrom(std::string_view line, std::string& copy) {
+    copy_ = &copy;
+    copy += line;
+    copy += '\n';
+    copy += piece_;
+}
+
 bool CScriptLines::Next(std::string_view& line) {
     if (longLine_) {
         return false;

@@ -10,11 +10,9 @@
 
 class CScriptLines {
   public:
-    // `stored` must outlive the reader. Every piece of text read is added to
-    // `copy`, if given, in large pieces rather than line by line.
-    explicit CScriptLines(std::string_view stored, std::size_t limit = kScriptTextLimit,
-                          std::string* copy = nullptr)
-        : text_(stored, limit), copy_(copy) {}
+    // `stored` must outlive the reader.
+    explicit CScriptLines(std::string_view stored, std::size_t limit = kScriptTextLimit)
+        : text_(stored, limit) {}
 
     // The next line without its line break, valid until the next call; false
     // at the end of the text or at a fault.
@@ -23,12 +21,15 @@ class CScriptLines {
     int Number() const { return number_; }
     ScriptFault Fault() const { return longLine_ ? ScriptFault::LongLine : text_.Fault(); }
     std::size_t Consumed() const { return text_.Consumed(); }
+    // From `line`, the line last given, on, the text is added to `copy` as
+    // it is read, a piece of unpacked text at a time rather than line by line.
+    void CopyFrom(std::string_view line, std::string& copy);
 
   private:
     CScriptText text_;
     std::string_view piece_;
     std::string carried_;
-    std::string* copy_;
+    std::string* copy_ = nullptr;
     int number_ = 0;
     bool longLine_ = false;
 };
