@@ -4,6 +4,7 @@
 
 void CScriptLines::CopyFrom(std::string_view line, std::string& copy) {
     copy_ = &copy;
+    copy.reserve(copy.size() + line.size() + 1 + piece_.size() + text_.SizeHint());
     copy += line;
     copy += '\n';
     copy += piece_;
