@@ -1,11 +1,36 @@
 #include "script/kept_game.h"
 
 #include <sstream>
+#include <string_view>
 
 #include "game/game_clock.h"
 #include "game/game_random.h"
 #include "script/replay_reader.h"
 #include "script/sim_runner.h"
+
+namespace {
+
+// A line the runner plays: neither blank nor a comment.
+bool IsCommand(std::string_view line) {
+    const std::size_t first = line.find_first_not_of(" \t\r\v\f");
+    return first != std::string_view::npos && line[first] != '#';
+}
+
+// Where the last line that is a command begins, or 0.
+std::size_t LastCommandAt(std::string_view text) {
+    while (!text.empty()) {
+        const std::string_view body = text.back() == '\n' ? text.substr(0, text.size() - 1) : text;
+        const std::size_t lineBreak = body.rfind('\n');
+        const std::size_t start = lineBreak == std::string_view::npos ? 0 : lineBreak + 1;
+        if (IsCommand(body.substr(start))) {
+            return start;
+        }
+        text = text.substr(0, start);
+    }
+    return 0;
+}
+
+}  // namespace
 
 KeptGame ReadKeptGame(const std::string& path, const std::string& version,
                       ReplayProgress* progress) {
@@ -24,17 +49,8 @@ KeptGame PlayKeptGame(std::string stored, const std::string& version, ReplayProg
     ignored.setstate(std::ios::badbit);
     CSimRunner runner(ignored);
     runner.PlayOn(kept.game);
-    // The recording to go on with: every command but the closing `state`.
     std::string& lines = kept.recording.lines;
-    std::size_t last = 0;
-    kept.check = PlayReplay(std::move(stored), version, runner, progress,
-                            [&lines, &last](std::string_view line) {
-                                if (!line.empty() && line[0] != '#') {
-                                    last = lines.size();
-                                    lines += line;
-                                    lines += '\n';
-                                }
-                            });
+    kept.check = PlayReplay(std::move(stored), version, runner, progress, &lines);
     kept.check.stored.clear();
     if (kept.check.verdict != ReplayVerdict::Watchable) {
         kept.game.reset();
@@ -49,7 +65,9 @@ KeptGame PlayKeptGame(std::string stored, const std::string& version, ReplayProg
                               {}};
         return kept;
     }
-    lines.resize(last);
+    // The recording to go on with: from the clock's first `at` to the
+    // closing `state`, which is left out.
+    lines.resize(LastCommandAt(lines));
     kept.recording.lastInstant = runner.RealTime();
     kept.recording.difficulties = std::move(kept.check.difficulties);
     if (kept.recording.difficulties.empty()) {

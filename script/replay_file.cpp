@@ -172,18 +172,10 @@ ReplayCheck CheckReplay(std::string stored, const std::string& version, ReplayPr
 }
 
 ReplayCheck PlayReplay(std::string stored, const std::string& version, CSimRunner& runner,
-                       ReplayProgress* progress, const ReplayLineSeen& seen) {
+                       ReplayProgress* progress, std::string* text) {
     CScriptLines lines(stored);
     std::string_view line;
-    // Every line as it comes, for whoever follows them.
-    const auto next = [&lines, &line, &seen] {
-        const bool more = lines.Next(line);
-        if (more && seen) {
-            seen(line);
-        }
-        return more;
-    };
-    if (!next()) {
+    if (!lines.Next(line)) {
         // Compressed data that fails at once may still be a replay's; a first
         // line longer than any is not the header of one.
         return lines.Fault() == ScriptFault::LongLine ? NotAReplay()
@@ -194,16 +186,19 @@ ReplayCheck PlayReplay(std::string stored, const std::string& version, CSimRunne
     }
     bool more = true;
     HeaderSeen header;
-    while ((more = next()) && line.starts_with('#')) {
+    while ((more = lines.Next(line)) && line.starts_with('#')) {
         header.Read(line);
     }
     while (more && !IsCommand(line)) {
-        more = next();
+        more = lines.Next(line);
     }
     // A replay's clock starts with `at`, so the runner's own timer never
     // fires: however long its waits, playing it costs only its lines.
     if (!more || !header.score || !CSimRunner::InstantOf(line)) {
         return FaultOf(lines).value_or(NotAReplay());
+    }
+    if (text != nullptr) {
+        lines.CopyFrom(line, *text);
     }
     std::size_t count = 0;
     do {
@@ -222,7 +217,7 @@ ReplayCheck PlayReplay(std::string stored, const std::string& version, CSimRunne
                 TORVANE_TEXT("ReplayFile", "This replay is damaged or cut short: line %1: %2."),
                 {std::to_string(lines.Number()), e.what()});
         }
-    } while (next());
+    } while (lines.Next(line));
     if (std::optional<ReplayCheck> fault = FaultOf(lines)) {
         return *fault;
     }

@@ -15,7 +15,6 @@
 
 #include <atomic>
 #include <cstdint>
-#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -76,8 +75,7 @@ ReplayCheck CheckReplay(std::string stored, const std::string& version,
 class CSimRunner;
 
 // The same on a runner of the caller's, which holds the replay's game at the
-// end; `seen`, if set, is shown every line of the text as it is played (the
-// header's too).
-using ReplayLineSeen = std::function<void(std::string_view line)>;
+// end; `text`, if given, gets the text from the clock's first `at` on, as far
+// as it was read, each line with its line break.
 ReplayCheck PlayReplay(std::string stored, const std::string& version, CSimRunner& runner,
-                       ReplayProgress* progress = nullptr, const ReplayLineSeen& seen = {});
+                       ReplayProgress* progress = nullptr, std::string* text = nullptr);

@@ -2,20 +2,34 @@
 
 #include <cstring>
 
+void CScriptLines::CopyFrom(std::string_view line, std::string& copy) {
+    copy_ = &copy;
+    copy.reserve(copy.size() + line.size() + 1 + piece_.size() + text_.SizeHint());
+    copy += line;
+    copy += '\n';
+    copy += piece_;
+}
+
 bool CScriptLines::Next(std::string_view& line) {
     if (longLine_) {
         return false;
     }
     carried_.clear();
     for (;;) {
-        if (piece_.empty() && !text_.Next(piece_)) {
-            // The last line needs no line break, unless the text stopped short.
-            if (carried_.empty() || text_.Fault() != ScriptFault::None) {
-                return false;
+        if (piece_.empty()) {
+            if (!text_.Next(piece_)) {
+                // The last line needs no line break, unless the text stopped
+                // short.
+                if (carried_.empty() || text_.Fault() != ScriptFault::None) {
+                    return false;
+                }
+                line = carried_;
+                ++number_;
+                return true;
             }
-            line = carried_;
-            ++number_;
-            return true;
+            if (copy_ != nullptr) {
+                *copy_ += piece_;
+            }
         }
         const void* end = std::memchr(piece_.data(), '\n', piece_.size());
         const std::size_t length =

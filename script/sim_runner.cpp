@@ -159,17 +159,54 @@ void CSimRunner::Parse(std::string_view text, int number) {
     if (command.empty() || command[0] == '#') {
         return;  // blank, or a comment however long
     }
+    std::size_t restStart = 0;
+    while (restStart < rest.size() && (rest[restStart] == ' ' || rest[restStart] == '\t')) {
+        ++restStart;
+    }
+    if (restStart < rest.size()) {
+        line_.rest = rest.substr(restStart);
+    }
     for (std::string_view word = command; !word.empty(); word = NextWord(rest)) {
         line_.words.push_back(word);
     }
-    const auto start = static_cast<std::size_t>(command.data() - text.data()) + command.size();
-    const std::size_t restStart = text.find_first_not_of(" \t", start);
-    if (restStart != std::string_view::npos) {
-        line_.rest = text.substr(restStart);
+}
+
+bool CSimRunner::PlayRecorded(std::string_view text) {
+    const char* end = text.data() + text.size();
+    if (text == "tick") {
+        lastCommand_ = "tick";
+        const CScopedSettingsBackend settings(store_);
+        Game().Tick();
+        return true;
     }
+    if (text.starts_with("at ")) {
+        std::int64_t ms = 0;
+        const auto result = std::from_chars(text.data() + 3, end, ms);
+        if (result.ec != std::errc() || result.ptr != end || ms < 0 || ms > kLatestInstant) {
+            return false;
+        }
+        lastCommand_ = "at";
+        MoveTo(ms);
+        return true;
+    }
+    if (text.starts_with("turn ")) {
+        double angle = 0;
+        const auto result = std::from_chars(text.data() + 5, end, angle);
+        if (result.ec != std::errc() || result.ptr != end || !std::isfinite(angle)) {
+            return false;
+        }
+        lastCommand_ = "turn";
+        const CScopedSettingsBackend settings(store_);
+        Turn(angle);
+        return true;
+    }
+    return false;
 }
 
 void CSimRunner::Execute(std::string_view text, int number) {
+    if (PlayRecorded(text)) {
+        return;
+    }
     Parse(text, number);
     if (line_.words.empty()) {
         return;
@@ -249,14 +286,7 @@ void CSimRunner::RegisterBuiltins() {
     });
     Register("turn", [](CSimRunner& r, const SimLine& l) {
         ExpectWords(l, 2);
-        const double angle = ParseFiniteDouble(l, 1);
-        CGame& game = r.Game();
-        if (game.paused) {
-            return;
-        }
-        game.wheelAngle = angle;
-        game.RetestContacts();
-        game.Tick();
+        r.Turn(ParseFiniteDouble(l, 1));
     });
     Register("seed", [](CSimRunner&, const SimLine& l) {
         ExpectWords(l, 2);
@@ -333,6 +363,16 @@ void CSimRunner::RegisterBuiltins() {
         ExpectWords(l, 1);
         r.PrintState();
     });
+}
+
+void CSimRunner::Turn(double angle) {
+    CGame& game = Game();
+    if (game.paused) {
+        return;
+    }
+    game.wheelAngle = angle;
+    game.RetestContacts();
+    game.Tick();
 }
 
 void CSimRunner::Wait(std::int64_t ms) {

@@ -114,6 +114,12 @@ class CSimRunner {
     // Splits into `line_`, whose words keep their room from line to line.
     void Parse(std::string_view text, int number);
     bool RunLine(std::string_view text, int number, std::ostream& err);
+    // The lines replays are made of, by the hundred thousand (`at`, `turn`
+    // and `tick`, as the recorder writes them), played without the split
+    // into words and the look-up; false for any other line, and for any of
+    // theirs in another form, which the general way plays or refuses.
+    bool PlayRecorded(std::string_view text);
+    void Turn(double angle);
     void RegisterBuiltins();
     void Wait(std::int64_t ms);
     void SetRealTime(std::int64_t ms);

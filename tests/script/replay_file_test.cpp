@@ -21,6 +21,7 @@
 #include "script/replay_player.h"
 #include "script/replay_reader.h"
 #include "script/replay_recorder.h"
+#include "script/script_text.h"
 #include "tools/robot/robot_player.h"
 
 namespace fs = std::filesystem;
@@ -239,6 +240,7 @@ TEST_F(ReplayFiles, KeptGameGoesOnToTheReplayOfTheWholeGameOrIsRefused) {
     recorder.Sync(*game);
     growing.Add(std::string_view(recorder.Lines()).substr(sent));
     const std::string keptFile = growing.File(recorder.Header(*game, "1.0.4", 1740837960));
+    const std::size_t keptLines = recorder.Lines().size();
     const std::string left = GameStateJson(*game);
     const std::uint32_t random = GameRandom::state;
     const GameClock::Saved leftClock = GameClock::Save();
@@ -289,6 +291,11 @@ TEST_F(ReplayFiles, KeptGameGoesOnToTheReplayOfTheWholeGameOrIsRefused) {
         EXPECT_NE(problem.find(row.says), std::string::npos) << problem;
         EXPECT_EQ(refused.game, nullptr);
     }
+    // Room for the lines is made at once, as far as the stored bytes could hold them.
+    const auto hint = [](const std::string& bytes) { return CScriptText(bytes).SizeHint(); };
+    EXPECT_EQ(hint(keptFile), keptLines + std::string_view("state\n").size());
+    const std::string lying = keptFile.substr(0, keptFile.size() - 4) + "\xff\xff\xff\x7f";
+    EXPECT_EQ(hint(lying), 16 * lying.size());
     EXPECT_EQ(ReadKeptGame((folder / "missing").string(), "1.0.4").check.problem.English(),
               "The replay " + (folder / "missing").string() +
                   " cannot be read: No such file or directory.");

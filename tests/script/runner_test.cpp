@@ -84,6 +84,10 @@ TEST(Runner, BadLinesStopTheScriptWithTheirLineNumber) {
         {"seed -1\n", "line 1: \"-1\" is out of range"},
         {"\n# comment\nwait x\n", "line 3:"},
         {"turn nan\n", "not a finite number"},
+        // The lines replays are made of, in any form but the recorder's.
+        {"at -1\n", "\"-1\" is out of range"},
+        {"turn 0.5 1\n", "turn takes 1 argument"},
+        {"tick 1\n", "tick takes 0 arguments"},
         {"wheel 40000\n", "out of range"},
         {"new Empty\n", "unknown scenario"},
         {"state extra\n", "takes 0 arguments"},
