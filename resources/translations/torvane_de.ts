@@ -661,6 +661,10 @@ Möchten Sie dieses Spiel beenden und die Einführung ansehen?</translation>
         <source>This file is too large to be a Torvane replay: it is larger than %1 MB, more than any game writes.</source>
         <translation>Diese Datei ist zu groß für eine Torvane-Spielaufzeichnung: Sie ist größer als %1 MB, mehr, als je ein Spiel aufzeichnet.</translation>
     </message>
+    <message>
+        <source>There is not enough memory free to read this replay.</source>
+        <translation>Es ist nicht genug Arbeitsspeicher frei, um diese Spielaufzeichnung zu lesen.</translation>
+    </message>
 </context>
 <context>
     <name>ScoreFlow</name>

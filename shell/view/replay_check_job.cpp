@@ -4,6 +4,7 @@
 #include <QProgressBar>
 #include <QProgressDialog>
 #include <QThread>
+#include <new>
 
 namespace {
 
@@ -20,7 +21,19 @@ CReplayCheckJob::CReplayCheckJob(const QString& path, Reader reader, QWidget* pa
       parent_(parent),
       label_(label.isEmpty() ? tr("Checking the replay ...") : label) {
     worker_ = QThread::create([this, file = QFile::encodeName(path).toStdString(),
-                               reader = std::move(reader)] { result_ = reader(file, progress_); });
+                               reader = std::move(reader)] {
+        try {
+            result_ = reader(file, progress_);
+        } catch (const std::bad_alloc&) {
+            // Within every bound a replay may still need more than this
+            // machine has free: it is told, and the program goes on.
+            result_ = ReplayCheck{};
+            result_.verdict = ReplayVerdict::TooLarge;
+            result_.problem = {
+                TORVANE_TEXT("ReplayFile", "There is not enough memory free to read this replay."),
+                {}};
+        }
+    });
     connect(worker_, &QThread::finished, this, &CReplayCheckJob::OnWorkerDone);
     showLater_.setSingleShot(true);
     connect(&showLater_, &QTimer::timeout, this, &CReplayCheckJob::ShowProgress);

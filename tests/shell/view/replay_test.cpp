@@ -288,6 +288,19 @@ TEST_F(ReplayTest, GamesHoldStillWhileAReplayIsAskedForReadAndChecked) {
     Button(progress(), "Cancel")->click();
     EXPECT_TRUE(QTest::qWaitFor([&] { return !v.Replays().Checking(); }, 60000));
     EXPECT_TRUE(!v.Replays().Watching() && v.Game().paused);
+
+    // A replay may need more memory than is free: told so, and the game waits.
+    v.Replays().SetReader(
+        [](const std::string&, ReplayProgress&) -> ReplayCheck { throw std::bad_alloc(); });
+    QString told;
+    Then([&told](QDialog* box) {
+        told = static_cast<QMessageBox*>(box)->text();
+        box->accept();
+    });
+    Watch(path);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !told.isEmpty(); }, 5000));
+    EXPECT_TRUE(told.contains("not enough memory free")) << told.toStdString();
+    EXPECT_TRUE(!v.Replays().Watching() && v.Game().paused);
 }
 
 // Kept while it runs every few seconds of play, at once when it pauses, and
