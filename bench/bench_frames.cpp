@@ -7,7 +7,6 @@
 // "memcpys" is the frame's cost in those.
 #include <benchmark/benchmark.h>
 
-#include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
 #include <algorithm>
@@ -120,17 +119,3 @@ BENCHMARK(BM_Frame)
     ->Unit(benchmark::kMicrosecond);
 
 }  // namespace
-
-int main(int argc, char** argv) {
-    // Painted from the GUI thread, as a paint event would be.
-    static int qtArgc = 3;
-    static char name[] = "bench_frames";
-    static char platformFlag[] = "-platform";
-    static char platform[] = "offscreen";
-    static char* qtArgv[] = {name, platformFlag, platform, nullptr};
-    QGuiApplication app(qtArgc, qtArgv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

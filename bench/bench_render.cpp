@@ -8,7 +8,6 @@
 // renderer when the scale changes.
 #include <benchmark/benchmark.h>
 
-#include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
 #include <algorithm>
@@ -250,17 +249,3 @@ void BM_RecolourSprites(benchmark::State& state) {
 BENCHMARK(BM_RecolourSprites)->Unit(benchmark::kMillisecond);
 
 }  // namespace
-
-int main(int argc, char** argv) {
-    // The board is painted from the GUI thread, as a paint event would.
-    static int qtArgc = 3;
-    static char name[] = "bench_render";
-    static char platformFlag[] = "-platform";
-    static char platform[] = "offscreen";
-    static char* qtArgv[] = {name, platformFlag, platform, nullptr};
-    QGuiApplication app(qtArgc, qtArgv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

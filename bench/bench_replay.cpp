@@ -15,7 +15,6 @@
 // stored and unpacks to 64 MiB of `tick` lines.
 #include <benchmark/benchmark.h>
 
-#include <QGuiApplication>
 #include <algorithm>
 #include <chrono>
 #include <cmath>
@@ -269,16 +268,3 @@ void BM_TickFloodCheck(benchmark::State& state) {
 BENCHMARK(BM_TickFloodCheck)->Unit(benchmark::kMillisecond);
 
 }  // namespace
-
-int main(int argc, char** argv) {
-    // Painting text needs a GUI application; no display is needed.
-    int qtArgc = 1;
-    char name[] = "bench_replay";
-    char* qtArgv[] = {name, nullptr};
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(qtArgc, qtArgv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
