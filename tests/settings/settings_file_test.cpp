@@ -126,24 +126,6 @@ TEST_F(SettingsFile, ValuesReadAsQSettingsWroteThemAndWriteSoQSettingsReadsThem)
                       .toStdString(),
                   text);
     }
-    // A file edited by hand reads as QSettings reads it: comments after a
-    // value or a section, the other blanks of Unicode, a quoted value's own.
-    Put("edited.conf",
-        "[Scores] ; the table\n000=a|Zo\xc3\xab|900|86400 ; mine\n[Settings]\n"
-        "Quiet=1 ; off\nName=\xc2\xa0spaced\xe3\x80\x80\nQuoted=\"x\" y \t\n");
-    CSettingsFile edited(Path("edited.conf"));
-    Notice(edited);
-    const QSettings theirs(Path("edited.conf"), QSettings::IniFormat);
-    for (const QString& key : theirs.allKeys()) {
-        const auto [group, name] = std::pair(key.section('/', 0, 0), key.section('/', 1));
-        const SettingValue value =
-            edited.Read(group.toStdString(), name.toStdString()).value_or(SettingValue{});
-        EXPECT_EQ(
-            value.type == SettingValue::Type::Dword ? std::to_string(value.dword) : value.text,
-            theirs.value(key).toString().toStdString());
-    }
-    EXPECT_EQ(edited.ValueNames(kSettingsKey).size(), 3u);
-    EXPECT_TRUE(notices.empty());
     // A missing file is made by the first write; the next run reads the
     // largest number as a number and no longer finds a deleted value.
     CSettingsFile first(Path("new.conf"));
