@@ -91,6 +91,11 @@ class ReplayTest : public UiTest {
         }
         EXPECT_EQ(GameStateJson(View().Game()), state);
     }
+    // The kept game, once its file has landed.
+    void Save() {
+        View().Kept().SaveIfDue();
+        View().Kept().Flush();
+    }
 
     CRunningClock running;
 };
@@ -224,14 +229,7 @@ TEST_F(ReplayTest, TopTenEntriesKeepTheirReplaysUntilATableWithoutThemIsOnDisk) 
         EXPECT_TRUE(watch->isEnabled());
         watch->isEnabled() ? watch->click() : d->reject();  // a failure, not a hang
     });
-    QString told;
-    Then([&told](QDialog* box) {
-        told = static_cast<QMessageBox*>(box)->text();
-        box->accept();
-    });
-    v.GameOver().ShowHighScores();
-    EXPECT_TRUE(QTest::qWaitFor([&] { return !told.isEmpty(); }, 60000));
-    EXPECT_EQ(told,
+    EXPECT_EQ(Told([&v] { v.GameOver().ShowHighScores(); }),
               "This replay does not reach the score it records: it ends at 0 points, not at "
               "the 560 it records.");
     EXPECT_FALSE(v.Replays().Watching());
@@ -292,46 +290,37 @@ TEST_F(ReplayTest, GamesHoldStillWhileAReplayIsAskedForReadAndChecked) {
     // A replay may need more memory than is free: told so, and the game waits.
     v.Replays().SetReader(
         [](const std::string&, ReplayProgress&) -> ReplayCheck { throw std::bad_alloc(); });
-    QString told;
-    Then([&told](QDialog* box) {
-        told = static_cast<QMessageBox*>(box)->text();
-        box->accept();
-    });
-    Watch(path);
-    EXPECT_TRUE(QTest::qWaitFor([&] { return !told.isEmpty(); }, 5000));
+    const QString told = Told([&] { Watch(path); });
     EXPECT_TRUE(told.contains("not enough memory free")) << told.toStdString();
     EXPECT_TRUE(!v.Replays().Watching() && v.Game().paused);
 }
 
 // Kept while it runs every few seconds of play, at once when it pauses, and
-// once more on leaving; back at the next start to the bit, paused; gone once
-// it ends; and a kept file that cannot go on is set aside with one message.
+// once more on leaving; back at the next start to the bit; and a kept file
+// that cannot go on is set aside with one message. The real program left and
+// killed in every way, and a game ended taking its file: kept_game_test.sh.
 TEST_F(ReplayTest, GameKeptEveryFewSecondsOfPlayComesBackPausedWhereItWasLeft) {
     QTemporaryDir folder;
     const QString file = folder.path() + "/game-1.tvr";
     View().Kept().Start(false, folder.path());
-    View().Kept().SaveIfDue();
-    View().Kept().Flush();
+    Save();
     EXPECT_FALSE(QFile::exists(file)) << "a game not begun is kept";
     View().OnPausePlay();
     Tick();
-    View().Kept().SaveIfDue();
-    View().Kept().Flush();
+    Save();
     const std::int64_t savedAt = GameClock::Now();
     const std::string first = Bytes(file);
     std::int64_t played = 0;
     for (; played < 10000 && Bytes(file) == first; played = GameClock::Now() - savedAt) {
         Tick();
         Drag(0.02);
-        View().Kept().SaveIfDue();
-        View().Kept().Flush();
+        Save();
     }
     EXPECT_TRUE(played >= CKeptGame::kSaveEveryMs - 2 && played < CKeptGame::kSaveEveryMs + 120)
         << "saved again after " << played << " ms of play";
     const std::string second = Bytes(file);
     View().OnPausePlay();
-    View().Kept().SaveIfDue();
-    View().Kept().Flush();
+    Save();
     EXPECT_NE(Bytes(file), second) << "a pause is not saved at once";
     View().OnPausePlay();
     Tick(1234);
@@ -349,30 +338,18 @@ TEST_F(ReplayTest, GameKeptEveryFewSecondsOfPlayComesBackPausedWhereItWasLeft) {
     GameClock::Reset();  // as in a program started afresh
     MakeFrame();
     View().Kept().Start(true, folder.path());
-    EXPECT_EQ(GameStateJson(Game()), left);
-    Tick();
-    EXPECT_EQ(GameStateJson(Game()), left) << "the game came back running";
+    EXPECT_EQ(GameStateJson(Game()), left);  // paused: kept_game_test.sh sees it stay so
     View().OnPausePlay();
     Tick();
-    View().Kept().SaveIfDue();
-    View().Kept().Flush();
+    Save();
     const std::string goesOn = Text(file);
     EXPECT_GT(goesOn.rfind("\nresume\n"), goesOn.rfind("\npause\n")) << "it went on unrecorded";
-    View().OnQuitGame();
-    View().Kept().Flush();
-    EXPECT_FALSE(QFile::exists(file)) << "a game that has ended is kept";
 
     MakeFrame();
     QFile damaged(file);
     ASSERT_TRUE(damaged.open(QIODevice::WriteOnly) && damaged.write(left.c_str()) > 0);
     damaged.close();
-    QString told;
-    Then([&told](QDialog* box) {
-        told = static_cast<QMessageBox*>(box)->text();
-        box->accept();
-    });
-    View().Kept().Start(true, folder.path());
-    EXPECT_TRUE(QTest::qWaitFor([&] { return !told.isEmpty(); }, 5000));
+    const QString told = Told([&] { View().Kept().Start(true, folder.path()); });
     const QStringList aside = QDir(folder.path()).entryList({"game-1.tvr.damaged-*"});
     ASSERT_EQ(aside.size(), 1);
     EXPECT_EQ(told,

@@ -46,17 +46,12 @@ class ViewTest : public UiTest {
             {"release", [&](A a) { Mouse(E::MouseButtonRelease, At(a)); }},
             {"letgo", [&](A) { held = {}; }},  // released over another window
             {"wheel", [&](A a) { wheelPassedOn &= !Wheel(a.toInt()); }},
-            // "space", "x", or an arrow: [shift-|ctrl-](left|right)[-again].
+            // As a shortcut names it; "-again": held down.
             {"key",
              [&](A a) {
-                 Key(a.contains("left")    ? Qt::Key_Left
-                     : a.contains("right") ? Qt::Key_Right
-                     : a == "space"        ? Qt::Key_Space
-                                           : Qt::Key_X,
-                     a.startsWith("shift")  ? Qt::ShiftModifier
-                     : a.startsWith("ctrl") ? Qt::ControlModifier
-                                            : Qt::NoModifier,
-                     a == "space" ? " " : a.left(1), a.endsWith("again"));
+                 const QKeyCombination k = QKeySequence(QString(a).remove("-again"))[0];
+                 Key(k.key(), k.keyboardModifiers(), a == "Space" ? " " : a.toLower(),
+                     a.endsWith("-again"));
              }},
             // As the window system delivers it: press, release, double-click, release.
             {"dblclick",
@@ -142,8 +137,8 @@ TEST_F(ViewTest, InputTurnsTheWheelDropsBombsAndTicksOnlyARunningGameWithInputFr
         {"right 0 move 1", 0, 1, 0},
         {"wheel 120", -0.05, 1, 1},
         {"clockwise - wheel 120 wheel 12", 0.055, 1, 1},
-        {"key space", 0, 0, 1},
-        {"key x", 0, 1, 0},
+        {"key Space", 0, 0, 1},
+        {"key X", 0, 1, 0},
         {"dblclick 8,5", 0, 0, 1},
         {"dblclick 182,20 dblclick 100,49", 0, 1, 0},
         {"tick 500", 0, 1, 1},
@@ -151,16 +146,16 @@ TEST_F(ViewTest, InputTurnsTheWheelDropsBombsAndTicksOnlyARunningGameWithInputFr
         {"lock on playpause - bomb - quit - new - tick 500", 0, 1, 1},
         {"press 0 new - resume - move 1", 0, 1, 0},
         // Arrows turn by fixed steps, a fine one with Shift, held down or not.
-        {"key left", -kPi / 60, 1, 1},
-        {"key right key shift-left-again", kPi / 60 - kPi / 240, 1, 1},
-        {"key ctrl-right", 0, 1, 0},
+        {"key Left", -kPi / 60, 1, 1},
+        {"key Right key Shift+Left-again", kPi / 60 - kPi / 240, 1, 1},
+        {"key Ctrl+Right", 0, 1, 0},
         // After Alt alone, or a menu left with Escape, the keys are still the
         // game's, in the next game too; in an open menu they are the menu's.
         {"show - window Alt window Left", -kPi / 60, 1, 1},
         {"show - window Alt+G window Esc new - resume - window Left", -kPi / 60, 1, 1},
         {"show - window Alt+G window Left", 0, 1, 0},
-        {"lock on press 0 move 1 wheel 120 key space key left dblclick 8,5", 0, 1, 0},
-        {"pause - press 0 move 1 wheel 120 key space key right dblclick 8,5 tick 500", 0, 1, 0},
+        {"lock on press 0 move 1 wheel 120 key Space key Left dblclick 8,5", 0, 1, 0},
+        {"pause - press 0 move 1 wheel 120 key Space key Right dblclick 8,5 tick 500", 0, 1, 0},
         // Every scale maps the pointer to the same board pixels.
         {"scale 0.5 press .5 move 1.5", 1, 1, 1},
         {"scale 2.6 angle 0.3 press 600,349 move 560,200 move 362,90 move 150,300 move 200,600",
