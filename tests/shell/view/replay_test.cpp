@@ -8,10 +8,8 @@
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QLockFile>
-#include <QMessageBox>
 #include <QProgressDialog>
 #include <QTemporaryDir>
-#include <QTest>
 #include <QThread>
 #include <QTreeWidget>
 #include <sstream>
