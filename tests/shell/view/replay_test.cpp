@@ -2,6 +2,7 @@
 // the runner and watched in the view, to the same state bit for bit; the
 // replays kept beside the high-score table; how the window holds its game
 // while a replay is asked for, read and checked, and tells what is wrong.
+#include <QAccessible>
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
@@ -246,6 +247,11 @@ TEST_F(ReplayTest, GamesHoldStillWhileAReplayIsAskedForReadAndChecked) {
     v.Replays().OnWatchLastGame();
     const std::string ended = GameStateJson(v.Game());
     EXPECT_TRUE(QTest::qWaitFor([&] { return v.Replays().Watching(); }, 60000));
+    // Paused, as screen readers hear it (shell/screen_reader_test.sh: the rest).
+    v.OnPausePlay();
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(&v)->text(QAccessible::Name),
+              "Game board, REPLAY, PAUSED");
+    v.OnPausePlay();
     PlayToTheEnd(ended);
 
     // Watch a replay pauses first: a game running under its file dialog

@@ -2,7 +2,6 @@
 // the bomb box and its timer reach the game at any window size; the Options,
 // Customize colors and Accessibility dialogs it opens; and pausing when the
 // player leaves.
-#include <QAccessible>
 #include <QCheckBox>
 #include <QRadioButton>
 #include <QSlider>
@@ -300,19 +299,6 @@ TEST_F(ViewTest, LeavingOrAModalDialogPausesWithTheSwitchOnButTheTutorialWindowI
     View().Tutorial().StartOrQuit();
 }
 
-// The rest of what a screen reader hears: shell/screen_reader_test.sh.
-TEST_F(ViewTest, AReplayPausedIsNamedSoToScreenReaders) {
-    MakeFrame();
-    View().OnPausePlay();
-    RunFor(1000);
-    View().OnQuitGame();
-    View().Replays().OnWatchLastGame();
-    ASSERT_TRUE(QTest::qWaitFor([this] { return View().Replays().Watching(); }, 60000));
-    View().OnPausePlay();
-    EXPECT_EQ(QAccessible::queryAccessibleInterface(&View())->text(QAccessible::Name),
-              "Game board, REPLAY, PAUSED");
-}
-
 TEST_F(ViewTest, TheDialogAppliesAndStoresItsSwitchesOnlyOnOk) {
     MakeFrame();
     const QImage plain = View().Renderer().Sprites().Sprite(0, 0);
@@ -385,7 +371,7 @@ TEST_F(ViewTest, AResizedViewIsDrawnAfreshAtItsScaleWithTheTileGoingOnIntoTheMar
     }
 }
 
-TEST(WindowPlacement, ARememberedPlaceOpensWhollyOnTheScreenShowingMostOfIt) {
+TEST_F(ViewTest, ARememberedWindowPlaceOpensWhollyOnTheScreenShowingMostOfIt) {
     const QList<QRect> screens = {{0, 0, 1920, 1080}, {1920, 0, 1280, 1024}};
     const QMargins frame(2, 30, 2, 2);
     const struct {
@@ -402,12 +388,10 @@ TEST(WindowPlacement, ARememberedPlaceOpensWhollyOnTheScreenShowingMostOfIt) {
         EXPECT_EQ(PlaceOnScreens(c.saved, frame, screens, screens[0]), c.opened) << c.saved.x();
     }
     // A place near the integer limit, as a damaged file may hold, opens centred.
-    CMemorySettings settings;
-    const CScopedSettingsBackend scoped(&settings);
     settings.CreateKey(kWindowKey);
     for (const auto& [name, value] :
          {std::pair{"Left", 2147483000u}, {"Top", 10u}, {"Width", 800u}, {"Height", 700u}}) {
-        settings.Write(kWindowKey, name, SettingValue::Dword(value));
+        WriteSettingDword(kWindowKey, name, value);
     }
     EXPECT_EQ(PlaceOnScreens(ReadWindowPlacement().geometry, frame, screens, screens[0]),
               QRect(558, 174, 800, 700));
