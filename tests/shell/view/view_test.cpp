@@ -130,7 +130,6 @@ TEST_F(ViewTest, InputTurnsTheWheelDropsBombsAndTicksOnlyARunningGameWithInputFr
         {"dblclick 8,5", 0, 0, 1},
         {"dblclick 182,20 dblclick 100,49", 0, 1, 0},
         {"tick 500", 0, 1, 1},
-        {"lock on tick 500", 0, 1, 1},
         {"lock on playpause - bomb - quit - new - tick 500", 0, 1, 1},
         {"press 0 new - resume - move 1", 0, 1, 0},
         // Arrows turn by fixed steps, a fine one with Shift, held down or not.
