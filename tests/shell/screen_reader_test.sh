@@ -4,11 +4,8 @@
 # playing, pausing, the game's end, and watching its replay; the score and
 # bombs panels are named with their numbers.
 # Usage: screen_reader_test.sh PROGRAM OUTPUT_DIR   (under xvfb-run and dbus-run-session)
-set -u
 program=$1 out=$2
-rm -rf "$out" && mkdir -p "$out/config/Quillfen Software"
-export XDG_CONFIG_HOME=$out/config XDG_DATA_HOME=$out/data
-printf '[Settings]\nFirstStartDone=1\n' > "$out/config/Quillfen Software/Torvane.conf"
+source "$(dirname "$0")/real_window.sh"
 /usr/libexec/at-spi-bus-launcher --launch-immediately > /dev/null 2>&1 &
 bus=$!
 # The game starts once the reader listens, so that it sends what is listened

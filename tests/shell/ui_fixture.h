@@ -10,8 +10,10 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLayout>
+#include <QMessageBox>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QTest>
 #include <QTimer>
 #include <QWheelEvent>
 #include <cmath>
@@ -132,6 +134,17 @@ class UiTest : public ::testing::Test {
             }
         }
         return nullptr;
+    }
+    // The text of the message box that `act` leads to, once it has shown.
+    QString Told(const std::function<void()>& act) {
+        QString told;
+        Then([&told](QDialog* box) {
+            told = static_cast<QMessageBox*>(box)->text();
+            box->accept();
+        });
+        act();
+        EXPECT_TRUE(QTest::qWaitFor([&told] { return !told.isEmpty(); }, 60000));
+        return told;
     }
     // Clicks the buttons and boxes with these texts.
     static Answer Press(QStringList texts) {

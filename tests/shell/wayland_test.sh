@@ -6,20 +6,16 @@
 # output and gives back the old size, it pauses when another client takes the
 # focus (pause when inactive on), and Qt's Wayland plugin warns of nothing.
 # Usage: wayland_test.sh PROGRAM OUTPUT_DIR   (under xvfb-run, screen over 1200x900)
-set -u
 program=$1 out=$2
-rm -rf "$out" && mkdir -p "$out/config/Quillfen Software"
+source "$(dirname "$0")/real_window.sh" && printf 'PauseWhenInactive=1\n' >> "$conf"
 # Weston's socket lives here: short, whatever the length of the build folder's path.
 XDG_RUNTIME_DIR=$(mktemp -d) && trap 'rm -rf "$XDG_RUNTIME_DIR"' EXIT
-export XDG_RUNTIME_DIR XDG_CONFIG_HOME=$out/config XDG_DATA_HOME=$out/data WAYLAND_DISPLAY=wayland-torvane
-conf="$XDG_CONFIG_HOME/Quillfen Software/Torvane.conf"
-printf '[Settings]\nFirstStartDone=1\nPauseWhenInactive=1\n' > "$conf"
+export XDG_RUNTIME_DIR WAYLAND_DISPLAY=wayland-torvane
 # A background of one colour that the game never shows, no panel, no animations.
 printf '[shell]\nbackground-color=0xff00ff00\npanel-position=none\nlocking=false\nanimation=none\nstartup-animation=none\nfocus-animation=none\n' > "$out/weston.ini"
 weston --backend=x11-backend.so --use-pixman --width=1200 --height=900 --idle-time=0 \
     --config="$out/weston.ini" --socket="$WAYLAND_DISPLAY" > "$out/weston.log" 2>&1 &
-pids=$!
-fail() { echo "FAIL: $*"; kill "${pids[@]}" 2> /dev/null; exit 1; }
+pids=($!)
 output=$(timeout 10 xdotool search --sync --classname '^weston') || fail "weston did not start: $(cat "$out/weston.log")"
 # Weston's X window holds the keyboard from now on, so weston hands it on to the game when it shows.
 xdotool windowfocus --sync "$output"

@@ -8,26 +8,12 @@
 # screen, the wheel grows by the board's scale, and the central gem shows no
 # colour it lacks at scale 1 (no blur).
 # Usage: window_test.sh PROGRAM OUTPUT_DIR   (under xvfb-run)
-set -u
 program=$1 out=$2
-rm -rf "$out" && mkdir -p "$out/config/Quillfen Software"
-# The game's replays go with the settings, never among the player's own.
-export XDG_CONFIG_HOME=$out/config XDG_DATA_HOME=$out/data
-printf '[Settings]\nFirstStartDone=1\n' > "$out/config/Quillfen Software/Torvane.conf"
-openbox --sm-disable > /dev/null 2>&1 &
-wm=$! && sleep 1
-fail() { echo "FAIL: $*"; kill "$pid" "$wm"; exit 1; }
+source "$(dirname "$0")/real_window.sh" && manage
 # The window's place and size without its frame (xdotool counts a frame twice).
 geometry() {
     eval "$(xwininfo -id "$wid" | awk -F: '/Absolute upper-left X/ {print "X=" $2+0}
         /Absolute upper-left Y/ {print "Y=" $2+0} / Width:/ {print "W=" $2+0} / Height:/ {print "H=" $2+0}')"
-}
-start() {
-    "$program" > "$out/program.log" 2>&1 &
-    pid=$!
-    # However slow the machine, then a moment for the window manager's frame.
-    wid=$(timeout 60 xdotool search --sync --onlyvisible --name '^Torvane$' | head -1) && sleep 2
-    geometry
 }
 # The wheel's first and last row (not azure) in column $2 about row $3 of
 # screenshot $1, and the colours in a square of side $4 around its centre.
@@ -56,7 +42,7 @@ at() { awk -v a="$1" -v b="$2" -v s="$scale" 'BEGIN { printf "%d", a + b * s }';
 # Fails unless $2 lies within 3 pixels of where the board puts it, `at $3 $4`.
 near() { local e && e=$(at "$3" "$4") && [ "$2" -ge $((e - 3)) ] && [ "$2" -le $((e + 3)) ] || fail "$1 at $2, not $e"; }
 
-start
+start && geometry
 screen=$(xdpyinfo | awk '/dimensions/ {print $2}')
 if [ "$screen" != 1920x1080 ]; then
     read -r l r t b < <(xprop -id "$wid" _NET_FRAME_EXTENTS | tr -d , | cut -d' ' -f3-)
@@ -67,7 +53,7 @@ if [ "$screen" = 1366x768 ]; then
     import -window root "$out/start.png"
     # Gone, window and all, before the next start looks for a window.
     xdotool windowsize "$wid" 900 640 && sleep 1.5 && kill "$pid" && wait "$pid"
-    start
+    start && geometry
     [ "$W.$H" = 900.640 ] || fail "started again at ${W}x$H, not 900x640"
 elif [ "$screen" = 1024x600 ]; then
     import -window root "$out/small.png"
@@ -117,5 +103,5 @@ else
     [ "$blur" -eq 0 ] || fail "$blur colours round the central gem that scale 1 lacks"
     echo "scale $scale: the wheel $((bottom - top + 1)) pixels across, $base at scale 1"
 fi
-kill "$pid" "$wm"
+kill "$pid" "${pids[@]}"
 echo "PASS: screenshots in $out"

@@ -2,16 +2,15 @@
 // the runner and watched in the view, to the same state bit for bit; the
 // replays kept beside the high-score table; how the window holds its game
 // while a replay is asked for, read and checked, and tells what is wrong.
+#include <QAccessible>
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QLockFile>
-#include <QMessageBox>
 #include <QProgressDialog>
 #include <QTemporaryDir>
-#include <QTest>
 #include <QThread>
 #include <QTreeWidget>
 #include <sstream>
@@ -28,15 +27,6 @@
 #include "tools/robot/robot_player.h"
 
 namespace {
-
-// The runner's last line for a script, and its exit status after it.
-std::string RunnerEnd(const std::string& script) {
-    std::istringstream in(script);
-    std::ostringstream out;
-    const int status = CSimRunner(out).Run(in, out);
-    const std::string text = out.str();
-    return text.substr(text.rfind('\n', text.size() - 2) + 1) + std::to_string(status);
-}
 
 // Real time runs on while a handler works: every few readings of the clock
 // find it a millisecond later, as a real clock would now and then.
@@ -91,6 +81,11 @@ class ReplayTest : public UiTest {
         }
         EXPECT_EQ(GameStateJson(View().Game()), state);
     }
+    // The kept game, once its file has landed.
+    void Save() {
+        View().Kept().SaveIfDue();
+        View().Kept().Flush();
+    }
 
     CRunningClock running;
 };
@@ -142,7 +137,11 @@ TEST_F(ReplayTest, GamePlayedInTheViewReplaysToItsStateInTheRunnerAndInTheView) 
     v.OnNewGame();
 
     const QString last = v.Recording().Shelf().LastGamePath();
-    EXPECT_EQ(RunnerEnd(Text(last)), played + "\n0");
+    std::istringstream script(Text(last));
+    std::ostringstream out;
+    EXPECT_EQ(CSimRunner(out).Run(script, out), 0);
+    const std::string printed = out.str();  // the runner's last line
+    EXPECT_EQ(printed.substr(printed.rfind('\n', printed.size() - 2) + 1), played + "\n");
     const std::int64_t playerTime = GameClock::Now();
     Watch(last);
     ASSERT_TRUE(v.Replays().Watching());
@@ -224,14 +223,7 @@ TEST_F(ReplayTest, TopTenEntriesKeepTheirReplaysUntilATableWithoutThemIsOnDisk) 
         EXPECT_TRUE(watch->isEnabled());
         watch->isEnabled() ? watch->click() : d->reject();  // a failure, not a hang
     });
-    QString told;
-    Then([&told](QDialog* box) {
-        told = static_cast<QMessageBox*>(box)->text();
-        box->accept();
-    });
-    v.GameOver().ShowHighScores();
-    EXPECT_TRUE(QTest::qWaitFor([&] { return !told.isEmpty(); }, 60000));
-    EXPECT_EQ(told,
+    EXPECT_EQ(Told([&v] { v.GameOver().ShowHighScores(); }),
               "This replay does not reach the score it records: it ends at 0 points, not at "
               "the 560 it records.");
     EXPECT_FALSE(v.Replays().Watching());
@@ -255,6 +247,11 @@ TEST_F(ReplayTest, GamesHoldStillWhileAReplayIsAskedForReadAndChecked) {
     v.Replays().OnWatchLastGame();
     const std::string ended = GameStateJson(v.Game());
     EXPECT_TRUE(QTest::qWaitFor([&] { return v.Replays().Watching(); }, 60000));
+    // Paused, as screen readers hear it (shell/screen_reader_test.sh: the rest).
+    v.OnPausePlay();
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(&v)->text(QAccessible::Name),
+              "Game board, REPLAY, PAUSED");
+    v.OnPausePlay();
     PlayToTheEnd(ended);
 
     // Watch a replay pauses first: a game running under its file dialog
@@ -292,46 +289,37 @@ TEST_F(ReplayTest, GamesHoldStillWhileAReplayIsAskedForReadAndChecked) {
     // A replay may need more memory than is free: told so, and the game waits.
     v.Replays().SetReader(
         [](const std::string&, ReplayProgress&) -> ReplayCheck { throw std::bad_alloc(); });
-    QString told;
-    Then([&told](QDialog* box) {
-        told = static_cast<QMessageBox*>(box)->text();
-        box->accept();
-    });
-    Watch(path);
-    EXPECT_TRUE(QTest::qWaitFor([&] { return !told.isEmpty(); }, 5000));
+    const QString told = Told([&] { Watch(path); });
     EXPECT_TRUE(told.contains("not enough memory free")) << told.toStdString();
     EXPECT_TRUE(!v.Replays().Watching() && v.Game().paused);
 }
 
 // Kept while it runs every few seconds of play, at once when it pauses, and
-// once more on leaving; back at the next start to the bit, paused; gone once
-// it ends; and a kept file that cannot go on is set aside with one message.
+// once more on leaving; back at the next start to the bit; and a kept file
+// that cannot go on is set aside with one message. The real program left and
+// killed in every way, and a game ended taking its file: kept_game_test.sh.
 TEST_F(ReplayTest, GameKeptEveryFewSecondsOfPlayComesBackPausedWhereItWasLeft) {
     QTemporaryDir folder;
     const QString file = folder.path() + "/game-1.tvr";
     View().Kept().Start(false, folder.path());
-    View().Kept().SaveIfDue();
-    View().Kept().Flush();
+    Save();
     EXPECT_FALSE(QFile::exists(file)) << "a game not begun is kept";
     View().OnPausePlay();
     Tick();
-    View().Kept().SaveIfDue();
-    View().Kept().Flush();
+    Save();
     const std::int64_t savedAt = GameClock::Now();
     const std::string first = Bytes(file);
     std::int64_t played = 0;
     for (; played < 10000 && Bytes(file) == first; played = GameClock::Now() - savedAt) {
         Tick();
         Drag(0.02);
-        View().Kept().SaveIfDue();
-        View().Kept().Flush();
+        Save();
     }
     EXPECT_TRUE(played >= CKeptGame::kSaveEveryMs - 2 && played < CKeptGame::kSaveEveryMs + 120)
         << "saved again after " << played << " ms of play";
     const std::string second = Bytes(file);
     View().OnPausePlay();
-    View().Kept().SaveIfDue();
-    View().Kept().Flush();
+    Save();
     EXPECT_NE(Bytes(file), second) << "a pause is not saved at once";
     View().OnPausePlay();
     Tick(1234);
@@ -349,30 +337,18 @@ TEST_F(ReplayTest, GameKeptEveryFewSecondsOfPlayComesBackPausedWhereItWasLeft) {
     GameClock::Reset();  // as in a program started afresh
     MakeFrame();
     View().Kept().Start(true, folder.path());
-    EXPECT_EQ(GameStateJson(Game()), left);
-    Tick();
-    EXPECT_EQ(GameStateJson(Game()), left) << "the game came back running";
+    EXPECT_EQ(GameStateJson(Game()), left);  // paused: kept_game_test.sh sees it stay so
     View().OnPausePlay();
     Tick();
-    View().Kept().SaveIfDue();
-    View().Kept().Flush();
+    Save();
     const std::string goesOn = Text(file);
     EXPECT_GT(goesOn.rfind("\nresume\n"), goesOn.rfind("\npause\n")) << "it went on unrecorded";
-    View().OnQuitGame();
-    View().Kept().Flush();
-    EXPECT_FALSE(QFile::exists(file)) << "a game that has ended is kept";
 
     MakeFrame();
     QFile damaged(file);
     ASSERT_TRUE(damaged.open(QIODevice::WriteOnly) && damaged.write(left.c_str()) > 0);
     damaged.close();
-    QString told;
-    Then([&told](QDialog* box) {
-        told = static_cast<QMessageBox*>(box)->text();
-        box->accept();
-    });
-    View().Kept().Start(true, folder.path());
-    EXPECT_TRUE(QTest::qWaitFor([&] { return !told.isEmpty(); }, 5000));
+    const QString told = Told([&] { View().Kept().Start(true, folder.path()); });
     const QStringList aside = QDir(folder.path()).entryList({"game-1.tvr.damaged-*"});
     ASSERT_EQ(aside.size(), 1);
     EXPECT_EQ(told,

@@ -2,11 +2,9 @@
 // the bomb box and its timer reach the game at any window size; the Options,
 // Customize colors and Accessibility dialogs it opens; and pausing when the
 // player leaves.
-#include <QAccessible>
 #include <QCheckBox>
 #include <QRadioButton>
 #include <QSlider>
-#include <QTest>
 #include <map>
 
 #include "game/polar.h"
@@ -46,17 +44,12 @@ class ViewTest : public UiTest {
             {"release", [&](A a) { Mouse(E::MouseButtonRelease, At(a)); }},
             {"letgo", [&](A) { held = {}; }},  // released over another window
             {"wheel", [&](A a) { wheelPassedOn &= !Wheel(a.toInt()); }},
-            // "space", "x", or an arrow: [shift-|ctrl-](left|right)[-again].
+            // As a shortcut names it; "-again": held down.
             {"key",
              [&](A a) {
-                 Key(a.contains("left")    ? Qt::Key_Left
-                     : a.contains("right") ? Qt::Key_Right
-                     : a == "space"        ? Qt::Key_Space
-                                           : Qt::Key_X,
-                     a.startsWith("shift")  ? Qt::ShiftModifier
-                     : a.startsWith("ctrl") ? Qt::ControlModifier
-                                            : Qt::NoModifier,
-                     a == "space" ? " " : a.left(1), a.endsWith("again"));
+                 const QKeyCombination k = QKeySequence(QString(a).remove("-again"))[0];
+                 Key(k.key(), k.keyboardModifiers(), a == "Space" ? " " : a.toLower(),
+                     a.endsWith("-again"));
              }},
             // As the window system delivers it: press, release, double-click, release.
             {"dblclick",
@@ -66,28 +59,17 @@ class ViewTest : public UiTest {
                      Mouse(type, At(a));
                  }
              }},
-            // Keys as the window system delivers them to the shown window:
-            // to the focus widget or to an open menu.
-            {"show",
-             [&](A) {
+            // As the window system delivers it to the window, shown and
+            // active: to the focus widget or to an open menu.
+            {"window",
+             [&](A a) {
                  frame->show();
                  frame->activateWindow();
                  EXPECT_TRUE(QTest::qWaitForWindowActive(frame.get()));
-             }},
-            {"window",
-             [&](A a) {
-                 const QKeySequence key(a);
-                 QTest::keyClick(frame->windowHandle(), key[0].key(), key[0].keyboardModifiers());
+                 QTest::keyClick(frame->windowHandle(), QKeySequence(a)[0].key(),
+                                 QKeySequence(a)[0].keyboardModifiers());
              }},
             {"lock", [&](A a) { View().LockInput(a == "on"); }},
-            // The stored direction, read by a fresh view.
-            {"clockwise",
-             [&](A) {
-                 WriteSettingDword(kSettingsKey, "MouseWheelClockwise", 1);
-                 MakeFrame();
-                 Game().Resume();
-                 WriteSettingDword(kSettingsKey, "MouseWheelClockwise", 0);
-             }},
             // The view alone at a scale, one hundred pixels wider than the board.
             {"scale",
              [&](A a) {
@@ -130,6 +112,7 @@ TEST_F(ViewTest, InputTurnsTheWheelDropsBombsAndTicksOnlyARunningGameWithInputFr
         const char* input;  // on a running game with one bomb
         double angle;
         int bombs, falling;
+        bool clockwise = false;  // as stored, read by the view
     } cases[] = {
         {"press .5 move 1.5", 1, 1, 1},
         {"angle 1 press centre move 2", 3 - kHalfPi, 1, 1},  // the centre reads as pi/2
@@ -141,26 +124,25 @@ TEST_F(ViewTest, InputTurnsTheWheelDropsBombsAndTicksOnlyARunningGameWithInputFr
         {"press 0 pause - resume - move 1", 1, 1, 1},
         {"right 0 move 1", 0, 1, 0},
         {"wheel 120", -0.05, 1, 1},
-        {"clockwise - wheel 120 wheel 12", 0.055, 1, 1},
-        {"key space", 0, 0, 1},
-        {"key x", 0, 1, 0},
+        {"wheel 120 wheel 12", 0.055, 1, 1, true},
+        {"key Space", 0, 0, 1},
+        {"key X", 0, 1, 0},
         {"dblclick 8,5", 0, 0, 1},
         {"dblclick 182,20 dblclick 100,49", 0, 1, 0},
         {"tick 500", 0, 1, 1},
-        {"lock on tick 500", 0, 1, 1},
         {"lock on playpause - bomb - quit - new - tick 500", 0, 1, 1},
         {"press 0 new - resume - move 1", 0, 1, 0},
         // Arrows turn by fixed steps, a fine one with Shift, held down or not.
-        {"key left", -kPi / 60, 1, 1},
-        {"key right key shift-left-again", kPi / 60 - kPi / 240, 1, 1},
-        {"key ctrl-right", 0, 1, 0},
+        {"key Left", -kPi / 60, 1, 1},
+        {"key Right key Shift+Left-again", kPi / 60 - kPi / 240, 1, 1},
+        {"key Ctrl+Right", 0, 1, 0},
         // After Alt alone, or a menu left with Escape, the keys are still the
         // game's, in the next game too; in an open menu they are the menu's.
-        {"show - window Alt window Left", -kPi / 60, 1, 1},
-        {"show - window Alt+G window Esc new - resume - window Left", -kPi / 60, 1, 1},
-        {"show - window Alt+G window Left", 0, 1, 0},
-        {"lock on press 0 move 1 wheel 120 key space key left dblclick 8,5", 0, 1, 0},
-        {"pause - press 0 move 1 wheel 120 key space key right dblclick 8,5 tick 500", 0, 1, 0},
+        {"window Alt window Left", -kPi / 60, 1, 1},
+        {"window Alt+G window Esc new - resume - window Left", -kPi / 60, 1, 1},
+        {"window Alt+G window Left", 0, 1, 0},
+        {"lock on press 0 move 1 wheel 120 key Space key Left dblclick 8,5", 0, 1, 0},
+        {"pause - press 0 move 1 wheel 120 key Space key Right dblclick 8,5 tick 500", 0, 1, 0},
         // Every scale maps the pointer to the same board pixels.
         {"scale 0.5 press .5 move 1.5", 1, 1, 1},
         {"scale 2.6 angle 0.3 press 600,349 move 560,200 move 362,90 move 150,300 move 200,600",
@@ -170,6 +152,7 @@ TEST_F(ViewTest, InputTurnsTheWheelDropsBombsAndTicksOnlyARunningGameWithInputFr
         {"scale 2.6 dblclick 181,48", 0, 0, 1},
     };
     for (const auto& c : cases) {
+        WriteSettingDword(kSettingsKey, "MouseWheelClockwise", c.clockwise);
         MakeFrame();
         Game().Resume();
         held = {};
@@ -315,19 +298,6 @@ TEST_F(ViewTest, LeavingOrAModalDialogPausesWithTheSwitchOnButTheTutorialWindowI
     View().Tutorial().StartOrQuit();
 }
 
-// The rest of what a screen reader hears: shell/screen_reader_test.sh.
-TEST_F(ViewTest, AReplayPausedIsNamedSoToScreenReaders) {
-    MakeFrame();
-    View().OnPausePlay();
-    RunFor(1000);
-    View().OnQuitGame();
-    View().Replays().OnWatchLastGame();
-    ASSERT_TRUE(QTest::qWaitFor([this] { return View().Replays().Watching(); }, 60000));
-    View().OnPausePlay();
-    EXPECT_EQ(QAccessible::queryAccessibleInterface(&View())->text(QAccessible::Name),
-              "Game board, REPLAY, PAUSED");
-}
-
 TEST_F(ViewTest, TheDialogAppliesAndStoresItsSwitchesOnlyOnOk) {
     MakeFrame();
     const QImage plain = View().Renderer().Sprites().Sprite(0, 0);
@@ -359,21 +329,9 @@ TEST_F(ViewTest, TheDialogAppliesAndStoresItsSwitchesOnlyOnOk) {
     }
 }
 
-TEST(BoardMapping, MapsBoardPixelsIntoAViewOneHundredWiderAndBack) {
-    const struct {
-        double scale;
-        QPoint board;
-        QPointF widget;  // the middle of the board pixel
-    } cases[] = {{0.5, {0, 0}, {50.25, 0.25}},    {0.75, {723, 697}, {592.625, 523.125}},
-                 {1, {362, 349}, {412.5, 349.5}}, {1.5, {181, 49}, {322.25, 74.25}},
-                 {2, {8, 5}, {67, 11}},           {2.6, {723, 0}, {1930.1, 1.3}}};
-    for (const auto& c : cases) {
-        const BoardMapping m =
-            BoardMapping::Fit(QSizeF(kBoardWidth * c.scale + 100, kBoardHeight * c.scale), 1.0);
-        EXPECT_LT((m.ToWidget(c.board) - c.widget).manhattanLength(), 1e-9) << c.scale;
-        EXPECT_EQ(m.ToBoard(c.widget), c.board) << c.scale;
-        EXPECT_EQ(m.ToBoard(c.widget - QPointF(c.scale, c.scale)), c.board - QPoint(1, 1));
-    }
+// Where the pointer lands: the input table above, at every scale; where the
+// board is drawn: window_test.sh.
+TEST(BoardMapping, ThePictureStaysWithinTheViewAndAChangeIsRepaintedWhole) {
     // At any size and screen the board's picture stays within the view's
     // device pixels, rounded to nearest as the window system's are.
     for (const qreal r : {1.0, 1.25, 1.5, 1.75, 2.25}) {
@@ -412,7 +370,7 @@ TEST_F(ViewTest, AResizedViewIsDrawnAfreshAtItsScaleWithTheTileGoingOnIntoTheMar
     }
 }
 
-TEST(WindowPlacement, ARememberedPlaceOpensWhollyOnTheScreenShowingMostOfIt) {
+TEST_F(ViewTest, ARememberedWindowPlaceOpensWhollyOnTheScreenShowingMostOfIt) {
     const QList<QRect> screens = {{0, 0, 1920, 1080}, {1920, 0, 1280, 1024}};
     const QMargins frame(2, 30, 2, 2);
     const struct {
@@ -429,12 +387,10 @@ TEST(WindowPlacement, ARememberedPlaceOpensWhollyOnTheScreenShowingMostOfIt) {
         EXPECT_EQ(PlaceOnScreens(c.saved, frame, screens, screens[0]), c.opened) << c.saved.x();
     }
     // A place near the integer limit, as a damaged file may hold, opens centred.
-    CMemorySettings settings;
-    const CScopedSettingsBackend scoped(&settings);
     settings.CreateKey(kWindowKey);
     for (const auto& [name, value] :
          {std::pair{"Left", 2147483000u}, {"Top", 10u}, {"Width", 800u}, {"Height", 700u}}) {
-        settings.Write(kWindowKey, name, SettingValue::Dword(value));
+        WriteSettingDword(kWindowKey, name, value);
     }
     EXPECT_EQ(PlaceOnScreens(ReadWindowPlacement().geometry, frame, screens, screens[0]),
               QRect(558, 174, 800, 700));
