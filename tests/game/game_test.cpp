@@ -127,15 +127,6 @@ TEST_F(Game, GemTakesTheFreeNeighbourFacingItsApproachInTheWheelFrame) {
         EXPECT_TRUE(cell == c.cell)
             << c.wheel << " " << c.from.y << ": " << cell.a << "," << cell.b;
     }
-    // Of two gems in reach at once, the one that stuck first is touched.
-    CGame& g = StartBoard();
-    Place({{1, 0}}, 0);
-    const Point2 q = g.ScreenPosition(g.GemAt({1, 0}));
-    CGem* gem = AddFalling(q.x / 2 + 20, q.y / 2 + 20, 1);
-    const Cell first = g.FindFreeCell(gem, g.centre);
-    ASSERT_FALSE(first == g.FindFreeCell(gem, g.GemAt({1, 0})));
-    ASSERT_TRUE(g.TestContact(gem, q.x / 2, q.y / 2));
-    EXPECT_TRUE(Cell({gem->cellA, gem->cellB}) == first);
 }
 
 TEST_F(Game, GemsNeverLeaveTheEdgeOfTheLattice) {
@@ -154,11 +145,6 @@ TEST_F(Game, RingsFreeTheirCellsAtOnceAndCopeWithAWheelFullOfOneColour) {
     ASSERT_TRUE(g.TestContact(AddFalling(11, -26, 1), 17, -15.6));
     ASSERT_EQ(g.exploding.Count(), 6);
     g.exploding.ForEach([](const CGem* e) { EXPECT_EQ(e->explodedAt, GameClock::Now()); });
-    CGem* old = g.exploding.Head();  // the first to stick, in (1, 0)
-    Place({{1, 0}}, 2);
-    CGemList::Unlink(old);
-    g.DiscardGem(old);
-    EXPECT_EQ(g.GemAt({1, 0}), g.lattice.Tail());
 
     // Every cell within the rim of one colour: the deepest walk and fill.
     StartBoard();
