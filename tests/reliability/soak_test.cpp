@@ -44,9 +44,9 @@ TEST_P(Soak, EveryRuleHoldsAfterEveryStepOfWholeGames) {
     advance(0);
     GameClock::SetCounter(&counter);
     std::uint64_t rings = 0, bombs = 0;
-    bool ok = true;
-    for (std::uint32_t seed = difficulty + 1; ok && seed < difficulty + 1 + games * 7919u;
-         seed += 7919) {
+    // The first failure ends the shard.
+    for (std::uint32_t seed = difficulty + 1;
+         !HasFailure() && seed < difficulty + 1 + games * 7919u; seed += 7919) {
         GameRandom::Seed(seed);
         CGame game;
         game.SetDifficulty(difficulty);
@@ -59,29 +59,27 @@ TEST_P(Soak, EveryRuleHoldsAfterEveryStepOfWholeGames) {
         std::mt19937 hand(seed);
         std::mt19937 probe(seed);
         auto holds = [&](const char* after) {
-            const std::string broken = rules.Check(GameClock::Now());
-            EXPECT_EQ(broken, "") << "seed " << seed << ", after " << after;
-            return broken.empty();
+            EXPECT_EQ(rules.Check(GameClock::Now()), "") << "seed " << seed << ", after " << after;
         };
-        ok = holds("a new game");
+        holds("a new game");
         game.Resume();
-        ok = ok && holds("resume");
-        for (std::int64_t step = 0; ok && !game.over; ++step) {
+        holds("resume");
+        for (std::int64_t step = 0; !HasFailure() && !game.over; ++step) {
             advance(66);                       // a timer message
             if (step * 66 > 30 * 60 * 1000) {  // the robot gives up
                 game.EndGame();
-                ok = holds("quit");
+                holds("quit");
             }
             if (hand() % 3000 == 0) {
                 game.Pause();
-                ok = ok && holds("pause");
+                holds("pause");
                 // Mostly a short break, sometimes a night, now and then a week.
                 const auto kind = hand() % 10;
                 advance(kind == 0 ? 168 * kHourMs : kind < 3 ? 8 * kHourMs : 30000);
                 game.Tick();  // a timer message that slipped through does nothing
-                ok = ok && holds("a long pause");
+                holds("a long pause");
                 game.Resume();
-                ok = ok && holds("resume");
+                holds("resume");
             }
             const RobotMove move = robot.Decide(game);
             if (move.wheelAngle != game.wheelAngle) {
@@ -94,7 +92,7 @@ TEST_P(Soak, EveryRuleHoldsAfterEveryStepOfWholeGames) {
                 game.falling.ForEach([&](const CGem* gem) {
                     const Polar p = ToPolar(gem->x, gem->y);
                     still.push_back({gem, FromPolar(p)});
-                    for (double d = probe() % 1000 / 200.0; ok && d < 40; d += 5.0) {
+                    for (double d = probe() % 1000 / 200.0; d < 40; d += 5.0) {
                         const Point2 at = FromPolar({p.r - d, p.theta});
                         const CGem* first = nullptr;
                         for (const CGem* g = game.lattice.Head(); !first && g != game.lattice.End();
@@ -103,29 +101,24 @@ TEST_P(Soak, EveryRuleHoldsAfterEveryStepOfWholeGames) {
                             const double dx = at.x - q.x, dy = at.y - q.y;
                             first = dx * dx + dy * dy < kContactSquared ? g : nullptr;
                         }
-                        ok = game.TouchedGem(at.x, at.y) == first;
-                        EXPECT_TRUE(ok)
+                        EXPECT_EQ(game.TouchedGem(at.x, at.y), first)
                             << "seed " << seed << ": contact at " << at.x << ", " << at.y;
                     }
                 });
                 game.RetestContacts();
                 for (const auto& [gem, at] : still) {
-                    ok = ok && (!game.falling.Contains(gem) || (gem->x == at.x && gem->y == at.y));
-                    EXPECT_TRUE(ok) << "seed " << seed << ": a turn moved a falling gem";
+                    EXPECT_TRUE(!game.falling.Contains(gem) || (gem->x == at.x && gem->y == at.y))
+                        << "seed " << seed << ": a turn moved a falling gem";
                 }
                 game.Tick();
-                ok = ok && holds("a wheel turn");
+                holds("a wheel turn");
             }
             if (move.dropBomb && !game.over) {
                 rules.bombsDropped += game.DropBomb() != nullptr ? 1 : 0;
-                ok = ok && holds("a bomb drop");
+                holds("a bomb drop");
             }
             // Drawn between steps, each falling gem glides to where this step
             // puts it, never past where the rules' contact test takes it.
-            auto glides = [&](bool good, const char* what) {
-                EXPECT_TRUE(good) << "seed " << seed << ": " << what;
-                return good;
-            };
             std::vector<std::pair<CGem*, Point2>> glided;
             if (GameClock::Now() >= game.nextStepTime && !game.over) {
                 game.falling.ForEach([&](CGem* gem) {
@@ -135,24 +128,24 @@ TEST_P(Soak, EveryRuleHoldsAfterEveryStepOfWholeGames) {
                         const Point2 at = FromPolar({p.r - d, p.theta});
                         return game.TouchedGem(at.x, at.y) != nullptr;
                     };
-                    ok = ok &&
-                         glides(touches(reach + 1e-6) && (reach < 1e-6 || !touches(reach - 1e-6)),
-                                "the contact query");
+                    EXPECT_TRUE(touches(reach + 1e-6) && (reach < 1e-6 || !touches(reach - 1e-6)))
+                        << "seed " << seed << ": the contact query";
                     const Point2 at = game.GlidePosition(*gem, GameClock::Now());
-                    ok = ok && glides(reach == 0 || !touches(p.r - ToPolar(at.x, at.y).r - 1e-6),
-                                      "a glide too far");
+                    EXPECT_TRUE(reach == 0 || !touches(p.r - ToPolar(at.x, at.y).r - 1e-6))
+                        << "seed " << seed << ": a glide too far";
                     glided.push_back({gem, at});
                 });
             }
             // A tick inside the 100 ms gate reads the clock and nothing else.
             const std::int64_t gate = game.nextStepTime;
             game.Tick();
-            ok = ok && (game.nextStepTime == gate || holds("a timer tick"));
+            game.nextStepTime == gate ? void() : holds("a timer tick");
             const bool noneTaken = std::all_of(glided.begin(), glided.end(), [&](auto& g) {
                 return game.falling.Contains(g.first);
             });
             for (const auto& [gem, at] : glided) {
-                ok = ok && glides(!noneTaken || (gem->x == at.x && gem->y == at.y), "a glide");
+                EXPECT_TRUE(!noneTaken || (gem->x == at.x && gem->y == at.y))
+                    << "seed " << seed << ": a glide";
             }
             // The painter lets each explosion run for 1200 ms of game time.
             const int explosions = game.exploding.Count();
@@ -162,7 +155,7 @@ TEST_P(Soak, EveryRuleHoldsAfterEveryStepOfWholeGames) {
                     game.DiscardGem(gem);
                 }
             });
-            ok = ok && (game.exploding.Count() == explosions || holds("explosions ended"));
+            game.exploding.Count() == explosions ? void() : holds("explosions ended");
         }
         rings += rules.rings;
         bombs += rules.bombsStruck;

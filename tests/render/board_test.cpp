@@ -189,10 +189,7 @@ TEST_F(Board, ScoreAndBannerTextSitInTheirPlacesAtAnyRatio) {
 }
 
 TEST_F(Board, StoredColoursShadeTheGemsAndARebuildRecoloursThemInPlace) {
-    const GemPalette defaults{0x00FF4040, 0x00802020, 0x00551515, 0x0000FFFF, 0x00008080,
-                              0x00005555, 0x00FF00FF, 0x00800080, 0x00550055, 0x00FFFFFF,
-                              0x00808080, 0x00555555, 0x000000FF, 0x00000080, 0x00000055};
-    EXPECT_EQ(StoredGemPalette(), defaults);
+    // The default colours are the pictures' business.
     EXPECT_EQ(ShadeColour(0x00FF4040, 0), 0x00FF4040u);  // no divisor, no shade
     BuildScene();
     CBoardRenderer before(kClient);

@@ -14,7 +14,6 @@ CGameInvariants::~CGameInvariants() {
 }
 
 std::string CGameInvariants::Check(std::int64_t now) {
-    ++checks;
     const CGame& g = game_;
     std::string broken;
     // Keeps the first broken rule, with where the gem concerned stands.

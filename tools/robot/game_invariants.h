@@ -22,7 +22,7 @@ class CGameInvariants : public IGameObserver {
     void OnBomb(Cell, unsigned) override { ++bombsStruck; }
 
     // What happened so far; the player counts the bombs it dropped.
-    std::uint64_t checks = 0, stuck = 0, rings = 0, ringGems = 0, bombsStruck = 0, bombsDropped = 0;
+    std::uint64_t stuck = 0, rings = 0, ringGems = 0, bombsStruck = 0, bombsDropped = 0;
 
   private:
     CGame& game_;

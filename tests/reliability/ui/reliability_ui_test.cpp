@@ -10,34 +10,21 @@
 #include <QtWidgets>
 #include <set>
 
-#include "game/board_centre.h"
-#include "game/game_clock.h"
 #include "game/game_random.h"
-#include "game/memory_settings.h"
 #include "scores/core/high_score_table.h"
 #include "settings/settings_file.h"
 #include "shell/app/qt_cue_output.h"
 #include "shell/app/settings_messages.h"
 #include "shell/dialogs/clock_warning_dlg.h"
 #include "shell/dialogs/customize_colors_dlg.h"
-#include "shell/frame/command_ids.h"
-#include "shell/frame/main_frame.h"
-#include "shell/frame/main_toolbar.h"
-#include "shell/view/game_over_flow.h"
+#include "shell/ui_fixture.h"
 #include "shell/view/options_flow.h"
-#include "shell/view/torvane_view.h"
-#include "shell/view/tutorial_flow.h"
 #include "tools/robot/robot_player.h"
 #include "tutorial/ui/welcome_dlg.h"
 
 namespace {
 
 int g_messages = 0;
-
-void CountMessage(QtMsgType, const QMessageLogContext&, const QString& text) {
-    // The offscreen platform's notes on what it cannot do are not ours.
-    g_messages += text.startsWith(QStringLiteral("This plugin does not support")) ? 0 : 1;
-}
 
 long ResidentKiB() {
     malloc_trim(0);  // freed memory the allocator keeps is no leak
@@ -46,57 +33,14 @@ long ResidentKiB() {
     return statm.readAll().split(' ').value(1).toLong() * (sysconf(_SC_PAGESIZE) / 1024);
 }
 
-// Every dialog of the program, and the sound and difficulty commands.
-void UseEveryCommand(CMainFrame& frame) {
-    frame.View()->Options().OnOtherOptions();
-    frame.View()->GameOver().ShowHighScores();
-    frame.OnHelpContents();
-    frame.OnAbout();
-    CClockWarningDlg(&frame).Ask();
-    CWelcomeDlg(&frame).exec();
-    CCustomizeColorsDlg colours(&frame);
-    colours.OnChange(0);  // the colour picker
-    colours.OnRestoreDefaults();
-    for (const int command : {kCmdSoundEffects, kCmdEasy, kCmdHard}) {
-        frame.Action(command)->trigger();
-    }
-}
-
-class ReliabilityUi : public ::testing::Test {
+// The widget tests' fixture, with the real sound output.
+class ReliabilityUi : public UiTest {
   protected:
     void SetUp() override {
-        clock_.counter = clock_.tickCount = 1000000;
-        GameClock::SetCounter(&clock_);
+        UiTest::SetUp();
         SetSoundPlayer(&sound_);
-        offerTutorial = false;
         QFile::setPermissions(folder_.path(), QFile::ReadOwner | QFile::WriteOwner |
                                                   QFile::ExeOwner | QFile::ExeOther);
-    }
-    void TearDown() override {
-        SetSoundPlayer(nullptr);
-        GameClock::SetCounter(nullptr);
-    }
-
-    // One timer message's worth of the robot at the view: a drag of the wheel
-    // from straight below the centre, the space bar for a bomb, 66 ms.
-    void Step(CTorvaneView& view, CRobotPlayer& robot) {
-        const RobotMove move =
-            view.Game().paused ? RobotMove{view.Game().wheelAngle} : robot.Decide(view.Game());
-        const double turn = move.wheelAngle - view.Game().wheelAngle;
-        if (std::abs(turn) > 0.004) {  // about a pixel at the grip
-            const QPoint grip(boardCentreX, boardCentreY + 250);
-            const QPoint to = grip + QPoint(std::lround(-250 * std::sin(turn)),
-                                            std::lround(250 * std::cos(turn) - 250));
-            QTest::mousePress(&view, Qt::LeftButton, {}, grip);
-            QTest::mouseMove(&view, to);
-            QTest::mouseRelease(&view, Qt::LeftButton, {}, to);
-        }
-        if (move.dropBomb) {
-            QTest::keyClick(&view, Qt::Key_Space);
-        }
-        clock_.counter += 66;
-        clock_.tickCount += 66;
-        view.OnTimer();
     }
 
     // Starts the main window over the config file, as an ordinary user if
@@ -106,33 +50,32 @@ class ReliabilityUi : public ::testing::Test {
     void Play(const QString& path, int games, bool asOrdinaryUser = false) {
         const bool dropRoot = asOrdinaryUser && geteuid() == 0;
         ASSERT_TRUE(!dropRoot || (setegid(65534) == 0 && seteuid(65534) == 0));
-        CSettingsFile settings(path);
-        CSettingsMessages messages(settings);
-        settings.Open();
-        CScopedSettingsBackend useSettings(&settings);
-        // Each modal dialog is answered from inside its own event loop: "play
-        // another game?" with No after the last game, every other with OK.
+        CSettingsFile file(path);
+        CSettingsMessages messages(file);
+        file.Open();
+        CScopedSettingsBackend useFile(&file);
+        // Every modal dialog is answered, the answer queued again each time:
+        // "play another game?" with No after the last game, every other with OK.
         answered_.clear();
         int game = 1;
-        QPointer<QDialog> answering;
-        QTimer answerer;
-        QObject::connect(&answerer, &QTimer::timeout, [&] {
-            auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-            if (dialog != nullptr && dialog->isVisible() && dialog != answering) {
-                answering = dialog;
-                const std::string name = dialog->metaObject()->className();
-                ++answered_[name];
-                name == "CGameOverDlg" && game == games ? dialog->reject() : dialog->accept();
-            }
-        });
-        answerer.start(1);
+        const Answer patient = [&](QDialog* dialog) {
+            const std::string name = dialog->metaObject()->className();
+            ++answered_[name];
+            Then(patient);
+            name == "CGameOverDlg" && game == games ? dialog->reject() : dialog->accept();
+        };
+        Then(patient);
         GameRandom::Seed(99);
         g_messages = 0;
-        const QtMessageHandler previous = qInstallMessageHandler(CountMessage);
+        const QtMessageHandler previous =
+            qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString& text) {
+                // The offscreen platform's notes on what it cannot do are not ours.
+                g_messages += text.startsWith("This plugin does not support") ? 0 : 1;
+            });
         {
-            CMainFrame frame;
-            frame.show();
-            CTorvaneView& view = *frame.View();
+            CMainFrame& window = MakeFrame();
+            window.show();
+            CTorvaneView& view = View();
             difficulty_ = view.Game().difficulty;
             quiet_ = view.Game().quiet;
             CRobotPlayer robot(99, {.bombChance = 0.01, .reckless = true});
@@ -140,18 +83,49 @@ class ReliabilityUi : public ::testing::Test {
                 if (view.Game().paused) {
                     view.OnPausePlay();
                 }
+                // A timer message's worth of the robot at a time: a drag of the
+                // wheel from straight below the centre, the space bar for a bomb.
                 for (int step = 0; answered_["CGameOverDlg"] < game; ++step) {
                     EXPECT_LT(step, 20000) << "game " << game << " never ends";
-                    Step(view, robot);
+                    const RobotMove move = view.Game().paused ? RobotMove{view.Game().wheelAngle}
+                                                              : robot.Decide(view.Game());
+                    const double turn = move.wheelAngle - view.Game().wheelAngle;
+                    if (std::abs(turn) > 0.004) {  // about a pixel at the grip
+                        const QPoint grip(boardCentreX, boardCentreY + 250);
+                        const QPoint to = grip + QPoint(std::lround(-250 * std::sin(turn)),
+                                                        std::lround(250 * std::cos(turn) - 250));
+                        QTest::mousePress(&view, Qt::LeftButton, {}, grip);
+                        QTest::mouseMove(&view, to);
+                        QTest::mouseRelease(&view, Qt::LeftButton, {}, to);
+                    }
+                    if (move.dropBomb) {
+                        QTest::keyClick(&view, Qt::Key_Space);
+                    }
+                    RunFor(66);
                     if (step % 4 == 0) {
                         QApplication::processEvents();  // the paints the event loop would do
                     }
                 }
-                game % 10 == 1 ? UseEveryCommand(frame) : void();
+                if (game % 10 == 1) {  // every dialog, the sound and difficulty commands
+                    view.Options().OnOtherOptions();
+                    view.GameOver().ShowHighScores();
+                    window.OnHelpContents();
+                    window.OnAbout();
+                    CClockWarningDlg(&window).Ask();
+                    CWelcomeDlg(&window).exec();
+                    CCustomizeColorsDlg colours(&window);
+                    colours.OnChange(0);  // the colour picker
+                    colours.OnRestoreDefaults();
+                    for (const int command : {kCmdSoundEffects, kCmdEasy, kCmdHard}) {
+                        window.Action(command)->trigger();
+                    }
+                }
                 kibAfterGame10_ = game == 10 ? ResidentKiB() : kibAfterGame10_;
             }
             kibAtEnd_ = ResidentKiB();
+            frame.reset();
         }
+        answers.clear();
         CHighScoreTable listed;
         listed.LoadHighScores();
         scoresListed_ = listed.Count();
@@ -160,7 +134,6 @@ class ReliabilityUi : public ::testing::Test {
         EXPECT_TRUE(!dropRoot || (seteuid(0) == 0 && setegid(0) == 0));
     }
 
-    CManualClockCounter clock_;
     CQtSoundPlayer sound_;
     QTemporaryDir folder_;
     const QString path_ = folder_.filePath(QStringLiteral("Torvane.conf"));
@@ -219,32 +192,30 @@ TEST_F(ReliabilityUi, ConfigFilesInEveryBadState) {
 // waits seconds), is told once, kept, and lands by itself once the lock is
 // free; what is still unsaved when the game closes is named.
 TEST_F(ReliabilityUi, LockedFileNeitherHoldsUpTheWindowNorLosesAChange) {
-    CSettingsFile settings(path_);
-    CSettingsMessages messages(settings);
-    CScopedSettingsBackend useSettings(&settings);
+    CSettingsFile file(path_);
+    CSettingsMessages messages(file);
+    CScopedSettingsBackend useFile(&file);
     QLockFile held(path_ + ".lock");
     ASSERT_TRUE(held.tryLock(0));
     QStringList told;
-    QTimer answerer;
-    QObject::connect(&answerer, &QTimer::timeout, [&told] {
-        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-            told << box->text();
-            box->accept();
-        }
-    });
-    answerer.start(1);
-    CMainFrame frame;
+    for (int box = 0; box < 2; ++box) {
+        Then([&told](QDialog* message) {
+            told << qobject_cast<QMessageBox*>(message)->text();
+            message->accept();
+        });
+    }
+    CMainFrame window;
     // The window's thread never waits on the lock longer than a frame or two.
-    EXPECT_LE(settings.LockWait(), 200);
-    frame.Action(kCmdHard)->trigger();
+    EXPECT_LE(file.LockWait(), 200);
+    window.Action(kCmdHard)->trigger();
     held.unlock();
-    EXPECT_TRUE(QTest::qWaitFor([&settings] { return settings.Unsaved().isEmpty(); }, 10000));
+    EXPECT_TRUE(QTest::qWaitFor([&file] { return file.Unsaved().isEmpty(); }, 10000));
     EXPECT_EQ(CSettingsFile(path_).Read(kSettingsKey, "Difficulty").value_or(SettingValue{}).dword,
               3u);
     ASSERT_TRUE(held.tryLock(0));
-    frame.Action(kCmdEasy)->trigger();
+    window.Action(kCmdEasy)->trigger();
     messages.SaveBeforeQuit();
-    ASSERT_EQ(told.size(), 2) << told.join('\n').toStdString();
+    ASSERT_EQ(titles.size(), 2) << told.join('\n').toStdString();
     EXPECT_TRUE(told[0].endsWith("another copy of Torvane keeps the settings file locked"));
     EXPECT_TRUE(told[1].endsWith("Not saved: Settings/Difficulty."));
 }

@@ -4,29 +4,15 @@
 
 #include <gtest/gtest.h>
 
-#include <string>
 #include <vector>
 
 #include "game/polar.h"
 
-TEST(Tutorial, TenPagesWithTheirPositionsAndLocksAndGemsFacingTheCentre) {
+// Each page's position and lock are checked by the tutorial window's test,
+// page by page; its texts, to the last space and CR LF, by translations_current.
+TEST(Tutorial, TenPagesWithTheirGemsFacingTheCentre) {
     ThreeFalling.falling[2].orientation = 0.0;
-    const std::vector<CTutorialPage> pages = LoadTutorial();
-    const CGameSnapshot* scenarios[] = {&EmptyBoard, &ThreeFalling, &RingShowcase, &SixAround,
-                                        &PinkChain,  nullptr,       &BombBoard,    &BombPractice,
-                                        &EmptyBoard, &EmptyBoard};
-    ASSERT_EQ(pages.size(), 10u);
-    for (std::size_t i = 0; i < pages.size(); ++i) {
-        const std::string text = pages[i].text.source;
-        EXPECT_EQ(pages[i].scenario, scenarios[i]) << i;
-        EXPECT_EQ(pages[i].inputLock, i != 5 && i != 7) << i;
-        for (std::size_t p = text.find('\n'); p != std::string::npos; p = text.find('\n', p + 1)) {
-            EXPECT_EQ(text.at(p - 1), '\r') << "page " << i + 1;  // lines end in CR LF
-        }
-        EXPECT_NE(text.back(), '\n') << "page " << i + 1;
-    }
-    EXPECT_TRUE(std::string(pages[2].text.source).ends_with("disappear!  "));
-    EXPECT_NE(std::string(pages[8].text.source).find("\r\n  (However"), std::string::npos);
+    ASSERT_EQ(LoadTutorial().size(), 10u);
     // Not reduced: a gem in the upper half lies beyond 3pi/2 before the quarter turn.
     for (const CGameSnapshot* s : {&ThreeFalling, &SixAround, &PinkChain}) {
         for (int i = 0; i < s->fallingCount; ++i) {
@@ -42,21 +28,15 @@ TEST(Tutorial, TakesInAtMostTwentyPages) {
     EXPECT_EQ(LoadTutorial(table.data()).size(), 20u);
 }
 
-TEST(Tutorial, StepsThroughThePagesAndStaysAtEitherEnd) {
+// The window's buttons never step past either end; the tutorial itself stays there.
+TEST(Tutorial, StaysAtEitherEnd) {
     CTutorial tutorial(LoadTutorial());
     tutorial.Previous();
     EXPECT_EQ(tutorial.Caption().English(), "Tutorial - page 1 of 10");
-    EXPECT_FALSE(tutorial.HasPrevious());
-    EXPECT_STREQ(tutorial.NextButtonText().source, "Next page --->");
     for (int i = 0; i < 12; ++i) {
         tutorial.Next();
     }
     EXPECT_EQ(tutorial.Caption().English(), "Tutorial - page 10 of 10");
-    EXPECT_TRUE(tutorial.HasPrevious());
-    EXPECT_STREQ(tutorial.NextButtonText().source, "Done");
-    tutorial.Previous();
-    EXPECT_STREQ(tutorial.NextButtonText().source, "Next page --->");
-
     CTutorial empty({});
     empty.Next();
     EXPECT_EQ(empty.CurrentPage(), nullptr);
