@@ -1,8 +1,9 @@
 // Any text as a settings file a player edited. Wherever our reader takes it
 // as a settings file, it reads the same keys and the same values as QSettings'
 // own INI reader, and what it writes back reads the same again. What it holds
-// then reaches the game: a string read fits its buffer, the game starts with
-// the numbers stored (anything else reads as the default), the mouse wheel
+// then reaches the game: a string is read whole where it fits its buffer and
+// not at all where it does not, the game starts with the numbers stored
+// (anything else reads as the default), the mouse wheel
 // turns by finite amounts however its speed is stored; the high-score table
 // loads best first, a save and a load lose nothing, and a qualifying score
 // added under the first line as a name, as the entry field filters it, is kept.
@@ -87,8 +88,11 @@ std::vector<HighScoreEntry> LoadScores() {
 // The game and its table, on the values of the file.
 void CheckGameAndScores(CMemorySettings& store, const std::string& firstLine,
                         std::uint32_t newScore) {
-    FUZZ_CHECK(ReadSettingString("", "InstallPath").size() < kSettingStringLimit,
-               "a string read always fits its buffer");
+    const auto install = store.Read("", "InstallPath");
+    const bool fits = install && install->type == SettingValue::Type::String &&
+                      install->text.size() < kSettingStringLimit;
+    FUZZ_CHECK(ReadSettingString("", "InstallPath") == (fits ? install->text : std::string()),
+               "a string is read whole when it fits its buffer, and not at all when it does not");
     auto stored = [&](const char* name) {
         const auto v = store.Read(kSettingsKey, name);
         return v && v->type == SettingValue::Type::Dword ? v->dword : 0u;
