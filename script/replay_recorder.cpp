@@ -61,7 +61,10 @@ void CReplayRecorder::Line(std::string_view command, std::string_view argument) 
 }
 
 void CReplayRecorder::At(std::int64_t instant) {
-    if (written_ && instant == *written_) {
+    // A clock set back under the game reads earlier than what is written:
+    // the replay stays at the later instant, since time in a replay never
+    // runs back and the game does not step before its next step's time.
+    if (written_ && instant <= *written_) {
         return;
     }
     char digits[24];

@@ -12,6 +12,7 @@
 #include "shell/app/settings_messages.h"
 #include "shell/app/stop_signals.h"
 #include "shell/app/torvane_app.h"
+#include "shell/frame/board_session.h"
 #include "shell/frame/main_frame.h"
 #include "shell/view/kept_game.h"
 #include "shell/view/replay_flow.h"
@@ -98,7 +99,7 @@ int main(int argc, char* argv[]) {
         CTorvaneApp torvane;
         // A file to watch comes first; a game left unfinished waits on.
         if (torvane.InitInstance(replayFile.isEmpty())) {
-            CKeptGame& kept = torvane.mainFrame->View()->Kept();
+            CKeptGame& kept = torvane.mainFrame->Session().Kept();
             // Told to stop, the program ends as by Game > Exit, the game
             // kept; so it does when the session ends, should the session
             // manager end it outright after asking for the data.
@@ -109,7 +110,7 @@ int main(int argc, char* argv[]) {
             QObject::connect(&app, &QGuiApplication::commitDataRequest, &kept,
                              [&kept] { kept.Keep(false); });
             if (!replayFile.isEmpty()) {
-                torvane.mainFrame->View()->Replays().WatchFile(replayFile);
+                torvane.mainFrame->Session().Watching().WatchFile(replayFile);
             }
             result = QApplication::exec();
             kept.Keep(true);

@@ -8,6 +8,7 @@
 #include "game/game_random.h"
 #include "game/settings_store.h"
 #include "shell/dialogs/clock_warning_dlg.h"
+#include "shell/frame/board_session.h"
 #include "shell/frame/main_frame.h"
 #include "shell/view/kept_game.h"
 #include "shell/view/torvane_view.h"
@@ -35,7 +36,7 @@ void CTorvaneApp::PaintFirstFrame() {
 
 bool CTorvaneApp::InitInstance(bool restoreKeptGame) {
     GameRandom::Seed(static_cast<std::uint32_t>(std::time(nullptr)));
-    offerTutorial = ReadSettingDword(kSettingsKey, kFirstStartDoneSetting) == 0;
+    const bool firstStart = ReadSettingDword(kSettingsKey, kFirstStartDoneSetting) == 0;
 
     GameClock::Initialise();
     const bool coarseClock = GameClock::hasPerfCounter && GameClock::perfFrequency <= 1;
@@ -51,7 +52,8 @@ bool CTorvaneApp::InitInstance(bool restoreKeptGame) {
     }
 
     mainFrame = std::make_unique<CMainFrame>();
-    mainFrame->View()->Kept().Start(restoreKeptGame);
+    mainFrame->Session().Tutorial().OfferAfterFirstPaint(firstStart);
+    mainFrame->Session().Kept().Start(restoreKeptGame);
     mainFrame->ShowAtStart();
     PaintFirstFrame();
 

@@ -3,18 +3,14 @@
 #include <QCoreApplication>
 
 #include "shell/frame/command_ids.h"
-#include "shell/view/replay_flow.h"
-#include "shell/view/torvane_view.h"
-#include "shell/view/tutorial_flow.h"
+#include "shell/model/board_model.h"
 
-CommandUi CommandUpdate(int id, const CTorvaneView& view) {
-    const CGame& game = view.Game();
-    const CReplayFlow& replays = view.Replays();
+CommandUi CommandUpdate(int id, const BoardState& board, bool hasLastGame, bool fullScreen) {
     // A replay locks the game's input, but Pause/Play and New game act on
     // the playback.
-    const bool watching = replays.Watching();
-    const bool paused = watching ? replays.Paused() : game.paused;
-    const bool locked = view.InputLocked();
+    const bool watching = board.watching;
+    const bool paused = board.paused;
+    const bool locked = board.locked;
     CommandUi ui;
     switch (id) {
         case kCmdPausePlay:
@@ -24,37 +20,36 @@ CommandUi CommandUpdate(int id, const CTorvaneView& view) {
                              : QCoreApplication::translate("CMainFrame", "&Pause\tCtrl-P");
             break;
         case kCmdDropBomb:
-            ui.enabled = !locked && !game.paused && game.bombs != 0;
+            ui.enabled = !locked && !board.gamePaused && board.hasBombs;
             break;
         case kCmdNewGame:
         case kCmdWatchReplay:
             ui.enabled = !locked || watching;
             break;
         case kCmdWatchLastGame:
-            ui.enabled = (!locked || watching) && replays.HasLastGame();
+            ui.enabled = (!locked || watching) && hasLastGame;
             break;
         case kCmdViewHighScores:
             ui.enabled = !locked;
             break;
         case kCmdQuitGame:
-            ui.enabled = !locked && !game.over;
+            ui.enabled = !locked && !board.over;
             break;
         case kCmdSoundEffects:
-            ui.checked = !game.quiet;
+            ui.checked = !board.quiet;
             break;
         case kCmdEasy:
         case kCmdMedium:
         case kCmdHard:
-            ui.checked = game.difficulty == static_cast<std::uint32_t>(id - kCmdEasy);
+            ui.checked = board.difficulty == static_cast<std::uint32_t>(id - kCmdEasy);
             ui.enabled = !watching;
             break;
         case kCmdFullScreen:
-            ui.checked = view.window()->isFullScreen();
+            ui.checked = fullScreen;
             break;
         case kCmdSeeTutorial:
-            ui.text = view.Tutorial().Running()
-                          ? QCoreApplication::translate("CMainFrame", "Quit &tutorial")
-                          : QCoreApplication::translate("CMainFrame", "See &tutorial");
+            ui.text = board.tutorial ? QCoreApplication::translate("CMainFrame", "Quit &tutorial")
+                                     : QCoreApplication::translate("CMainFrame", "See &tutorial");
             break;
         default:
             break;
@@ -62,12 +57,9 @@ CommandUi CommandUpdate(int id, const CTorvaneView& view) {
     return ui;
 }
 
-int PlayButtonStateFor(const CTorvaneView& view) {
-    if (view.Replays().Watching()) {
-        return view.Replays().Paused() ? kPlayButtonPaused : kPlayButtonRunning;
-    }
-    if (view.Game().over) {
+int PlayButtonStateFor(const BoardState& board) {
+    if (!board.watching && board.over) {
         return kPlayButtonOver;
     }
-    return view.Game().paused ? kPlayButtonPaused : kPlayButtonRunning;
+    return board.paused ? kPlayButtonPaused : kPlayButtonRunning;
 }

@@ -1,12 +1,12 @@
 #pragma once
 // The update rules of the commands: whether each is enabled, its check or
 // radio mark, its text. One rule serves a menu item, its accelerator and its
-// toolbar button alike.
+// toolbar button alike. They read the board as its model states it.
 
 #include <QString>
 #include <optional>
 
-class CTorvaneView;
+struct BoardState;
 
 struct CommandUi {
     bool enabled = true;
@@ -14,7 +14,7 @@ struct CommandUi {
     std::optional<QString> text;  // none: the text stays as it is
 };
 
-CommandUi CommandUpdate(int id, const CTorvaneView& view);
+CommandUi CommandUpdate(int id, const BoardState& board, bool hasLastGame, bool fullScreen);
 
-// The picture the first toolbar button should show for the view's game.
-int PlayButtonStateFor(const CTorvaneView& view);
+// The picture the first toolbar button should show for the board.
+int PlayButtonStateFor(const BoardState& board);

@@ -13,12 +13,14 @@
 #include "shell/dialogs/about_dlg.h"
 #include "shell/dialogs/help_document.h"
 #include "shell/dialogs/help_window.h"
+#include "shell/frame/board_session.h"
 #include "shell/frame/command_ids.h"
 #include "shell/frame/command_rules.h"
 #include "shell/frame/lock_indicators.h"
 #include "shell/frame/main_toolbar.h"
 #include "shell/frame/menu_bar_keys.h"
 #include "shell/frame/window_placement.h"
+#include "shell/model/board_model.h"
 #include "shell/view/game_over_flow.h"
 #include "shell/view/options_flow.h"
 #include "shell/view/replay_flow.h"
@@ -40,15 +42,16 @@ CMainFrame::CMainFrame(QWidget* parent) : QMainWindow(parent) {
     setWindowTitle(QStringLiteral("Torvane"));
     setContextMenuPolicy(Qt::PreventContextMenu);
 
-    view_ = new CTorvaneView(this);
+    session_ = std::make_unique<CBoardSession>(this);
+    view_ = &session_->View();
     setCentralWidget(view_);
 
     BuildMenus();
     BuildToolBar();
     BuildStatusBar();
 
-    connect(view_, &CTorvaneView::StateChanged, this, &CMainFrame::UpdateCommands);
-    connect(&view_->Tutorial(), &CTutorialFlow::WindowOpened, this,
+    connect(&session_->Model(), &CBoardModel::StateChanged, this, &CMainFrame::UpdateCommands);
+    connect(&session_->Tutorial(), &CTutorialFlow::WindowOpened, this,
             &CMainFrame::ShareShortcutsWith);
     UpdateCommands();
     view_->setFocus();
@@ -58,6 +61,8 @@ CMainFrame::CMainFrame(QWidget* parent) : QMainWindow(parent) {
     placementSave_.setInterval(kPlacementSaveDelayMs);
     connect(&placementSave_, &QTimer::timeout, this, &CMainFrame::SavePlacement);
 }
+
+CMainFrame::~CMainFrame() = default;
 
 QAction* CMainFrame::Action(int id) const {
     const auto found = actions_.find(id);
@@ -87,31 +92,32 @@ QAction* CMainFrame::AddCommand(QMenu* menu, int id, const QString& text,
 }
 
 void CMainFrame::BuildMenus() {
-    CTorvaneView* view = view_;
+    CBoardSession* session = session_.get();
+    CBoardModel* model = &session_->Model();
     const auto ctrl = [](Qt::Key key) { return QKeySequence(Qt::CTRL | key); };
 
     QMenu* gameMenu = menuBar()->addMenu(tr("&Game"));
     connect(AddCommand(gameMenu, kCmdPausePlay, tr("&Pause\tCtrl+P"),
                        {ctrl(Qt::Key_P), ctrl(Qt::Key_R)}, tr("Pause/Play")),
-            &QAction::triggered, view, &CTorvaneView::OnPausePlay);
+            &QAction::triggered, model, &CBoardModel::OnPausePlay);
     connect(AddCommand(gameMenu, kCmdDropBomb, tr("Drop &bomb\tCtrl+B"), {ctrl(Qt::Key_B)},
                        tr("Drop bomb")),
-            &QAction::triggered, view, &CTorvaneView::OnDropBomb);
+            &QAction::triggered, model, &CBoardModel::OnDropBomb);
     gameMenu->addSeparator();
     connect(AddCommand(gameMenu, kCmdViewHighScores, tr("View hi&gh scores")), &QAction::triggered,
-            view, [view] { view->GameOver().ShowHighScores(); });
+            session, [session] { session->GameOver().ShowHighScores(); });
     connect(AddCommand(gameMenu, kCmdWatchLastGame, tr("&Watch last game"), {},
                        tr("Watch the last game played again")),
-            &QAction::triggered, view, [view] { view->Replays().OnWatchLastGame(); });
+            &QAction::triggered, session, [session] { session->Watching().OnWatchLastGame(); });
     connect(AddCommand(gameMenu, kCmdWatchReplay, tr("Watch a &replay ..."), {},
                        tr("Watch a recorded game from a file")),
-            &QAction::triggered, view, [view] { view->Replays().OnWatchReplay(); });
+            &QAction::triggered, session, [session] { session->Watching().OnWatchReplay(); });
     gameMenu->addSeparator();
     connect(AddCommand(gameMenu, kCmdQuitGame, tr("&Quit game\tCtrl+Q"), {ctrl(Qt::Key_Q)},
                        tr("Quit game")),
-            &QAction::triggered, view, &CTorvaneView::OnQuitGame);
+            &QAction::triggered, model, &CBoardModel::OnQuitGame);
     connect(AddCommand(gameMenu, kCmdNewGame, tr("&New game\tCtrl+N"), {ctrl(Qt::Key_N)}),
-            &QAction::triggered, view, &CTorvaneView::OnNewGame);
+            &QAction::triggered, model, &CBoardModel::OnNewGame);
     gameMenu->addSeparator();
     // No key of its own: Ctrl+Q is Quit game. It closes the window as the
     // close box does: nothing asked, nothing offered.
@@ -134,19 +140,19 @@ void CMainFrame::BuildMenus() {
         action->setCheckable(true);
         difficulties->addAction(action);
         const std::uint32_t difficulty = level.difficulty;
-        connect(action, &QAction::triggered, view,
-                [view, difficulty] { view->OnDifficulty(difficulty); });
+        connect(action, &QAction::triggered, session,
+                [session, difficulty] { session->OnDifficulty(difficulty); });
     }
     optionsMenu->addSeparator();
     QAction* sound =
         AddCommand(optionsMenu, kCmdSoundEffects, tr("Sound &effects\tCtrl+E"), {ctrl(Qt::Key_E)});
     sound->setCheckable(true);
-    connect(sound, &QAction::triggered, view, &CTorvaneView::OnSoundEffects);
+    connect(sound, &QAction::triggered, session, &CBoardSession::OnSoundEffects);
     optionsMenu->addSeparator();
     connect(AddCommand(optionsMenu, kCmdOtherOptions, tr("Other options ...")), &QAction::triggered,
-            view, [view] { view->Options().OnOtherOptions(); });
+            session, [session] { session->Options().OnOtherOptions(); });
     connect(AddCommand(optionsMenu, kCmdAccessibility, tr("&Accessibility ...")),
-            &QAction::triggered, view, [view] { view->Options().OnAccessibility(); });
+            &QAction::triggered, session, [session] { session->Options().OnAccessibility(); });
     optionsMenu->addSeparator();
     QAction* fullScreen =
         AddCommand(optionsMenu, kCmdFullScreen, tr("&Full screen\tF11"),
@@ -157,8 +163,8 @@ void CMainFrame::BuildMenus() {
     QMenu* helpMenu = menuBar()->addMenu(tr("&Help"));
     connect(AddCommand(helpMenu, kCmdHelpContents, tr("&Contents")), &QAction::triggered, this,
             &CMainFrame::OnHelpContents);
-    connect(AddCommand(helpMenu, kCmdSeeTutorial, tr("See &tutorial")), &QAction::triggered, view,
-            [view] { view->Tutorial().StartOrQuit(); });
+    connect(AddCommand(helpMenu, kCmdSeeTutorial, tr("See &tutorial")), &QAction::triggered,
+            session, [session] { session->Tutorial().StartOrQuit(); });
     helpMenu->addSeparator();
     connect(AddCommand(helpMenu, kCmdAbout, tr("&About Torvane")), &QAction::triggered, this,
             &CMainFrame::OnAbout);
@@ -172,7 +178,7 @@ void CMainFrame::BuildToolBar() {
     toolBar_ = new CMainToolBar(this);
     QAction* pauseAndHide =
         AddCommand(nullptr, kCmdPauseAndHide, QString(), {}, tr("Pause and hide game"));
-    connect(pauseAndHide, &QAction::triggered, view_, &CTorvaneView::OnPauseAndHide);
+    connect(pauseAndHide, &QAction::triggered, session_.get(), &CBoardSession::OnPauseAndHide);
     pauseAndHide->setIcon(QIcon(CMainToolBar::StripImage(CMainToolBar::kPauseAndHideImage)));
     Action(kCmdDropBomb)->setIcon(QIcon(CMainToolBar::StripImage(CMainToolBar::kDropBombImage)));
     Action(kCmdPausePlay)->setIcon(QIcon(CMainToolBar::StripImage(CMainToolBar::kPlayImage)));
@@ -213,8 +219,10 @@ void CMainFrame::SetPlayButton(int state) {
 }
 
 void CMainFrame::UpdateCommands() {
+    const BoardState board = session_->Model().State();
     for (const auto& [id, action] : actions_) {
-        const CommandUi ui = CommandUpdate(id, *view_);
+        const CommandUi ui =
+            CommandUpdate(id, board, session_->Replays().HasLastGame(), isFullScreen());
         action->setEnabled(ui.enabled);
         if (ui.checked) {
             action->setChecked(*ui.checked);
@@ -223,7 +231,7 @@ void CMainFrame::UpdateCommands() {
             action->setText(*ui.text);
         }
     }
-    SetPlayButton(PlayButtonStateFor(*view_));
+    SetPlayButton(PlayButtonStateFor(board));
 }
 
 void CMainFrame::OnAbout() {

@@ -8,10 +8,12 @@
 #include <QMainWindow>
 #include <QTimer>
 #include <map>
+#include <memory>
 
 class QAction;
 class QLabel;
 class QMenu;
+class CBoardSession;
 class CMainToolBar;
 class CTorvaneView;
 
@@ -20,7 +22,9 @@ class CMainFrame : public QMainWindow {
 
   public:
     explicit CMainFrame(QWidget* parent = nullptr);
+    ~CMainFrame() override;
 
+    CBoardSession& Session() const { return *session_; }
     CTorvaneView* View() const { return view_; }
     CMainToolBar* ToolBar() const { return toolBar_; }
     QAction* Action(int id) const;
@@ -61,6 +65,7 @@ class CMainFrame : public QMainWindow {
     // Follows the window's normal place and size, and saves them soon.
     void NotePlacement();
 
+    std::unique_ptr<CBoardSession> session_;
     CTorvaneView* view_ = nullptr;
     CMainToolBar* toolBar_ = nullptr;
     std::map<int, QAction*> actions_;

@@ -7,7 +7,7 @@
 #include <array>
 
 #include "render/board_renderer.h"
-#include "shell/view/replay_flow.h"
+#include "shell/model/board_model.h"
 #include "shell/view/torvane_view.h"
 
 namespace {
@@ -16,8 +16,8 @@ namespace {
 // Linux hears of a name's change but drops a value's on an object that has no
 // value to set.
 QString BoardName(const CTorvaneView& view) {
-    const BoardBanners banners =
-        BannersFor(view.Game(), view.Replays().Watching(), view.Replays().Paused());
+    const BoardBanners banners = BannersFor(view.Model().Game(), view.Model().ShowsWatchingBanner(),
+                                            view.Model().ShowsPausedBanner());
     QString name = QCoreApplication::translate("CBoardAccessible", "Game board");
     for (const Banner* banner : {&banners.replay, &banners.centre}) {
         if (banner->shown) {
@@ -64,7 +64,7 @@ class CBoardPartAccessible : public QAccessibleInterface {
         if (view_ == nullptr) {
             return {};
         }
-        const CGame& game = view_->Game();
+        const CGame& game = view_->Model().Game();
         switch (t) {
             case QAccessible::Name:
                 return PartName(game, part_);
@@ -167,11 +167,11 @@ CBoardAccessibility::CBoardAccessibility(CTorvaneView* view)
     : QObject(view), view_(view), last_(Read(*view)) {
     static const bool installed = (QAccessible::installFactory(&BoardFactory), true);
     (void)installed;
-    connect(view, &CTorvaneView::StateChanged, this, &CBoardAccessibility::Announce);
+    connect(&view->Model(), &CBoardModel::StateChanged, this, &CBoardAccessibility::Announce);
 }
 
 CBoardAccessibility::Shown CBoardAccessibility::Read(const CTorvaneView& view) {
-    return {view.Game().score, view.Game().bombs, BoardName(view)};
+    return {view.Model().Game().score, view.Model().Game().bombs, BoardName(view)};
 }
 
 void CBoardAccessibility::Announce() {

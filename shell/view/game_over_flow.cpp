@@ -1,33 +1,47 @@
 #include "shell/view/game_over_flow.h"
 
-#include "scores/ui/score_flow.h"
-#include "shell/view/replay_flow.h"
+#include <QTimer>
+
+#include "shell/model/board_model.h"
+#include "shell/view/replay_keeper.h"
 #include "shell/view/torvane_view.h"
 
-void CGameOverFlow::Check() {
-    if (!view_.Game().over || handled_) {
-        return;
+CGameOverFlow::CGameOverFlow(CBoardModel& model, CReplayKeeper& replays, CTorvaneView& view)
+    : model_(model), replays_(replays), view_(view) {
+    connect(&model_, &CBoardModel::RecordedGameEnded, this, &CGameOverFlow::OnGameEnded);
+}
+
+void CGameOverFlow::OnGameEnded(std::uint32_t score, const std::string& replay, bool askAgain) {
+    bool again = false;
+    if (askAgain) {
+        // The "Game Over" banner must be on screen behind the questions.
+        view_.RepaintNow();
+        again = AskPlayAgain(&view_);
     }
-    handled_ = true;
-    // The "Game Over" banner must be on screen behind the questions.
-    view_.RepaintNow();
-    const bool again = AskPlayAgain(&view_);
-    OfferHighScore();
+    OfferHighScoreFor(&view_, score, ForScores(replay));
     if (again) {
-        view_.StartNewGame();
+        model_.StartGame();
     }
 }
 
-void CGameOverFlow::OfferHighScore() {
-    // The game is over: its replay is complete, and kept with its entry.
-    view_.FinishRecording();
-    OfferHighScoreFor(&view_, view_.Game().score,
-                      view_.Replays().ForScores(view_.Recording().Replay()));
+ScoreReplays CGameOverFlow::ForScores(const std::string& replay) {
+    CReplayShelf& shelf = replays_.Shelf();
+    ScoreReplays replays;
+    replays.has = [&shelf](const std::vector<HighScoreEntry>& table, std::size_t row) {
+        return CReplayShelf::Exists(shelf.EntryPath(table, row));
+    };
+    replays.watch = [this, &shelf](const std::vector<HighScoreEntry>& table, std::size_t row) {
+        // After the dialogs that led here have closed and this flow is done.
+        const QString path = shelf.EntryPath(table, row);
+        QTimer::singleShot(0, this, [this, path] { emit WatchRequested(path); });
+    };
+    replays.made = [&shelf, replay](const ScoreCommit& commit) { shelf.EntryMade(commit, replay); };
+    return replays;
 }
 
 void CGameOverFlow::ShowHighScores() {
-    if (view_.InputLocked()) {
+    if (model_.InputLocked()) {
         return;
     }
-    ShowHighScoreList(&view_, view_.Replays().ForScores({}));
+    ShowHighScoreList(&view_, ForScores({}));
 }

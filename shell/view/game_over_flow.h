@@ -1,28 +1,41 @@
 #pragma once
-// The end of a game and the high-score table, as the view runs them: once
-// per game, the "Game Over" banner on screen, the question whether to play
-// again, then the offer of a place in the table with the game's replay.
+// The end of a game and the high-score table: when the board model says a
+// recorded game has ended, the "Game Over" banner on screen, the question
+// whether to play again (when it ended in play), then the offer of a place
+// in the table with the game's replay.
 
+#include <QObject>
+#include <QString>
+#include <cstdint>
+#include <string>
+
+#include "scores/ui/score_flow.h"
+
+class CBoardModel;
+class CReplayKeeper;
 class CTorvaneView;
 
-class CGameOverFlow {
+class CGameOverFlow : public QObject {
+    Q_OBJECT
+
   public:
-    explicit CGameOverFlow(CTorvaneView& view) : view_(view) {}
+    CGameOverFlow(CBoardModel& model, CReplayKeeper& replays, CTorvaneView& view);
 
-    // After every change of the game: a game that has just ended asks its
-    // questions, once.
-    void Check();
-    // A new game on the board: its end will ask again.
-    void Reset() { handled_ = false; }
-    // The game on the board ends without a question (a replay's).
-    void Skip() { handled_ = true; }
-
-    // The game is over: its score is offered for the table, with its replay.
-    void OfferHighScore();
     // The command: the table, whose entries' games can be watched.
     void ShowHighScores();
 
+  signals:
+    // The player asked to watch the game of a table's entry; the dialogs that
+    // led here have closed.
+    void WatchRequested(const QString& path);
+
   private:
+    void OnGameEnded(std::uint32_t score, const std::string& replay, bool askAgain);
+    // What the score dialogs may do with the entries' games; `replay` is the
+    // game just offered for the table.
+    ScoreReplays ForScores(const std::string& replay);
+
+    CBoardModel& model_;
+    CReplayKeeper& replays_;
     CTorvaneView& view_;
-    bool handled_ = false;
 };

@@ -11,11 +11,11 @@
 #include "resources/translations.h"
 #include "scores/core/calendar_clock.h"
 #include "script/kept_game.h"
+#include "shell/model/board_model.h"
 #include "shell/view/kept_game_saver.h"
 #include "shell/view/replay_check_job.h"
-#include "shell/view/torvane_view.h"
 
-CKeptGame::CKeptGame(CTorvaneView& view) : view_(view) {
+CKeptGame::CKeptGame(CBoardModel& model, QWidget* parent) : model_(model), parent_(parent) {
     look_.setInterval(kLookEveryMs);
     connect(&look_, &QTimer::timeout, this, &CKeptGame::SaveIfDue);
 }
@@ -33,7 +33,7 @@ void CKeptGame::Start(bool restore, const QString& folder) {
     if (!slot_->Held() && !slot_->TakeFree()) {
         return;  // nowhere to keep a game: it cannot outlive the program
     }
-    connect(&view_, &CTorvaneView::StateChanged, this, &CKeptGame::Follow);
+    connect(&model_, &CBoardModel::StateChanged, this, &CKeptGame::Follow);
     look_.start();
 }
 
@@ -52,7 +52,7 @@ void CKeptGame::Restore(const QString& path) {
             *kept = ReadKeptGame(file, version, &progress);
             return kept->check;
         },
-        &view_, tr("Bringing back the game you left unfinished ..."));
+        parent_, tr("Bringing back the game you left unfinished ..."));
     QEventLoop loop;
     connect(&job, &CReplayCheckJob::Finished, &loop, &QEventLoop::quit);
     loop.exec();
@@ -75,7 +75,7 @@ void CKeptGame::Restore(const QString& path) {
         slot_->Release();
     }
     QTimer::singleShot(
-        0, &view_, [this, text] { QMessageBox::warning(&view_, QStringLiteral("Torvane"), text); });
+        0, this, [this, text] { QMessageBox::warning(parent_, QStringLiteral("Torvane"), text); });
 }
 
 void CKeptGame::GoOn(KeptGame& kept) {
@@ -83,15 +83,15 @@ void CKeptGame::GoOn(KeptGame& kept) {
     GameRandom::state = kept.random;
     GameClock::FreezeAt(kept.now);
     kept.game->ReadSoundSwitches();
-    view_.ContinueGame(std::move(kept.game), std::move(kept.recording));
+    model_.ContinueGame(std::move(kept.game), std::move(kept.recording));
     // Paused, whether it was left paused or running; the recording notes it.
-    view_.Game().Pause();
-    view_.Changed();
+    model_.Game().Pause();
+    model_.Changed();
 }
 
 bool CKeptGame::Keepable() const {
-    const CGame& game = view_.Game();
-    return view_.Recording().Recorder().Recording() && game.started && !game.over;
+    const CGame& game = model_.Game();
+    return model_.Recorder().Recording() && game.started && !game.over;
 }
 
 void CKeptGame::Follow() {
@@ -111,8 +111,8 @@ void CKeptGame::SaveIfDue() {
         }
         return;
     }
-    CReplayRecorder& recorder = view_.Recording().Recorder();
-    const CGame& game = view_.Game();
+    CReplayRecorder& recorder = model_.Recorder();
+    const CGame& game = model_.Game();
     recorder.Sync(game);
     if (recorder.Number() != recording_) {
         recording_ = recorder.Number();
@@ -142,9 +142,9 @@ void CKeptGame::Keep(bool last) {
     if (!slot_ || !slot_->Held() || left_) {
         return;
     }
-    if (Keepable() && !view_.Game().paused) {
-        view_.Game().Pause();
-        view_.Changed();
+    if (Keepable() && !model_.Game().paused) {
+        model_.Game().Pause();
+        model_.Changed();
     }
     SaveIfDue();
     const std::optional<QString> failure = Flush();
@@ -156,7 +156,7 @@ void CKeptGame::Keep(bool last) {
     if (!Keepable()) {
         return;
     }
-    view_.Recording().Leave();
+    model_.LeaveGame();
     if (failure) {
         QMessageBox::warning(nullptr, QStringLiteral("Torvane"),
                              tr("Torvane could not keep your unfinished game: %1").arg(*failure));

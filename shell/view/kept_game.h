@@ -23,9 +23,10 @@
 
 #include "shell/view/kept_game_slot.h"
 
+class CBoardModel;
 class CKeptGameSaver;
-class CTorvaneView;
 struct KeptGame;
+class QWidget;
 
 class CKeptGame : public QObject {
     Q_OBJECT
@@ -36,7 +37,7 @@ class CKeptGame : public QObject {
     static constexpr std::int64_t kSaveEveryMs = 3000;
     static constexpr int kLookEveryMs = 500;
 
-    explicit CKeptGame(CTorvaneView& view);
+    CKeptGame(CBoardModel& model, QWidget* parent);
     ~CKeptGame() override;
 
     // Keeps this copy's games from now on, in `folder`. With `restore`, a
@@ -67,7 +68,8 @@ class CKeptGame : public QObject {
     // Whatever changed: a game that has ended loses its file at once.
     void Follow();
 
-    CTorvaneView& view_;
+    CBoardModel& model_;
+    QWidget* parent_;
     std::unique_ptr<CKeptGameSlot> slot_;
     std::unique_ptr<CKeptGameSaver> saver_;
     QTimer look_;

@@ -8,7 +8,7 @@
 #include "shell/dialogs/accessibility_dlg.h"
 #include "shell/dialogs/gem_colours.h"
 #include "shell/dialogs/options_dlg.h"
-#include "shell/view/pause_when_inactive.h"
+#include "shell/model/board_model.h"
 #include "shell/view/torvane_view.h"
 
 void COptionsFlow::OnOtherOptions() {
@@ -18,9 +18,9 @@ void COptionsFlow::OnOtherOptions() {
     dialog.speed = WheelStepShown(view_.WheelSpeed());
     dialog.wheelDirection = view_.WheelClockwise() ? 1 : 0;
     dialog.colours = renderer.GetPalette();
-    dialog.snapIn = view_.Game().snapSoundOn ? 1 : 0;
-    dialog.explode = view_.Game().explodeSoundOn ? 1 : 0;
-    dialog.soundOff = view_.Game().quiet ? 1 : 0;
+    dialog.snapIn = model_.Game().snapSoundOn ? 1 : 0;
+    dialog.explode = model_.Game().explodeSoundOn ? 1 : 0;
+    dialog.soundOff = model_.Game().quiet ? 1 : 0;
     if (dialog.exec() != QDialog::Accepted) {
         return;
     }
@@ -29,7 +29,7 @@ void COptionsFlow::OnOtherOptions() {
     // one takes the new switches.
     view_.SetWheel(dialog.speed * 1e-6, dialog.wheelDirection != 0);
     view_.Renderer().BuildSprites(dialog.colours);
-    CGame& game = view_.Game();
+    CGame& game = model_.Game();
     game.snapSoundOn = dialog.snapIn != 0;
     game.explodeSoundOn = dialog.explode != 0;
     game.quiet = dialog.soundOff != 0;
@@ -44,25 +44,25 @@ void COptionsFlow::OnOtherOptions() {
     WriteSettingDword(kSettingsKey, "MouseWheelSpeed", static_cast<std::uint32_t>(dialog.speed));
     WriteSettingDword(kSettingsKey, "MouseWheelClockwise", view_.WheelClockwise() ? 1u : 0u);
     WriteSettingDword(kSettingsKey, "Quiet", game.quiet ? 1u : 0u);
-    view_.Changed();
+    model_.Changed();
 }
 
 void COptionsFlow::OnAccessibility() {
     view_.EnsureInitialised();
-    CPauseWhenInactive& pausing = view_.Pausing();
-    CAccessibilityDlg dialog(view_.Renderer().GemSymbols(), pausing.On(), view_.SmoothMotion(),
-                             &view_);
+    const bool pausing = ReadSettingDword(kSettingsKey, "PauseWhenInactive") != 0;
+    CAccessibilityDlg dialog(view_.Renderer().GemSymbols(), pausing, view_.SmoothMotion(), &view_);
     if (dialog.exec() != QDialog::Accepted) {
         return;
     }
     const bool symbols = dialog.GemSymbolsBox()->isChecked();
-    pausing.Set(dialog.PauseWhenInactiveBox()->isChecked());
+    const bool pauseWhenInactive = dialog.PauseWhenInactiveBox()->isChecked();
     view_.Renderer().SetGemSymbols(symbols);
     view_.SetSmoothMotion(dialog.SmoothMotionBox()->isChecked());
     const CSettingsBatch together;
     WriteSettingDword(kSettingsKey, "GemSymbols", symbols ? 1u : 0u);
-    WriteSettingDword(kSettingsKey, "PauseWhenInactive", pausing.On() ? 1u : 0u);
+    WriteSettingDword(kSettingsKey, "PauseWhenInactive", pauseWhenInactive ? 1u : 0u);
     // Absent or 0: smooth, as a new setting's default must read.
     WriteSettingDword(kSettingsKey, "NoSmoothMotion", view_.SmoothMotion() ? 0u : 1u);
-    view_.Changed();
+    emit PauseWhenInactiveSet(pauseWhenInactive);
+    model_.Changed();
 }

@@ -5,12 +5,13 @@
 
 #include <memory>
 
+class CBoardModel;
 class CInactivityWatch;
-class CTorvaneView;
+class QWidget;
 
 class CPauseWhenInactive {
   public:
-    explicit CPauseWhenInactive(CTorvaneView& view);
+    CPauseWhenInactive(CBoardModel& model, QWidget* view);
     ~CPauseWhenInactive();
 
     // The switch, as stored.
@@ -20,7 +21,7 @@ class CPauseWhenInactive {
   private:
     void OnLeft();
 
-    CTorvaneView& view_;
+    CBoardModel& model_;
     bool on_;
     std::unique_ptr<CInactivityWatch> watch_;
 };

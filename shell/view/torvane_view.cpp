@@ -7,29 +7,21 @@
 #include <QWindow>
 
 #include "game/board_centre.h"
-#include "game/game_random.h"
 #include "game/settings_store.h"
 #include "game/wheel_input.h"
 #include "render/board_renderer.h"
+#include "shell/model/board_model.h"
 #include "shell/view/board_accessible.h"
 #include "shell/view/frame_pacer.h"
-#include "shell/view/game_over_flow.h"
-#include "shell/view/kept_game.h"
-#include "shell/view/options_flow.h"
-#include "shell/view/pause_when_inactive.h"
-#include "shell/view/replay_flow.h"
-#include "shell/view/tutorial_flow.h"
 
 namespace {
-constexpr int kTimerPeriodMs = 66;
 // How long a new size must hold before the board is drawn afresh for it:
 // dragging a window edge sends a burst of sizes, and a fresh renderer for a
 // large screen takes some ten milliseconds to make.
 constexpr int kSettleMs = 100;
 }  // namespace
 
-CTorvaneView::CTorvaneView(QWidget* parent) : QWidget(parent) {
-    MakeGame();
+CTorvaneView::CTorvaneView(CBoardModel& model, QWidget* parent) : QWidget(parent), model_(model) {
     wheelClockwise_ = ReadSettingDword(kSettingsKey, "MouseWheelClockwise") != 0;
     wheelSpeed_ = WheelSpeedFromSetting(ReadSettingDword(kSettingsKey, "MouseWheelSpeed"));
     smoothMotion_ = ReadSettingDword(kSettingsKey, "NoSmoothMotion") == 0;
@@ -41,66 +33,24 @@ CTorvaneView::CTorvaneView(QWidget* parent) : QWidget(parent) {
     // A drag whose release went elsewhere goes on following the pointer.
     setMouseTracking(true);
 
-    timer_.setTimerType(Qt::PreciseTimer);
-    timer_.setInterval(kTimerPeriodMs);
-    connect(&timer_, &QTimer::timeout, this, &CTorvaneView::OnTimer);
-    timer_.start();
-
     // The view never shrinks the board below half its size.
     setMinimumSize(kBoardWidth / 2, kBoardHeight / 2);
     settling_.setSingleShot(true);
     settling_.setInterval(kSettleMs);
     connect(&settling_, &QTimer::timeout, this, [this] { update(); });
 
-    replays_ = std::make_unique<CReplayFlow>(*this);
-    tutorial_ = std::make_unique<CTutorialFlow>(*this);
-    gameOver_ = std::make_unique<CGameOverFlow>(*this);
-    options_ = std::make_unique<COptionsFlow>(*this);
     new CBoardAccessibility(this);
-    pausing_ = std::make_unique<CPauseWhenInactive>(*this);
-    kept_ = std::make_unique<CKeptGame>(*this);
-    // Whatever the commands did to the game reaches the recording here, and
-    // a game that is over, however it ended, is the last game from now on.
-    connect(this, &CTorvaneView::StateChanged, this, [this] {
+    connect(&model_, &CBoardModel::BoardChanged, this, &CTorvaneView::Invalidate);
+    connect(&model_, &CBoardModel::GameReplaced, this, [this] { dragging_ = false; });
+    connect(&model_, &CBoardModel::StateChanged, this, [this] {
         // Nothing moves on a game that is paused or over (its clock stands
-        // still), nor on one the view does not tick; a replay paints on its
+        // still), nor on one the model does not tick; a replay paints on its
         // own playback's frames.
-        pacer_->Run(smoothMotion_ && !game_->paused && !Held(), screen());
-        recording_.Recorder().Sync(*game_);
-        if (game_->over) {
-            FinishRecording();
-        }
+        pacer_->Run(smoothMotion_ && model_.TimeRuns(), screen());
     });
 }
 
-CTorvaneView::~CTorvaneView() {
-    // Closing the window ends a game that was not kept to go on with, as far
-    // as its replay goes.
-    replays_->Stop();
-    FinishRecording();
-}
-
-void CTorvaneView::MakeGame() {
-    const std::uint32_t seed = GameRandom::state;
-    game_ = std::make_unique<CGame>();
-    recording_.Begin(*game_, seed);
-}
-
-void CTorvaneView::ContinueGame(std::unique_ptr<CGame> game, RecordingSoFar soFar) {
-    replays_->Stop();
-    FinishRecording();
-    game_ = std::move(game);
-    recording_.Continue(*game_, std::move(soFar));
-    dragging_ = false;
-    gameOver_->Reset();
-}
-
-void CTorvaneView::ShowUnrecordedGame(std::unique_ptr<CGame> game) {
-    FinishRecording();
-    recording_.Forget();
-    game_ = std::move(game);
-    gameOver_->Reset();
-}
+CTorvaneView::~CTorvaneView() = default;
 
 // Only the board changes with the game, and of the board only what changed
 // since the last paint; the margins keep their pixels.
@@ -132,8 +82,8 @@ void CTorvaneView::RepaintNow() {
 }
 
 void CTorvaneView::PaintBoard() {
-    renderer_->ShowWatching(replays_->Watching(), replays_->Paused());
-    renderer_->Paint(*game_);
+    renderer_->ShowWatching(model_.ShowsWatchingBanner(), model_.ShowsPausedBanner());
+    renderer_->Paint(model_.Game());
     boardStale_ = false;
 }
 
@@ -142,11 +92,6 @@ void CTorvaneView::SetSmoothMotion(bool on) {
     if (renderer_) {
         renderer_->SetSmoothMotion(on);
     }
-}
-
-void CTorvaneView::Changed() {
-    Invalidate();
-    emit StateChanged();
 }
 
 void CTorvaneView::EnsureInitialised() {
@@ -171,7 +116,7 @@ QSize CTorvaneView::sizeHint() const {
 void CTorvaneView::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     settling_.start();
-    tutorial_->PlaceWindow();
+    emit Resized();
 }
 
 void CTorvaneView::paintEvent(QPaintEvent* event) {
@@ -200,40 +145,7 @@ void CTorvaneView::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     renderer_->DrawInView(painter, mapping, event->region());
     painter.end();
-    tutorial_->AfterPaint();
-}
-
-bool CTorvaneView::Held() const {
-    return replays_->Watching() || replays_->Checking();
-}
-
-void CTorvaneView::OnTimer() {
-    // A replay being watched gets its ticks from the replay alone, and the
-    // rules hold still while a replay is checked on another thread.
-    if (!game_->paused && !Held()) {
-        CReplayRecorder& recorder = recording_.Recorder();
-        const CReplayRecorder::Mark mark = recorder.Before(*game_);
-        game_->Tick();
-        recorder.Ticked(*game_, mark);
-        Invalidate();
-        // The toolbar and menus show the finished game behind the
-        // end-of-game questions.
-        emit StateChanged();
-        gameOver_->Check();
-    }
-    emit StateChanged();
-}
-
-void CTorvaneView::AfterWheelTurn() {
-    CReplayRecorder& recorder = recording_.Recorder();
-    const CReplayRecorder::Mark mark = recorder.Before(*game_);
-    game_->RetestContacts();
-    game_->Tick();
-    recorder.Turned(*game_, mark);
-    Invalidate();
-    emit StateChanged();
-    gameOver_->Check();
-    emit StateChanged();
+    emit Painted();
 }
 
 void CTorvaneView::mousePressEvent(QMouseEvent* event) {
@@ -244,11 +156,11 @@ void CTorvaneView::mousePressEvent(QMouseEvent* event) {
         QWidget::mousePressEvent(event);
         return;
     }
-    if (inputLocked_ || game_->paused) {
+    if (!model_.InputReachesGame()) {
         return;
     }
     const QPoint p = Mapping().ToBoard(event->position());
-    grabOffset_ = game_->wheelAngle - PointerAngle(p.x(), p.y(), boardCentreX, boardCentreY);
+    grabOffset_ = model_.Game().wheelAngle - PointerAngle(p.x(), p.y(), boardCentreX, boardCentreY);
     dragging_ = true;
 }
 
@@ -266,52 +178,53 @@ void CTorvaneView::mouseMoveEvent(QMouseEvent* event) {
     if (dragging_ && !(event->buttons() & Qt::LeftButton)) {
         dragging_ = false;
     }
-    if (inputLocked_ || game_->paused || !dragging_) {
+    if (!model_.InputReachesGame() || !dragging_) {
         return;
     }
     const QPoint p = Mapping().ToBoard(event->position());
-    game_->wheelAngle = PointerAngle(p.x(), p.y(), boardCentreX, boardCentreY) + grabOffset_;
-    AfterWheelTurn();
+    model_.Execute(
+        PlayerCommand::Turn(PointerAngle(p.x(), p.y(), boardCentreX, boardCentreY) + grabOffset_));
 }
 
 void CTorvaneView::mouseDoubleClickEvent(QMouseEvent* event) {
     // Not passed on: the first press of the pair has already been handled.
-    if (event->button() != Qt::LeftButton || inputLocked_ || game_->paused) {
+    if (event->button() != Qt::LeftButton) {
         return;
     }
     const QPoint p = Mapping().ToBoard(event->position());
-    game_->BombBoxHit(p.x(), p.y(), kBoardClient);
-    emit StateChanged();
+    model_.Execute(PlayerCommand::Click(p.x(), p.y()));
 }
 
 void CTorvaneView::wheelEvent(QWheelEvent* event) {
-    if (!inputLocked_ && !game_->paused) {
+    if (model_.InputReachesGame()) {
         const int delta = event->angleDelta().y();
-        game_->wheelAngle = WheelTurn(game_->wheelAngle, delta, wheelSpeed_, wheelClockwise_);
-        AfterWheelTurn();
+        model_.Execute(PlayerCommand::Turn(
+            WheelTurn(model_.Game().wheelAngle, delta, wheelSpeed_, wheelClockwise_)));
     }
     QWidget::wheelEvent(event);
 }
 
 void CTorvaneView::keyPressEvent(QKeyEvent* event) {
-    if (replays_->Key(event->key())) {
+    // A replay's speed: once, twice or four times its own.
+    const int key = event->key();
+    if ((key == Qt::Key_1 || key == Qt::Key_2 || key == Qt::Key_4) &&
+        model_.SetPlaybackSpeed(key - Qt::Key_0)) {
         return;
     }
-    if (inputLocked_ || game_->paused) {
+    if (!model_.InputReachesGame()) {
         return;  // swallowed
     }
     const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
     const bool arrow = event->key() == Qt::Key_Left || event->key() == Qt::Key_Right;
     if (arrow && (modifiers == Qt::NoModifier || modifiers == Qt::ShiftModifier)) {
         // The keyboard's way to turn: the same rules as a mouse-wheel turn.
-        game_->wheelAngle = KeyTurn(game_->wheelAngle, event->key() == Qt::Key_Right,
-                                    modifiers == Qt::ShiftModifier);
-        AfterWheelTurn();
+        model_.Execute(
+            PlayerCommand::Turn(KeyTurn(model_.Game().wheelAngle, event->key() == Qt::Key_Right,
+                                        modifiers == Qt::ShiftModifier)));
         return;
     }
     if (event->text() == QStringLiteral(" ")) {
-        game_->DropBomb();
-        emit StateChanged();
+        model_.Execute(PlayerCommand::Of(PlayerCommand::Kind::DropBomb));
     }
     QWidget::keyPressEvent(event);
 }
@@ -319,93 +232,4 @@ void CTorvaneView::keyPressEvent(QKeyEvent* event) {
 void CTorvaneView::contextMenuEvent(QContextMenuEvent* event) {
     // The right button does nothing, not even the main window's toolbar menu.
     event->accept();
-}
-
-void CTorvaneView::StartNewGame() {
-    replays_->Stop();
-    FinishRecording();
-    MakeGame();
-    dragging_ = false;
-    gameOver_->Reset();
-    Changed();
-}
-
-void CTorvaneView::OnPausePlay() {
-    if (replays_->Checking()) {
-        return;  // what plays holds still until the check is done
-    }
-    if (replays_->Watching()) {
-        replays_->TogglePause();  // the playback's pause, not the game's
-        return;
-    }
-    if (inputLocked_) {
-        return;
-    }
-    if (game_->over) {
-        StartNewGame();
-        game_->Resume();
-    } else if (game_->paused) {
-        game_->Resume();
-    } else {
-        game_->Pause();
-    }
-    Changed();
-}
-
-void CTorvaneView::OnDropBomb() {
-    if (inputLocked_ || game_->paused) {
-        return;
-    }
-    // No repaint: the next tick shows the bomb.
-    game_->DropBomb();
-    emit StateChanged();
-}
-
-void CTorvaneView::OnNewGame() {
-    if (replays_->Watching()) {
-        StartNewGame();
-        return;
-    }
-    if (inputLocked_) {
-        return;
-    }
-    if (!game_->over) {
-        game_->EndGame();
-        gameOver_->OfferHighScore();
-    }
-    StartNewGame();
-}
-
-void CTorvaneView::OnQuitGame() {
-    if (inputLocked_) {
-        return;
-    }
-    game_->EndGame();
-    Changed();
-}
-
-void CTorvaneView::OnSoundEffects() {
-    game_->SetQuiet(!game_->IsQuiet());
-    WriteSettingDword(kSettingsKey, "Quiet", game_->IsQuiet() ? 1u : 0u);
-    emit StateChanged();
-}
-
-void CTorvaneView::OnDifficulty(std::uint32_t difficulty) {
-    if (replays_->Watching()) {
-        return;  // the recorded game keeps its own
-    }
-    game_->SetDifficulty(difficulty);
-    WriteSettingDword(kSettingsKey, "Difficulty", difficulty + 1);
-    emit StateChanged();
-}
-
-void CTorvaneView::OnPauseAndHide() {
-    if (replays_->Watching() && !replays_->Paused()) {
-        OnPausePlay();
-    }
-    if (!game_->paused && !tutorial_->Running() && !replays_->Watching()) {
-        game_->Pause();
-    }
-    window()->showMinimized();
-    emit StateChanged();
 }

@@ -5,22 +5,23 @@
 #include <QTimer>
 
 #include "resources/translations.h"
-#include "shell/view/replay_flow.h"
+#include "shell/model/board_model.h"
+#include "shell/view/end_game_question.h"
 #include "shell/view/torvane_view.h"
 #include "tutorial/core/tutorial.h"
 #include "tutorial/ui/tutorial_wnd.h"
 #include "tutorial/ui/welcome_dlg.h"
 
-bool offerTutorial = false;
-
-CTutorialFlow::CTutorialFlow(CTorvaneView& view) : view_(view) {}
+CTutorialFlow::CTutorialFlow(CBoardModel& model, CTorvaneView& view) : model_(model), view_(view) {
+    connect(&view_, &CTorvaneView::Painted, this, &CTutorialFlow::AfterPaint);
+    connect(&view_, &CTorvaneView::Resized, this, &CTutorialFlow::PlaceWindow);
+    connect(&model_, &CBoardModel::ModeChanged, this, &CTutorialFlow::OnModeChanged);
+}
 
 CTutorialFlow::~CTutorialFlow() = default;
 
 void CTutorialFlow::StartOrQuit() {
-    if (view_.Replays().Watching()) {
-        view_.StartNewGame();  // a replay ends without a question
-    }
+    model_.EndWatching();  // a replay ends without a question
     if (tutorial_) {
         if (window_ != nullptr) {
             window_->Quit();
@@ -29,20 +30,16 @@ void CTutorialFlow::StartOrQuit() {
         }
         return;
     }
-    if (view_.Game().started) {
-        QMessageBox warning(QMessageBox::Warning, tr("Warning"),
-                            tr("Viewing the tutorial will end the current game.\r\n"
-                               "Do you want to end this game and view the tutorial?"),
-                            QMessageBox::Yes | QMessageBox::No, &view_);
-        warning.setDefaultButton(QMessageBox::No);
-        if (warning.exec() != QMessageBox::Yes) {
-            return;
-        }
-        // The question runs its own event loop: the tutorial may have been
-        // started from there meanwhile.
-        if (tutorial_) {
-            return;
-        }
+    // As New game ends a game: its score is offered for the table.
+    if (!EndGameUnderWayFirst(model_, &view_, tr("Warning"),
+                              tr("Viewing the tutorial will end the current game.\r\n"
+                                 "Do you want to end this game and view the tutorial?"))) {
+        return;
+    }
+    // The question runs its own event loop: the tutorial may have been
+    // started from there meanwhile, or the board taken by a replay.
+    if (tutorial_ || model_.Mode() != BoardMode::Playing) {
+        return;
     }
 
     auto state = std::make_unique<CTutorial>(LoadTutorial());
@@ -72,16 +69,16 @@ void CTutorialFlow::ShowPage() {
         // The tutorial's own games are not recorded.
         auto game = std::make_unique<CGame>(page->scenario);
         game->Resume();
-        view_.ShowUnrecordedGame(std::move(game));
+        model_.ShowTutorialPage(std::move(game), page->inputLock);
+    } else {
+        model_.ShowTutorialPage(nullptr, page->inputLock);
     }
-    view_.LockInput(page->inputLock);
 
     if (window_ != nullptr) {
         window_->ShowPage(Translated(tutorial_->Caption()), Translated(page->text),
                           tutorial_->HasPrevious(), Translated(tutorial_->NextButtonText()));
         window_->PlaceAtLowerLeft(&view_);
     }
-    view_.Changed();
 }
 
 void CTutorialFlow::OnMessage(int code) {
@@ -89,8 +86,7 @@ void CTutorialFlow::OnMessage(int code) {
         case TutorialEnded:
             tutorial_.reset();
             window_ = nullptr;
-            view_.LockInput(false);
-            view_.StartNewGame();
+            model_.EndTutorial();
             break;
         case TutorialNext:
             if (tutorial_) {
@@ -110,8 +106,8 @@ void CTutorialFlow::OnMessage(int code) {
 }
 
 void CTutorialFlow::AfterPaint() {
-    if (offerTutorial) {
-        offerTutorial = false;
+    if (offerAfterPaint_) {
+        offerAfterPaint_ = false;
         // A modal dialog cannot run inside a paint event; it follows at once.
         QTimer::singleShot(0, this, &CTutorialFlow::OfferOnFirstStart);
     }
@@ -122,6 +118,16 @@ void CTutorialFlow::OfferOnFirstStart() {
     if (welcome.exec() == QDialog::Accepted) {
         StartOrQuit();
         view_.Invalidate();
+    }
+}
+
+void CTutorialFlow::OnModeChanged() {
+    if (tutorial_ && !model_.TutorialRunning()) {
+        if (window_ != nullptr) {
+            window_->Quit();
+        } else {
+            tutorial_.reset();
+        }
     }
 }
 

@@ -1,25 +1,22 @@
 #pragma once
-// The tutorial, as the view runs it: the flow owns the tutorial state, puts
-// each page's game on the board and locks the player's input where a page
-// demonstrates; the tutorial window only asks.
+// The tutorial: the flow owns the tutorial state and puts each page on the
+// board through the board model (its game, and the lock where a page
+// demonstrates); the tutorial window only asks.
 
 #include <QObject>
 #include <memory>
 
+class CBoardModel;
 class CTorvaneView;
 class CTutorial;
 class CTutorialWnd;
 class QWidget;
 
-// Set at start-up on the program's first start; the first paint reads and
-// clears it and offers the tutorial.
-extern bool offerTutorial;
-
 class CTutorialFlow : public QObject {
     Q_OBJECT
 
   public:
-    explicit CTutorialFlow(CTorvaneView& view);
+    CTutorialFlow(CBoardModel& model, CTorvaneView& view);
     ~CTutorialFlow() override;
 
     // The command: starts the tutorial (asking first over a game under way),
@@ -28,11 +25,8 @@ class CTutorialFlow : public QObject {
     bool Running() const { return tutorial_ != nullptr; }
     // The tutorial's window while it is open.
     CTutorialWnd* Window() const { return window_; }
-
-    // The view has been painted: the first start's offer follows the first paint.
-    void AfterPaint();
-    // The view has a new size: the window keeps to its lower left corner.
-    void PlaceWindow();
+    // On the program's first start the first paint offers the tutorial.
+    void OfferAfterFirstPaint(bool offer) { offerAfterPaint_ = offer; }
 
   signals:
     // A tutorial window has just been made; it lives until the tutorial ends.
@@ -42,8 +36,16 @@ class CTutorialFlow : public QObject {
     void ShowPage();
     void OnMessage(int code);
     void OfferOnFirstStart();
+    // The view has been painted: the first start's offer follows the first paint.
+    void AfterPaint();
+    // The view has a new size: the window keeps to its lower left corner.
+    void PlaceWindow();
+    // The board left the tutorial (a replay, a new game): so does the window.
+    void OnModeChanged();
 
+    CBoardModel& model_;
     CTorvaneView& view_;
     std::unique_ptr<CTutorial> tutorial_;
     CTutorialWnd* window_ = nullptr;
+    bool offerAfterPaint_ = false;
 };

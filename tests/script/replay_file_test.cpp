@@ -204,6 +204,25 @@ TEST_F(ReplayFiles, EveryKindOfFileIsReadOrRefusedWithWhatIsWrong) {
     EXPECT_TRUE(GetSettingsBackend() == &settings && GameRandom::state == random);
 }
 
+TEST_F(ReplayFiles, AClockThatJumpsBackStillRecordsAReplayThatPlaysToTheSameEnd) {
+    std::unique_ptr<CGame> game;
+    CReplayRecorder recorder;
+    Begin(game, recorder);
+    Play(20000, 1500, *game, recorder);
+    clock.counter -= 5000;  // the machine's clock set back under the game
+    Play(3600000, 1500, *game, recorder);
+    ASSERT_TRUE(game->over);
+    const std::string text = recorder.Finish(*game, "1.0.4", 1740837960).value_or("");
+    ReplayCheck check = ReadReplayFile(Write(text), "1.0.4");
+    ASSERT_EQ(check.verdict, ReplayVerdict::Watchable) << check.problem.English();
+    std::unique_ptr<CGame> watched;
+    CReplayPlayer player(std::move(check.stored), watched);
+    while (!player.Finished()) {
+        player.Advance(1000);
+    }
+    EXPECT_EQ(GameStateJson(*watched), GameStateJson(*game));
+}
+
 TEST_F(ReplayFiles, LinesCrammedIntoOneInstantPlayOverSeveralFrames) {
     std::unique_ptr<CGame> game;
     CReplayPlayer player(

@@ -25,9 +25,11 @@
 #include "game/game_clock.h"
 #include "game/memory_settings.h"
 #include "game/sound.h"
+#include "shell/frame/board_session.h"
 #include "shell/frame/command_ids.h"
 #include "shell/frame/main_frame.h"
 #include "shell/frame/main_toolbar.h"
+#include "shell/model/board_model.h"
 #include "shell/view/game_over_flow.h"
 #include "shell/view/pause_when_inactive.h"
 #include "shell/view/replay_flow.h"
@@ -60,7 +62,6 @@ class UiTest : public ::testing::Test {
         clock.counter = clock.tickCount = 1000000;  // game time 0 means "never"
         GameClock::SetCounter(&clock);
         SetSoundPlayer(&sound);
-        offerTutorial = false;
         QObject::connect(&modalWatch_, &QTimer::timeout, [this] { AnswerModal(); });
         modalWatch_.start(5);
     }
@@ -80,7 +81,9 @@ class UiTest : public ::testing::Test {
         return *frame;
     }
     CTorvaneView& View() { return *frame->View(); }
-    CGame& Game() { return View().Game(); }
+    CBoardSession& Session() { return frame->Session(); }
+    CBoardModel& Board() { return Session().Model(); }
+    CGame& Game() { return Board().Game(); }
     QAction* Action(int id) { return frame->Action(id); }
     std::uint32_t Stored(const char* name) const { return ReadSettingDword(kSettingsKey, name); }
     // The view's timer as the event loop runs it, every 66 ms.
@@ -88,7 +91,7 @@ class UiTest : public ::testing::Test {
         for (std::int64_t t = 0; t < ms; t += 66) {
             clock.counter += 66;
             clock.tickCount += 66;
-            View().OnTimer();
+            Board().Tick();
         }
     }
 

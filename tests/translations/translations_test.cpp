@@ -148,30 +148,30 @@ class TranslationWalk : public UiTest {
                  [this] { return new CWelcomeDlg(frame.get()); }}) {
             Window(std::unique_ptr<QDialog>(make()).get());
         }
-        View().Tutorial().StartOrQuit();
+        Session().Tutorial().StartOrQuit();
         Frame();
         for (int page = 0; page < 10; ++page) {
             auto* tutorial = frame->findChild<CTutorialWnd*>();
             Window(tutorial);
             tutorial->findChild<QPushButton*>(page < 9 ? "nextButton" : "quitButton")->click();
         }
-        View().OnPausePlay();
+        Board().OnPausePlay();
         Frame();
-        View().OnPausePlay();
+        Board().OnPausePlay();
         Frame();
-        Modal([this] { View().Tutorial().StartOrQuit(); });
-        Modal([this] { View().Replays().OnWatchReplay(); });
+        Modal([this] { Session().Tutorial().StartOrQuit(); });
+        Modal([this] { Session().Watching().OnWatchReplay(); });
         // A replay that could be watched, once the game is ended; a check
         // that takes its time; a file that is no replay.
-        View().Replays().SetReader([](const std::string& file, ReplayProgress& progress) {
+        Session().Watching().SetReader([](const std::string& file, ReplayProgress& progress) {
             while (file == "slow" && !progress.stop) {
                 QThread::msleep(1);
             }
             return ReplayCheck{
                 file == "slow" ? ReplayVerdict::Stopped : ReplayVerdict::Watchable, {}, "", 0, {}};
         });
-        Modal([this] { View().Replays().WatchFile("watchable"); });
-        View().Replays().WatchFile("slow");
+        Modal([this] { Session().Watching().WatchFile("watchable"); });
+        Session().Watching().WatchFile("slow");
         QProgressDialog* checking = nullptr;
         ASSERT_TRUE(QTest::qWaitFor(
             [&checking] {
@@ -180,12 +180,12 @@ class TranslationWalk : public UiTest {
             60000));
         Window(checking);
         checking->findChild<QPushButton*>()->click();
-        ASSERT_TRUE(QTest::qWaitFor([this] { return !View().Replays().Checking(); }, 60000));
-        View().Replays().SetReader({});
+        ASSERT_TRUE(QTest::qWaitFor([this] { return !Board().Checking(); }, 60000));
+        Session().Watching().SetReader({});
         QTemporaryFile damaged;
         ASSERT_TRUE(damaged.open() && damaged.write("[Settings\n") > 0 && damaged.flush());
         for (const QString& file : {QDir::tempPath(), damaged.fileName()}) {
-            Modal([this, file] { View().Replays().WatchFile(file); });
+            Modal([this, file] { Session().Watching().WatchFile(file); });
         }
         // The same file as the settings: damaged, set aside and named.
         CSettingsFile store(damaged.fileName());

@@ -76,20 +76,21 @@ class ReliabilityUi : public UiTest {
             CMainFrame& window = MakeFrame();
             window.show();
             CTorvaneView& view = View();
-            difficulty_ = view.Game().difficulty;
-            quiet_ = view.Game().quiet;
+            difficulty_ = Board().Game().difficulty;
+            quiet_ = Board().Game().quiet;
             CRobotPlayer robot(99, {.bombChance = 0.01, .reckless = true});
             for (; game <= games; ++game) {
-                if (view.Game().paused) {
-                    view.OnPausePlay();
+                if (Board().Game().paused) {
+                    Board().OnPausePlay();
                 }
                 // A timer message's worth of the robot at a time: a drag of the
                 // wheel from straight below the centre, the space bar for a bomb.
                 for (int step = 0; answered_["CGameOverDlg"] < game; ++step) {
                     EXPECT_LT(step, 20000) << "game " << game << " never ends";
-                    const RobotMove move = view.Game().paused ? RobotMove{view.Game().wheelAngle}
-                                                              : robot.Decide(view.Game());
-                    const double turn = move.wheelAngle - view.Game().wheelAngle;
+                    const RobotMove move = Board().Game().paused
+                                               ? RobotMove{Board().Game().wheelAngle}
+                                               : robot.Decide(Board().Game());
+                    const double turn = move.wheelAngle - Board().Game().wheelAngle;
                     if (std::abs(turn) > 0.004) {  // about a pixel at the grip
                         const QPoint grip(boardCentreX, boardCentreY + 250);
                         const QPoint to = grip + QPoint(std::lround(-250 * std::sin(turn)),
@@ -107,8 +108,8 @@ class ReliabilityUi : public UiTest {
                     }
                 }
                 if (game % 10 == 1) {  // every dialog, the sound and difficulty commands
-                    view.Options().OnOtherOptions();
-                    view.GameOver().ShowHighScores();
+                    Session().Options().OnOtherOptions();
+                    Session().GameOver().ShowHighScores();
                     window.OnHelpContents();
                     window.OnAbout();
                     CClockWarningDlg(&window).Ask();

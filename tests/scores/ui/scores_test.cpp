@@ -35,7 +35,7 @@ class ScoresTest : public UiTest {
     }
     // A game that has just ended in play with this score.
     CGame* EndWith(std::uint32_t score) {
-        View().OnPausePlay();
+        Board().OnPausePlay();
         Game().score = score;
         Game().EndGame();
         return &Game();
@@ -65,8 +65,8 @@ TEST_F(ScoresTest, GameEndingUnderTheTimerShowsTheFinishedGameBehindTheQuestion)
     }
     CSnapshotGem falling[] = {{309, 0, 2, 40, 40, 0}};
     const CGameSnapshot game{falling, 1, spoke.data(), 11, 1, 0};
-    View().ShowUnrecordedGame(std::make_unique<CGame>(&game));
-    View().OnPausePlay();
+    Board().ContinueGame(std::make_unique<CGame>(&game), {});
+    Board().OnPausePlay();
     Then([this](QDialog* question) {
         EXPECT_TRUE(Game().over);
         EXPECT_EQ(frame->ToolBar()->playButtonState, kPlayButtonOver);
@@ -96,14 +96,14 @@ TEST_F(ScoresTest, YesStartsTheNewGameOnlyAfterTheNameAndTheListAreClosed) {
         EXPECT_EQ(Rows(list), QStringList({" 1./Alpha" + QString(27, 'x') + "/10/Nov 4"}));
         list->accept();
     });
-    View().GameOver().Check();
+    Board().Changed();
     EXPECT_EQ(titles, QStringList({kGameOver, "High Score", "Torvane -- High Scores"}));
     EXPECT_NE(&Game(), finished);
     EXPECT_TRUE(Game().paused && !Game().over);
     EXPECT_EQ(settings.Read(kScoresKey, "000").value_or(SettingValue()).text,
               "a|Alpha" + std::string(27, 'x') + "|10|" + std::to_string(CalendarClock::Now()));
     Game().EndGame();
-    View().GameOver().Check();  // the new game's end asks again
+    Board().Changed();  // the new game's end asks again
     EXPECT_EQ(titles.count(kGameOver), 2);
 }
 
@@ -111,20 +111,20 @@ TEST_F(ScoresTest, EscapeKeepsTheFinishedGameAndOnlyAQualifyingScoreIsOfferedNev
     for (const std::uint32_t score : {9u, 250u}) {  // below and in the top ten
         CGame* finished = EndWith(score);
         Then([](QDialog* question) { QTest::keyClick(question, Qt::Key_Escape); });
-        View().GameOver().Check();
-        View().GameOver().Check();  // once per game
+        Board().Changed();
+        Board().Changed();  // once per game
         EXPECT_EQ(&Game(), finished);
     }
     // The name is cancelled, yet the list follows.
     EXPECT_EQ(titles, QStringList({kGameOver, kGameOver, "High Score", "Torvane -- High Scores"}));
     EXPECT_TRUE(settings.ValueNames(kScoresKey).empty());
     titles.clear();
-    View().OnPausePlay();
+    Board().OnPausePlay();
     Game().score = 300;
     Action(kCmdQuitGame)->trigger();
     RunFor(66);
     EXPECT_TRUE(titles.isEmpty());
-    View().OnPausePlay();
+    Board().OnPausePlay();
     Game().score = 300;
     Then([](QDialog* entry) { entry->accept(); });
     Action(kCmdNewGame)->trigger();
@@ -143,9 +143,9 @@ TEST_F(ScoresTest, ListShowsRankNameScoreAndEnglishDatesInAnyLocaleUnlessInputIs
     put("001", "a|Zoë|500|" + std::to_string(kNov3_2002 - 181 * kDay));
     put("002", "a|Old|20|99999999999999999");
     put("003", "a|WWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWW|7|1");
-    View().LockInput(true);
+    Board().ShowTutorialPage(nullptr, true);
     Action(kCmdViewHighScores)->trigger();
-    View().LockInput(false);
+    Board().ShowTutorialPage(nullptr, false);
     Then([](QDialog* list) {
         EXPECT_EQ(Rows(list),
                   QStringList({" 1./Alpha/12345/Nov 3", QString::fromUtf8(" 2./Zoë/500/May 6 02"),

@@ -53,9 +53,9 @@ TEST_F(UiTest, StartUpAsksAboutACoarseClockAndOffersTheTutorialOnTheFirstStartOn
         EXPECT_EQ(titles.join(' '), run.asked);
         EXPECT_EQ(Stored("IgnoreLoResClock"), run.ignoreLoResClock);
         EXPECT_EQ(Stored(kFirstStartDoneSetting), run.starts || !run.firstStart ? 1u : 0u);
-        const CTorvaneView* view = app.mainFrame ? app.mainFrame->View() : nullptr;
-        EXPECT_EQ(view && view->Tutorial().Running(), run.tutorial);
-        EXPECT_TRUE(!view || view->Game().paused != run.tutorial);
+        const CBoardSession* session = app.mainFrame ? &app.mainFrame->Session() : nullptr;
+        EXPECT_EQ(session && session->Tutorial().Running(), run.tutorial);
+        EXPECT_TRUE(!session || session->Model().Game().paused != run.tutorial);
     }
 }
 
@@ -123,7 +123,7 @@ TEST_F(UiTest, FrameCarriesItsMenusToolbarAndStatusBar) {
 
     // Exit in a running game closes the window as the close box does: nothing
     // is asked or offered.
-    View().OnPausePlay();
+    Board().OnPausePlay();
     Action(kCmdExit)->trigger();
     EXPECT_FALSE(frame->isVisible());
     EXPECT_TRUE(titles.isEmpty());
@@ -161,7 +161,9 @@ TEST_F(UiTest, CommandsFollowTheGameAndTheOptionCommandsAreStored) {
         {false, {kCmdNewGame}, "&Play\tCtrl-P -bomb +sound +medium paused Difficulty=2 Quiet=0"},
     };
     for (const auto& step : steps) {
-        View().LockInput(step.locked);
+        if (step.locked != Board().InputLocked()) {
+            Board().ShowTutorialPage(nullptr, step.locked);
+        }
         for (int id : step.triggered) {
             Action(id)->trigger();
         }
@@ -181,6 +183,7 @@ TEST_F(UiTest, CommandsFollowTheGameAndTheOptionCommandsAreStored) {
         EXPECT_EQ(shown.join(' '), step.shown);
     }
     EXPECT_EQ(Game().fallSpeed, kMediumSpeed);
+    Board().EndTutorial();  // the locking page's, a fresh game
     settings.RemoveKey(kSettingsKey);  // where nothing can be stored, the game still follows
     Action(kCmdSoundEffects)->trigger();
     EXPECT_TRUE(Game().IsQuiet());

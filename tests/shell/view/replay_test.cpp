@@ -51,7 +51,7 @@ class ReplayTest : public UiTest {
     void Tick(std::int64_t ms = 66) {
         running.counter += static_cast<std::uint64_t>(ms);
         running.tickCount += static_cast<std::uint32_t>(ms);
-        View().OnTimer();
+        Board().Tick();
     }
     // A hand dragging the wheel by `turn` on the board, one mouse move every 8 ms.
     void Drag(double turn) {
@@ -71,20 +71,20 @@ class ReplayTest : public UiTest {
     static std::string Text(const QString& path) { return ScriptTextOf(Bytes(path)).value_or(""); }
     // Once the check on its thread is done.
     void Watch(const QString& path) {
-        View().Replays().WatchFile(path);
-        EXPECT_TRUE(QTest::qWaitFor([&] { return !View().Replays().Checking(); }, 60000));
+        Session().Watching().WatchFile(path);
+        EXPECT_TRUE(QTest::qWaitFor([&] { return !Board().Checking(); }, 60000));
     }
     // Frames of the playback, each running what is due, up to a bound of them.
     void PlayToTheEnd(const std::string& state) {
-        for (int frame = 0; frame < 1000 && GameStateJson(View().Game()) != state; ++frame) {
-            View().Replays().Advance(1000000000);
+        for (int frame = 0; frame < 1000 && GameStateJson(Board().Game()) != state; ++frame) {
+            Board().AdvancePlayback(1000000000);
         }
-        EXPECT_EQ(GameStateJson(View().Game()), state);
+        EXPECT_EQ(GameStateJson(Board().Game()), state);
     }
     // The kept game, once its file has landed.
     void Save() {
-        View().Kept().SaveIfDue();
-        View().Kept().Flush();
+        Session().Kept().SaveIfDue();
+        Session().Kept().Flush();
     }
 
     CRunningClock running;
@@ -92,8 +92,8 @@ class ReplayTest : public UiTest {
 
 TEST_F(ReplayTest, GamePlayedInTheViewReplaysToItsStateInTheRunnerAndInTheView) {
     GameRandom::Seed(20240601);
-    CTorvaneView& v = View();
-    v.StartNewGame();  // from that seed
+    CBoardModel& v = Board();
+    v.StartGame();  // from that seed
     v.OnPausePlay();
     CRobotPlayer robot(7, RobotStyle{1.0});  // aims every gem
     struct : IGameObserver {
@@ -102,16 +102,17 @@ TEST_F(ReplayTest, GamePlayedInTheViewReplaysToItsStateInTheRunnerAndInTheView) 
         int rings = 0, bombs = 0;
     } seen;
     v.Game().observer = &seen;
+    // The test answers no end-of-game question.
+    QObject::disconnect(&v, &CBoardModel::RecordedGameEnded, nullptr, nullptr);
     // Every way of input, a long pause and two changes of difficulty.
     for (int step = 0; step < 30000 && !v.Game().over && (seen.rings < 1 || step < 1500); ++step) {
-        v.GameOver().Skip();  // the test answers no end-of-game question
         if (step % 300 == 150) {
             v.OnPausePlay();
             Tick(4321);
             v.OnPausePlay();
         }
         if (step == 400 || step == 1000) {
-            v.OnDifficulty(step == 400 ? 2 : 0);
+            Session().OnDifficulty(step == 400 ? 2 : 0);
         }
         const RobotMove move = robot.Decide(v.Game());
         if (std::abs(move.wheelAngle - v.Game().wheelAngle) > 0.004) {
@@ -136,7 +137,7 @@ TEST_F(ReplayTest, GamePlayedInTheViewReplaysToItsStateInTheRunnerAndInTheView) 
     const std::string played = GameStateJson(v.Game());
     v.OnNewGame();
 
-    const QString last = v.Recording().Shelf().LastGamePath();
+    const QString last = Session().Replays().Shelf().LastGamePath();
     std::istringstream script(Text(last));
     std::ostringstream out;
     EXPECT_EQ(CSimRunner(out).Run(script, out), 0);
@@ -144,13 +145,13 @@ TEST_F(ReplayTest, GamePlayedInTheViewReplaysToItsStateInTheRunnerAndInTheView) 
     EXPECT_EQ(printed.substr(printed.rfind('\n', printed.size() - 2) + 1), played + "\n");
     const std::int64_t playerTime = GameClock::Now();
     Watch(last);
-    ASSERT_TRUE(v.Replays().Watching());
+    ASSERT_TRUE(Board().Watching());
     EXPECT_TRUE(v.InputLocked());
     PlayToTheEnd(played);
 
     // New game leaves the replay for a fresh game, with the player's clock.
     v.OnNewGame();
-    EXPECT_FALSE(v.Replays().Watching() || v.InputLocked() || v.Game().started);
+    EXPECT_FALSE(Board().Watching() || v.InputLocked() || v.Game().started);
     EXPECT_EQ(GameClock::Now(), playerTime);
 }
 
@@ -166,8 +167,8 @@ TEST_F(ReplayTest, TopTenEntriesKeepTheirReplaysUntilATableWithoutThemIsOnDisk) 
                    SettingValue::String("a|P" + std::to_string(p) + "|" +
                                         std::to_string(1000 - 100 * p) + "|86400"));
     }
-    CTorvaneView& v = View();
-    const CReplayShelf& shelf = v.Recording().Shelf();
+    CBoardModel& v = Board();
+    const CReplayShelf& shelf = Session().Replays().Shelf();
     CHighScoreTable ten;
     ten.LoadHighScores();
     QDir().mkpath(shelf.Folder());
@@ -223,14 +224,14 @@ TEST_F(ReplayTest, TopTenEntriesKeepTheirReplaysUntilATableWithoutThemIsOnDisk) 
         EXPECT_TRUE(watch->isEnabled());
         watch->isEnabled() ? watch->click() : d->reject();  // a failure, not a hang
     });
-    EXPECT_EQ(Told([&v] { v.GameOver().ShowHighScores(); }),
+    EXPECT_EQ(Told([this] { Session().GameOver().ShowHighScores(); }),
               "This replay does not reach the score it records: it ends at 0 points, not at "
               "the 560 it records.");
-    EXPECT_FALSE(v.Replays().Watching());
+    EXPECT_FALSE(Board().Watching());
 }
 
 TEST_F(ReplayTest, GamesHoldStillWhileAReplayIsAskedForReadAndChecked) {
-    CTorvaneView& v = View();
+    CBoardModel& v = Board();
     for (const int ticks : {40, 80}) {  // an older game, ended, and one under way
         v.OnNewGame();
         v.OnPausePlay();
@@ -244,12 +245,12 @@ TEST_F(ReplayTest, GamesHoldStillWhileAReplayIsAskedForReadAndChecked) {
         EXPECT_TRUE(v.Game().paused && !v.Game().over) << "paused under the question";
         Press({"Yes"})(d);
     });
-    v.Replays().OnWatchLastGame();
+    Session().Watching().OnWatchLastGame();
     const std::string ended = GameStateJson(v.Game());
-    EXPECT_TRUE(QTest::qWaitFor([&] { return v.Replays().Watching(); }, 60000));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return Board().Watching(); }, 60000));
     // Paused, as screen readers hear it (shell/screen_reader_test.sh: the rest).
     v.OnPausePlay();
-    EXPECT_EQ(QAccessible::queryAccessibleInterface(&v)->text(QAccessible::Name),
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(&View())->text(QAccessible::Name),
               "Game board, REPLAY, PAUSED");
     v.OnPausePlay();
     PlayToTheEnd(ended);
@@ -261,21 +262,21 @@ TEST_F(ReplayTest, GamesHoldStillWhileAReplayIsAskedForReadAndChecked) {
     v.OnNewGame();
     v.OnPausePlay();
     Tick();
-    v.Replays().SetReader([](const std::string&, ReplayProgress& progress) {
+    Session().Watching().SetReader([](const std::string&, ReplayProgress& progress) {
         while (!progress.stop) {
             QThread::msleep(1);
         }
         return ReplayCheck{ReplayVerdict::Stopped, {}, "", 0, {}};
     });
-    const QString path = v.Recording().Shelf().LastGamePath();
+    const QString path = Session().Replays().Shelf().LastGamePath();
     Then([&v, path](QDialog* d) {
         EXPECT_TRUE(v.Game().paused) << "paused under the file dialog";
         // Typed, as selectFile leaves the name field alone while it has the focus.
         d->findChild<QLineEdit*>("fileNameEdit")->setText(path);
         d->accept();
     });
-    v.Replays().OnWatchReplay();
-    ASSERT_TRUE(v.Replays().Checking());
+    Session().Watching().OnWatchReplay();
+    ASSERT_TRUE(Board().Checking());
     v.OnPausePlay();
     Tick();
     EXPECT_TRUE(v.Game().paused);
@@ -283,15 +284,15 @@ TEST_F(ReplayTest, GamesHoldStillWhileAReplayIsAskedForReadAndChecked) {
     ASSERT_TRUE(QTest::qWaitFor(progress, 60000));
     EXPECT_EQ(progress()->labelText(), "Checking the replay ...");
     Button(progress(), "Cancel")->click();
-    EXPECT_TRUE(QTest::qWaitFor([&] { return !v.Replays().Checking(); }, 60000));
-    EXPECT_TRUE(!v.Replays().Watching() && v.Game().paused);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !Board().Checking(); }, 60000));
+    EXPECT_TRUE(!Board().Watching() && v.Game().paused);
 
     // A replay may need more memory than is free: told so, and the game waits.
-    v.Replays().SetReader(
+    Session().Watching().SetReader(
         [](const std::string&, ReplayProgress&) -> ReplayCheck { throw std::bad_alloc(); });
     const QString told = Told([&] { Watch(path); });
     EXPECT_TRUE(told.contains("not enough memory free")) << told.toStdString();
-    EXPECT_TRUE(!v.Replays().Watching() && v.Game().paused);
+    EXPECT_TRUE(!Board().Watching() && v.Game().paused);
 }
 
 // Kept while it runs every few seconds of play, at once when it pauses, and
@@ -301,10 +302,10 @@ TEST_F(ReplayTest, GamesHoldStillWhileAReplayIsAskedForReadAndChecked) {
 TEST_F(ReplayTest, GameKeptEveryFewSecondsOfPlayComesBackPausedWhereItWasLeft) {
     QTemporaryDir folder;
     const QString file = folder.path() + "/game-1.tvr";
-    View().Kept().Start(false, folder.path());
+    Session().Kept().Start(false, folder.path());
     Save();
     EXPECT_FALSE(QFile::exists(file)) << "a game not begun is kept";
-    View().OnPausePlay();
+    Board().OnPausePlay();
     Tick();
     Save();
     const std::int64_t savedAt = GameClock::Now();
@@ -318,12 +319,12 @@ TEST_F(ReplayTest, GameKeptEveryFewSecondsOfPlayComesBackPausedWhereItWasLeft) {
     EXPECT_TRUE(played >= CKeptGame::kSaveEveryMs - 2 && played < CKeptGame::kSaveEveryMs + 120)
         << "saved again after " << played << " ms of play";
     const std::string second = Bytes(file);
-    View().OnPausePlay();
+    Board().OnPausePlay();
     Save();
     EXPECT_NE(Bytes(file), second) << "a pause is not saved at once";
-    View().OnPausePlay();
+    Board().OnPausePlay();
     Tick(1234);
-    View().Kept().Keep(true);
+    Session().Kept().Keep(true);
     const std::string left = GameStateJson(Game());
     EXPECT_TRUE(Game().paused);
     {
@@ -336,9 +337,9 @@ TEST_F(ReplayTest, GameKeptEveryFewSecondsOfPlayComesBackPausedWhereItWasLeft) {
 
     GameClock::Reset();  // as in a program started afresh
     MakeFrame();
-    View().Kept().Start(true, folder.path());
+    Session().Kept().Start(true, folder.path());
     EXPECT_EQ(GameStateJson(Game()), left);  // paused: kept_game_test.sh sees it stay so
-    View().OnPausePlay();
+    Board().OnPausePlay();
     Tick();
     Save();
     const std::string goesOn = Text(file);
@@ -348,7 +349,7 @@ TEST_F(ReplayTest, GameKeptEveryFewSecondsOfPlayComesBackPausedWhereItWasLeft) {
     QFile damaged(file);
     ASSERT_TRUE(damaged.open(QIODevice::WriteOnly) && damaged.write(left.c_str()) > 0);
     damaged.close();
-    const QString told = Told([&] { View().Kept().Start(true, folder.path()); });
+    const QString told = Told([&] { Session().Kept().Start(true, folder.path()); });
     const QStringList aside = QDir(folder.path()).entryList({"game-1.tvr.damaged-*"});
     ASSERT_EQ(aside.size(), 1);
     EXPECT_EQ(told,

@@ -69,7 +69,7 @@ class ViewTest : public UiTest {
                  QTest::keyClick(frame->windowHandle(), QKeySequence(a)[0].key(),
                                  QKeySequence(a)[0].keyboardModifiers());
              }},
-            {"lock", [&](A a) { View().LockInput(a == "on"); }},
+            {"lock", [&](A a) { Board().ShowTutorialPage(nullptr, a == "on"); }},
             // The view alone at a scale, one hundred pixels wider than the board.
             {"scale",
              [&](A a) {
@@ -79,10 +79,10 @@ class ViewTest : public UiTest {
             {"pause", [&](A) { Game().Pause(); }},
             {"resume", [&](A) { Game().Resume(); }},
             {"tick", [&](A a) { RunFor(a.toInt()); }},
-            {"playpause", [&](A) { View().OnPausePlay(); }},
-            {"bomb", [&](A) { View().OnDropBomb(); }},
-            {"quit", [&](A) { View().OnQuitGame(); }},
-            {"new", [&](A) { View().OnNewGame(); }}};
+            {"playpause", [&](A) { Board().OnPausePlay(); }},
+            {"bomb", [&](A) { Board().OnDropBomb(); }},
+            {"quit", [&](A) { Board().OnQuitGame(); }},
+            {"new", [&](A) { Board().OnNewGame(); }}};
         const QStringList words = script.split(' ');
         for (int i = 0; i + 1 < words.size(); i += 2) {
             operations.at(words[i])(words[i + 1]);
@@ -288,14 +288,14 @@ TEST_F(ViewTest, LeavingOrAModalDialogPausesWithTheSwitchOnButTheTutorialWindowI
     }
 
     // The switch is on: the tutorial window is not leaving.
-    View().StartNewGame();
-    View().Tutorial().StartOrQuit();
-    View().Tutorial().Window()->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(View().Tutorial().Window()));
+    Board().StartGame();
+    Session().Tutorial().StartOrQuit();
+    Session().Tutorial().Window()->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(Session().Tutorial().Window()));
     // Even leaving for another application: the tutorial's pages keep running.
     emit qGuiApp->applicationStateChanged(Qt::ApplicationInactive);
     EXPECT_FALSE(Game().paused);
-    View().Tutorial().StartOrQuit();
+    Session().Tutorial().StartOrQuit();
 }
 
 TEST_F(ViewTest, TheDialogAppliesAndStoresItsSwitchesOnlyOnOk) {
@@ -303,7 +303,7 @@ TEST_F(ViewTest, TheDialogAppliesAndStoresItsSwitchesOnlyOnOk) {
     const QImage plain = View().Renderer().Sprites().Sprite(0, 0);
     // Smooth motion paints at the screen's rate while the game runs, only.
     for (const bool running : {true, false, true}) {
-        View().OnPausePlay();
+        Board().OnPausePlay();
         EXPECT_EQ(View().Pacer().Running(), running);
     }
     for (const bool ok : {false, true}) {
@@ -315,7 +315,7 @@ TEST_F(ViewTest, TheDialogAppliesAndStoresItsSwitchesOnlyOnOk) {
             ok ? dialog->accept() : dialog->reject();
         });
         Action(kCmdAccessibility)->trigger();
-        EXPECT_EQ(View().Pausing().On(), ok);
+        EXPECT_EQ(Session().Pausing().On(), ok);
         EXPECT_EQ(View().Renderer().Sprites().Sprite(0, 0) != plain, ok);
         EXPECT_EQ(View().Renderer().SmoothMotion() || View().Pacer().Running(), !ok);
         EXPECT_EQ(Stored("GemSymbols"), ok ? 1u : 0u);
@@ -351,7 +351,8 @@ TEST(BoardMapping, ThePictureStaysWithinTheViewAndAChangeIsRepaintedWhole) {
 
 TEST_F(ViewTest, AResizedViewIsDrawnAfreshAtItsScaleWithTheTileGoingOnIntoTheMargins) {
     WriteSettingDword(kSettingsKey, "GemSymbols", 1);
-    auto view = std::make_unique<CTorvaneView>();  // alone, drawn first at the base size
+    CBoardModel board;
+    auto view = std::make_unique<CTorvaneView>(board);  // alone, drawn first at the base size
     view->resize(kBoardWidth, kBoardHeight);
     QImage image(view->size(), QImage::Format_RGB32);
     view->render(&image);

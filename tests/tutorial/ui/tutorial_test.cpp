@@ -20,7 +20,7 @@ class TutorialTest : public UiTest {
         UiTest::SetUp();
         MakeFrame().show();
     }
-    CTutorialWnd* Window() { return View().Tutorial().Window(); }
+    CTutorialWnd* Window() { return Session().Tutorial().Window(); }
     // Ctrl+key typed while the tutorial window is the active window.
     void CtrlInTutorial(Qt::Key key) {
         QApplication::setActiveWindow(Window());
@@ -28,7 +28,7 @@ class TutorialTest : public UiTest {
     }
     void ExpectFreshGameWithoutTutorial() {
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        EXPECT_TRUE(!View().Tutorial().Running() && !Window() && !View().InputLocked() &&
+        EXPECT_TRUE(!Session().Tutorial().Running() && !Window() && !Board().InputLocked() &&
                     !Game().started);
         EXPECT_EQ(Action(kCmdSeeTutorial)->text(), "See &tutorial");
     }
@@ -67,7 +67,7 @@ TEST_F(TutorialTest, PagesBuildTheirGamesAndLockInputWhereTheyDemonstrate) {
         EXPECT_EQ(Window()->previousButton()->isEnabled(), n > 1) << n;
         const QPoint viewBottomLeft = View().mapToGlobal(QPoint(0, View().height()));
         EXPECT_EQ(Window()->frameGeometry().bottomLeft() + QPoint(0, 1), viewBottomLeft) << n;
-        EXPECT_EQ(View().InputLocked(), page.locked) << n;
+        EXPECT_EQ(Board().InputLocked(), page.locked) << n;
         EXPECT_EQ(Action(kCmdPausePlay)->isEnabled(), !page.locked) << n;
         EXPECT_EQ(Action(kCmdDropBomb)->isEnabled(), page.bombs > 0) << n;
         EXPECT_TRUE(Game().started && !Game().paused) << n;
@@ -86,7 +86,7 @@ TEST_F(TutorialTest, PagesBuildTheirGamesAndLockInputWhereTheyDemonstrate) {
         if (n == 6) {  // back on page 5, its demonstration starts again
             Window()->previousButton()->click();
             ASSERT_EQ(Window()->windowTitle(), "Tutorial - page 5 of 10");
-            EXPECT_TRUE(View().InputLocked());
+            EXPECT_TRUE(Board().InputLocked());
             EXPECT_EQ(Game().score, 0u);
             Window()->nextButton()->click();
         }
@@ -136,7 +136,7 @@ TEST_F(TutorialTest, EnterTurnsThePageOnlyOnTheButtonAndEveryWayOutEndsTheTutori
 }
 
 TEST_F(TutorialTest, StartedGameAsksFirstAndNoLeavesItRunning) {
-    View().OnPausePlay();
+    Board().OnPausePlay();
     RunFor(1000);
     const CGame* running = &Game();
     Then([](QDialog* box) {
@@ -148,7 +148,7 @@ TEST_F(TutorialTest, StartedGameAsksFirstAndNoLeavesItRunning) {
     Action(kCmdSeeTutorial)->trigger();
     EXPECT_EQ(&Game(), running);
     EXPECT_FALSE(Game().paused);
-    EXPECT_FALSE(View().Tutorial().Running());
+    EXPECT_FALSE(Session().Tutorial().Running());
     Then(Press({"Yes"}));
     Action(kCmdSeeTutorial)->trigger();
     ASSERT_NE(Window(), nullptr);

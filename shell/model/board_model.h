@@ -1,0 +1,175 @@
+#pragma once
+// What the board is doing, and the game on it. The model owns the game, its
+// recording and its ticking, and knows the board's mode: a game being played,
+// a tutorial page (its input locked where it demonstrates), a replay being
+// checked (over whatever was on the board before) or a replay being watched
+// (with its pause and speed). Everything the rest of the window asks about
+// the board (does input reach the game, does time run, which banners show,
+// what the commands see, does the end of a game ask its questions) is
+// derived here, from the mode and the game, in one place.
+//
+// The mode changes only through the transitions below; one the mode does not
+// allow is refused (false) and changes nothing. Nothing else replaces the
+// game: a replay's script player plays on the model's own slot.
+
+#include <QElapsedTimer>
+#include <QObject>
+#include <QTimer>
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "game/game.h"
+#include "script/replay_recorder.h"
+#include "shell/model/player_command.h"
+
+class CReplayPlayer;
+
+enum class BoardMode { Playing, TutorialPage, CheckingReplay, WatchingReplay };
+
+// The board as the commands' update rules read it.
+struct BoardState {
+    BoardMode mode = BoardMode::Playing;
+    // The player's commands are shut out: a locked tutorial page, a replay.
+    bool locked = false;
+    bool watching = false;
+    bool tutorial = false;
+    // What Pause/Play shows: the playback's pause in a replay, else the game's.
+    bool paused = true;
+    bool over = false;
+    bool gamePaused = true;
+    bool hasBombs = false;
+    bool quiet = false;
+    std::uint32_t difficulty = 0;
+    int replaySpeed = 1;
+};
+
+class CBoardModel : public QObject {
+    Q_OBJECT
+
+  public:
+    static constexpr int kTickMs = 66;
+
+    CBoardModel();
+    ~CBoardModel() override;
+
+    CGame& Game() { return *game_; }
+    const CGame& Game() const { return *game_; }
+    BoardMode Mode() const { return mode_; }
+
+    // Derived from the mode and the game.
+    bool InputReachesGame() const;
+    bool TimeRuns() const;
+    bool TutorialRunning() const { return Underneath() == BoardMode::TutorialPage; }
+    bool InputLocked() const;
+    bool Watching() const { return mode_ == BoardMode::WatchingReplay; }
+    bool Checking() const { return mode_ == BoardMode::CheckingReplay; }
+    bool PlaybackPaused() const { return Watching() && playbackPaused_; }
+    int PlaybackSpeed() const { return playbackSpeed_; }
+    // The "watching" and "paused" banners over the board.
+    bool ShowsWatchingBanner() const { return Watching(); }
+    bool ShowsPausedBanner() const { return PlaybackPaused(); }
+    // The end of this game asks its questions and offers its score: a game
+    // recorded from its start (or from a kept game) and played here.
+    bool EndAsks() const;
+    BoardState State() const;
+
+    // Transitions. Each returns false, changing nothing, where the mode does
+    // not allow it.
+    // A fresh recorded game that waits for Play; from any mode (it ends a
+    // tutorial, a check or a replay being watched).
+    bool StartGame();
+    // A game kept when the program ended goes on, its recording with it.
+    bool ContinueGame(std::unique_ptr<CGame> game, RecordingSoFar soFar);
+    // A tutorial page: `game` (none: the page keeps the game on the board)
+    // is not recorded; `locked` shuts out the player's input.
+    bool ShowTutorialPage(std::unique_ptr<CGame> game, bool locked);
+    // The tutorial ends: a fresh game.
+    bool EndTutorial();
+    // A replay's file is checked: the board holds still meanwhile.
+    bool BeginCheck();
+    // The check is over without a replay to watch: the board goes back.
+    bool EndCheck();
+    // The checked replay plays on the board, in real time.
+    bool BeginWatching(std::string stored);
+    // The replay stops: a fresh game.
+    bool EndWatching();
+    bool SetPlaybackPaused(bool paused);
+    bool SetPlaybackSpeed(int speed);
+    // Moves the replay on by this much of the recorded game's time.
+    bool AdvancePlayback(std::int64_t ms);
+
+    // The game under way ends, as New game ends one: its score is offered
+    // (when its end asks). True when nothing of a game stands in the way.
+    bool EndGameUnderWay();
+
+    // What the player does to the game; ignored where input does not reach it.
+    void Execute(const PlayerCommand& command);
+    // The commands of the menus that act on the board alone.
+    void OnPausePlay();
+    void OnNewGame();
+    void OnDropBomb() { Execute(PlayerCommand::Of(PlayerCommand::Kind::DropBomb)); }
+    void OnQuitGame() { Execute(PlayerCommand::Of(PlayerCommand::Kind::QuitGame)); }
+    // Switches that belong to the game but are no moves of it.
+    void SetQuiet(bool quiet);
+    bool SetDifficulty(std::uint32_t difficulty);
+    // One tick of the game's timer.
+    void Tick();
+
+    // The recording of the game on the board, for the kept game's saver.
+    CReplayRecorder& Recorder() { return recorder_; }
+    // The game is kept to go on with at the next start: it leaves no replay.
+    void LeaveGame() { recorder_.Drop(); }
+    // The game changed (a move, or from outside the commands: options, a
+    // kept game's pause): a repaint, the recording follows, and a recorded
+    // game that has just ended asks its questions, once.
+    void Changed();
+    // The replay of the recorded game that finished last.
+    const std::string& LastReplay() const { return lastReplay_; }
+
+  signals:
+    // Another game is on the board.
+    void GameReplaced();
+    // The board's picture changed: repaint.
+    void BoardChanged();
+    // The game or the mode changed: the commands look again.
+    void StateChanged();
+    void ModeChanged(BoardMode mode);
+    // A recorded game has ended: its score may go into the table with its
+    // replay; `askAgain` when it ended in play (not ended by a command).
+    void RecordedGameEnded(std::uint32_t score, const std::string& replay, bool askAgain);
+    // A recording became a replay: the last game from now on.
+    void RecordingFinished(const std::string& replay);
+
+  private:
+    BoardMode Underneath() const { return Checking() ? checkedFrom_ : mode_; }
+    void SetMode(BoardMode mode);
+    void Replace(std::unique_ptr<CGame> game);
+    void StopPlayback();
+    void FinishRecording();
+    // The recording catches up with the game, and the commands look again.
+    void Note();
+    void OnPlaybackFrame();
+
+    std::unique_ptr<CGame> game_;
+    CReplayRecorder recorder_;
+    BoardMode mode_ = BoardMode::Playing;
+    BoardMode checkedFrom_ = BoardMode::Playing;
+    bool tutorialLocked_ = false;
+    // The game on the board is recorded: started here or kept from before.
+    bool recorded_ = false;
+    // The replay of the game finished last, empty when it had none.
+    std::string lastReplay_;
+    // The end of the game on the board has been announced.
+    bool endAnnounced_ = false;
+
+    QTimer ticks_;
+    std::unique_ptr<CReplayPlayer> player_;
+    QTimer playbackFrames_;
+    QElapsedTimer playbackClock_;
+    QElapsedTimer endShown_;
+    bool playbackPaused_ = false;
+    int playbackSpeed_ = 1;
+    const CGame* sounding_ = nullptr;
+};
