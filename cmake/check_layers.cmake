@@ -11,6 +11,9 @@
 #                                             scores/ui/ and tutorial/ui/
 #   tools/sim/ tools/artgen/ tools/robot/     beside 4: they use 1 to 3, and
 #                                             nothing of the product uses them
+# The flows of shell/view/ (ARCHITECTURE.md) never include one another: what
+# one asks of another goes through the board session of shell/frame/.
+#
 # What each library may link follows the same order (the CMakeLists.txt of its
 # folder); this check sees what the compiler would let through, a header of a
 # library above that needs nothing of its code.
@@ -50,6 +53,8 @@ foreach(folder ${tools})
   set(may_${folder} ${layer1} ${layer2} ${layer3})
 endforeach()
 set(folders ${layer1} ${layer2} ${layer3} ${layer4} ${tools})
+set(flows shell/view/replay_flow shell/view/tutorial_flow shell/view/game_over_flow
+  shell/view/options_flow shell/view/pause_when_inactive shell/view/kept_game)
 
 # The folder of the list that holds a path, the longest that fits.
 function(folder_of path result)
@@ -78,6 +83,14 @@ foreach(folder ${folders})
       string(REGEX REPLACE "^[ \t]*#[ \t]*include[ \t]*\"([^\"]*)\".*" "\\1" included "${line}")
       if(NOT included MATCHES "/")
         continue()  # beside the file
+      endif()
+      string(REGEX REPLACE "\\.(h|cpp)$" "" included_stem "${included}")
+      string(REGEX REPLACE "\\.(h|cpp)$" "" source_stem "${source}")
+      if(source_stem IN_LIST flows AND included_stem IN_LIST flows
+         AND NOT included_stem STREQUAL source_stem)
+        message(STATUS "${source}: includes ${included}; a flow never includes another flow")
+        math(EXPR upward "${upward} + 1")
+        continue()
       endif()
       folder_of(${included} target)
       if(target STREQUAL home)

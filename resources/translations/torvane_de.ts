@@ -148,6 +148,33 @@ Möchten Sie Torvane trotzdem starten?</translation>
     </message>
 </context>
 <context>
+    <name>CGameKeeper</name>
+    <message>
+        <source>Bringing back the game you left unfinished ...</source>
+        <translation>Ihr angefangenes Spiel wird zurückgeholt ...</translation>
+    </message>
+    <message>
+        <source>The game you left unfinished cannot go on. %1
+
+%2 A new game starts.</source>
+        <translation>Ihr angefangenes Spiel kann nicht fortgesetzt werden. %1
+
+%2 Ein neues Spiel beginnt.</translation>
+    </message>
+    <message>
+        <source>It was set aside as %1.</source>
+        <translation>Es wurde als %1 beiseitegelegt.</translation>
+    </message>
+    <message>
+        <source>It stays as %1.</source>
+        <translation>Es bleibt als %1 liegen.</translation>
+    </message>
+    <message>
+        <source>Torvane could not keep your unfinished game: %1</source>
+        <translation>Torvane konnte Ihr angefangenes Spiel nicht sichern: %1</translation>
+    </message>
+</context>
+<context>
     <name>CGameOverDlg</name>
     <message>
         <source>Game Over</source>
@@ -179,33 +206,6 @@ Möchten Sie Torvane trotzdem starten?</translation>
     <message>
         <source>Watch</source>
         <translation>Ansehen</translation>
-    </message>
-</context>
-<context>
-    <name>CKeptGame</name>
-    <message>
-        <source>Bringing back the game you left unfinished ...</source>
-        <translation>Ihr angefangenes Spiel wird zurückgeholt ...</translation>
-    </message>
-    <message>
-        <source>The game you left unfinished cannot go on. %1
-
-%2 A new game starts.</source>
-        <translation>Ihr angefangenes Spiel kann nicht fortgesetzt werden. %1
-
-%2 Ein neues Spiel beginnt.</translation>
-    </message>
-    <message>
-        <source>It was set aside as %1.</source>
-        <translation>Es wurde als %1 beiseitegelegt.</translation>
-    </message>
-    <message>
-        <source>It stays as %1.</source>
-        <translation>Es bleibt als %1 liegen.</translation>
-    </message>
-    <message>
-        <source>Torvane could not keep your unfinished game: %1</source>
-        <translation>Torvane konnte Ihr angefangenes Spiel nicht sichern: %1</translation>
     </message>
 </context>
 <context>

@@ -99,7 +99,7 @@ int main(int argc, char* argv[]) {
         CTorvaneApp torvane;
         // A file to watch comes first; a game left unfinished waits on.
         if (torvane.InitInstance(replayFile.isEmpty())) {
-            CKeptGame& kept = torvane.mainFrame->Session().Kept();
+            CGameKeeper& kept = torvane.mainFrame->Session().Kept();
             // Told to stop, the program ends as by Game > Exit, the game
             // kept; so it does when the session ends, should the session
             // manager end it outright after asking for the data.

@@ -19,7 +19,7 @@ CBoardSession::CBoardSession(QWidget* window)
     gameOver_ = std::make_unique<CGameOverFlow>(*model_, replays_, *view_);
     options_ = std::make_unique<COptionsFlow>(*model_, *view_);
     pausing_ = std::make_unique<CPauseWhenInactive>(*model_, view_);
-    kept_ = std::make_unique<CKeptGame>(*model_, view_);
+    kept_ = std::make_unique<CGameKeeper>(*model_, view_);
 
     connect(gameOver_.get(), &CGameOverFlow::WatchRequested, watching_.get(),
             &CReplayFlow::WatchFile);

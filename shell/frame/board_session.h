@@ -13,7 +13,7 @@
 
 class CBoardModel;
 class CGameOverFlow;
-class CKeptGame;
+class CGameKeeper;
 class COptionsFlow;
 class CPauseWhenInactive;
 class CReplayFlow;
@@ -38,7 +38,7 @@ class CBoardSession : public QObject {
     CGameOverFlow& GameOver() const { return *gameOver_; }
     COptionsFlow& Options() const { return *options_; }
     CPauseWhenInactive& Pausing() const { return *pausing_; }
-    CKeptGame& Kept() const { return *kept_; }
+    CGameKeeper& Kept() const { return *kept_; }
 
     // Commands that reach past the board.
     void OnSoundEffects();
@@ -55,5 +55,5 @@ class CBoardSession : public QObject {
     std::unique_ptr<CGameOverFlow> gameOver_;
     std::unique_ptr<COptionsFlow> options_;
     std::unique_ptr<CPauseWhenInactive> pausing_;
-    std::unique_ptr<CKeptGame> kept_;
+    std::unique_ptr<CGameKeeper> kept_;
 };

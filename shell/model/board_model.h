@@ -120,7 +120,7 @@ class CBoardModel : public QObject {
     // The recording of the game on the board, for the kept game's saver.
     CReplayRecorder& Recorder() { return recorder_; }
     // The game is kept to go on with at the next start: it leaves no replay.
-    void LeaveGame() { recorder_.Drop(); }
+    void KeepForNextStart() { recorder_.Drop(); }
     // The game changed (a move, or from outside the commands: options, a
     // kept game's pause): a repaint, the recording follows, and a recorded
     // game that has just ended asks its questions, once.

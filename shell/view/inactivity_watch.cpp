@@ -6,16 +6,16 @@
 #include <QWindow>
 
 CInactivityWatch::CInactivityWatch(QWidget* widget, std::function<void()> left)
-    : QObject(widget), left_(std::move(left)) {
+    : QObject(widget), onLeft_(std::move(left)) {
     connect(qGuiApp, &QGuiApplication::applicationStateChanged, this,
             [this](Qt::ApplicationState state) {
                 if (state != Qt::ApplicationActive) {
-                    left_();
+                    onLeft_();
                 }
             });
     connect(qGuiApp, &QGuiApplication::focusWindowChanged, this, [this](QWindow* window) {
         if (window != nullptr && window->modality() != Qt::NonModal) {
-            left_();
+            onLeft_();
         }
     });
     widget->window()->installEventFilter(this);
@@ -25,7 +25,7 @@ bool CInactivityWatch::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::WindowStateChange) {
         const auto* window = qobject_cast<QWidget*>(watched);
         if (window != nullptr && window->isMinimized()) {
-            left_();
+            onLeft_();
         }
     }
     return QObject::eventFilter(watched, event);

@@ -21,5 +21,5 @@ class CInactivityWatch : public QObject {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
-    std::function<void()> left_;
+    std::function<void()> onLeft_;
 };

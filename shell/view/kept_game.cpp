@@ -15,14 +15,14 @@
 #include "shell/view/kept_game_saver.h"
 #include "shell/view/replay_check_job.h"
 
-CKeptGame::CKeptGame(CBoardModel& model, QWidget* parent) : model_(model), parent_(parent) {
-    look_.setInterval(kLookEveryMs);
-    connect(&look_, &QTimer::timeout, this, &CKeptGame::SaveIfDue);
+CGameKeeper::CGameKeeper(CBoardModel& model, QWidget* parent) : model_(model), parent_(parent) {
+    dueCheck_.setInterval(kDueCheckEveryMs);
+    connect(&dueCheck_, &QTimer::timeout, this, &CGameKeeper::SaveIfDue);
 }
 
-CKeptGame::~CKeptGame() = default;
+CGameKeeper::~CGameKeeper() = default;
 
-void CKeptGame::Start(bool restore, const QString& folder) {
+void CGameKeeper::Start(bool restore, const QString& folder) {
     slot_ = std::make_unique<CKeptGameSlot>(folder);
     saver_ = std::make_unique<CKeptGameSaver>();
     if (restore) {
@@ -33,15 +33,15 @@ void CKeptGame::Start(bool restore, const QString& folder) {
     if (!slot_->Held() && !slot_->TakeFree()) {
         return;  // nowhere to keep a game: it cannot outlive the program
     }
-    connect(&model_, &CBoardModel::StateChanged, this, &CKeptGame::Follow);
-    look_.start();
+    connect(&model_, &CBoardModel::StateChanged, this, &CGameKeeper::RemoveFileOnceEnded);
+    dueCheck_.start();
 }
 
-QString CKeptGame::Path() const {
+QString CGameKeeper::Path() const {
     return slot_ ? slot_->Path() : QString();
 }
 
-void CKeptGame::Restore(const QString& path) {
+void CGameKeeper::Restore(const QString& path) {
     // Read and played on a worker thread: a long game takes a while, and the
     // window system must not think the program hangs meanwhile.
     auto kept = std::make_shared<KeptGame>();
@@ -62,7 +62,7 @@ void CKeptGame::Restore(const QString& path) {
         return;
     }
     if (check.verdict == ReplayVerdict::Watchable) {
-        GoOn(*kept);
+        ContinueKeptGame(*kept);
         return;
     }
     const std::optional<QString> aside = slot_->SetAside();
@@ -78,7 +78,7 @@ void CKeptGame::Restore(const QString& path) {
         0, this, [this, text] { QMessageBox::warning(parent_, QStringLiteral("Torvane"), text); });
 }
 
-void CKeptGame::GoOn(KeptGame& kept) {
+void CGameKeeper::ContinueKeptGame(KeptGame& kept) {
     // Its next gems and its clock, where the recording left them.
     GameRandom::state = kept.random;
     GameClock::FreezeAt(kept.now);
@@ -89,19 +89,19 @@ void CKeptGame::GoOn(KeptGame& kept) {
     model_.Changed();
 }
 
-bool CKeptGame::Keepable() const {
+bool CGameKeeper::Keepable() const {
     const CGame& game = model_.Game();
     return model_.Recorder().Recording() && game.started && !game.over;
 }
 
-void CKeptGame::Follow() {
+void CGameKeeper::RemoveFileOnceEnded() {
     if (written_ && !Keepable()) {
         SaveIfDue();
     }
 }
 
-void CKeptGame::SaveIfDue() {
-    if (!slot_ || !slot_->Held() || left_) {
+void CGameKeeper::SaveIfDue() {
+    if (!slot_ || !slot_->Held() || programEnding_) {
         return;
     }
     if (!Keepable()) {
@@ -134,12 +134,12 @@ void CKeptGame::SaveIfDue() {
     written_ = true;
 }
 
-std::optional<QString> CKeptGame::Flush() {
+std::optional<QString> CGameKeeper::Flush() {
     return saver_ ? saver_->Wait() : std::nullopt;
 }
 
-void CKeptGame::Keep(bool last) {
-    if (!slot_ || !slot_->Held() || left_) {
+void CGameKeeper::Keep(bool last) {
+    if (!slot_ || !slot_->Held() || programEnding_) {
         return;
     }
     if (Keepable() && !model_.Game().paused) {
@@ -151,12 +151,12 @@ void CKeptGame::Keep(bool last) {
     if (!last) {
         return;
     }
-    left_ = true;
-    look_.stop();
+    programEnding_ = true;
+    dueCheck_.stop();
     if (!Keepable()) {
         return;
     }
-    model_.LeaveGame();
+    model_.KeepForNextStart();
     if (failure) {
         QMessageBox::warning(nullptr, QStringLiteral("Torvane"),
                              tr("Torvane could not keep your unfinished game: %1").arg(*failure));

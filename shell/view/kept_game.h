@@ -28,17 +28,17 @@ class CKeptGameSaver;
 struct KeptGame;
 class QWidget;
 
-class CKeptGame : public QObject {
+class CGameKeeper : public QObject {
     Q_OBJECT
 
   public:
     // Game time between saves while the game runs, and real time between
     // looks at whether one is due: at most this much play is ever lost.
     static constexpr std::int64_t kSaveEveryMs = 3000;
-    static constexpr int kLookEveryMs = 500;
+    static constexpr int kDueCheckEveryMs = 500;
 
-    CKeptGame(CBoardModel& model, QWidget* parent);
-    ~CKeptGame() override;
+    CGameKeeper(CBoardModel& model, QWidget* parent);
+    ~CGameKeeper() override;
 
     // Keeps this copy's games from now on, in `folder`. With `restore`, a
     // game kept there by a copy that has ended comes back first; what is
@@ -64,19 +64,19 @@ class CKeptGame : public QObject {
     // The game on the board is one to keep: recorded, started, not over.
     bool Keepable() const;
     void Restore(const QString& path);
-    void GoOn(KeptGame& kept);
+    void ContinueKeptGame(KeptGame& kept);
     // Whatever changed: a game that has ended loses its file at once.
-    void Follow();
+    void RemoveFileOnceEnded();
 
     CBoardModel& model_;
     QWidget* parent_;
     std::unique_ptr<CKeptGameSlot> slot_;
     std::unique_ptr<CKeptGameSaver> saver_;
-    QTimer look_;
+    QTimer dueCheck_;
     // The recording the file follows, and how much of it the saver has.
     std::uint64_t recording_ = 0;
     std::size_t sent_ = 0;
     bool written_ = false;
     std::int64_t savedAt_ = 0;
-    bool left_ = false;
+    bool programEnding_ = false;
 };

@@ -316,7 +316,7 @@ TEST_F(ReplayTest, GameKeptEveryFewSecondsOfPlayComesBackPausedWhereItWasLeft) {
         Drag(0.02);
         Save();
     }
-    EXPECT_TRUE(played >= CKeptGame::kSaveEveryMs - 2 && played < CKeptGame::kSaveEveryMs + 120)
+    EXPECT_TRUE(played >= CGameKeeper::kSaveEveryMs - 2 && played < CGameKeeper::kSaveEveryMs + 120)
         << "saved again after " << played << " ms of play";
     const std::string second = Bytes(file);
     Board().OnPausePlay();

@@ -135,7 +135,7 @@ TEST_F(TutorialTest, EnterTurnsThePageOnlyOnTheButtonAndEveryWayOutEndsTheTutori
     EXPECT_TRUE(window.isNull());
 }
 
-TEST_F(TutorialTest, StartedGameAsksFirstAndNoLeavesItRunning) {
+TEST_F(TutorialTest, StartedGameAsksFirstNoLeavesItRunningAndYesOffersItsScoreAsNewGameDoes) {
     Board().OnPausePlay();
     RunFor(1000);
     const CGame* running = &Game();
@@ -149,8 +149,11 @@ TEST_F(TutorialTest, StartedGameAsksFirstAndNoLeavesItRunning) {
     EXPECT_EQ(&Game(), running);
     EXPECT_FALSE(Game().paused);
     EXPECT_FALSE(Session().Tutorial().Running());
+    Game().score = 700;
+    titles.clear();
     Then(Press({"Yes"}));
     Action(kCmdSeeTutorial)->trigger();
+    EXPECT_EQ(titles, QStringList({"Warning", "High Score", "Torvane -- High Scores"}));
     ASSERT_NE(Window(), nullptr);
     EXPECT_NE(&Game(), running);
     Action(kCmdPauseAndHide)->trigger();  // minimises, but the demonstration goes on

@@ -1,0 +1,93 @@
+// The board model's modes: every transition from every mode, allowed or
+// refused, and what each mode lets through.
+#include <functional>
+#include <string>
+
+#include "shell/ui_fixture.h"
+
+namespace {
+
+class BoardModelTest : public UiTest {
+  protected:
+    // A fresh window with a running game, then the board put into a mode.
+    void Enter(const std::string& setup) {
+        MakeFrame();
+        Board().OnPausePlay();
+        if (setup == "locked page" || setup == "open page") {
+            auto page = std::make_unique<CGame>();
+            page->Resume();
+            Board().ShowTutorialPage(std::move(page), setup == "locked page");
+        }
+        if (setup != "playing" && setup.find("page") == std::string::npos) {
+            Board().BeginCheck();
+        }
+        if (setup.rfind("watching", 0) == 0) {
+            Board().BeginWatching("at 5000\nnew\nresume\ntick\ntick\nstate\n");
+            Board().SetPlaybackPaused(setup == "watching paused");
+        }
+    }
+    // I: input reaches the game, T: time runs, L: the commands see input
+    // locked, U: a tutorial runs, W and P: the watching and paused banners,
+    // A: the game's end asks its questions.
+    std::string Shown() {
+        const CBoardModel& m = Board();
+        const BoardState state = m.State();
+        std::string shown;
+        for (const auto& [on, letter] : {std::pair{m.InputReachesGame(), 'I'},
+                                         {m.TimeRuns(), 'T'},
+                                         {state.locked, 'L'},
+                                         {state.tutorial, 'U'},
+                                         {m.ShowsWatchingBanner() && state.watching, 'W'},
+                                         {m.ShowsPausedBanner() && state.paused, 'P'},
+                                         {m.EndAsks(), 'A'}}) {
+            shown += on ? std::string(1, letter) : "";
+        }
+        return shown;
+    }
+    static char Letter(BoardMode mode) { return "PTCW"[static_cast<int>(mode)]; }
+};
+
+TEST_F(BoardModelTest, EveryModeAllowsItsTransitionsRefusesTheRestAndDerivesWhatTheBoardDoes) {
+    using Transition = std::function<bool(CBoardModel&)>;
+    const Transition transitions[] = {
+        [](CBoardModel& m) { return m.StartGame(); },
+        [](CBoardModel& m) { return m.ContinueGame(std::make_unique<CGame>(), {}); },
+        [](CBoardModel& m) { return m.ShowTutorialPage(nullptr, false); },
+        [](CBoardModel& m) { return m.EndTutorial(); },
+        [](CBoardModel& m) { return m.BeginCheck(); },
+        [](CBoardModel& m) { return m.EndCheck(); },
+        [](CBoardModel& m) { return m.BeginWatching("at 1\nnew\nstate\n"); },
+        [](CBoardModel& m) { return m.EndWatching(); },
+        [](CBoardModel& m) { return m.SetPlaybackPaused(true); },
+    };
+    const struct {
+        const char* setup;
+        const char* shown;
+        // The mode after each transition above (Playing, TutorialPage,
+        // CheckingReplay, WatchingReplay), "-" where it is refused.
+        const char* after;
+    } modes[] = {
+        {"playing", "ITA", "PPT-C----"},   {"locked page", "TLU", "P-TPC----"},
+        {"open page", "ITU", "P-TPC----"}, {"checking", "A", "P----PW--"},
+        {"watching", "LW", "P---C--PW"},   {"watching paused", "LWP", "P---C--PW"},
+    };
+    for (const auto& mode : modes) {
+        Enter(mode.setup);
+        EXPECT_EQ(Shown(), mode.shown) << mode.setup;
+        for (std::size_t t = 0; t < std::size(transitions); ++t) {
+            Enter(mode.setup);
+            const BoardMode before = Board().Mode();
+            const CGame* game = &Game();
+            const bool allowed = transitions[t](Board());
+            const char expected = mode.after[t];
+            EXPECT_EQ(allowed ? Letter(Board().Mode()) : '-', expected)
+                << mode.setup << ", transition " << t;
+            if (!allowed) {
+                EXPECT_TRUE(Board().Mode() == before && &Game() == game)
+                    << mode.setup << ", transition " << t << " changed the board";
+            }
+        }
+    }
+}
+
+}  // namespace
