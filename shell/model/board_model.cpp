@@ -407,7 +407,16 @@ void CBoardModel::Changed() {
     if (game_->over && !endAnnounced_) {
         endAnnounced_ = true;
         if (EndAsks()) {
-            emit RecordedGameEnded(game_->score, lastReplay_, true);
+            // From the event loop, not from inside the timer or the input
+            // handler that ended the game: the questions are modal dialogs.
+            // Should the finished game be gone by then, nobody asks to play
+            // again, yet its score is still offered.
+            QMetaObject::invokeMethod(
+                this,
+                [this, ended = game_.get(), score = game_->score, replay = lastReplay_] {
+                    emit RecordedGameEnded(score, replay, game_.get() == ended);
+                },
+                Qt::QueuedConnection);
         }
     }
 }

@@ -137,7 +137,8 @@ class CBoardModel : public QObject {
     void StateChanged();
     void ModeChanged(BoardMode mode);
     // A recorded game has ended: its score may go into the table with its
-    // replay; `askAgain` when it ended in play (not ended by a command).
+    // replay; `askAgain` when it ended in play (not ended by a command), and
+    // then from the event loop, once the handler that ended it has returned.
     void RecordedGameEnded(std::uint32_t score, const std::string& replay, bool askAgain);
     // A recording became a replay: the last game from now on.
     void RecordingFinished(const std::string& replay);

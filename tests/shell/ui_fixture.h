@@ -92,6 +92,8 @@ class UiTest : public ::testing::Test {
             clock.counter += 66;
             clock.tickCount += 66;
             Board().Tick();
+            // What the event loop would run next: the end of a game's questions.
+            QCoreApplication::sendPostedEvents(&Board(), QEvent::MetaCall);
         }
     }
 
