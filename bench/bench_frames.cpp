@@ -99,6 +99,7 @@ void BM_Frame(benchmark::State& state) {
             renderer.Invalidate();
         }
         renderer.Paint(*game);
+        renderer.RetireShown(*game);
         QPainter painter(&view);
         renderer.DrawInView(
             painter, mapping,

@@ -63,22 +63,15 @@ void Tick(CGame& game, CReplayRecorder* recorder) {
         game.Tick();
         return;
     }
-    const CReplayRecorder::Mark mark = recorder->Before(game);
-    game.Tick();
-    recorder->Ticked(game, mark);
+    recorder->Play(game, PlayerInput::Tick{}, {});
 }
 
 void Turn(CGame& game, double angle, CReplayRecorder* recorder) {
-    CReplayRecorder::Mark mark;
-    if (recorder != nullptr) {
-        mark = recorder->Before(game);
+    if (recorder == nullptr) {
+        PlayCommand(game, PlayerInput::TurnTo{angle}, {});
+        return;
     }
-    game.wheelAngle = angle;
-    game.RetestContacts();
-    game.Tick();
-    if (recorder != nullptr) {
-        recorder->Turned(game, mark);
-    }
+    recorder->Play(game, PlayerInput::TurnTo{angle}, {});
 }
 
 std::unique_ptr<CGame> NewGame(std::uint32_t difficulty, CReplayRecorder* recorder) {
@@ -187,6 +180,7 @@ void BM_PaintAfterAMinute(benchmark::State& state) {
     for (auto _ : state) {
         renderer.Invalidate();
         benchmark::DoNotOptimize(renderer.Paint(*game).constBits());
+        renderer.RetireShown(*game);
     }
     state.SetLabel(state.range(0) != 0 ? "recording" : "not recording");
 }

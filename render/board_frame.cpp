@@ -14,20 +14,14 @@ Point2 Turned(Point2 p, double angle) {
     return FromPolar(RotatePolar(ToPolar(p.x, p.y), angle));
 }
 
-void AddGems(BoardFrame& frame, CGemList& list, CGame& game, bool turns, bool glides,
-             std::int64_t now) {
-    list.ForEach([&](CGem* gem) {
+void AddGems(BoardFrame& frame, const CGemList& list, const CGame& game, bool turns, bool glides) {
+    list.ForEach([&](const CGem* gem) {
         // Stuck and exploding gems turn with the wheel: their turned
         // positions are the ones the contact test keeps between steps.
         const Point2 at = turns    ? game.ScreenPosition(gem)
-                          : glides ? Turned(game.GlidePosition(*gem, now), 0.0)
+                          : glides ? Turned(game.GlidePosition(*gem, frame.at), 0.0)
                                    : Turned({gem->x, gem->y}, 0.0);
-        bool finished = false;
-        frame.gems.push_back(GemInFrame(*gem, turns ? game.wheelAngle : 0.0, at, now, &finished));
-        if (finished) {
-            CGemList::Unlink(gem);
-            game.DiscardGem(gem);
-        }
+        frame.gems.push_back(GemInFrame(*gem, turns ? game.wheelAngle : 0.0, at, frame.at));
     });
 }
 
@@ -75,15 +69,16 @@ auto Key(const FrameGem& g) {
 
 }  // namespace
 
-BoardFrame CollectFrame(CGame& game, const FrameStyle& style, const BoardFrame* before) {
+BoardFrame CollectFrame(const CGame& game, const FrameStyle& style, const BoardFrame* before) {
     BoardFrame frame;
     frame.wheelAngle = game.wheelAngle;
-    const std::int64_t now = GameClock::Now();
+    frame.at = GameClock::Now();
+    const std::int64_t now = frame.at;
     frame.gems.reserve(static_cast<std::size_t>(game.lattice.Count() + game.falling.Count() +
                                                 game.exploding.Count() + kMaxBombs));
-    AddGems(frame, game.lattice, game, true, false, now);
-    AddGems(frame, game.falling, game, false, style.smoothMotion, now);
-    AddGems(frame, game.exploding, game, true, false, now);
+    AddGems(frame, game.lattice, game, true, false);
+    AddGems(frame, game.falling, game, false, style.smoothMotion);
+    AddGems(frame, game.exploding, game, true, false);
     for (std::int32_t i = 0; i < std::min(game.bombs, kMaxBombs); ++i) {
         const Point2 at{static_cast<double>(kFirstBombX + kBombSpacing * i - boardCentreX),
                         static_cast<double>(kBombY - boardCentreY)};

@@ -15,6 +15,8 @@
 #include "render/text_layer.h"
 
 struct BoardFrame {
+    // The game time it shows.
+    std::int64_t at = 0;
     double wheelAngle = 0.0;
     // In drawing order: stuck, falling and exploding gems, then the bombs in
     // the box.
@@ -37,9 +39,9 @@ struct FrameStyle {
 };
 
 // The frame of a game at the game clock's time. Gems whose explosion is over
-// show in it once more, bare, and leave the game. Texts that read as in the
-// frame `before` (of the same style) keep its places.
-BoardFrame CollectFrame(CGame& game, const FrameStyle& style, const BoardFrame* before = nullptr);
+// show in it bare (CGame::RetireExplosions then takes them away). Texts that
+// read as in the frame `before` (of the same style) keep its places.
+BoardFrame CollectFrame(const CGame& game, const FrameStyle& style, const BoardFrame* before = nullptr);
 
 // The device pixels of a board of `size` at `ratio` in which two frames may
 // differ, whole tiles of them: gems that moved, came or went, changed texts,

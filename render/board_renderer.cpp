@@ -76,15 +76,16 @@ void CBoardRenderer::PaintBackground() {
     p.end();
 }
 
-BoardFrame CBoardRenderer::Collect(CGame& game) const {
+BoardFrame CBoardRenderer::Collect(const CGame& game) const {
     return CollectFrame(game, style_, painted_ ? &paintedFrame_ : nullptr);
 }
 
-const QImage& CBoardRenderer::Paint(CGame& game) {
+const QImage& CBoardRenderer::Paint(const CGame& game) {
     return Paint(Collect(game));
 }
 
 const QImage& CBoardRenderer::Paint(const BoardFrame& frame) {
+    shownAt_ = frame.at;
     if (buffer_.isNull()) {
         return buffer_;
     }
@@ -122,6 +123,12 @@ const QImage& CBoardRenderer::Paint(const BoardFrame& frame) {
     paintedFrame_ = frame;
     painted_ = true;
     return buffer_;
+}
+
+void CBoardRenderer::RetireShown(CGame& game) const {
+    if (shownAt_) {
+        game.RetireExplosions(*shownAt_);
+    }
 }
 
 void CBoardRenderer::DrawInView(QPainter& painter, const BoardMapping& mapping,

@@ -36,16 +36,18 @@ class CBoardRenderer {
     CBoardRenderer(const CBoardRenderer&) = delete;
     CBoardRenderer& operator=(const CBoardRenderer&) = delete;
 
-    // The paint pass: background, wheel and gems (retiring finished
-    // explosions), score panel, bomb box, banner. Only what changed since
-    // the last paint is drawn again; the buffer then holds the whole board as
-    // a paint from scratch would, and Changed() tells where it differs from
-    // before. Returns the buffer, whose devicePixelRatio is set.
-    const QImage& Paint(CGame& game);
-    // The same in two halves: the frame of a game now (Paint retires the
-    // finished explosions through it), and its painting.
-    BoardFrame Collect(CGame& game) const;
+    // The paint pass: background, wheel and gems, score panel, bomb box,
+    // banner. Only what changed since the last paint is drawn again; the
+    // buffer then holds the whole board as a paint from scratch would, and
+    // Changed() tells where it differs from before. Returns the buffer, whose
+    // devicePixelRatio is set. Gems whose explosion is over show bare; whoever
+    // owns the game retires them right after (RetireShown).
+    const QImage& Paint(const CGame& game);
+    // The same in two halves: the frame of a game now, and its painting.
+    BoardFrame Collect(const CGame& game) const;
     const QImage& Paint(const BoardFrame& frame);
+    // The gems whose explosion the last paint showed over leave the game.
+    void RetireShown(CGame& game) const;
     // The buffer's device pixels that the last paint changed.
     const QRegion& Changed() const { return changed_; }
     // The next paint draws everything.
@@ -97,4 +99,6 @@ class CBoardRenderer {
     BoardFrame paintedFrame_;
     bool painted_ = false;
     QRegion changed_;
+    // The game time of the last frame painted.
+    std::optional<std::int64_t> shownAt_;
 };

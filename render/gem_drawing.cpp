@@ -183,22 +183,16 @@ QRegion SpokesDeviceBounds(double wheelAngle, qreal ratio) {
     return bounds;
 }
 
-FrameGem GemInFrame(const CGem& gem, double angle, Point2 turned, std::int64_t now,
-                    bool* finished) {
+FrameGem GemInFrame(const CGem& gem, double angle, Point2 turned, std::int64_t now) {
     const double theta = ReduceAngle(angle + gem.orientation);
     FrameGem f;
     f.id = &gem;
     f.at = QPoint(boardCentreX + Truncate(turned.x + 0.5), boardCentreY + Truncate(turned.y + 0.5));
     f.slot = (gem.colour >= 0 && gem.colour < kGemSlots) ? gem.colour : 0;
     f.frame = GemFrame(theta);
-    // In the paint in which an explosion runs out, the gem still shows once,
-    // bare, and then goes.
     const bool exploding = gem.exploding == 1;
     f.radius = exploding ? ExplosionRadius(now - gem.explodedAt) : -1;
     f.theta = f.radius >= 0 ? theta : 0.0;
-    if (finished != nullptr) {
-        *finished = exploding && f.radius < 0;
-    }
     return f;
 }
 

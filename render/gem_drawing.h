@@ -15,9 +15,10 @@
 #include "render/board_layout.h"
 #include "render/gem_sprites.h"
 
-// An explosion shows six phases of this many milliseconds of game time.
-inline constexpr std::int64_t kExplosionPhaseMs = 200;
+// An explosion shows six phases of equal length.
 inline constexpr int kExplosionPhases = 6;
+inline constexpr std::int64_t kExplosionPhaseMs = kExplosionMs / kExplosionPhases;
+static_assert(kExplosionPhaseMs * kExplosionPhases == kExplosionMs);
 
 // The rotation frame (0 to 15) for a drawing angle already brought into
 // [0, 2pi].
@@ -58,10 +59,8 @@ struct FrameGem {
 };
 // A gem drawn with `angle` added to its own orientation, at `turned` (its
 // position turned by the angle, relative to the wheel centre), with its
-// explosion overlay at game time `now`. `finished` tells whether the
-// explosion is over and the gem should go.
-FrameGem GemInFrame(const CGem& gem, double angle, Point2 turned, std::int64_t now,
-                    bool* finished = nullptr);
+// explosion overlay at game time `now`; bare once the explosion is over.
+FrameGem GemInFrame(const CGem& gem, double angle, Point2 turned, std::int64_t now);
 // The device pixels a gem's sprite and overlay may touch.
 QRect GemDeviceBounds(QPoint at, qreal ratio);
 // Draws a gem into the image within `clip` (device pixels): the sprite

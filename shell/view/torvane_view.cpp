@@ -134,6 +134,7 @@ void CTorvaneView::RepaintNow() {
 void CTorvaneView::PaintBoard() {
     renderer_->ShowWatching(replays_->Watching(), replays_->Paused());
     renderer_->Paint(*game_);
+    renderer_->RetireShown(*game_);
     boardStale_ = false;
 }
 
@@ -211,10 +212,7 @@ void CTorvaneView::OnTimer() {
     // A replay being watched gets its ticks from the replay alone, and the
     // rules hold still while a replay is checked on another thread.
     if (!game_->paused && !Held()) {
-        CReplayRecorder& recorder = recording_.Recorder();
-        const CReplayRecorder::Mark mark = recorder.Before(*game_);
-        game_->Tick();
-        recorder.Ticked(*game_, mark);
+        Play(PlayerInput::Tick{});
         Invalidate();
         // The toolbar and menus show the finished game behind the
         // end-of-game questions.
@@ -224,12 +222,12 @@ void CTorvaneView::OnTimer() {
     emit StateChanged();
 }
 
-void CTorvaneView::AfterWheelTurn() {
-    CReplayRecorder& recorder = recording_.Recorder();
-    const CReplayRecorder::Mark mark = recorder.Before(*game_);
-    game_->RetestContacts();
-    game_->Tick();
-    recorder.Turned(*game_, mark);
+void CTorvaneView::Play(const PlayerCommand& command) {
+    recording_.Recorder().Play(*game_, command, {wheelSpeed_, wheelClockwise_});
+}
+
+void CTorvaneView::TurnWheel(const PlayerCommand& turn) {
+    Play(turn);
     Invalidate();
     emit StateChanged();
     gameOver_->Check();
@@ -270,8 +268,8 @@ void CTorvaneView::mouseMoveEvent(QMouseEvent* event) {
         return;
     }
     const QPoint p = Mapping().ToBoard(event->position());
-    game_->wheelAngle = PointerAngle(p.x(), p.y(), boardCentreX, boardCentreY) + grabOffset_;
-    AfterWheelTurn();
+    TurnWheel(
+        PlayerInput::TurnTo{PointerAngle(p.x(), p.y(), boardCentreX, boardCentreY) + grabOffset_});
 }
 
 void CTorvaneView::mouseDoubleClickEvent(QMouseEvent* event) {
@@ -280,15 +278,15 @@ void CTorvaneView::mouseDoubleClickEvent(QMouseEvent* event) {
         return;
     }
     const QPoint p = Mapping().ToBoard(event->position());
-    game_->BombBoxHit(p.x(), p.y(), kBoardClient);
+    if (InBombBox(p.x(), p.y())) {
+        Play(PlayerInput::DropBomb{});
+    }
     emit StateChanged();
 }
 
 void CTorvaneView::wheelEvent(QWheelEvent* event) {
     if (!inputLocked_ && !game_->paused) {
-        const int delta = event->angleDelta().y();
-        game_->wheelAngle = WheelTurn(game_->wheelAngle, delta, wheelSpeed_, wheelClockwise_);
-        AfterWheelTurn();
+        TurnWheel(PlayerInput::WheelNotches{event->angleDelta().y()});
     }
     QWidget::wheelEvent(event);
 }
@@ -304,13 +302,12 @@ void CTorvaneView::keyPressEvent(QKeyEvent* event) {
     const bool arrow = event->key() == Qt::Key_Left || event->key() == Qt::Key_Right;
     if (arrow && (modifiers == Qt::NoModifier || modifiers == Qt::ShiftModifier)) {
         // The keyboard's way to turn: the same rules as a mouse-wheel turn.
-        game_->wheelAngle = KeyTurn(game_->wheelAngle, event->key() == Qt::Key_Right,
-                                    modifiers == Qt::ShiftModifier);
-        AfterWheelTurn();
+        TurnWheel(PlayerInput::KeyStep{event->key() == Qt::Key_Right,
+                                       modifiers == Qt::ShiftModifier});
         return;
     }
     if (event->text() == QStringLiteral(" ")) {
-        game_->DropBomb();
+        Play(PlayerInput::DropBomb{});
         emit StateChanged();
     }
     QWidget::keyPressEvent(event);
@@ -343,12 +340,8 @@ void CTorvaneView::OnPausePlay() {
     }
     if (game_->over) {
         StartNewGame();
-        game_->Resume();
-    } else if (game_->paused) {
-        game_->Resume();
-    } else {
-        game_->Pause();
     }
+    Play(PlayerInput::PausePlay{});
     Changed();
 }
 
@@ -357,7 +350,7 @@ void CTorvaneView::OnDropBomb() {
         return;
     }
     // No repaint: the next tick shows the bomb.
-    game_->DropBomb();
+    Play(PlayerInput::DropBomb{});
     emit StateChanged();
 }
 
@@ -404,7 +397,7 @@ void CTorvaneView::OnPauseAndHide() {
         OnPausePlay();
     }
     if (!game_->paused && !tutorial_->Running() && !replays_->Watching()) {
-        game_->Pause();
+        Play(PlayerInput::PausePlay{});
     }
     window()->showMinimized();
     emit StateChanged();

@@ -32,6 +32,7 @@
 #include <memory>
 
 #include "game/game.h"
+#include "game/player_command.h"
 #include "render/board_mapping.h"
 #include "shell/view/game_recording.h"
 
@@ -148,8 +149,10 @@ class CTorvaneView : public QWidget {
     void contextMenuEvent(QContextMenuEvent* event) override;
 
   private:
-    // After the wheel has turned: contacts, a tick, repaint, end-of-game check.
-    void AfterWheelTurn();
+    // A command of the player played on the game and recorded.
+    void Play(const PlayerCommand& command);
+    // A turn of the wheel: contacts, a tick, repaint, end-of-game check.
+    void TurnWheel(const PlayerCommand& turn);
     // A game from the settings, recorded from the start.
     void MakeGame();
     // The renderer paints the game as it is now, and the widget pixels that

@@ -71,19 +71,15 @@ class ReplayFiles : public ::testing::Test {
         for (std::int64_t t = 0; t < ms && !game.over; ++t) {
             clock.counter += 1;
             if (t % 2000 < dragMs) {
-                const CReplayRecorder::Mark mark = recorder.Before(game);
                 // Toward the aim, a hand's tremor and all.
-                game.wheelAngle +=
-                    std::clamp(wanted - game.wheelAngle, -0.004, 0.004) + (t % 7 - 3) * 3e-5;
-                game.RetestContacts();
-                game.Tick();
-                recorder.Turned(game, mark);
+                const double angle = game.wheelAngle +
+                                     (std::clamp(wanted - game.wheelAngle, -0.004, 0.004) +
+                                      (t % 7 - 3) * 3e-5);
+                recorder.Play(game, PlayerInput::TurnTo{angle}, {});
             }
             if (t % 66 == 0) {
                 wanted = robot.Decide(game).wheelAngle;
-                const CReplayRecorder::Mark mark = recorder.Before(game);
-                game.Tick();
-                recorder.Ticked(game, mark);
+                recorder.Play(game, PlayerInput::Tick{}, {});
             }
         }
     }

@@ -77,6 +77,7 @@ void Render(CSimRunner& runner, const SimLine& line, QGuiApplication*& app) {
     const CCentreGuard centre(w / 2, h / 2);
     CBoardRenderer renderer({0, 0, w, h}, ratio);
     QImage image = renderer.Paint(game);
+    renderer.RetireShown(game);
     image.setDevicePixelRatio(1.0);
     QImageWriter writer(QString::fromStdString(file), "png");
     if (!writer.write(image)) {
