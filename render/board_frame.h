@@ -15,8 +15,9 @@
 #include "render/text_layer.h"
 
 struct BoardFrame {
-    // The game time it shows.
+    // The game time it shows, and the wheel centre it is drawn around.
     std::int64_t at = 0;
+    QPoint centre;
     double wheelAngle = 0.0;
     // In drawing order: stuck, falling and exploding gems, then the bombs in
     // the box.
@@ -29,6 +30,8 @@ struct BoardFrame {
 // How the board shows a game, beside the game itself.
 struct FrameStyle {
     ClientRect client;
+    // The wheel centre in it.
+    QPoint centre;
     QFont scoreFont;
     QFont bannerFont;
     // Falling gems where the next step would put them now, rather than where

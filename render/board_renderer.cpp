@@ -7,7 +7,6 @@
 #include <cmath>
 #include <cstring>
 
-#include "game/board_centre.h"
 #include "render/artwork.h"
 #include "render/board_fonts.h"
 #include "render/gem_drawing.h"
@@ -33,6 +32,7 @@ CBoardRenderer::CBoardRenderer(const ClientRect& client, qreal devicePixelRatio,
     sprites_ = std::make_unique<CGemSprites>(palette ? *palette : StoredGemPalette(), ratio_,
                                              gemSymbols ? *gemSymbols : StoredGemSymbols());
     style_.client = client;
+    style_.centre = CentreOf(client);
     style_.scoreFont = ScoreFont();
     style_.bannerFont = BannerFont();
     const int w = std::max(client.right - client.left, 0);
@@ -70,7 +70,7 @@ void CBoardRenderer::PaintBackground() {
     }
     background_.setDevicePixelRatio(ratio_);
     CLogicalPainter p(&background_);
-    DrawWheelDisc(p);
+    DrawWheelDisc(p, style_.centre);
     DrawPanelFrame(p, ScorePanelRect(style_.client));
     DrawPanelFrame(p, BombBoxRect);
     p.end();
@@ -101,7 +101,7 @@ const QImage& CBoardRenderer::Paint(const BoardFrame& frame) {
                         rowBytes);
         }
     }
-    DrawSpokes(buffer_, frame.wheelAngle, ratio_, changed_);
+    DrawSpokes(buffer_, frame.centre, frame.wheelAngle, ratio_, changed_);
     // Overlays are drawn through a painter on the same pixels that counts
     // device pixels, scaled to logical ones, so that its clip is exact in
     // device pixels at any ratio.

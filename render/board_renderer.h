@@ -25,8 +25,7 @@ class CGemSprites;
 
 class CBoardRenderer {
   public:
-    // client: the board's rectangle; the wheel centre (boardCentreX/Y) must
-    // already be set from it. The gem colours and the symbols switch come
+    // client: the board's rectangle, the wheel at its centre. The gem colours and the symbols switch come
     // from the settings unless given (a renderer rebuilt for a new scale keeps
     // the look in use).
     CBoardRenderer(const ClientRect& client, qreal devicePixelRatio = 1.0,

@@ -6,7 +6,6 @@
 #include <QWheelEvent>
 #include <QWindow>
 
-#include "game/board_centre.h"
 #include "game/game_random.h"
 #include "game/settings_store.h"
 #include "game/wheel_input.h"
@@ -154,8 +153,6 @@ void CTorvaneView::EnsureInitialised() {
     if (renderer_) {
         return;
     }
-    boardCentreX = (kBoardClient.right - kBoardClient.left) / 2;
-    boardCentreY = (kBoardClient.bottom - kBoardClient.top) / 2;
     renderer_ = std::make_unique<CBoardRenderer>(kBoardClient, Mapping().RenderRatio());
     renderer_->SetSmoothMotion(smoothMotion_);
     boardStale_ = true;
@@ -245,8 +242,10 @@ void CTorvaneView::mousePressEvent(QMouseEvent* event) {
     if (inputLocked_ || game_->paused) {
         return;
     }
-    const QPoint p = Mapping().ToBoard(event->position());
-    grabOffset_ = game_->wheelAngle - PointerAngle(p.x(), p.y(), boardCentreX, boardCentreY);
+    const BoardMapping mapping = Mapping();
+    const QPoint p = mapping.ToBoard(event->position());
+    const QPoint centre = mapping.Centre();
+    grabOffset_ = game_->wheelAngle - PointerAngle(p.x(), p.y(), centre.x(), centre.y());
     dragging_ = true;
 }
 
@@ -267,9 +266,10 @@ void CTorvaneView::mouseMoveEvent(QMouseEvent* event) {
     if (inputLocked_ || game_->paused || !dragging_) {
         return;
     }
-    const QPoint p = Mapping().ToBoard(event->position());
-    TurnWheel(
-        PlayerInput::TurnTo{PointerAngle(p.x(), p.y(), boardCentreX, boardCentreY) + grabOffset_});
+    const BoardMapping mapping = Mapping();
+    const QPoint p = mapping.ToBoard(event->position());
+    const QPoint centre = mapping.Centre();
+    TurnWheel(PlayerInput::TurnTo{PointerAngle(p.x(), p.y(), centre.x(), centre.y()) + grabOffset_});
 }
 
 void CTorvaneView::mouseDoubleClickEvent(QMouseEvent* event) {

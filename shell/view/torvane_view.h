@@ -76,7 +76,7 @@ class CTorvaneView : public QWidget {
     // The game changed: a repaint, and the command rules look again.
     void Changed();
 
-    // The first paint's set-up: wheel centre and renderer. Normally run by
+    // The first paint's set-up: the renderer. Normally run by
     // the first paint; exposed for callers that need the renderer before the
     // view was ever painted.
     void EnsureInitialised();

@@ -8,7 +8,6 @@
 #include <QPainter>
 #include <memory>
 
-#include "game/board_centre.h"
 #include "game/game_clock.h"
 #include "game/game_random.h"
 #include "game/memory_settings.h"
@@ -35,8 +34,6 @@ class Board : public ::testing::Test {
     void SetUp() override {
         counter_.counter = 1000000;
         GameClock::SetCounter(&counter_);
-        boardCentreX = 350;
-        boardCentreY = 310;
         NewGame();
     }
     void TearDown() override { GameClock::SetCounter(nullptr); }

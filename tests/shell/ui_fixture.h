@@ -21,7 +21,6 @@
 #include <functional>
 #include <ostream>
 
-#include "game/board_centre.h"
 #include "game/game_clock.h"
 #include "game/memory_settings.h"
 #include "game/sound.h"
@@ -108,8 +107,8 @@ class UiTest : public ::testing::Test {
     // The board pixel at this angle round the wheel's centre; by default far
     // enough out for whole pixels to give the angle to a thousandth.
     static QPoint Round(double angle, double radius = 1e4) {
-        return {boardCentreX + static_cast<int>(std::lround(radius * std::cos(angle))),
-                boardCentreY + static_cast<int>(std::lround(radius * std::sin(angle)))};
+        return kBoardCentre + QPoint(static_cast<int>(std::lround(radius * std::cos(angle))),
+                                     static_cast<int>(std::lround(radius * std::sin(angle))));
     }
     // A wheel turn over the view; true when the view kept the event.
     bool Wheel(int delta) {
