@@ -10,10 +10,10 @@
 
 #include "game/game_clock.h"
 #include "game/game_random.h"
-#include "game/memory_settings.h"
 #include "render/artwork.h"
 #include "render/board_renderer.h"
 #include "render/gem_drawing.h"
+#include "test_seams.h"
 #include "tools/robot/robot_player.h"
 
 namespace {
@@ -31,12 +31,7 @@ class Board : public ::testing::Test {
             new QGuiApplication(argc, argv);
         }
     }
-    void SetUp() override {
-        counter_.counter = 1000000;
-        GameClock::SetCounter(&counter_);
-        NewGame();
-    }
-    void TearDown() override { GameClock::SetCounter(nullptr); }
+    void SetUp() override { NewGame(); }
 
     // A running game, so no banner shows.
     void NewGame() {
@@ -102,9 +97,8 @@ class Board : public ::testing::Test {
     }
 
     std::unique_ptr<CGame> game;
-    CMemorySettings settings_;
-    CScopedSettingsBackend scopedSettings_{&settings_};
-    CManualClockCounter counter_;
+    CTestSeams seams_;
+    CManualClockCounter& counter_ = seams_.clock;
 };
 
 }  // namespace

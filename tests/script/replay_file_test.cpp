@@ -15,13 +15,13 @@
 
 #include "game/game_clock.h"
 #include "game/game_random.h"
-#include "game/memory_settings.h"
 #include "script/growing_replay.h"
 #include "script/kept_game.h"
 #include "script/replay_player.h"
 #include "script/replay_reader.h"
 #include "script/replay_recorder.h"
 #include "script/script_text.h"
+#include "test_seams.h"
 #include "tools/robot/robot_player.h"
 
 namespace fs = std::filesystem;
@@ -30,15 +30,8 @@ namespace {
 
 class ReplayFiles : public ::testing::Test {
   protected:
-    void SetUp() override {
-        clock.counter = 5000000;
-        GameClock::SetCounter(&clock);
-        fs::create_directories(folder);
-    }
-    void TearDown() override {
-        GameClock::SetCounter(nullptr);
-        fs::remove_all(folder);
-    }
+    void SetUp() override { fs::create_directories(folder); }
+    void TearDown() override { fs::remove_all(folder); }
     std::string Write(const std::string& bytes) {
         const fs::path path = folder / std::to_string(++files);
         std::ofstream(path, std::ios::binary) << bytes;
@@ -84,9 +77,9 @@ class ReplayFiles : public ::testing::Test {
         }
     }
 
-    CManualClockCounter clock;
-    CMemorySettings settings;
-    CScopedSettingsBackend settingsGuard{&settings};
+    CTestSeams seams{5000000};
+    CManualClockCounter& clock = seams.clock;
+    CMemorySettings& settings = seams.settings;
     const fs::path folder =
         fs::temp_directory_path() / ("replay_files_" + std::to_string(getpid()));
     int files = 0;

@@ -22,8 +22,6 @@
 #include <ostream>
 
 #include "game/game_clock.h"
-#include "game/memory_settings.h"
-#include "game/sound.h"
 #include "shell/frame/command_ids.h"
 #include "shell/frame/main_frame.h"
 #include "shell/frame/main_toolbar.h"
@@ -32,6 +30,7 @@
 #include "shell/view/replay_flow.h"
 #include "shell/view/torvane_view.h"
 #include "shell/view/tutorial_flow.h"
+#include "test_seams.h"
 
 inline void PrintTo(const QString& text, std::ostream* os) {
     *os << text.toStdString();
@@ -56,9 +55,6 @@ class UiTest : public ::testing::Test {
     using Answer = std::function<void(QDialog*)>;
 
     void SetUp() override {
-        clock.counter = clock.tickCount = 1000000;  // game time 0 means "never"
-        GameClock::SetCounter(&clock);
-        SetSoundPlayer(&sound);
         offerTutorial = false;
         QObject::connect(&modalWatch_, &QTimer::timeout, [this] { AnswerModal(); });
         modalWatch_.start(5);
@@ -66,8 +62,8 @@ class UiTest : public ::testing::Test {
     void TearDown() override {
         frame.reset();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        SetSoundPlayer(nullptr);
-        GameClock::SetCounter(nullptr);
+        // A fixture's own sound player goes before the seams put theirs back.
+        SetSoundPlayer(&sound);
         EXPECT_TRUE(answers.empty()) << "a dialog the test meant to answer never opened";
     }
 
@@ -156,10 +152,10 @@ class UiTest : public ::testing::Test {
         };
     }
 
-    CMemorySettings settings;
-    CScopedSettingsBackend settingsGuard{&settings};
-    CManualClockCounter clock;
-    CRecordingSoundPlayer sound;
+    CTestSeams seams;
+    CMemorySettings& settings = seams.settings;
+    CManualClockCounter& clock = seams.clock;
+    CRecordingSoundPlayer& sound = seams.sound;
     std::unique_ptr<CMainFrame> frame;
     Qt::MouseButtons held;
     std::deque<Answer> answers;
