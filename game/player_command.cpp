@@ -31,46 +31,44 @@ ReplayLine TurnWheel(CGame& game, double angle) {
 
 ReplayLine PlayCommand(CGame& game, const PlayerCommand& command, const WheelFeel& feel) {
     using namespace PlayerInput;
-    return std::visit(
-        Overloaded{
-            [&](const TurnTo& c) { return TurnWheel(game, c.angle); },
-            [&](const WheelNotches& c) {
-                return TurnWheel(game,
-                                 WheelTurn(game.wheelAngle, c.delta, feel.speed, feel.clockwise));
-            },
-            [&](const KeyStep& c) {
-                return TurnWheel(game, KeyTurn(game.wheelAngle, c.clockwise, c.fine));
-            },
-            [&](const DropBomb&) -> ReplayLine {
-                if (game.paused || game.DropBomb() == nullptr) {
-                    return {};
-                }
-                return {ReplayLine::Kind::Bomb, 0.0, std::nullopt};
-            },
-            [&](const PausePlay&) -> ReplayLine {
-                if (game.over) {
-                    return {};
-                }
-                if (!game.paused) {
-                    game.Pause();
-                    return {ReplayLine::Kind::Pause, 0.0, GameClock::Now()};
-                }
-                // Game time stood still since the pause: the resume takes the
-                // pause's instant, so the replay's clock is frozen for no time
-                // at all. Only the first start may find the clock running.
-                const bool first = !game.started;
-                game.Resume();
-                return {ReplayLine::Kind::Resume, 0.0,
-                        first ? std::optional(GameClock::Now()) : std::nullopt};
-            },
-            [&](const Tick&) -> ReplayLine {
-                const std::int64_t nextStepTime = game.nextStepTime;
-                game.Tick();
-                if (game.nextStepTime == nextStepTime) {
-                    return {};  // a tick that did not step changed nothing
-                }
-                return {ReplayLine::Kind::Tick, 0.0, game.lastStepTime};
-            },
+    const Overloaded play{
+        [&](const TurnTo& c) { return TurnWheel(game, c.angle); },
+        [&](const WheelNotches& c) {
+            return TurnWheel(game, WheelTurn(game.wheelAngle, c.delta, feel.speed, feel.clockwise));
         },
-        command);
+        [&](const KeyStep& c) {
+            return TurnWheel(game, KeyTurn(game.wheelAngle, c.clockwise, c.fine));
+        },
+        [&](const DropBomb&) -> ReplayLine {
+            if (game.paused || game.DropBomb() == nullptr) {
+                return {};
+            }
+            return {ReplayLine::Kind::Bomb, 0.0, std::nullopt};
+        },
+        [&](const PausePlay&) -> ReplayLine {
+            if (game.over) {
+                return {};
+            }
+            if (!game.paused) {
+                game.Pause();
+                return {ReplayLine::Kind::Pause, 0.0, GameClock::Now()};
+            }
+            // Game time stood still since the pause: the resume takes the
+            // pause's instant, so the replay's clock is frozen for no time at
+            // all. Only the first start may find the clock running.
+            const bool first = !game.started;
+            game.Resume();
+            return {ReplayLine::Kind::Resume, 0.0,
+                    first ? std::optional(GameClock::Now()) : std::nullopt};
+        },
+        [&](const Tick&) -> ReplayLine {
+            const std::int64_t nextStepTime = game.nextStepTime;
+            game.Tick();
+            if (game.nextStepTime == nextStepTime) {
+                return {};  // a tick that did not step changed nothing
+            }
+            return {ReplayLine::Kind::Tick, 0.0, game.lastStepTime};
+        },
+    };
+    return std::visit(play, command);
 }

@@ -33,9 +33,9 @@ struct PausePlay {};
 struct Tick {};
 }  // namespace PlayerInput
 
-using PlayerCommand = std::variant<PlayerInput::TurnTo, PlayerInput::WheelNotches,
-                                   PlayerInput::KeyStep, PlayerInput::DropBomb,
-                                   PlayerInput::PausePlay, PlayerInput::Tick>;
+using PlayerCommand =
+    std::variant<PlayerInput::TurnTo, PlayerInput::WheelNotches, PlayerInput::KeyStep,
+                 PlayerInput::DropBomb, PlayerInput::PausePlay, PlayerInput::Tick>;
 
 // How the mouse wheel turns the wheel, as the player has set it.
 struct WheelFeel {

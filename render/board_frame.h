@@ -44,7 +44,8 @@ struct FrameStyle {
 // The frame of a game at the game clock's time. Gems whose explosion is over
 // show in it bare (CGame::RetireExplosions then takes them away). Texts that
 // read as in the frame `before` (of the same style) keep its places.
-BoardFrame CollectFrame(const CGame& game, const FrameStyle& style, const BoardFrame* before = nullptr);
+BoardFrame CollectFrame(const CGame& game, const FrameStyle& style,
+                        const BoardFrame* before = nullptr);
 
 // The device pixels of a board of `size` at `ratio` in which two frames may
 // differ, whole tiles of them: gems that moved, came or went, changed texts,

@@ -97,8 +97,7 @@ Banner BannerFor(const CGame& game) {
 
 Banner ReplayBanner() {
     const int panelsMiddle = (BombBoxRect.top + BombBoxRect.bottom) / 2;
-    return {QCoreApplication::translate("Board", "REPLAY"), kReplayBannerWidth, true,
-            panelsMiddle};
+    return {QCoreApplication::translate("Board", "REPLAY"), kReplayBannerWidth, true, panelsMiddle};
 }
 
 BoardBanners BannersFor(const CGame& game, bool watching, bool watchPaused) {

@@ -25,9 +25,9 @@ class CGemSprites;
 
 class CBoardRenderer {
   public:
-    // client: the board's rectangle, the wheel at its centre. The gem colours and the symbols switch come
-    // from the settings unless given (a renderer rebuilt for a new scale keeps
-    // the look in use).
+    // client: the board's rectangle, the wheel at its centre. The gem
+    // colours and the symbols switch come from the settings unless given (a
+    // renderer rebuilt for a new scale keeps the look in use).
     CBoardRenderer(const ClientRect& client, qreal devicePixelRatio = 1.0,
                    const std::optional<GemPalette>& palette = std::nullopt,
                    std::optional<bool> gemSymbols = std::nullopt);

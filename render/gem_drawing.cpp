@@ -156,8 +156,7 @@ std::pair<QPoint, QPoint> SpokeEnds(QPoint centre, double wheelAngle, int k) {
 
 }  // namespace
 
-void DrawSpokes(QImage& image, QPoint centre, double wheelAngle, qreal ratio,
-                const QRegion& clip) {
+void DrawSpokes(QImage& image, QPoint centre, double wheelAngle, qreal ratio, const QRegion& clip) {
     const QRect disc = DiscDeviceBounds(centre, ratio);
     for (int k = 0; k < kSpokes; ++k) {
         const auto [from, to] = SpokeEnds(centre, wheelAngle, k);
@@ -181,8 +180,7 @@ QRegion SpokesDeviceBounds(QPoint centre, double wheelAngle, qreal ratio) {
     return bounds;
 }
 
-FrameGem GemInFrame(const CGem& gem, QPoint centre, double angle, Point2 turned,
-                    std::int64_t now) {
+FrameGem GemInFrame(const CGem& gem, QPoint centre, double angle, Point2 turned, std::int64_t now) {
     const double theta = ReduceAngle(angle + gem.orientation);
     FrameGem f;
     f.id = &gem;

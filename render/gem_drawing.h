@@ -44,8 +44,7 @@ void DrawWheelDisc(QPainter& painter, QPoint centre);
 void DrawSpoke(QImage& image, QPoint from, QPoint to, qreal ratio, const QRect& clip);
 // The twelve spokes of a wheel around `centre` turned by `wheelAngle`, and
 // the device pixels they may touch.
-void DrawSpokes(QImage& image, QPoint centre, double wheelAngle, qreal ratio,
-                const QRegion& clip);
+void DrawSpokes(QImage& image, QPoint centre, double wheelAngle, qreal ratio, const QRegion& clip);
 QRegion SpokesDeviceBounds(QPoint centre, double wheelAngle, qreal ratio);
 
 // One gem as a paint shows it: which sprite where, and its explosion overlay.

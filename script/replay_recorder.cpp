@@ -125,8 +125,7 @@ void CReplayRecorder::Note(const CGame& game) {
     everStarted_ = everStarted_ || game.started;
 }
 
-ReplayLine CReplayRecorder::Play(CGame& game, const PlayerCommand& command,
-                                 const WheelFeel& feel) {
+ReplayLine CReplayRecorder::Play(CGame& game, const PlayerCommand& command, const WheelFeel& feel) {
     Sync(game);
     const ReplayLine line = PlayCommand(game, command, feel);
     Record(game, line);

@@ -347,8 +347,7 @@ void CSimRunner::RegisterBuiltins() {
     });
     Register("wheel", [](CSimRunner& r, const SimLine& l) {
         ExpectWords(l, 2);
-        r.Play(PlayerInput::WheelNotches{
-            static_cast<std::int32_t>(ParseI64(l, 1, -32768, 32767))});
+        r.Play(PlayerInput::WheelNotches{static_cast<std::int32_t>(ParseI64(l, 1, -32768, 32767))});
     });
     Register("bomb", [](CSimRunner& r, const SimLine& l) {
         ExpectWords(l, 1);

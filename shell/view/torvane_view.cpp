@@ -269,7 +269,8 @@ void CTorvaneView::mouseMoveEvent(QMouseEvent* event) {
     const BoardMapping mapping = Mapping();
     const QPoint p = mapping.ToBoard(event->position());
     const QPoint centre = mapping.Centre();
-    TurnWheel(PlayerInput::TurnTo{PointerAngle(p.x(), p.y(), centre.x(), centre.y()) + grabOffset_});
+    TurnWheel(
+        PlayerInput::TurnTo{PointerAngle(p.x(), p.y(), centre.x(), centre.y()) + grabOffset_});
 }
 
 void CTorvaneView::mouseDoubleClickEvent(QMouseEvent* event) {
@@ -302,8 +303,8 @@ void CTorvaneView::keyPressEvent(QKeyEvent* event) {
     const bool arrow = event->key() == Qt::Key_Left || event->key() == Qt::Key_Right;
     if (arrow && (modifiers == Qt::NoModifier || modifiers == Qt::ShiftModifier)) {
         // The keyboard's way to turn: the same rules as a mouse-wheel turn.
-        TurnWheel(PlayerInput::KeyStep{event->key() == Qt::Key_Right,
-                                       modifiers == Qt::ShiftModifier});
+        TurnWheel(
+            PlayerInput::KeyStep{event->key() == Qt::Key_Right, modifiers == Qt::ShiftModifier});
         return;
     }
     if (event->text() == QStringLiteral(" ")) {

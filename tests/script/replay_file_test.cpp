@@ -65,9 +65,9 @@ class ReplayFiles : public ::testing::Test {
             clock.counter += 1;
             if (t % 2000 < dragMs) {
                 // Toward the aim, a hand's tremor and all.
-                const double angle = game.wheelAngle +
-                                     (std::clamp(wanted - game.wheelAngle, -0.004, 0.004) +
-                                      (t % 7 - 3) * 3e-5);
+                const double angle =
+                    game.wheelAngle +
+                    (std::clamp(wanted - game.wheelAngle, -0.004, 0.004) + (t % 7 - 3) * 3e-5);
                 recorder.Play(game, PlayerInput::TurnTo{angle}, {});
             }
             if (t % 66 == 0) {
