@@ -15,7 +15,6 @@
 #include <cstring>
 #include <memory>
 
-#include "game/board_centre.h"
 #include "game/game.h"
 #include "game/game_clock.h"
 #include "render/board_layout.h"
@@ -75,8 +74,6 @@ double MemcpySeconds(const QImage& view) {
 
 void BM_Frame(benchmark::State& state) {
     static BenchWorld world;
-    boardCentreX = kBoardWidth / 2;
-    boardCentreY = kBoardHeight / 2;
     const QSize size(static_cast<int>(state.range(0)), static_cast<int>(state.range(1)));
     const auto kind = static_cast<Kind>(state.range(2));
     const BoardMapping mapping = BoardMapping::Fit(QSizeF(size), 1.0);
@@ -99,6 +96,7 @@ void BM_Frame(benchmark::State& state) {
             renderer.Invalidate();
         }
         renderer.Paint(*game);
+        renderer.RetireShown(*game);
         QPainter painter(&view);
         renderer.DrawInView(
             painter, mapping,

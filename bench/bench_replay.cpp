@@ -22,7 +22,6 @@
 #include <random>
 #include <vector>
 
-#include "game/board_centre.h"
 #include "game/game.h"
 #include "game/game_clock.h"
 #include "game/game_random.h"
@@ -53,7 +52,7 @@ struct Input {
 };
 
 BenchWorld& TheWorld() {
-    static BenchWorld world(kBoardWidth / 2, kBoardHeight / 2);
+    static BenchWorld world;
     return world;
 }
 
@@ -63,22 +62,15 @@ void Tick(CGame& game, CReplayRecorder* recorder) {
         game.Tick();
         return;
     }
-    const CReplayRecorder::Mark mark = recorder->Before(game);
-    game.Tick();
-    recorder->Ticked(game, mark);
+    recorder->Play(game, PlayerInput::Tick{}, {});
 }
 
 void Turn(CGame& game, double angle, CReplayRecorder* recorder) {
-    CReplayRecorder::Mark mark;
-    if (recorder != nullptr) {
-        mark = recorder->Before(game);
+    if (recorder == nullptr) {
+        PlayCommand(game, PlayerInput::TurnTo{angle}, {});
+        return;
     }
-    game.wheelAngle = angle;
-    game.RetestContacts();
-    game.Tick();
-    if (recorder != nullptr) {
-        recorder->Turned(game, mark);
-    }
+    recorder->Play(game, PlayerInput::TurnTo{angle}, {});
 }
 
 std::unique_ptr<CGame> NewGame(std::uint32_t difficulty, CReplayRecorder* recorder) {
@@ -131,9 +123,10 @@ std::vector<Input> Play(std::uint32_t difficulty, std::int64_t ms, CReplayRecord
             const double a = std::clamp(wanted - grabOffset, kHalfPi - 1.5, kHalfPi + 1.5);
             const auto jitter = std::uniform_int_distribution<int>(-1, 1)(hand);
             const int x =
-                boardCentreX + static_cast<int>(std::lround(250.0 * std::cos(a))) + jitter;
-            const int y = boardCentreY + static_cast<int>(std::lround(250.0 * std::sin(a)));
-            const double angle = PointerAngle(x, y, boardCentreX, boardCentreY) + grabOffset;
+                kBoardCentre.x() + static_cast<int>(std::lround(250.0 * std::cos(a))) + jitter;
+            const int y = kBoardCentre.y() + static_cast<int>(std::lround(250.0 * std::sin(a)));
+            const double angle =
+                PointerAngle(x, y, kBoardCentre.x(), kBoardCentre.y()) + grabOffset;
             Turn(*game, angle, recorder);
             inputs.push_back({t, true, angle});
         }
@@ -187,6 +180,7 @@ void BM_PaintAfterAMinute(benchmark::State& state) {
     for (auto _ : state) {
         renderer.Invalidate();
         benchmark::DoNotOptimize(renderer.Paint(*game).constBits());
+        renderer.RetireShown(*game);
     }
     state.SetLabel(state.range(0) != 0 ? "recording" : "not recording");
 }

@@ -16,11 +16,7 @@ CGem* CGame::DropBomb() {
 
 CGem* CGame::BombBoxHit(std::int32_t x, std::int32_t y, const ClientRect& client) {
     (void)client;  // the bomb box is fixed, whatever the window size
-    if (x >= BombBoxRect.left && x < BombBoxRect.right && y >= BombBoxRect.top &&
-        y < BombBoxRect.bottom) {
-        return DropBomb();
-    }
-    return nullptr;
+    return InBombBox(x, y) ? DropBomb() : nullptr;
 }
 
 void CGame::BombHit(CGem* bomb, CGem* touched) {

@@ -23,6 +23,8 @@ inline constexpr std::uint32_t kBombScoreStep = 4000;
 inline constexpr std::uint32_t kStickPoints = 10;
 inline constexpr std::uint32_t kRingPoints = 75;
 inline constexpr std::int64_t kStepMs = 100;
+// How long an exploding gem shows its explosion, in game time.
+inline constexpr std::int64_t kExplosionMs = 1200;
 
 struct ClientRect {
     std::int32_t left;
@@ -33,6 +35,10 @@ struct ClientRect {
 
 // The bomb box in client pixels, the same whatever the window size.
 inline constexpr ClientRect BombBoxRect{8, 5, 182, 49};
+inline constexpr bool InBombBox(std::int32_t x, std::int32_t y) {
+    return x >= BombBoxRect.left && x < BombBoxRect.right && y >= BombBoxRect.top &&
+           y < BombBoxRect.bottom;
+}
 
 class CGame {
   public:
@@ -103,6 +109,10 @@ class CGame {
     bool Escapes(Cell c);
     void ExplodeMarked();
     void StartExplosion(CGem* gem);
+    // The board shows a gem whose explosion is over once more, bare, and
+    // only then does the gem leave: the gems whose explosion was over at
+    // game time `shownAt`, the instant of the paint that showed them, go.
+    void RetireExplosions(std::int64_t shownAt);
 
     // Bombs.
     CGem* DropBomb();

@@ -129,3 +129,12 @@ void CGame::StartExplosion(CGem* gem) {
     gem->explodedAt = GameClock::Now();
     exploding.Append(gem);
 }
+
+void CGame::RetireExplosions(std::int64_t shownAt) {
+    exploding.ForEach([&](CGem* gem) {
+        if (gem->exploding == 1 && shownAt - gem->explodedAt >= kExplosionMs) {
+            CGemList::Unlink(gem);
+            DiscardGem(gem);
+        }
+    });
+}

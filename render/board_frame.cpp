@@ -4,7 +4,6 @@
 #include <cmath>
 #include <tuple>
 
-#include "game/board_centre.h"
 #include "game/game_clock.h"
 #include "render/board_panels.h"
 
@@ -14,20 +13,15 @@ Point2 Turned(Point2 p, double angle) {
     return FromPolar(RotatePolar(ToPolar(p.x, p.y), angle));
 }
 
-void AddGems(BoardFrame& frame, CGemList& list, CGame& game, bool turns, bool glides,
-             std::int64_t now) {
-    list.ForEach([&](CGem* gem) {
+void AddGems(BoardFrame& frame, const CGemList& list, const CGame& game, bool turns, bool glides) {
+    list.ForEach([&](const CGem* gem) {
         // Stuck and exploding gems turn with the wheel: their turned
         // positions are the ones the contact test keeps between steps.
         const Point2 at = turns    ? game.ScreenPosition(gem)
-                          : glides ? Turned(game.GlidePosition(*gem, now), 0.0)
+                          : glides ? Turned(game.GlidePosition(*gem, frame.at), 0.0)
                                    : Turned({gem->x, gem->y}, 0.0);
-        bool finished = false;
-        frame.gems.push_back(GemInFrame(*gem, turns ? game.wheelAngle : 0.0, at, now, &finished));
-        if (finished) {
-            CGemList::Unlink(gem);
-            game.DiscardGem(gem);
-        }
+        frame.gems.push_back(
+            GemInFrame(*gem, frame.centre, turns ? game.wheelAngle : 0.0, at, frame.at));
     });
 }
 
@@ -75,19 +69,22 @@ auto Key(const FrameGem& g) {
 
 }  // namespace
 
-BoardFrame CollectFrame(CGame& game, const FrameStyle& style, const BoardFrame* before) {
+BoardFrame CollectFrame(const CGame& game, const FrameStyle& style, const BoardFrame* before) {
     BoardFrame frame;
+    frame.centre = style.centre;
     frame.wheelAngle = game.wheelAngle;
-    const std::int64_t now = GameClock::Now();
+    frame.at = GameClock::Now();
+    const std::int64_t now = frame.at;
     frame.gems.reserve(static_cast<std::size_t>(game.lattice.Count() + game.falling.Count() +
                                                 game.exploding.Count() + kMaxBombs));
-    AddGems(frame, game.lattice, game, true, false, now);
-    AddGems(frame, game.falling, game, false, style.smoothMotion, now);
-    AddGems(frame, game.exploding, game, true, false, now);
+    AddGems(frame, game.lattice, game, true, false);
+    AddGems(frame, game.falling, game, false, style.smoothMotion);
+    AddGems(frame, game.exploding, game, true, false);
     for (std::int32_t i = 0; i < std::min(game.bombs, kMaxBombs); ++i) {
-        const Point2 at{static_cast<double>(kFirstBombX + kBombSpacing * i - boardCentreX),
-                        static_cast<double>(kBombY - boardCentreY)};
-        frame.gems.push_back(GemInFrame(CGem{.colour = kBombColour}, 0.0, Turned(at, 0.0), now));
+        const Point2 at{static_cast<double>(kFirstBombX + kBombSpacing * i - frame.centre.x()),
+                        static_cast<double>(kBombY - frame.centre.y())};
+        frame.gems.push_back(
+            GemInFrame(CGem{.colour = kBombColour}, frame.centre, 0.0, Turned(at, 0.0), now));
         frame.gems.back().id = nullptr;
     }
     // A text's place follows from its words alone (each banner's words have
@@ -112,7 +109,8 @@ BoardFrame CollectFrame(CGame& game, const FrameStyle& style, const BoardFrame* 
     for (const Banner* banner : {&banners.replay, &banners.centre}) {
         if (banner->shown) {
             frame.banners.push_back(placed(banner->text, [&] {
-                return BannerText(banner->text, 0, banner->dy, banner->width, kBannerHeight,
+                const QPoint middle(frame.centre.x(), banner->middleY.value_or(frame.centre.y()));
+                return BannerText(banner->text, middle, banner->width, kBannerHeight,
                                   style.bannerFont);
             }));
         }
@@ -124,7 +122,7 @@ QRegion FrameChanges(const BoardFrame& from, const BoardFrame& to, qreal ratio, 
     std::vector<QRect> changed;
     if (from.wheelAngle != to.wheelAngle) {
         for (const double angle : {from.wheelAngle, to.wheelAngle}) {
-            const QRegion spokes = SpokesDeviceBounds(angle, ratio);
+            const QRegion spokes = SpokesDeviceBounds(to.centre, angle, ratio);
             changed.insert(changed.end(), spokes.begin(), spokes.end());
         }
     }

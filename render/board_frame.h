@@ -15,6 +15,9 @@
 #include "render/text_layer.h"
 
 struct BoardFrame {
+    // The game time it shows, and the wheel centre it is drawn around.
+    std::int64_t at = 0;
+    QPoint centre;
     double wheelAngle = 0.0;
     // In drawing order: stuck, falling and exploding gems, then the bombs in
     // the box.
@@ -27,6 +30,8 @@ struct BoardFrame {
 // How the board shows a game, beside the game itself.
 struct FrameStyle {
     ClientRect client;
+    // The wheel centre in it.
+    QPoint centre;
     QFont scoreFont;
     QFont bannerFont;
     // Falling gems where the next step would put them now, rather than where
@@ -37,9 +42,10 @@ struct FrameStyle {
 };
 
 // The frame of a game at the game clock's time. Gems whose explosion is over
-// show in it once more, bare, and leave the game. Texts that read as in the
-// frame `before` (of the same style) keep its places.
-BoardFrame CollectFrame(CGame& game, const FrameStyle& style, const BoardFrame* before = nullptr);
+// show in it bare (CGame::RetireExplosions then takes them away). Texts that
+// read as in the frame `before` (of the same style) keep its places.
+BoardFrame CollectFrame(const CGame& game, const FrameStyle& style,
+                        const BoardFrame* before = nullptr);
 
 // The device pixels of a board of `size` at `ratio` in which two frames may
 // differ, whole tiles of them: gems that moved, came or went, changed texts,

@@ -4,14 +4,21 @@
 // game view's client area at the window's original size; a larger or smaller
 // window shows the same board scaled, so none of these numbers ever change.
 
+#include <QPoint>
 #include <QRgb>
 
 #include "game/game.h"
 
-// The board's own size. The wheel centre is half of it (boardCentreX/Y).
+// The board's own size. The wheel centre is half of it.
 inline constexpr int kBoardWidth = 724;
 inline constexpr int kBoardHeight = 698;
 inline constexpr ClientRect kBoardClient{0, 0, kBoardWidth, kBoardHeight};
+
+// The wheel centre of a client area: half its width and height.
+constexpr QPoint CentreOf(const ClientRect& client) {
+    return QPoint((client.right - client.left) / 2, (client.bottom - client.top) / 2);
+}
+inline constexpr QPoint kBoardCentre = CentreOf(kBoardClient);
 
 // The wheel around the centre, and the outer part of each of its spokes.
 inline constexpr int kWheelRadius = 310;

@@ -14,6 +14,7 @@ constexpr qreal kSmallestScale = 1.0 / 16;
 BoardMapping BoardMapping::Fit(QSizeF view, qreal deviceRatio, QSize board) {
     BoardMapping m;
     m.deviceRatio_ = deviceRatio > 0 ? deviceRatio : 1.0;
+    m.centre_ = CentreOf({0, 0, board.width(), board.height()});
     // The view's device pixels, rounded to nearest as the window system's
     // are. The board's picture is whole device pixels, rounded up: the scale
     // is kept small enough for it never to run past the view's last column or

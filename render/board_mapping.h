@@ -29,6 +29,8 @@ class BoardMapping {
     qreal DeviceRatio() const { return deviceRatio_; }
     // Device pixels per board pixel: the ratio the board is rendered at.
     qreal RenderRatio() const { return scale_ * deviceRatio_; }
+    // The wheel centre in board pixels.
+    QPoint Centre() const { return centre_; }
 
     // The board's rectangle in the view's device pixels; its corner lies on
     // a whole device pixel, so the board's picture is copied, never resampled.
@@ -47,7 +49,7 @@ class BoardMapping {
     QPoint ToBoard(QPointF widget) const;
 
     bool operator==(const BoardMapping& o) const {
-        return scale_ == o.scale_ && deviceRatio_ == o.deviceRatio_ &&
+        return scale_ == o.scale_ && deviceRatio_ == o.deviceRatio_ && centre_ == o.centre_ &&
                deviceOffset_ == o.deviceOffset_ && deviceSize_ == o.deviceSize_;
     }
 
@@ -56,4 +58,5 @@ class BoardMapping {
     qreal deviceRatio_ = 1.0;
     QPoint deviceOffset_;
     QSize deviceSize_{kBoardWidth, kBoardHeight};
+    QPoint centre_ = kBoardCentre;
 };

@@ -4,7 +4,6 @@
 #include <QFontMetricsF>
 #include <cmath>
 
-#include "game/board_centre.h"
 #include "render/board_fonts.h"
 #include "render/board_layout.h"
 
@@ -58,13 +57,12 @@ PlacedText ScoreText(const ClientRect& client, std::uint32_t score, const QFont&
     return placed;
 }
 
-ClientRect BannerRect(int dx, int dy, int w, int h) {
-    return {boardCentreX - w / 2 + dx, boardCentreY - h / 2 + dy, boardCentreX + w / 2 + dx,
-            boardCentreY + h / 2 + dy};
+ClientRect BannerRect(QPoint middle, int w, int h) {
+    return {middle.x() - w / 2, middle.y() - h / 2, middle.x() + w / 2, middle.y() + h / 2};
 }
 
-PlacedText BannerText(const QString& text, int dx, int dy, int w, int h, const QFont& font) {
-    const ClientRect r = BannerRect(dx, dy, w, h);
+PlacedText BannerText(const QString& text, QPoint middle, int w, int h, const QFont& font) {
+    const ClientRect r = BannerRect(middle, w, h);
     PlacedText placed{font, text, {}};
     const QFontMetricsF metrics(placed.font);
     const int textWidth = static_cast<int>(std::ceil(metrics.horizontalAdvance(text)));
@@ -99,8 +97,7 @@ Banner BannerFor(const CGame& game) {
 
 Banner ReplayBanner() {
     const int panelsMiddle = (BombBoxRect.top + BombBoxRect.bottom) / 2;
-    return {QCoreApplication::translate("Board", "REPLAY"), kReplayBannerWidth, true,
-            panelsMiddle - boardCentreY};
+    return {QCoreApplication::translate("Board", "REPLAY"), kReplayBannerWidth, true, panelsMiddle};
 }
 
 BoardBanners BannersFor(const CGame& game, bool watching, bool watchPaused) {

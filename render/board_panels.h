@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <QString>
 #include <cstdint>
+#include <optional>
 
 #include "game/game.h"
 #include "render/text_layer.h"
@@ -17,18 +18,19 @@ ClientRect ScorePanelRect(const ClientRect& client);
 void DrawPanelFrame(QPainter& painter, const ClientRect& r);
 // The score, right-aligned inside the panel (the frame is drawn already).
 PlacedText ScoreText(const ClientRect& client, std::uint32_t score, const QFont& font);
-// The w x h rectangle of a banner around the wheel centre moved by (dx, dy).
-ClientRect BannerRect(int dx, int dy, int w, int h);
+// The w x h rectangle of a banner around `middle`.
+ClientRect BannerRect(QPoint middle, int w, int h);
 // Black text in the banner font, centred across the banner rectangle; its
 // first line starts at the rectangle's top (and may overhang its bottom).
-PlacedText BannerText(const QString& text, int dx, int dy, int w, int h, const QFont& font);
+PlacedText BannerText(const QString& text, QPoint middle, int w, int h, const QFont& font);
 
 // The banner a game shows, if any: its text and width (the height is 48).
 struct Banner {
     QString text;
     int width = 0;
     bool shown = false;
-    int dy = 0;  // below the wheel centre
+    // The row its middle stands on; none: the wheel centre's.
+    std::optional<int> middleY = std::nullopt;
 };
 Banner BannerFor(const CGame& game);
 // "REPLAY", level with the panels.

@@ -7,7 +7,6 @@
 #include <cmath>
 #include <cstring>
 
-#include "game/board_centre.h"
 #include "render/artwork.h"
 #include "render/board_fonts.h"
 #include "render/gem_drawing.h"
@@ -33,6 +32,7 @@ CBoardRenderer::CBoardRenderer(const ClientRect& client, qreal devicePixelRatio,
     sprites_ = std::make_unique<CGemSprites>(palette ? *palette : StoredGemPalette(), ratio_,
                                              gemSymbols ? *gemSymbols : StoredGemSymbols());
     style_.client = client;
+    style_.centre = CentreOf(client);
     style_.scoreFont = ScoreFont();
     style_.bannerFont = BannerFont();
     const int w = std::max(client.right - client.left, 0);
@@ -70,21 +70,22 @@ void CBoardRenderer::PaintBackground() {
     }
     background_.setDevicePixelRatio(ratio_);
     CLogicalPainter p(&background_);
-    DrawWheelDisc(p);
+    DrawWheelDisc(p, style_.centre);
     DrawPanelFrame(p, ScorePanelRect(style_.client));
     DrawPanelFrame(p, BombBoxRect);
     p.end();
 }
 
-BoardFrame CBoardRenderer::Collect(CGame& game) const {
+BoardFrame CBoardRenderer::Collect(const CGame& game) const {
     return CollectFrame(game, style_, painted_ ? &paintedFrame_ : nullptr);
 }
 
-const QImage& CBoardRenderer::Paint(CGame& game) {
+const QImage& CBoardRenderer::Paint(const CGame& game) {
     return Paint(Collect(game));
 }
 
 const QImage& CBoardRenderer::Paint(const BoardFrame& frame) {
+    shownAt_ = frame.at;
     if (buffer_.isNull()) {
         return buffer_;
     }
@@ -100,7 +101,7 @@ const QImage& CBoardRenderer::Paint(const BoardFrame& frame) {
                         rowBytes);
         }
     }
-    DrawSpokes(buffer_, frame.wheelAngle, ratio_, changed_);
+    DrawSpokes(buffer_, frame.centre, frame.wheelAngle, ratio_, changed_);
     // Overlays are drawn through a painter on the same pixels that counts
     // device pixels, scaled to logical ones, so that its clip is exact in
     // device pixels at any ratio.
@@ -122,6 +123,12 @@ const QImage& CBoardRenderer::Paint(const BoardFrame& frame) {
     paintedFrame_ = frame;
     painted_ = true;
     return buffer_;
+}
+
+void CBoardRenderer::RetireShown(CGame& game) const {
+    if (shownAt_) {
+        game.RetireExplosions(*shownAt_);
+    }
 }
 
 void CBoardRenderer::DrawInView(QPainter& painter, const BoardMapping& mapping,

@@ -25,10 +25,9 @@ class CGemSprites;
 
 class CBoardRenderer {
   public:
-    // client: the board's rectangle; the wheel centre (boardCentreX/Y) must
-    // already be set from it. The gem colours and the symbols switch come
-    // from the settings unless given (a renderer rebuilt for a new scale keeps
-    // the look in use).
+    // client: the board's rectangle, the wheel at its centre. The gem
+    // colours and the symbols switch come from the settings unless given (a
+    // renderer rebuilt for a new scale keeps the look in use).
     CBoardRenderer(const ClientRect& client, qreal devicePixelRatio = 1.0,
                    const std::optional<GemPalette>& palette = std::nullopt,
                    std::optional<bool> gemSymbols = std::nullopt);
@@ -36,16 +35,20 @@ class CBoardRenderer {
     CBoardRenderer(const CBoardRenderer&) = delete;
     CBoardRenderer& operator=(const CBoardRenderer&) = delete;
 
-    // The paint pass: background, wheel and gems (retiring finished
-    // explosions), score panel, bomb box, banner. Only what changed since
-    // the last paint is drawn again; the buffer then holds the whole board as
-    // a paint from scratch would, and Changed() tells where it differs from
-    // before. Returns the buffer, whose devicePixelRatio is set.
-    const QImage& Paint(CGame& game);
-    // The same in two halves: the frame of a game now (Paint retires the
-    // finished explosions through it), and its painting.
-    BoardFrame Collect(CGame& game) const;
+    // The paint pass: background, wheel and gems, score panel, bomb box,
+    // banner. Only what changed since the last paint is drawn again; the
+    // buffer then holds the whole board as a paint from scratch would, and
+    // Changed() tells where it differs from before. Returns the buffer, whose
+    // devicePixelRatio is set. Gems whose explosion is over show bare; whoever
+    // owns the game retires them right after (RetireShown).
+    const QImage& Paint(const CGame& game);
+    // The same in two halves: the frame of a game now, and its painting.
+    BoardFrame Collect(const CGame& game) const;
     const QImage& Paint(const BoardFrame& frame);
+    // The gems whose explosion the last paint showed over leave the game.
+    void RetireShown(CGame& game) const;
+    // The game time of the last frame painted; none before the first.
+    std::optional<std::int64_t> ShownAt() const { return shownAt_; }
     // The buffer's device pixels that the last paint changed.
     const QRegion& Changed() const { return changed_; }
     // The next paint draws everything.
@@ -97,4 +100,6 @@ class CBoardRenderer {
     BoardFrame paintedFrame_;
     bool painted_ = false;
     QRegion changed_;
+    // The game time of the last frame painted.
+    std::optional<std::int64_t> shownAt_;
 };

@@ -5,7 +5,6 @@
 #include <limits>
 #include <utility>
 
-#include "game/board_centre.h"
 #include "game/polar.h"
 
 namespace {
@@ -46,12 +45,12 @@ int ExplosionRadius(std::int64_t sinceMs) {
     return 14 - 14 / (kExplosionPhases - p);
 }
 
-void DrawWheelDisc(QPainter& painter) {
+void DrawWheelDisc(QPainter& painter, QPoint centre) {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, false);
     painter.setBrush(QColor::fromRgb(kWheelGreen));
     painter.setPen(QPen(Qt::black, kWheelPenWidth));
-    painter.drawEllipse(QRect(boardCentreX - kWheelRadius, boardCentreY - kWheelRadius,
+    painter.drawEllipse(QRect(centre.x() - kWheelRadius, centre.y() - kWheelRadius,
                               2 * kWheelRadius - 1, 2 * kWheelRadius - 1));
     painter.restore();
 }
@@ -63,10 +62,10 @@ QRect DeviceBounds(const QRectF& logical, qreal ratio) {
                         static_cast<int>(std::ceil(logical.bottom() * ratio)) + 1));
 }
 
-QRect DiscDeviceBounds(qreal ratio) {
+QRect DiscDeviceBounds(QPoint centre, qreal ratio) {
     // The rim's pen reaches a pixel and a half outside the radius.
     const int reach = kWheelRadius + kWheelPenWidth;
-    return DeviceBounds(QRectF(boardCentreX - reach, boardCentreY - reach, 2 * reach, 2 * reach),
+    return DeviceBounds(QRectF(centre.x() - reach, centre.y() - reach, 2 * reach, 2 * reach),
                         ratio);
 }
 
@@ -147,22 +146,20 @@ void DrawSpoke(QImage& image, QPoint from, QPoint to, qreal ratio, const QRect& 
 namespace {
 
 // Spoke k's two ends at a wheel angle.
-std::pair<QPoint, QPoint> SpokeEnds(double wheelAngle, int k) {
+std::pair<QPoint, QPoint> SpokeEnds(QPoint centre, double wheelAngle, int k) {
     const double a = k * (kPi / 6.0) + wheelAngle;
     const double c = std::cos(a);
     const double s = std::sin(a);
-    return {QPoint(boardCentreX + Truncate(kWheelRadius * c),
-                   boardCentreY + Truncate(kWheelRadius * s)),
-            QPoint(boardCentreX + Truncate(kSpokeInnerRadius * c),
-                   boardCentreY + Truncate(kSpokeInnerRadius * s))};
+    return {centre + QPoint(Truncate(kWheelRadius * c), Truncate(kWheelRadius * s)),
+            centre + QPoint(Truncate(kSpokeInnerRadius * c), Truncate(kSpokeInnerRadius * s))};
 }
 
 }  // namespace
 
-void DrawSpokes(QImage& image, double wheelAngle, qreal ratio, const QRegion& clip) {
-    const QRect disc = DiscDeviceBounds(ratio);
+void DrawSpokes(QImage& image, QPoint centre, double wheelAngle, qreal ratio, const QRegion& clip) {
+    const QRect disc = DiscDeviceBounds(centre, ratio);
     for (int k = 0; k < kSpokes; ++k) {
-        const auto [from, to] = SpokeEnds(wheelAngle, k);
+        const auto [from, to] = SpokeEnds(centre, wheelAngle, k);
         for (const QRect& area : clip) {
             if (area.intersects(disc)) {
                 DrawSpoke(image, from, to, ratio, area);
@@ -171,10 +168,10 @@ void DrawSpokes(QImage& image, double wheelAngle, qreal ratio, const QRegion& cl
     }
 }
 
-QRegion SpokesDeviceBounds(double wheelAngle, qreal ratio) {
+QRegion SpokesDeviceBounds(QPoint centre, double wheelAngle, qreal ratio) {
     QRegion bounds;
     for (int k = 0; k < kSpokes; ++k) {
-        const auto [from, to] = SpokeEnds(wheelAngle, k);
+        const auto [from, to] = SpokeEnds(centre, wheelAngle, k);
         // The pixels' centres and the pen's half width around them.
         const double h = kWheelPenWidth / 2.0;
         bounds += DeviceBounds(
@@ -183,22 +180,16 @@ QRegion SpokesDeviceBounds(double wheelAngle, qreal ratio) {
     return bounds;
 }
 
-FrameGem GemInFrame(const CGem& gem, double angle, Point2 turned, std::int64_t now,
-                    bool* finished) {
+FrameGem GemInFrame(const CGem& gem, QPoint centre, double angle, Point2 turned, std::int64_t now) {
     const double theta = ReduceAngle(angle + gem.orientation);
     FrameGem f;
     f.id = &gem;
-    f.at = QPoint(boardCentreX + Truncate(turned.x + 0.5), boardCentreY + Truncate(turned.y + 0.5));
+    f.at = centre + QPoint(Truncate(turned.x + 0.5), Truncate(turned.y + 0.5));
     f.slot = (gem.colour >= 0 && gem.colour < kGemSlots) ? gem.colour : 0;
     f.frame = GemFrame(theta);
-    // In the paint in which an explosion runs out, the gem still shows once,
-    // bare, and then goes.
     const bool exploding = gem.exploding == 1;
     f.radius = exploding ? ExplosionRadius(now - gem.explodedAt) : -1;
     f.theta = f.radius >= 0 ? theta : 0.0;
-    if (finished != nullptr) {
-        *finished = exploding && f.radius < 0;
-    }
     return f;
 }
 

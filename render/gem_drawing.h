@@ -15,9 +15,10 @@
 #include "render/board_layout.h"
 #include "render/gem_sprites.h"
 
-// An explosion shows six phases of this many milliseconds of game time.
-inline constexpr std::int64_t kExplosionPhaseMs = 200;
+// An explosion shows six phases of equal length.
 inline constexpr int kExplosionPhases = 6;
+inline constexpr std::int64_t kExplosionPhaseMs = kExplosionMs / kExplosionPhases;
+static_assert(kExplosionPhaseMs * kExplosionPhases == kExplosionMs);
 
 // The rotation frame (0 to 15) for a drawing angle already brought into
 // [0, 2pi].
@@ -31,20 +32,20 @@ int ExplosionRadius(std::int64_t sinceMs);
 // rectangle: rounded out, and a device pixel more on every side.
 QRect DeviceBounds(const QRectF& logical, qreal ratio);
 
-// The green disc with its black rim. It never changes, so the board renderer
-// draws it once into its background. The device pixels it covers, spokes
-// included:
-QRect DiscDeviceBounds(qreal ratio);
-void DrawWheelDisc(QPainter& painter);
+// The green disc with its black rim around the wheel centre. It never
+// changes, so the board renderer draws it once into its background. The
+// device pixels it covers, spokes included:
+QRect DiscDeviceBounds(QPoint centre, qreal ratio);
+void DrawWheelDisc(QPainter& painter, QPoint centre);
 
 // A spoke of the wheel from one pixel to another, in black with the wheel
 // pen's width and round ends, straight into the image's device pixels, within
 // `clip` (device pixels).
 void DrawSpoke(QImage& image, QPoint from, QPoint to, qreal ratio, const QRect& clip);
-// The twelve spokes of a wheel turned by `wheelAngle`, and the device pixels
-// they may touch.
-void DrawSpokes(QImage& image, double wheelAngle, qreal ratio, const QRegion& clip);
-QRegion SpokesDeviceBounds(double wheelAngle, qreal ratio);
+// The twelve spokes of a wheel around `centre` turned by `wheelAngle`, and
+// the device pixels they may touch.
+void DrawSpokes(QImage& image, QPoint centre, double wheelAngle, qreal ratio, const QRegion& clip);
+QRegion SpokesDeviceBounds(QPoint centre, double wheelAngle, qreal ratio);
 
 // One gem as a paint shows it: which sprite where, and its explosion overlay.
 struct FrameGem {
@@ -57,11 +58,9 @@ struct FrameGem {
     bool operator==(const FrameGem&) const = default;
 };
 // A gem drawn with `angle` added to its own orientation, at `turned` (its
-// position turned by the angle, relative to the wheel centre), with its
-// explosion overlay at game time `now`. `finished` tells whether the
-// explosion is over and the gem should go.
-FrameGem GemInFrame(const CGem& gem, double angle, Point2 turned, std::int64_t now,
-                    bool* finished = nullptr);
+// position turned by the angle, relative to the wheel `centre`), with its
+// explosion overlay at game time `now`; bare once the explosion is over.
+FrameGem GemInFrame(const CGem& gem, QPoint centre, double angle, Point2 turned, std::int64_t now);
 // The device pixels a gem's sprite and overlay may touch.
 QRect GemDeviceBounds(QPoint at, qreal ratio);
 // Draws a gem into the image within `clip` (device pixels): the sprite

@@ -128,32 +128,43 @@ void CReplayRecorder::Note(const CGame& game) {
     everStarted_ = everStarted_ || game.started;
 }
 
-CReplayRecorder::Mark CReplayRecorder::Before(const CGame& game) {
+ReplayLine CReplayRecorder::Play(CGame& game, const PlayerCommand& command, const WheelFeel& feel) {
     Sync(game);
-    return {GameClock::Now(), game.nextStepTime};
+    const ReplayLine line = PlayCommand(game, command, feel);
+    Record(game, line);
+    return line;
 }
 
-void CReplayRecorder::Ticked(const CGame& game, const Mark& before) {
-    if (!recording_ || game.nextStepTime == before.nextStepTime) {
-        return;
-    }
-    At(game.lastStepTime);
-    Line("tick");
-    Note(game);
-    bombs_ = game.bombs;
-}
-
-void CReplayRecorder::Turned(const CGame& game, const Mark& before) {
+void CReplayRecorder::Record(const CGame& game, const ReplayLine& line) {
     if (!recording_) {
         return;
     }
-    // A turn whose tick stepped needs the step's own instant; any other needs
-    // only an instant early enough that its tick does not step either.
-    At(game.nextStepTime != before.nextStepTime ? game.lastStepTime : before.now);
-    // The shortest text that reads back as the same double.
-    char number[32];
-    const auto end = std::to_chars(number, number + sizeof number, game.wheelAngle).ptr;
-    Line("turn", std::string_view(number, static_cast<std::size_t>(end - number)));
+    if (line.at) {
+        At(*line.at);
+    }
+    switch (line.kind) {
+        case ReplayLine::Kind::None:
+            break;
+        case ReplayLine::Kind::Turn: {
+            // The shortest text that reads back as the same double.
+            char number[32];
+            const auto end = std::to_chars(number, number + sizeof number, line.angle).ptr;
+            Line("turn", std::string_view(number, static_cast<std::size_t>(end - number)));
+            break;
+        }
+        case ReplayLine::Kind::Tick:
+            Line("tick");
+            break;
+        case ReplayLine::Kind::Bomb:
+            Line("bomb");
+            break;
+        case ReplayLine::Kind::Pause:
+            Line("pause");
+            break;
+        case ReplayLine::Kind::Resume:
+            Line("resume");
+            break;
+    }
     Note(game);
     bombs_ = game.bombs;
 }

@@ -1,7 +1,9 @@
 #pragma once
 // Records a game as the game view plays it, as a replay: a torvane-sim script
-// that the runner plays to the same state. It only watches: the view tells it
-// what it did to the game, and it reads the game's flags and fields.
+// that the runner plays to the same state. The player's commands are played
+// through it and written as the lines they make; what else changes the game
+// (the difficulty, the end of a game, a pause the player did not ask for) it
+// reads from the game's flags and fields.
 //
 // Instants are the game clock's readings. The runner takes them as its real
 // time, so a replayed game runs on the game's own times and a pause lasts no
@@ -14,6 +16,8 @@
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "game/player_command.h"
 
 class CGame;
 
@@ -30,12 +34,6 @@ struct RecordingSoFar {
 
 class CReplayRecorder {
   public:
-    // What the game looked like just before the view changed it.
-    struct Mark {
-        std::int64_t now = 0;
-        std::int64_t nextStepTime = 0;
-    };
-
     // A game has just been made from the settings; `seed` is the random
     // state it was made from. Any recording in progress is dropped.
     void Begin(const CGame& game, std::uint32_t seed);
@@ -53,13 +51,13 @@ class CReplayRecorder {
     // The replay's header as the game stands now.
     std::string Header(const CGame& game, const std::string& version, std::int64_t played) const;
 
-    // Around the view's timer tick and every turn of the wheel.
-    Mark Before(const CGame& game);
-    void Ticked(const CGame& game, const Mark& before);
-    void Turned(const CGame& game, const Mark& before);
+    // Plays a command of the player on the game (PlayCommand) and writes
+    // the line it makes, after whatever else changed the game since the last
+    // line. The command is played whether or not anything is recorded.
+    ReplayLine Play(CGame& game, const PlayerCommand& command, const WheelFeel& feel);
 
-    // Catches up with what the view's commands did: bombs dropped, pause,
-    // resume, a change of difficulty, a game ended by the player.
+    // Catches up with what changed the game besides the player's commands:
+    // a change of difficulty, a game ended or paused, bombs dropped.
     void Sync(const CGame& game);
 
     // The replay of a game that was ever started, with its header; the
@@ -70,6 +68,7 @@ class CReplayRecorder {
   private:
     void At(std::int64_t instant);
     void Line(std::string_view command, std::string_view argument = {});
+    void Record(const CGame& game, const ReplayLine& line);
     void Bombs(const CGame& game);
     void Note(const CGame& game);
 

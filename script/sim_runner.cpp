@@ -111,8 +111,8 @@ void CSimRunner::NewGame(const CGameSnapshot* snapshot) {
     (*game_)->observer = printer_.get();
     madeGame_ = true;
     // The view reads the wheel settings when it is made.
-    wheelClockwise_ = ReadSettingDword(kSettingsKey, "MouseWheelClockwise") != 0;
-    wheelSpeed_ = WheelSpeedFromSetting(ReadSettingDword(kSettingsKey, "MouseWheelSpeed"));
+    wheel_.clockwise = ReadSettingDword(kSettingsKey, "MouseWheelClockwise") != 0;
+    wheel_.speed = WheelSpeedFromSetting(ReadSettingDword(kSettingsKey, "MouseWheelSpeed"));
 }
 
 bool CSimRunner::RunLine(std::string_view text, int number, std::ostream& err) {
@@ -176,7 +176,7 @@ bool CSimRunner::PlayRecorded(std::string_view text) {
     if (text == "tick") {
         lastCommand_ = "tick";
         const CScopedSettingsBackend settings(store_);
-        Game().Tick();
+        Play(PlayerInput::Tick{});
         return true;
     }
     if (text.starts_with("at ")) {
@@ -197,7 +197,7 @@ bool CSimRunner::PlayRecorded(std::string_view text) {
         }
         lastCommand_ = "turn";
         const CScopedSettingsBackend settings(store_);
-        Turn(angle);
+        Play(PlayerInput::TurnTo{angle});
         return true;
     }
     return false;
@@ -282,11 +282,11 @@ void CSimRunner::RegisterBuiltins() {
     });
     Register("tick", [](CSimRunner& r, const SimLine& l) {
         ExpectWords(l, 1);
-        r.Game().Tick();
+        r.Play(PlayerInput::Tick{});
     });
     Register("turn", [](CSimRunner& r, const SimLine& l) {
         ExpectWords(l, 2);
-        r.Turn(ParseFiniteDouble(l, 1));
+        r.Play(PlayerInput::TurnTo{ParseFiniteDouble(l, 1)});
     });
     Register("seed", [](CSimRunner&, const SimLine& l) {
         ExpectWords(l, 2);
@@ -322,11 +322,15 @@ void CSimRunner::RegisterBuiltins() {
     });
     Register("resume", [](CSimRunner& r, const SimLine& l) {
         ExpectWords(l, 1);
-        r.Game().Resume();
+        if (r.Game().paused) {
+            r.Play(PlayerInput::PausePlay{});
+        }
     });
     Register("pause", [](CSimRunner& r, const SimLine& l) {
         ExpectWords(l, 1);
-        r.Game().Pause();
+        if (!r.Game().paused) {
+            r.Play(PlayerInput::PausePlay{});
+        }
     });
     Register("end", [](CSimRunner& r, const SimLine& l) {
         ExpectWords(l, 1);
@@ -343,36 +347,16 @@ void CSimRunner::RegisterBuiltins() {
     });
     Register("wheel", [](CSimRunner& r, const SimLine& l) {
         ExpectWords(l, 2);
-        const auto delta = static_cast<std::int32_t>(ParseI64(l, 1, -32768, 32767));
-        CGame& game = r.Game();
-        if (game.paused) {
-            return;
-        }
-        game.wheelAngle = WheelTurn(game.wheelAngle, delta, r.WheelSpeed(), r.WheelClockwise());
-        game.RetestContacts();
-        game.Tick();
+        r.Play(PlayerInput::WheelNotches{static_cast<std::int32_t>(ParseI64(l, 1, -32768, 32767))});
     });
     Register("bomb", [](CSimRunner& r, const SimLine& l) {
         ExpectWords(l, 1);
-        CGame& game = r.Game();
-        if (!game.paused) {
-            game.DropBomb();
-        }
+        r.Play(PlayerInput::DropBomb{});
     });
     Register("state", [](CSimRunner& r, const SimLine& l) {
         ExpectWords(l, 1);
         r.PrintState();
     });
-}
-
-void CSimRunner::Turn(double angle) {
-    CGame& game = Game();
-    if (game.paused) {
-        return;
-    }
-    game.wheelAngle = angle;
-    game.RetestContacts();
-    game.Tick();
 }
 
 void CSimRunner::Wait(std::int64_t ms) {
@@ -392,7 +376,7 @@ void CSimRunner::Wait(std::int64_t ms) {
         SetRealTime(nextFiringMs_);
         nextFiringMs_ += kTimerMs;
         if (!game.paused) {
-            game.Tick();
+            Play(PlayerInput::Tick{});
         }
     }
     SetRealTime(target);

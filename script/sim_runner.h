@@ -16,6 +16,7 @@
 #include "game/game.h"
 #include "game/game_clock.h"
 #include "game/memory_settings.h"
+#include "game/player_command.h"
 #include "game/sound.h"
 #include "script/event_printer.h"
 
@@ -82,8 +83,9 @@ class CSimRunner {
     void MoveTo(std::int64_t ms);
     // The instant an `at` line names, or nothing for any other line.
     static std::optional<std::int64_t> InstantOf(std::string_view line);
-    double WheelSpeed() const { return wheelSpeed_; }
-    bool WheelClockwise() const { return wheelClockwise_; }
+    // Plays a command of the player on the current game, with the wheel as
+    // the settings had it when the game was made.
+    void Play(const PlayerCommand& command) { PlayCommand(Game(), command, wheel_); }
 
     // Argument parsing shared by every command.
     static std::uint32_t ParseU32(const SimLine& line, std::size_t index);
@@ -119,7 +121,6 @@ class CSimRunner {
     // into words and the look-up; false for any other line, and for any of
     // theirs in another form, which the general way plays or refuses.
     bool PlayRecorded(std::string_view text);
-    void Turn(double angle);
     void RegisterBuiltins();
     void Wait(std::int64_t ms);
     void SetRealTime(std::int64_t ms);
@@ -149,6 +150,5 @@ class CSimRunner {
     // and the clock stays within a day of that instant.
     bool timerStopped_ = false;
     std::int64_t firstInstant_ = 0;
-    double wheelSpeed_ = 0.0;
-    bool wheelClockwise_ = false;
+    WheelFeel wheel_;
 };

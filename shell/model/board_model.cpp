@@ -310,69 +310,47 @@ void CBoardModel::OnNewGame() {
 }
 
 void CBoardModel::OnPausePlay() {
-    Execute(PlayerCommand::Of(PlayerCommand::Kind::PausePlay));
+    if (Checking()) {
+        return;  // what plays holds still until the check is done
+    }
+    if (Watching()) {
+        SetPlaybackPaused(!playbackPaused_);  // the playback's pause, not the game's
+        return;
+    }
+    if (InputLocked()) {
+        return;
+    }
+    if (game_->over) {
+        OnNewGame();
+    }
+    recorder_.Play(*game_, PlayerInput::PausePlay{}, feel_);
+    Changed();
+}
+
+void CBoardModel::OnQuitGame() {
+    if (InputLocked()) {
+        return;
+    }
+    // Quit game ends the game without an entry in the table.
+    endAnnounced_ = true;
+    game_->EndGame();
+    Changed();
 }
 
 void CBoardModel::Execute(const PlayerCommand& command) {
-    using Kind = PlayerCommand::Kind;
-    switch (command.kind) {
-        case Kind::PausePlay:
-            if (Checking()) {
-                return;  // what plays holds still until the check is done
-            }
-            if (Watching()) {
-                SetPlaybackPaused(!playbackPaused_);  // the playback's pause, not the game's
-                return;
-            }
-            if (InputLocked()) {
-                return;
-            }
-            if (game_->over) {
-                OnNewGame();
-                game_->Resume();
-            } else if (game_->paused) {
-                game_->Resume();
-            } else {
-                game_->Pause();
-            }
-            Changed();
-            return;
-        case Kind::QuitGame:
-            if (InputLocked()) {
-                return;
-            }
-            // Quit game ends the game without an entry in the table.
-            endAnnounced_ = true;
-            game_->EndGame();
-            Changed();
-            return;
-        default:
-            break;
+    if (std::holds_alternative<PlayerInput::PausePlay>(command)) {
+        OnPausePlay();
+        return;
     }
     if (!InputReachesGame()) {
         return;
     }
-    switch (command.kind) {
-        case Kind::TurnTo: {
-            const CReplayRecorder::Mark mark = recorder_.Before(*game_);
-            game_->wheelAngle = command.angle;
-            game_->RetestContacts();
-            game_->Tick();
-            recorder_.Turned(*game_, mark);
-            Changed();
-            return;
-        }
-        case Kind::BombBox:
-            game_->BombBoxHit(command.x, command.y, kBoardClient);
-            break;
-        case Kind::DropBomb:
-            game_->DropBomb();
-            break;
-        default:
-            return;
+    recorder_.Play(*game_, command, feel_);
+    if (std::holds_alternative<PlayerInput::DropBomb>(command)) {
+        Note();  // no repaint: the next tick shows the bomb
+        return;
     }
-    // No repaint: the next tick shows the bomb.
-    Note();
+    Changed();
 }
 
 void CBoardModel::SetQuiet(bool quiet) {
@@ -391,9 +369,7 @@ bool CBoardModel::SetDifficulty(std::uint32_t difficulty) {
 
 void CBoardModel::Tick() {
     if (TimeRuns()) {
-        const CReplayRecorder::Mark mark = recorder_.Before(*game_);
-        game_->Tick();
-        recorder_.Ticked(*game_, mark);
+        recorder_.Play(*game_, PlayerInput::Tick{}, feel_);
         Changed();
         return;
     }

@@ -22,7 +22,7 @@
 
 #include "game/game.h"
 #include "script/replay_recorder.h"
-#include "shell/model/player_command.h"
+#include "game/player_command.h"
 
 class CReplayPlayer;
 
@@ -104,13 +104,20 @@ class CBoardModel : public QObject {
     // (when its end asks). True when nothing of a game stands in the way.
     bool EndGameUnderWay();
 
-    // What the player does to the game; ignored where input does not reach it.
+    // What the player does to the game, recorded as it is played; ignored
+    // where input does not reach the game. Pause/Play goes to OnPausePlay.
     void Execute(const PlayerCommand& command);
     // The commands of the menus that act on the board alone.
     void OnPausePlay();
     void OnNewGame();
-    void OnDropBomb() { Execute(PlayerCommand::Of(PlayerCommand::Kind::DropBomb)); }
-    void OnQuitGame() { Execute(PlayerCommand::Of(PlayerCommand::Kind::QuitGame)); }
+    void OnDropBomb() { Execute(PlayerInput::DropBomb{}); }
+    void OnQuitGame();
+    // How a notch of the mouse wheel turns the wheel, as the player set it.
+    const WheelFeel& Feel() const { return feel_; }
+    void SetFeel(const WheelFeel& feel) { feel_ = feel; }
+    // The gems whose explosion was over at game time `shownAt`, the instant
+    // of the paint that showed them bare, leave the game.
+    void RetireExplosionsShownAt(std::int64_t shownAt) { game_->RetireExplosions(shownAt); }
     // Switches that belong to the game but are no moves of it.
     void SetQuiet(bool quiet);
     bool SetDifficulty(std::uint32_t difficulty);
@@ -171,6 +178,7 @@ class CBoardModel : public QObject {
     QElapsedTimer playbackClock_;
     QElapsedTimer endShown_;
     bool playbackPaused_ = false;
+    WheelFeel feel_;
     int playbackSpeed_ = 1;
     const CGame* sounding_ = nullptr;
 };

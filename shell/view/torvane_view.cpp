@@ -6,7 +6,6 @@
 #include <QWheelEvent>
 #include <QWindow>
 
-#include "game/board_centre.h"
 #include "game/settings_store.h"
 #include "game/wheel_input.h"
 #include "render/board_renderer.h"
@@ -22,8 +21,8 @@ constexpr int kSettleMs = 100;
 }  // namespace
 
 CTorvaneView::CTorvaneView(CBoardModel& model, QWidget* parent) : QWidget(parent), model_(model) {
-    wheelClockwise_ = ReadSettingDword(kSettingsKey, "MouseWheelClockwise") != 0;
-    wheelSpeed_ = WheelSpeedFromSetting(ReadSettingDword(kSettingsKey, "MouseWheelSpeed"));
+    SetWheel(WheelSpeedFromSetting(ReadSettingDword(kSettingsKey, "MouseWheelSpeed")),
+             ReadSettingDword(kSettingsKey, "MouseWheelClockwise") != 0);
     smoothMotion_ = ReadSettingDword(kSettingsKey, "NoSmoothMotion") == 0;
     pacer_ = new CFramePacer(this, [this] { Invalidate(); });
 
@@ -84,6 +83,11 @@ void CTorvaneView::RepaintNow() {
 void CTorvaneView::PaintBoard() {
     renderer_->ShowWatching(model_.ShowsWatchingBanner(), model_.ShowsPausedBanner());
     renderer_->Paint(model_.Game());
+    // The explosions this paint showed over leave the game now that they
+    // have been seen bare.
+    if (const auto shownAt = renderer_->ShownAt()) {
+        model_.RetireExplosionsShownAt(*shownAt);
+    }
     boardStale_ = false;
 }
 
@@ -98,8 +102,6 @@ void CTorvaneView::EnsureInitialised() {
     if (renderer_) {
         return;
     }
-    boardCentreX = (kBoardClient.right - kBoardClient.left) / 2;
-    boardCentreY = (kBoardClient.bottom - kBoardClient.top) / 2;
     renderer_ = std::make_unique<CBoardRenderer>(kBoardClient, Mapping().RenderRatio());
     renderer_->SetSmoothMotion(smoothMotion_);
     boardStale_ = true;
@@ -159,8 +161,10 @@ void CTorvaneView::mousePressEvent(QMouseEvent* event) {
     if (!model_.InputReachesGame()) {
         return;
     }
-    const QPoint p = Mapping().ToBoard(event->position());
-    grabOffset_ = model_.Game().wheelAngle - PointerAngle(p.x(), p.y(), boardCentreX, boardCentreY);
+    const BoardMapping mapping = Mapping();
+    const QPoint p = mapping.ToBoard(event->position());
+    const QPoint centre = mapping.Centre();
+    grabOffset_ = model_.Game().wheelAngle - PointerAngle(p.x(), p.y(), centre.x(), centre.y());
     dragging_ = true;
 }
 
@@ -181,9 +185,11 @@ void CTorvaneView::mouseMoveEvent(QMouseEvent* event) {
     if (!model_.InputReachesGame() || !dragging_) {
         return;
     }
-    const QPoint p = Mapping().ToBoard(event->position());
+    const BoardMapping mapping = Mapping();
+    const QPoint p = mapping.ToBoard(event->position());
+    const QPoint centre = mapping.Centre();
     model_.Execute(
-        PlayerCommand::Turn(PointerAngle(p.x(), p.y(), boardCentreX, boardCentreY) + grabOffset_));
+        PlayerInput::TurnTo{PointerAngle(p.x(), p.y(), centre.x(), centre.y()) + grabOffset_});
 }
 
 void CTorvaneView::mouseDoubleClickEvent(QMouseEvent* event) {
@@ -192,14 +198,14 @@ void CTorvaneView::mouseDoubleClickEvent(QMouseEvent* event) {
         return;
     }
     const QPoint p = Mapping().ToBoard(event->position());
-    model_.Execute(PlayerCommand::Click(p.x(), p.y()));
+    if (InBombBox(p.x(), p.y())) {
+        model_.Execute(PlayerInput::DropBomb{});
+    }
 }
 
 void CTorvaneView::wheelEvent(QWheelEvent* event) {
     if (model_.InputReachesGame()) {
-        const int delta = event->angleDelta().y();
-        model_.Execute(PlayerCommand::Turn(
-            WheelTurn(model_.Game().wheelAngle, delta, wheelSpeed_, wheelClockwise_)));
+        model_.Execute(PlayerInput::WheelNotches{event->angleDelta().y()});
     }
     QWidget::wheelEvent(event);
 }
@@ -219,12 +225,11 @@ void CTorvaneView::keyPressEvent(QKeyEvent* event) {
     if (arrow && (modifiers == Qt::NoModifier || modifiers == Qt::ShiftModifier)) {
         // The keyboard's way to turn: the same rules as a mouse-wheel turn.
         model_.Execute(
-            PlayerCommand::Turn(KeyTurn(model_.Game().wheelAngle, event->key() == Qt::Key_Right,
-                                        modifiers == Qt::ShiftModifier)));
+            PlayerInput::KeyStep{event->key() == Qt::Key_Right, modifiers == Qt::ShiftModifier});
         return;
     }
     if (event->text() == QStringLiteral(" ")) {
-        model_.Execute(PlayerCommand::Of(PlayerCommand::Kind::DropBomb));
+        model_.Execute(PlayerInput::DropBomb{});
     }
     QWidget::keyPressEvent(event);
 }
@@ -232,4 +237,16 @@ void CTorvaneView::keyPressEvent(QKeyEvent* event) {
 void CTorvaneView::contextMenuEvent(QContextMenuEvent* event) {
     // The right button does nothing, not even the main window's toolbar menu.
     event->accept();
+}
+
+double CTorvaneView::WheelSpeed() const {
+    return model_.Feel().speed;
+}
+
+bool CTorvaneView::WheelClockwise() const {
+    return model_.Feel().clockwise;
+}
+
+void CTorvaneView::SetWheel(double speed, bool clockwise) {
+    model_.SetFeel({speed, clockwise});
 }

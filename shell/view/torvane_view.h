@@ -51,7 +51,7 @@ class CTorvaneView : public QWidget {
     void Invalidate();
     void RepaintNow();
 
-    // The first paint's set-up: wheel centre and renderer. Normally run by
+    // The first paint's set-up: the renderer. Normally run by
     // the first paint; exposed for callers that need the renderer before the
     // view was ever painted.
     void EnsureInitialised();
@@ -73,12 +73,9 @@ class CTorvaneView : public QWidget {
     const CFramePacer& Pacer() const { return *pacer_; }
 
     // The wheel's step per notch of the mouse wheel, and its direction.
-    double WheelSpeed() const { return wheelSpeed_; }
-    bool WheelClockwise() const { return wheelClockwise_; }
-    void SetWheel(double speed, bool clockwise) {
-        wheelSpeed_ = speed;
-        wheelClockwise_ = clockwise;
-    }
+    double WheelSpeed() const;
+    bool WheelClockwise() const;
+    void SetWheel(double speed, bool clockwise);
 
   signals:
     // The view has a new size; it has been painted.
@@ -106,8 +103,6 @@ class CTorvaneView : public QWidget {
     std::unique_ptr<CBoardRenderer> renderer_;
     bool dragging_ = false;
     double grabOffset_ = 0.0;
-    double wheelSpeed_ = 0.0;
-    bool wheelClockwise_ = false;
     // Runs from each resize until the size has settled; meanwhile the old
     // renderer's picture, stretched, stands in for a new one.
     QTimer settling_;

@@ -12,8 +12,7 @@
 #include "game/game.h"
 #include "game/game_clock.h"
 #include "game/game_random.h"
-#include "game/memory_settings.h"
-#include "game/sound.h"
+#include "test_seams.h"
 #include "tutorial/core/scenarios.h"
 
 namespace {
@@ -21,16 +20,6 @@ namespace {
 // Settings in memory, a hand-set clock and a sound player that records.
 class Game : public ::testing::Test {
   protected:
-    void SetUp() override {
-        clock.counter = 1000000;
-        GameClock::SetCounter(&clock);
-        SetSoundPlayer(&sound);
-    }
-    void TearDown() override {
-        SetSoundPlayer(nullptr);
-        GameClock::SetCounter(nullptr);
-    }
-
     // A new running game without drops and bombs, holding only its centre.
     CGame& StartBoard() {
         game = std::make_unique<CGame>();
@@ -59,10 +48,9 @@ class Game : public ::testing::Test {
         }
     }
 
-    CManualClockCounter clock;
-    CMemorySettings settings;
-    CScopedSettingsBackend useSettings{&settings};
-    CRecordingSoundPlayer sound;
+    CTestSeams seams;
+    CManualClockCounter& clock = seams.clock;
+    CRecordingSoundPlayer& sound = seams.sound;
     std::unique_ptr<CGame> game;
 };
 

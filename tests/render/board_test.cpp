@@ -8,13 +8,12 @@
 #include <QPainter>
 #include <memory>
 
-#include "game/board_centre.h"
 #include "game/game_clock.h"
 #include "game/game_random.h"
-#include "game/memory_settings.h"
 #include "render/artwork.h"
 #include "render/board_renderer.h"
 #include "render/gem_drawing.h"
+#include "test_seams.h"
 #include "tools/robot/robot_player.h"
 
 namespace {
@@ -32,14 +31,7 @@ class Board : public ::testing::Test {
             new QGuiApplication(argc, argv);
         }
     }
-    void SetUp() override {
-        counter_.counter = 1000000;
-        GameClock::SetCounter(&counter_);
-        boardCentreX = 350;
-        boardCentreY = 310;
-        NewGame();
-    }
-    void TearDown() override { GameClock::SetCounter(nullptr); }
+    void SetUp() override { NewGame(); }
 
     // A running game, so no banner shows.
     void NewGame() {
@@ -105,9 +97,8 @@ class Board : public ::testing::Test {
     }
 
     std::unique_ptr<CGame> game;
-    CMemorySettings settings_;
-    CScopedSettingsBackend scopedSettings_{&settings_};
-    CManualClockCounter counter_;
+    CTestSeams seams_;
+    CManualClockCounter& counter_ = seams_.clock;
 };
 
 }  // namespace
@@ -116,7 +107,11 @@ TEST_F(Board, PaintsTheSceneAsThePicturesShowAtRatiosOneAndTwo) {
     BuildScene();
     CBoardRenderer renderer(kClient);
     const QImage& board = renderer.Paint(*game);
-    // The explosion that has run its 1200 ms shows once more, bare, and goes.
+    // The explosion that has run its 1200 ms shows once more, bare, and goes
+    // once the paint that showed it is done; the paint itself leaves the game.
+    EXPECT_EQ(game->exploding.Count(), 8);
+    counter_.counter += 1;
+    renderer.RetireShown(*game);
     EXPECT_EQ(game->exploding.Count(), 7);
     Check(board, QRect(0, 0, 700, 620), "board-1x");
     BuildScene();
@@ -193,7 +188,8 @@ TEST_F(Board, StoredColoursShadeTheGemsAndARebuildRecoloursThemInPlace) {
     EXPECT_EQ(ShadeColour(0x00FF4040, 0), 0x00FF4040u);  // no divisor, no shade
     BuildScene();
     CBoardRenderer before(kClient);
-    before.Paint(*game);  // retires the finished explosion
+    before.Paint(*game);
+    before.RetireShown(*game);
     const QImage painted = before.Paint(*game).copy();
 
     // 0 (black) means the default; the top byte is no part of a colour.
@@ -243,6 +239,7 @@ TEST_F(Board, PaintingOnlyWhatChangedGivesTheWholeBoardAtEveryScale) {
             whole.Invalidate();
             ASSERT_TRUE(partial.Paint(drawn) == whole.Paint(drawn))
                 << "frame " << frame << " at ratio " << ratio;
+            partial.RetireShown(*game);
             for (const QRect& r : partial.Changed()) {
                 stillArea += turn ? 0 : qint64(r.width()) * r.height();
             }

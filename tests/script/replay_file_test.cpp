@@ -15,13 +15,13 @@
 
 #include "game/game_clock.h"
 #include "game/game_random.h"
-#include "game/memory_settings.h"
 #include "script/growing_replay.h"
 #include "script/kept_game.h"
 #include "script/replay_player.h"
 #include "script/replay_reader.h"
 #include "script/replay_recorder.h"
 #include "script/script_text.h"
+#include "test_seams.h"
 #include "tools/robot/robot_player.h"
 
 namespace fs = std::filesystem;
@@ -30,15 +30,8 @@ namespace {
 
 class ReplayFiles : public ::testing::Test {
   protected:
-    void SetUp() override {
-        clock.counter = 5000000;
-        GameClock::SetCounter(&clock);
-        fs::create_directories(folder);
-    }
-    void TearDown() override {
-        GameClock::SetCounter(nullptr);
-        fs::remove_all(folder);
-    }
+    void SetUp() override { fs::create_directories(folder); }
+    void TearDown() override { fs::remove_all(folder); }
     std::string Write(const std::string& bytes) {
         const fs::path path = folder / std::to_string(++files);
         std::ofstream(path, std::ios::binary) << bytes;
@@ -71,26 +64,22 @@ class ReplayFiles : public ::testing::Test {
         for (std::int64_t t = 0; t < ms && !game.over; ++t) {
             clock.counter += 1;
             if (t % 2000 < dragMs) {
-                const CReplayRecorder::Mark mark = recorder.Before(game);
                 // Toward the aim, a hand's tremor and all.
-                game.wheelAngle +=
-                    std::clamp(wanted - game.wheelAngle, -0.004, 0.004) + (t % 7 - 3) * 3e-5;
-                game.RetestContacts();
-                game.Tick();
-                recorder.Turned(game, mark);
+                const double angle =
+                    game.wheelAngle +
+                    (std::clamp(wanted - game.wheelAngle, -0.004, 0.004) + (t % 7 - 3) * 3e-5);
+                recorder.Play(game, PlayerInput::TurnTo{angle}, {});
             }
             if (t % 66 == 0) {
                 wanted = robot.Decide(game).wheelAngle;
-                const CReplayRecorder::Mark mark = recorder.Before(game);
-                game.Tick();
-                recorder.Ticked(game, mark);
+                recorder.Play(game, PlayerInput::Tick{}, {});
             }
         }
     }
 
-    CManualClockCounter clock;
-    CMemorySettings settings;
-    CScopedSettingsBackend settingsGuard{&settings};
+    CTestSeams seams{5000000};
+    CManualClockCounter& clock = seams.clock;
+    CMemorySettings& settings = seams.settings;
     const fs::path folder =
         fs::temp_directory_path() / ("replay_files_" + std::to_string(getpid()));
     int files = 0;

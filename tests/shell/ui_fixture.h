@@ -21,10 +21,7 @@
 #include <functional>
 #include <ostream>
 
-#include "game/board_centre.h"
 #include "game/game_clock.h"
-#include "game/memory_settings.h"
-#include "game/sound.h"
 #include "shell/frame/board_session.h"
 #include "shell/frame/command_ids.h"
 #include "shell/frame/main_frame.h"
@@ -35,6 +32,7 @@
 #include "shell/view/replay_flow.h"
 #include "shell/view/torvane_view.h"
 #include "shell/view/tutorial_flow.h"
+#include "test_seams.h"
 
 inline void PrintTo(const QString& text, std::ostream* os) {
     *os << text.toStdString();
@@ -59,17 +57,14 @@ class UiTest : public ::testing::Test {
     using Answer = std::function<void(QDialog*)>;
 
     void SetUp() override {
-        clock.counter = clock.tickCount = 1000000;  // game time 0 means "never"
-        GameClock::SetCounter(&clock);
-        SetSoundPlayer(&sound);
         QObject::connect(&modalWatch_, &QTimer::timeout, [this] { AnswerModal(); });
         modalWatch_.start(5);
     }
     void TearDown() override {
         frame.reset();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        SetSoundPlayer(nullptr);
-        GameClock::SetCounter(nullptr);
+        // A fixture's own sound player goes before the seams put theirs back.
+        SetSoundPlayer(&sound);
         EXPECT_TRUE(answers.empty()) << "a dialog the test meant to answer never opened";
     }
 
@@ -113,8 +108,8 @@ class UiTest : public ::testing::Test {
     // The board pixel at this angle round the wheel's centre; by default far
     // enough out for whole pixels to give the angle to a thousandth.
     static QPoint Round(double angle, double radius = 1e4) {
-        return {boardCentreX + static_cast<int>(std::lround(radius * std::cos(angle))),
-                boardCentreY + static_cast<int>(std::lround(radius * std::sin(angle)))};
+        return kBoardCentre + QPoint(static_cast<int>(std::lround(radius * std::cos(angle))),
+                                     static_cast<int>(std::lround(radius * std::sin(angle))));
     }
     // A wheel turn over the view; true when the view kept the event.
     bool Wheel(int delta) {
@@ -162,10 +157,10 @@ class UiTest : public ::testing::Test {
         };
     }
 
-    CMemorySettings settings;
-    CScopedSettingsBackend settingsGuard{&settings};
-    CManualClockCounter clock;
-    CRecordingSoundPlayer sound;
+    CTestSeams seams;
+    CMemorySettings& settings = seams.settings;
+    CManualClockCounter& clock = seams.clock;
+    CRecordingSoundPlayer& sound = seams.sound;
     std::unique_ptr<CMainFrame> frame;
     Qt::MouseButtons held;
     std::deque<Answer> answers;

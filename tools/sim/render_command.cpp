@@ -4,7 +4,6 @@
 #include <QImageWriter>
 #include <ostream>
 
-#include "game/board_centre.h"
 #include "render/board_renderer.h"
 #include "script/json_writer.h"
 #include "script/sim_runner.h"
@@ -25,25 +24,6 @@ QGuiApplication* MakeOffscreenApplication() {
     static char* argv[] = {name, platformFlag, platform, nullptr};
     return new QGuiApplication(argc, argv);
 }
-
-// Restores the wheel centre that the rest of the runner relies on.
-class CCentreGuard {
-  public:
-    CCentreGuard(std::int32_t x, std::int32_t y) : x_(boardCentreX), y_(boardCentreY) {
-        boardCentreX = x;
-        boardCentreY = y;
-    }
-    ~CCentreGuard() {
-        boardCentreX = x_;
-        boardCentreY = y_;
-    }
-    CCentreGuard(const CCentreGuard&) = delete;
-    CCentreGuard& operator=(const CCentreGuard&) = delete;
-
-  private:
-    std::int32_t x_;
-    std::int32_t y_;
-};
 
 void Render(CSimRunner& runner, const SimLine& line, QGuiApplication*& app) {
     if (line.words.size() != 2 && line.words.size() != 4 && line.words.size() != 5) {
@@ -74,9 +54,9 @@ void Render(CSimRunner& runner, const SimLine& line, QGuiApplication*& app) {
     CGame& game = runner.Game();
     const auto w = static_cast<std::int32_t>(width);
     const auto h = static_cast<std::int32_t>(height);
-    const CCentreGuard centre(w / 2, h / 2);
     CBoardRenderer renderer({0, 0, w, h}, ratio);
     QImage image = renderer.Paint(game);
+    renderer.RetireShown(game);
     image.setDevicePixelRatio(1.0);
     QImageWriter writer(QString::fromStdString(file), "png");
     if (!writer.write(image)) {

@@ -92,7 +92,7 @@ class ReliabilityUi : public UiTest {
                                                : robot.Decide(Board().Game());
                     const double turn = move.wheelAngle - Board().Game().wheelAngle;
                     if (std::abs(turn) > 0.004) {  // about a pixel at the grip
-                        const QPoint grip(boardCentreX, boardCentreY + 250);
+                        const QPoint grip = kBoardCentre + QPoint(0, 250);
                         const QPoint to = grip + QPoint(std::lround(-250 * std::sin(turn)),
                                                         std::lround(250 * std::cos(turn) - 250));
                         QTest::mousePress(&view, Qt::LeftButton, {}, grip);

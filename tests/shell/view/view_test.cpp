@@ -29,7 +29,7 @@ class ViewTest : public UiTest {
     static QPoint At(const QString& where) {
         return where.contains(',')
                    ? QPoint(where.section(',', 0, 0).toInt(), where.section(',', 1).toInt())
-               : where == "centre" ? QPoint(boardCentreX, boardCentreY)
+               : where == "centre" ? kBoardCentre
                                    : Round(where.toDouble());
     }
     // Runs "operation argument ..." on the view.
