@@ -1,6 +1,7 @@
 #include "shell/dialogs/help_window.h"
 
 #include <QScreen>
+#include <QShortcut>
 #include <QTextBrowser>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -16,6 +17,10 @@ CHelpWindow::CHelpWindow(QWidget* mainWindow)
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(browser_);
+    for (const QKeySequence& key :
+         {QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)}) {
+        new QShortcut(key, this, this, &QWidget::close);
+    }
     resize(QSize(kWidth, kHeight).boundedTo(mainWindow->screen()->availableGeometry().size()));
 }
 

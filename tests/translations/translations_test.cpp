@@ -28,6 +28,7 @@
 #include "scores/ui/game_over_dlg.h"
 #include "scores/ui/high_scores_dlg.h"
 #include "scores/ui/new_high_score_dlg.h"
+#include "scores/ui/score_date_text.h"
 #include "script/replay_file.h"
 #include "settings/settings_file.h"
 #include "shell/app/settings_messages.h"
@@ -211,3 +212,36 @@ TEST_F(TranslationWalk, EveryTextShownComesFromTheTranslationAndGermanFits) {
 }
 
 }  // namespace
+
+TEST_F(TranslationWalk, HighScoreDatesReadAsTheReadersLanguageWritesThem) {
+    setenv("TZ", "UTC0", 1);
+    tzset();
+    constexpr std::int64_t kNov3_2002 = 1036281600, kDay = 86400, kNow = kNov3_2002 + kDay;
+    const QLocale english(QLocale::English, QLocale::UnitedStates);
+    const QLocale german(QLocale::German, QLocale::Germany);
+    const struct {
+        bool translated;
+        const QLocale& locale;
+        std::int64_t time;
+        const char* date;
+    } rows[] = {
+        {false, english, kNov3_2002, "Nov 3"},
+        {false, english, kNov3_2002 - 181 * kDay, "May 6 02"},
+        {false, english, kNow + kDay, "Nov 5 02"},  // dated in the future
+        {true, german, kNov3_2002, "3. Nov."},
+        {true, german, kNov3_2002 - 181 * kDay, "6. Mai 02"},
+        {true, german, INT64_MAX, ""},
+    };
+    ASSERT_TRUE(own.load("torvane_de", TORVANE_BINARY_DIR "/share/torvane/translations"));
+    for (const auto& row : rows) {
+        if (row.translated) {
+            QCoreApplication::installTranslator(&own);
+        } else {
+            QCoreApplication::removeTranslator(&own);
+        }
+        EXPECT_EQ(ScoreDateText(row.time, kNow, row.locale), QString::fromUtf8(row.date));
+    }
+    QCoreApplication::removeTranslator(&own);
+    unsetenv("TZ");
+    tzset();
+}

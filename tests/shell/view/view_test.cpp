@@ -141,6 +141,11 @@ TEST_F(ViewTest, InputTurnsTheWheelDropsBombsAndTicksOnlyARunningGameWithInputFr
         {"window Alt window Left", -kPi / 60, 1, 1},
         {"window Alt+G window Esc new - resume - window Left", -kPi / 60, 1, 1},
         {"window Alt+G window Left", 0, 1, 0},
+        // P and the Pause key pause and resume as Ctrl+P does, and not on a
+        // locked tutorial page.
+        {"window P tick 500", 0, 1, 0},
+        {"window Pause window P tick 500", 0, 1, 1},
+        {"lock on window P window Pause window Ctrl+P tick 500", 0, 1, 1},
         {"lock on press 0 move 1 wheel 120 key Space key Left dblclick 8,5", 0, 1, 0},
         {"pause - press 0 move 1 wheel 120 key Space key Right dblclick 8,5 tick 500", 0, 1, 0},
         // Every scale maps the pointer to the same board pixels.
