@@ -113,7 +113,7 @@ BoardFrame CollectFrame(CGame& game, const FrameStyle& style, const BoardFrame* 
         if (banner->shown) {
             frame.banners.push_back(placed(banner->text, [&] {
                 return BannerText(banner->text, 0, banner->dy, banner->width, kBannerHeight,
-                                  style.bannerFont);
+                                  style.bannerFont, style.bannerBacking);
             }));
         }
     }

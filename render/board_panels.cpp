@@ -2,9 +2,11 @@
 
 #include <QCoreApplication>
 #include <QFontMetricsF>
+#include <algorithm>
 #include <cmath>
 
 #include "game/board_centre.h"
+#include "game/settings_store.h"
 #include "render/board_fonts.h"
 #include "render/board_layout.h"
 
@@ -63,9 +65,10 @@ ClientRect BannerRect(int dx, int dy, int w, int h) {
             boardCentreY + h / 2 + dy};
 }
 
-PlacedText BannerText(const QString& text, int dx, int dy, int w, int h, const QFont& font) {
+PlacedText BannerText(const QString& text, int dx, int dy, int w, int h, const QFont& font,
+                      bool backing) {
     const ClientRect r = BannerRect(dx, dy, w, h);
-    PlacedText placed{font, text, {}};
+    PlacedText placed{font, text, {}, backing};
     const QFontMetricsF metrics(placed.font);
     const int textWidth = static_cast<int>(std::ceil(metrics.horizontalAdvance(text)));
     placed.baseline =
@@ -97,10 +100,21 @@ Banner BannerFor(const CGame& game) {
     return {};
 }
 
+bool StoredBannerBacking() {
+    return ReadSettingDword(kSettingsKey, "BannerBacking") != 0;
+}
+
 Banner ReplayBanner() {
-    const int panelsMiddle = (BombBoxRect.top + BombBoxRect.bottom) / 2;
-    return {QCoreApplication::translate("Board", "REPLAY"), kReplayBannerWidth, true,
-            panelsMiddle - boardCentreY};
+    const QString text = QCoreApplication::translate("Board", "REPLAY");
+    // As high as its top corners, with their margin and a backing's, stay
+    // within the spokes, which would cross it as the wheel turns; never
+    // nearer the centre than a banner's height above it.
+    constexpr double kClearance = 16;
+    const double inner = kSpokeInnerRadius - kWheelPenWidth;
+    const double halfWidth = QFontMetricsF(BannerFont()).horizontalAdvance(text) / 2 + kClearance;
+    const double above = halfWidth < inner ? std::sqrt(inner * inner - halfWidth * halfWidth) : 0;
+    const int top = static_cast<int>(std::floor(std::max(above - kClearance, 2.0 * kBannerHeight)));
+    return {text, kReplayBannerWidth, true, kBannerHeight / 2 - top};
 }
 
 BoardBanners BannersFor(const CGame& game, bool watching, bool watchPaused) {

@@ -73,6 +73,10 @@ Dieses Programm wird in der Hoffnung verbreitet, dass es nützlich ist, aber OHN
         <source>Smooth motion</source>
         <translation>Flüssige Bewegung</translation>
     </message>
+    <message>
+        <source>Banners on a backing</source>
+        <translation>Banner auf hellem Hintergrund</translation>
+    </message>
 </context>
 <context>
     <name>CBoardAccessible</name>

@@ -51,7 +51,7 @@ void COptionsFlow::OnAccessibility() {
     view_.EnsureInitialised();
     CPauseWhenInactive& pausing = view_.Pausing();
     CAccessibilityDlg dialog(view_.Renderer().GemSymbols(), pausing.On(), view_.SmoothMotion(),
-                             &view_);
+                             view_.Renderer().BannerBacking(), &view_);
     if (dialog.exec() != QDialog::Accepted) {
         return;
     }
@@ -59,10 +59,12 @@ void COptionsFlow::OnAccessibility() {
     pausing.Set(dialog.PauseWhenInactiveBox()->isChecked());
     view_.Renderer().SetGemSymbols(symbols);
     view_.SetSmoothMotion(dialog.SmoothMotionBox()->isChecked());
+    view_.Renderer().SetBannerBacking(dialog.BannerBackingBox()->isChecked());
     const CSettingsBatch together;
     WriteSettingDword(kSettingsKey, "GemSymbols", symbols ? 1u : 0u);
     WriteSettingDword(kSettingsKey, "PauseWhenInactive", pausing.On() ? 1u : 0u);
     // Absent or 0: smooth, as a new setting's default must read.
     WriteSettingDword(kSettingsKey, "NoSmoothMotion", view_.SmoothMotion() ? 0u : 1u);
+    WriteSettingDword(kSettingsKey, "BannerBacking", view_.Renderer().BannerBacking() ? 1u : 0u);
     view_.Changed();
 }

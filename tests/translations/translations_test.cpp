@@ -95,7 +95,7 @@ class TranslationWalk : public UiTest {
 
     // The main window, its menus and toolbar, the board as screen readers
     // read it, and its banners: within the spokes across the centre, or
-    // between the panels above, as far from them as they keep from the edge.
+    // (the replay's) wholly inside them near the top of the wheel.
     void Frame(bool watching = false, bool paused = false) {
         Window(frame.get());
         for (QAction* menu : frame->menuBar()->actions()) {
@@ -111,13 +111,22 @@ class TranslationWalk : public UiTest {
             Text(nullptr, board->child(i)->text(QAccessible::Name));
         }
         const BoardBanners banners = BannersFor(Game(), watching, paused);
-        const int room[] = {2 * kSpokeInnerRadius, ScorePanelRect(kBoardClient).left -
-                                                       BombBoxRect.right - 2 * kScorePanelRightGap};
         for (const Banner* banner : {&banners.centre, &banners.replay}) {
             if (banner->shown) {
                 Text(nullptr, banner->text);
                 const double width = QFontMetricsF(BannerFont()).horizontalAdvance(banner->text);
-                EXPECT_TRUE(pseudo || width <= room[banner->dy != 0]) << banner->text.toStdString();
+                const QRect box = BannerText(banner->text, 0, banner->dy, banner->width,
+                                             kBannerHeight, BannerFont(), true)
+                                      .Bounds()
+                                      .translated(-boardCentreX, -boardCentreY);
+                const auto inside = [](QPoint p) {
+                    return std::hypot(p.x(), p.y()) < kSpokeInnerRadius;
+                };
+                EXPECT_TRUE(pseudo ||
+                            (banner->dy == 0 ? width <= 2 * kSpokeInnerRadius
+                                             : inside(box.topLeft()) && inside(box.topRight()) &&
+                                                   box.bottom() < -kBannerHeight / 2))
+                    << banner->text.toStdString();
             }
         }
     }
@@ -141,7 +150,7 @@ class TranslationWalk : public UiTest {
         Frame();
         for (const auto& make : std::vector<std::function<QDialog*()>>{
                  [] { return new CAboutDlg; },
-                 [] { return new CAccessibilityDlg(true, true, true); },
+                 [] { return new CAccessibilityDlg(true, true, true, true); },
                  [] { return new CClockWarningDlg; }, [] { return new COptionsDlg; },
                  [] { return new CCustomizeColorsDlg; }, [] { return new CGameOverDlg; },
                  [] { return new CNewHighScoreDlg(12345); },

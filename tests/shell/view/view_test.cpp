@@ -317,6 +317,7 @@ TEST_F(ViewTest, TheDialogAppliesAndStoresItsSwitchesOnlyOnOk) {
             dialog->GemSymbolsBox()->setChecked(true);
             dialog->PauseWhenInactiveBox()->setChecked(true);
             dialog->SmoothMotionBox()->setChecked(false);
+            dialog->BannerBackingBox()->setChecked(true);
             ok ? dialog->accept() : dialog->reject();
         });
         Action(kCmdAccessibility)->trigger();
@@ -326,6 +327,8 @@ TEST_F(ViewTest, TheDialogAppliesAndStoresItsSwitchesOnlyOnOk) {
         EXPECT_EQ(Stored("GemSymbols"), ok ? 1u : 0u);
         EXPECT_EQ(Stored("PauseWhenInactive"), ok ? 1u : 0u);
         EXPECT_EQ(Stored("NoSmoothMotion"), ok ? 1u : 0u);
+        EXPECT_EQ(View().Renderer().BannerBacking(), ok);
+        EXPECT_EQ(Stored("BannerBacking"), ok ? 1u : 0u);
     }
     // At the screen's rate: within 30 to 240 frames a second, 60 when unknown.
     for (const auto& [hz, ms] :
@@ -356,6 +359,7 @@ TEST(BoardMapping, ThePictureStaysWithinTheViewAndAChangeIsRepaintedWhole) {
 
 TEST_F(ViewTest, AResizedViewIsDrawnAfreshAtItsScaleWithTheTileGoingOnIntoTheMargins) {
     WriteSettingDword(kSettingsKey, "GemSymbols", 1);
+    WriteSettingDword(kSettingsKey, "BannerBacking", 1);
     auto view = std::make_unique<CTorvaneView>();  // alone, drawn first at the base size
     view->resize(kBoardWidth, kBoardHeight);
     QImage image(view->size(), QImage::Format_RGB32);
@@ -367,7 +371,8 @@ TEST_F(ViewTest, AResizedViewIsDrawnAfreshAtItsScaleWithTheTileGoingOnIntoTheMar
         view->render(&image);
         return view->Renderer().DevicePixelRatio() == 2.0;
     }));
-    EXPECT_TRUE(view->Renderer().GemSymbols());  // as stored, at the new scale too
+    EXPECT_TRUE(view->Renderer().GemSymbols() &&
+                view->Renderer().BannerBacking());  // as stored, at the new scale too
     // Left of the board (x < 400) the margin repeats the board's own pixels
     // four tiles further right.
     for (const QPoint p : {QPoint(0, 1300), QPoint(143, 1390), QPoint(399, 1390)}) {
