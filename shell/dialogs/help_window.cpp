@@ -1,10 +1,11 @@
 #include "shell/dialogs/help_window.h"
 
-#include <QScreen>
 #include <QShortcut>
 #include <QTextBrowser>
 #include <QUrl>
 #include <QVBoxLayout>
+
+#include "shell/dialogs/screen_fit.h"
 
 namespace {
 constexpr int kWidth = 720;
@@ -21,7 +22,7 @@ CHelpWindow::CHelpWindow(QWidget* mainWindow)
          {QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)}) {
         new QShortcut(key, this, this, &QWidget::close);
     }
-    resize(QSize(kWidth, kHeight).boundedTo(mainWindow->screen()->availableGeometry().size()));
+    PlaceOnOwnersScreen(this, QSize(kWidth, kHeight), mainWindow);
 }
 
 CHelpWindow* CHelpWindow::Show(QWidget* owner, const QString& path) {

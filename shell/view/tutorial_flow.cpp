@@ -58,7 +58,7 @@ void CTutorialFlow::StartOrQuit() {
     // place it again when its frame is known.
     QTimer::singleShot(0, this, [this, window = QPointer<CTutorialWnd>(window_)] {
         if (window != nullptr && window == window_) {
-            window->PlaceAtLowerLeft(&view_);
+            PlaceWindow();
         }
     });
 }
@@ -79,7 +79,7 @@ void CTutorialFlow::ShowPage() {
     if (window_ != nullptr) {
         window_->ShowPage(Translated(tutorial_->Caption()), Translated(page->text),
                           tutorial_->HasPrevious(), Translated(tutorial_->NextButtonText()));
-        window_->PlaceAtLowerLeft(&view_);
+        PlaceWindow();
     }
     view_.Changed();
 }
@@ -126,7 +126,10 @@ void CTutorialFlow::OfferOnFirstStart() {
 }
 
 void CTutorialFlow::PlaceWindow() {
-    if (window_ != nullptr) {
-        window_->PlaceAtLowerLeft(&view_);
+    const CTutorialPage* page = tutorial_ ? tutorial_->CurrentPage() : nullptr;
+    if (window_ != nullptr && page != nullptr) {
+        window_->PlaceClearOf(&view_, page->subject, [this](QPoint board) {
+            return QPointF(view_.mapToGlobal(view_.Mapping().ToWidget(board)));
+        });
     }
 }

@@ -31,7 +31,8 @@ class CTutorialFlow : public QObject {
 
     // The view has been painted: the first start's offer follows the first paint.
     void AfterPaint();
-    // The view has a new size: the window keeps to its lower left corner.
+    // The view has a new size or place: the window keeps clear of what its
+    // page shows.
     void PlaceWindow();
 
   signals:

@@ -6,6 +6,8 @@
 #include <QDialog>
 #include <functional>
 
+#include "tutorial/core/scenarios.h"
+
 class QPlainTextEdit;
 class QPushButton;
 
@@ -21,9 +23,11 @@ class CTutorialWnd : public QDialog {
     // What each page of the tutorial puts on the window.
     void ShowPage(const QString& caption, const QString& text, bool previousEnabled,
                   const QString& nextText);
-    // Left and bottom edges of the whole window on those of the view, on top of
-    // every ordinary window; the size stays.
-    void PlaceAtLowerLeft(const QWidget* view);
+    // Where the page's `subject` stays in sight (PlaceTutorial), on top of
+    // every ordinary window; the size stays. `toScreen` gives the screen point
+    // of a board pixel of `view`.
+    void PlaceClearOf(const QWidget* view, const TutorialSubject& subject,
+                      const std::function<QPointF(QPoint)>& toScreen);
 
     // As the "Quit tutorial" button: tells the flow, then the window goes and
     // the object deletes itself.

@@ -20,6 +20,7 @@
 #include "shell/dialogs/clock_warning_dlg.h"
 #include "shell/dialogs/help_document.h"
 #include "shell/dialogs/help_window.h"
+#include "shell/dialogs/screen_fit.h"
 #include "shell/ui_fixture.h"
 #include "tutorial/ui/welcome_dlg.h"
 
@@ -250,7 +251,11 @@ TEST_F(UiTest, HelpShowsTheDocumentInAWindowOfItsOwnWithItsPicturesAndLinksOrNot
         ++links;
     }
     EXPECT_GT(links, 5);
+    // On its screen with its frame, however small the screen.
     CHelpWindow* help = frame->findChild<CHelpWindow*>();
+    const QMargins& f = kTypicalFrame;
+    EXPECT_TRUE(
+        help->screen()->availableGeometry().contains(QRect(help->pos(), help->size().grownBy(f))));
     // F1 opens it from the game; Escape and Ctrl+W close it.
     for (const QKeySequence& close : {QKeySequence(Qt::Key_Escape), QKeySequence("Ctrl+W")}) {
         frame->show();
