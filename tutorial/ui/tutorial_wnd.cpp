@@ -74,6 +74,23 @@ void CTutorialWnd::ShowPage(const QString& caption, const QString& text, bool pr
 
 void CTutorialWnd::PlaceClearOf(const QWidget* view, const TutorialSubject& subject,
                                 const std::function<QPointF(QPoint)>& toScreen) {
+    place_ = [this, view, subject, toScreen] { Place(view, subject, toScreen); };
+    Place(view, subject, toScreen);
+}
+
+void CTutorialWnd::moveEvent(QMoveEvent* event) {
+    QDialog::moveEvent(event);
+    // The window system decorates a new window once it is on screen, moving
+    // it by its frame, which may push the frame off the screen: placed again
+    // now that the frame is known.
+    if (placedUndecorated_ && frameGeometry().size() != size() && place_) {
+        placedUndecorated_ = false;
+        place_();
+    }
+}
+
+void CTutorialWnd::Place(const QWidget* view, const TutorialSubject& subject,
+                         const std::function<QPointF(QPoint)>& toScreen) {
     const auto onScreen = [&toScreen](const ClientRect& r) {
         return QRectF(toScreen(QPoint(r.left, r.top)), toScreen(QPoint(r.right, r.bottom)))
             .toAlignedRect();
@@ -92,7 +109,8 @@ void CTutorialWnd::PlaceClearOf(const QWidget* view, const TutorialSubject& subj
     // move() places the outer frame of a window, and the frame is known once
     // the window system has decorated it (before that, a typical one).
     QSize outer = frameGeometry().size();
-    if (outer == size()) {
+    placedUndecorated_ = outer == size();
+    if (placedUndecorated_) {
         outer += QSize(kTypicalFrame.left() + kTypicalFrame.right(),
                        kTypicalFrame.top() + kTypicalFrame.bottom());
     }

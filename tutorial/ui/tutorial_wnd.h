@@ -44,9 +44,12 @@ class CTutorialWnd : public QDialog {
   protected:
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
 
   private:
     void OnNext();
+    void Place(const QWidget* view, const TutorialSubject& subject,
+               const std::function<QPointF(QPoint)>& toScreen);
 
     MessageSink send_;
     QPlainTextEdit* text_;
@@ -54,4 +57,8 @@ class CTutorialWnd : public QDialog {
     QPushButton* quit_;
     QPushButton* next_;
     bool ended_ = false;
+    // The last placement, done again once the window system has decorated
+    // a window placed before it was.
+    std::function<void()> place_;
+    bool placedUndecorated_ = false;
 };
