@@ -37,15 +37,24 @@ line() {
         ($6 > 150 && $4 < 60 ? "a" : $4 < 30 && $5 > 100 && $5 < 150 && $6 < 30 ? "g" : $4 > 200 && $5 < 60 && $6 < 60 ? "r" : "o") }'
 }
 # The visible window whose name matches $1, once it shows: its id in $w, its
-# frame from $L,$T to $R,$B.
+# frame from $L,$T to $R,$B. Qt may make a window's X window anew as it
+# shows it: one that is gone by the time it is asked about is looked for again.
 framed() {
-    w=$(timeout 60 xdotool search --sync --onlyvisible --name "$1" | head -1) && sleep 1 ||
-        fail "no window $1"
-    local X Y W H && eval "$(xwininfo -id "$w" | awk -F: '/Absolute upper-left X/ {print "X=" $2+0}
-        /Absolute upper-left Y/ {print "Y=" $2+0} / Width:/ {print "W=" $2+0} / Height:/ {print "H=" $2+0}')"
-    read -r l r t b < <(xprop -id "$w" _NET_FRAME_EXTENTS | tr -d , | cut -d' ' -f3-)
+    local X= Y= W= H= l= r= t= b=
+    for _ in 1 2 3 4 5; do
+        w=$(timeout 60 xdotool search --sync --onlyvisible --name "$1" | head -1) && sleep 1 ||
+            fail "no window $1"
+        eval "$(xwininfo -id "$w" 2> /dev/null | awk -F: '/Absolute upper-left X/ {print "X=" $2+0}
+            /Absolute upper-left Y/ {print "Y=" $2+0} / Width:/ {print "W=" $2+0} / Height:/ {print "H=" $2+0}')"
+        read -r l r t b < <(xprop -id "$w" _NET_FRAME_EXTENTS 2> /dev/null | tr -d , | cut -d' ' -f3-)
+        [ -n "$H" ] && [ -n "$b" ] && break
+    done
+    [ -n "$H" ] && [ -n "$b" ] || fail "window $1 keeps going away"
     L=$((X - l)) T=$((Y - t)) R=$((X + W + r)) B=$((Y + H + b))
 }
+# Types keys $2... into window $1, failing rather than waiting for a window
+# that has gone.
+keys() { local to=$1 && shift && timeout 30 xdotool windowfocus --sync "$to" key --delay 200 "$@" || fail "no window $to for $*"; }
 # Whether the rectangle from $1,$2 to $3,$4 meets the frame framed found.
 overlaps() { [ "$1" -lt "$R" ] && [ "$L" -lt "$3" ] && [ "$2" -lt "$B" ] && [ "$T" -lt "$4" ]; }
 # Fails unless the frame framed found lies wholly on the screen.
@@ -58,9 +67,9 @@ onscreen() {
 # screen, and closes it with Escape.
 fits() {
     local name=$1 && shift
-    xdotool windowfocus --sync "${to:-$wid}" key --delay 200 "$@" && framed "$name" && onscreen "$name"
+    keys "${to:-$wid}" "$@" && framed "$name" && onscreen "$name"
     echo "$name: $L,$T to $R,$B"
-    xdotool windowfocus --sync "$w" key Escape && sleep 0.5
+    keys "$w" Escape && sleep 0.5
 }
 # The first and last index of letter $2 in string $1 between $3 and $4.
 span() { awk -v s="$1" -v c="$2" -v a="$3" -v b="$4" 'BEGIN { f = -1
@@ -120,7 +129,7 @@ elif [ "$screen" = 1024x600 ]; then
     subjects=("322 309 402 389" "267 123 518 365" "307 267 443 431" "244 133 430 409"
         "281 133 469 453" "281 133 469 453" "307 267 456 453" "-60 0 190 54 307 267 456 453"
         "0 0 724 54" "-60 0 0 60")
-    xdotool windowfocus --sync "$wid" key --delay 200 alt+h t && sleep 1 && xdotool key y  # ends the game under way
+    keys "$wid" alt+h t && framed "^Warning\$" && keys "$w" y  # ends the game under way
     for page in $(seq 10); do
         framed "^Tutorial - page $page of 10\$" && tutorial=$w && onscreen "page $page"
         set -- ${subjects[$((page - 1))]}
@@ -129,15 +138,15 @@ elif [ "$screen" = 1024x600 ]; then
                 fail "the tutorial's window ($L,$T to $R,$B) hides page $page's $1 $2 $3 $4"
             shift 4
         done
-        xdotool windowfocus --sync "$tutorial" key space
+        keys "$tutorial" space
     done
     echo "the tutorial's window clear of every page's subject"
     # Every window and dialog the game opens, wholly on the screen.
     fits "^Torvane Help\$" F1
     fits "^About Torvane\$" alt+h a
-    xdotool windowfocus --sync "$wid" key --delay 200 alt+h a && framed "^About Torvane\$" && about=$w
+    keys "$wid" alt+h a && framed "^About Torvane\$" && about=$w
     to=$about fits "^GNU General Public License\$" alt+l
-    xdotool windowfocus --sync "$about" key Escape
+    keys "$about" Escape
     fits "^Options\$" alt+o Down Down Down Down Return
     fits "^Accessibility\$" alt+o a
     fits "^Torvane -- High Scores\$" alt+g g
