@@ -109,9 +109,9 @@ BoardFrame CollectFrame(const CGame& game, const FrameStyle& style, const BoardF
     for (const Banner* banner : {&banners.replay, &banners.centre}) {
         if (banner->shown) {
             frame.banners.push_back(placed(banner->text, [&] {
-                const QPoint middle(frame.centre.x(), banner->middleY.value_or(frame.centre.y()));
+                const QPoint middle = frame.centre + QPoint(0, banner->dy);
                 return BannerText(banner->text, middle, banner->width, kBannerHeight,
-                                  style.bannerFont);
+                                  style.bannerFont, style.bannerBacking);
             }));
         }
     }

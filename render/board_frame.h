@@ -39,6 +39,7 @@ struct FrameStyle {
     bool smoothMotion = false;
     bool watching = false;  // a replay, and its playback paused
     bool watchPaused = false;
+    bool bannerBacking = false;  // banners on a light backing
 };
 
 // The frame of a game at the game clock's time. Gems whose explosion is over

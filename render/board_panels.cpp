@@ -2,8 +2,10 @@
 
 #include <QCoreApplication>
 #include <QFontMetricsF>
+#include <algorithm>
 #include <cmath>
 
+#include "game/settings_store.h"
 #include "render/board_fonts.h"
 #include "render/board_layout.h"
 
@@ -61,9 +63,10 @@ ClientRect BannerRect(QPoint middle, int w, int h) {
     return {middle.x() - w / 2, middle.y() - h / 2, middle.x() + w / 2, middle.y() + h / 2};
 }
 
-PlacedText BannerText(const QString& text, QPoint middle, int w, int h, const QFont& font) {
+PlacedText BannerText(const QString& text, QPoint middle, int w, int h, const QFont& font,
+                      bool backing) {
     const ClientRect r = BannerRect(middle, w, h);
-    PlacedText placed{font, text, {}};
+    PlacedText placed{font, text, {}, backing};
     const QFontMetricsF metrics(placed.font);
     const int textWidth = static_cast<int>(std::ceil(metrics.horizontalAdvance(text)));
     placed.baseline =
@@ -95,9 +98,21 @@ Banner BannerFor(const CGame& game) {
     return {};
 }
 
+bool StoredBannerBacking() {
+    return ReadSettingDword(kSettingsKey, "BannerBacking") != 0;
+}
+
 Banner ReplayBanner() {
-    const int panelsMiddle = (BombBoxRect.top + BombBoxRect.bottom) / 2;
-    return {QCoreApplication::translate("Board", "REPLAY"), kReplayBannerWidth, true, panelsMiddle};
+    const QString text = QCoreApplication::translate("Board", "REPLAY");
+    // As high as its top corners, with their margin and a backing's, stay
+    // within the spokes, which would cross it as the wheel turns; never
+    // nearer the centre than a banner's height above it.
+    constexpr double kClearance = 16;
+    const double inner = kSpokeInnerRadius - kWheelPenWidth;
+    const double halfWidth = QFontMetricsF(BannerFont()).horizontalAdvance(text) / 2 + kClearance;
+    const double above = halfWidth < inner ? std::sqrt(inner * inner - halfWidth * halfWidth) : 0;
+    const int top = static_cast<int>(std::floor(std::max(above - kClearance, 2.0 * kBannerHeight)));
+    return {text, kReplayBannerWidth, true, kBannerHeight / 2 - top};
 }
 
 BoardBanners BannersFor(const CGame& game, bool watching, bool watchPaused) {

@@ -22,18 +22,21 @@ PlacedText ScoreText(const ClientRect& client, std::uint32_t score, const QFont&
 ClientRect BannerRect(QPoint middle, int w, int h);
 // Black text in the banner font, centred across the banner rectangle; its
 // first line starts at the rectangle's top (and may overhang its bottom).
-PlacedText BannerText(const QString& text, QPoint middle, int w, int h, const QFont& font);
+PlacedText BannerText(const QString& text, QPoint middle, int w, int h, const QFont& font,
+                      bool backing = false);
+// The stored "BannerBacking" switch (banners on a backing); absent reads as off.
+bool StoredBannerBacking();
 
 // The banner a game shows, if any: its text and width (the height is 48).
 struct Banner {
     QString text;
     int width = 0;
     bool shown = false;
-    // The row its middle stands on; none: the wheel centre's.
-    std::optional<int> middleY = std::nullopt;
+    int dy = 0;  // its middle below the wheel centre
 };
 Banner BannerFor(const CGame& game);
-// "REPLAY", level with the panels.
+// "REPLAY", near the top of the wheel and inside its spokes, however wide
+// its words.
 Banner ReplayBanner();
 // Everything the board says of the game, as drawn and as read to a screen
 // reader. While a replay is watched: REPLAY until its game is over, and

@@ -35,6 +35,7 @@ CBoardRenderer::CBoardRenderer(const ClientRect& client, qreal devicePixelRatio,
     style_.centre = CentreOf(client);
     style_.scoreFont = ScoreFont();
     style_.bannerFont = BannerFont();
+    style_.bannerBacking = StoredBannerBacking();
     const int w = std::max(client.right - client.left, 0);
     const int h = std::max(client.bottom - client.top, 0);
     buffer_ = QImage(DevicePixels(w, ratio_), DevicePixels(h, ratio_), QImage::Format_RGB32);

@@ -27,7 +27,8 @@ class CBoardRenderer {
   public:
     // client: the board's rectangle, the wheel at its centre. The gem
     // colours and the symbols switch come from the settings unless given (a
-    // renderer rebuilt for a new scale keeps the look in use).
+    // renderer rebuilt for a new scale keeps the look in use); the banners'
+    // backing comes from the settings.
     CBoardRenderer(const ClientRect& client, qreal devicePixelRatio = 1.0,
                    const std::optional<GemPalette>& palette = std::nullopt,
                    std::optional<bool> gemSymbols = std::nullopt);
@@ -59,6 +60,12 @@ class CBoardRenderer {
         style_.watching = watching;
         style_.watchPaused = paused;
     }
+    // Banners on a translucent backing, or bare; stored as BannerBacking.
+    void SetBannerBacking(bool on) {
+        painted_ = painted_ && on == style_.bannerBacking;
+        style_.bannerBacking = on;
+    }
+    bool BannerBacking() const { return style_.bannerBacking; }
     // Falling gems where the next step would put them now (gliding between
     // steps), or where the last step left them.
     void SetSmoothMotion(bool on) { style_.smoothMotion = on; }

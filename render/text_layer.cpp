@@ -7,20 +7,48 @@
 #include "render/gem_art.h"
 #include "render/logical_painter.h"
 
+namespace {
+// The backing reaches this far beyond the text's advance and character cell.
+constexpr qreal kBackingPadX = 10;
+constexpr qreal kBackingPadY = 2;
+constexpr qreal kBackingRadius = 8;
+constexpr qreal kOutlineWidth = 2;
+const QColor kBackingFill(255, 255, 255, 200);
+const QColor kBackingOutline(240, 240, 240);
+}  // namespace
+
+QRectF PlacedText::BackingRect() const {
+    const QFontMetricsF m(font);
+    return QRectF(baseline.x() - kBackingPadX, baseline.y() - m.ascent() - kBackingPadY,
+                  m.horizontalAdvance(text) + 2 * kBackingPadX,
+                  m.ascent() + m.descent() + 2 * kBackingPadY);
+}
+
 QRect PlacedText::Bounds() const {
     const QFontMetricsF m(font);
     // A margin for side bearings and antialiased edges.
     constexpr qreal kMargin = 4;
-    const qreal left = std::floor(baseline.x() - kMargin);
-    const qreal top = std::floor(baseline.y() - m.ascent() - kMargin);
-    const qreal right = std::ceil(baseline.x() + m.horizontalAdvance(text) + kMargin);
-    const qreal bottom = std::ceil(baseline.y() + m.descent() + kMargin);
+    QRectF inked(baseline.x(), baseline.y() - m.ascent(), m.horizontalAdvance(text),
+                 m.ascent() + m.descent());
+    if (backing) {
+        inked |= BackingRect();
+    }
+    const qreal left = std::floor(inked.left() - kMargin);
+    const qreal top = std::floor(inked.top() - kMargin);
+    const qreal right = std::ceil(inked.right() + kMargin);
+    const qreal bottom = std::ceil(inked.bottom() + kMargin);
     return QRect(static_cast<int>(left), static_cast<int>(top), static_cast<int>(right - left),
                  static_cast<int>(bottom - top));
 }
 
 void PlacedText::Draw(QPainter& painter) const {
     painter.save();
+    if (backing) {
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setPen(QPen(kBackingOutline, kOutlineWidth));
+        painter.setBrush(kBackingFill);
+        painter.drawRoundedRect(BackingRect(), kBackingRadius, kBackingRadius);
+    }
     painter.setFont(font);
     painter.setPen(Qt::black);
     painter.drawText(baseline, text);

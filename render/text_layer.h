@@ -17,13 +17,19 @@ struct PlacedText {
     QFont font;
     QString text;
     QPointF baseline;  // logical pixels
+    // On a translucent light backing with a light outline, readable over
+    // any gems.
+    bool backing = false;
 
     // The logical rectangle that surely holds every drawn pixel.
     QRect Bounds() const;
     void Draw(QPainter& painter) const;
     bool operator==(const PlacedText& o) const {
-        return text == o.text && baseline == o.baseline && font == o.font;
+        return text == o.text && baseline == o.baseline && font == o.font && backing == o.backing;
     }
+
+  private:
+    QRectF BackingRect() const;
 };
 
 class CTextLayer {

@@ -30,6 +30,30 @@
         <source>Version %1</source>
         <translation>Version %1</translation>
     </message>
+    <message>
+        <source>Copyright (C) 2026 Quillfen Software</source>
+        <translation>Copyright (C) 2026 Quillfen Software</translation>
+    </message>
+    <message>
+        <source>GNU General Public License, version 3 or later</source>
+        <translation>GNU General Public License, Version 3 oder später</translation>
+    </message>
+    <message>
+        <source>This program is free software: you can redistribute it and/or modify it under the terms of the GNU General Public License as published by the Free Software Foundation, either version 3 of the License, or (at your option) any later version.
+
+This program is distributed in the hope that it will be useful, but WITHOUT ANY WARRANTY; without even the implied warranty of MERCHANTABILITY or FITNESS FOR A PARTICULAR PURPOSE. See the GNU General Public License for more details.</source>
+        <translation>Dieses Programm ist freie Software: Sie können es unter den Bedingungen der GNU General Public License, wie von der Free Software Foundation veröffentlicht, weitergeben und/oder verändern, entweder gemäß Version 3 der Lizenz oder (nach Ihrer Wahl) jeder späteren Version.
+
+Dieses Programm wird in der Hoffnung verbreitet, dass es nützlich ist, aber OHNE JEDE GEWÄHRLEISTUNG, sogar ohne die stillschweigende Gewährleistung der MARKTREIFE oder der EIGNUNG FÜR EINEN BESTIMMTEN ZWECK. Einzelheiten finden Sie in der GNU General Public License.</translation>
+    </message>
+    <message>
+        <source>&amp;Licence ...</source>
+        <translation>&amp;Lizenz ...</translation>
+    </message>
+    <message>
+        <source>GNU General Public License</source>
+        <translation>GNU General Public License</translation>
+    </message>
 </context>
 <context>
     <name>CAccessibilityDlg</name>
@@ -48,6 +72,10 @@
     <message>
         <source>Smooth motion</source>
         <translation>Flüssige Bewegung</translation>
+    </message>
+    <message>
+        <source>Banners on a backing</source>
+        <translation>Banner auf hellem Hintergrund</translation>
     </message>
 </context>
 <context>
@@ -664,6 +692,19 @@ Möchten Sie dieses Spiel beenden und die Einführung ansehen?</translation>
     <message>
         <source>There is not enough memory free to read this replay.</source>
         <translation>Es ist nicht genug Arbeitsspeicher frei, um diese Spielaufzeichnung zu lesen.</translation>
+    </message>
+</context>
+<context>
+    <name>ScoreDate</name>
+    <message>
+        <source>MMM d yy</source>
+        <extracomment>An older date in the high-score list, in QLocale&apos;s date pattern letters: MMM the month&apos;s short name, d the day, yy the year&apos;s last two digits.</extracomment>
+        <translation>d. MMM yy</translation>
+    </message>
+    <message>
+        <source>MMM d</source>
+        <extracomment>A recent date in the high-score list, in QLocale&apos;s date pattern letters: MMM the month&apos;s short name, d the day.</extracomment>
+        <translation>d. MMM</translation>
     </message>
 </context>
 <context>

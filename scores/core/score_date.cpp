@@ -33,17 +33,25 @@ bool IsRecent(std::int64_t time, std::int64_t now) {
 
 }  // namespace
 
-std::string FormatScoreDate(std::int64_t time, std::int64_t now) {
+std::optional<ScoreDay> ScoreDateParts(std::int64_t time, std::int64_t now) {
     std::tm local{};
     if (!ToLocal(time, local) || local.tm_mon < 0 || local.tm_mon > 11) {
+        return std::nullopt;
+    }
+    return ScoreDay{static_cast<long long>(local.tm_year) + 1900, local.tm_mon + 1, local.tm_mday,
+                    !IsRecent(time, now)};
+}
+
+std::string FormatScoreDate(std::int64_t time, std::int64_t now) {
+    const std::optional<ScoreDay> day = ScoreDateParts(time, now);
+    if (!day) {
         return {};
     }
-    std::string text = kMonths[static_cast<std::size_t>(local.tm_mon)];
+    std::string text = kMonths[static_cast<std::size_t>(day->month - 1)];
     text += ' ';
-    text += std::to_string(local.tm_mday);
-    if (!IsRecent(time, now)) {
-        const long long year = static_cast<long long>(local.tm_year) + 1900;
-        const long long yy = (year % 100 + 100) % 100;
+    text += std::to_string(day->day);
+    if (day->showYear) {
+        const long long yy = (day->year % 100 + 100) % 100;
         text += ' ';
         text += static_cast<char>('0' + yy / 10);
         text += static_cast<char>('0' + yy % 10);

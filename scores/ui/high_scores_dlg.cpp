@@ -9,7 +9,7 @@
 
 #include "scores/core/calendar_clock.h"
 #include "scores/core/high_score_table.h"
-#include "scores/core/score_date.h"
+#include "scores/ui/score_date_text.h"
 #include "scores/ui/score_font.h"
 #include "tutorial/ui/dialog_units.h"
 
@@ -81,6 +81,7 @@ void CHighScoresDlg::FillList() {
     CHighScoreTable table;
     table.LoadHighScores();
     const std::int64_t now = CalendarClock::Now();
+    const QLocale locale = ScoreDateLocale();
     int rank = 0;
     entries_ = table.Entries();
     for (const HighScoreEntry& entry : entries_) {
@@ -88,7 +89,7 @@ void CHighScoresDlg::FillList() {
         item->setText(kRankColumn, QStringLiteral(" %1.").arg(++rank));
         item->setText(kNameColumn, QString::fromStdString(entry.name));
         item->setText(kScoreColumn, QString::number(entry.score));
-        item->setText(kDateColumn, QString::fromStdString(FormatScoreDate(entry.time, now)));
+        item->setText(kDateColumn, ScoreDateText(entry.time, now, locale));
     }
 }
 

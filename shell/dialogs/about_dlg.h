@@ -1,5 +1,6 @@
 #pragma once
-// The About box: icon, name, version and logo.
+// The About box: icon, name, version, logo, copyright and licence, with the
+// licence's short notice and its full text a button away.
 
 #include <QDialog>
 
@@ -11,4 +12,7 @@ class CAboutDlg : public QDialog {
 
     // The logo with its black pixels left transparent.
     static QPixmap Logo();
+
+  private:
+    void ShowLicence();
 };

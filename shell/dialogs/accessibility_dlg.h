@@ -1,7 +1,7 @@
 #pragma once
 // Accessibility: symbols on the gems, pausing when the player leaves the
-// game, and smooth motion (off: gems move only when the rules move them). The
-// caller applies the switches only after OK.
+// game, smooth motion (off: gems move only when the rules move them) and
+// banners on a backing. The caller applies the switches only after OK.
 
 #include <QDialog>
 
@@ -12,14 +12,16 @@ class CAccessibilityDlg : public QDialog {
 
   public:
     CAccessibilityDlg(bool gemSymbols, bool pauseWhenInactive, bool smoothMotion,
-                      QWidget* parent = nullptr);
+                      bool bannerBacking, QWidget* parent = nullptr);
 
     QCheckBox* GemSymbolsBox() const { return gemSymbols_; }
     QCheckBox* PauseWhenInactiveBox() const { return pauseWhenInactive_; }
     QCheckBox* SmoothMotionBox() const { return smoothMotion_; }
+    QCheckBox* BannerBackingBox() const { return bannerBacking_; }
 
   private:
     QCheckBox* gemSymbols_;
     QCheckBox* pauseWhenInactive_;
     QCheckBox* smoothMotion_;
+    QCheckBox* bannerBacking_;
 };

@@ -1,9 +1,11 @@
 #include "shell/dialogs/help_window.h"
 
-#include <QScreen>
+#include <QShortcut>
 #include <QTextBrowser>
 #include <QUrl>
 #include <QVBoxLayout>
+
+#include "shell/dialogs/screen_fit.h"
 
 namespace {
 constexpr int kWidth = 720;
@@ -16,7 +18,11 @@ CHelpWindow::CHelpWindow(QWidget* mainWindow)
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(browser_);
-    resize(QSize(kWidth, kHeight).boundedTo(mainWindow->screen()->availableGeometry().size()));
+    for (const QKeySequence& key :
+         {QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)}) {
+        new QShortcut(key, this, this, &QWidget::close);
+    }
+    PlaceOnOwnersScreen(this, QSize(kWidth, kHeight), mainWindow);
 }
 
 CHelpWindow* CHelpWindow::Show(QWidget* owner, const QString& path) {

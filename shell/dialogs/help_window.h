@@ -2,7 +2,7 @@
 // The help document in a window of the game's own. The desktop's viewer may
 // be missing, and whether one really opened cannot be known; this window
 // always shows the document. Links within the document move through it,
-// links out of it go to the desktop's browser.
+// links out of it go to the desktop's browser. Escape and Ctrl+W close it.
 
 #include <QWidget>
 

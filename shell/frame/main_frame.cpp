@@ -97,8 +97,11 @@ void CMainFrame::BuildMenus() {
     const auto ctrl = [](Qt::Key key) { return QKeySequence(Qt::CTRL | key); };
 
     QMenu* gameMenu = menuBar()->addMenu(tr("&Game"));
+    // P and the Pause key as desktop games have them, beside the menu's own.
     connect(AddCommand(gameMenu, kCmdPausePlay, tr("&Pause\tCtrl+P"),
-                       {ctrl(Qt::Key_P), ctrl(Qt::Key_R)}, tr("Pause/Play")),
+                       {ctrl(Qt::Key_P), ctrl(Qt::Key_R), QKeySequence(Qt::Key_P),
+                        QKeySequence(Qt::Key_Pause)},
+                       tr("Pause/Play")),
             &QAction::triggered, model, &CBoardModel::OnPausePlay);
     connect(AddCommand(gameMenu, kCmdDropBomb, tr("Drop &bomb\tCtrl+B"), {ctrl(Qt::Key_B)},
                        tr("Drop bomb")),
@@ -161,8 +164,8 @@ void CMainFrame::BuildMenus() {
     connect(fullScreen, &QAction::triggered, this, &CMainFrame::OnFullScreen);
 
     QMenu* helpMenu = menuBar()->addMenu(tr("&Help"));
-    connect(AddCommand(helpMenu, kCmdHelpContents, tr("&Contents")), &QAction::triggered, this,
-            &CMainFrame::OnHelpContents);
+    connect(AddCommand(helpMenu, kCmdHelpContents, tr("&Contents"), {QKeySequence(Qt::Key_F1)}),
+            &QAction::triggered, this, &CMainFrame::OnHelpContents);
     connect(AddCommand(helpMenu, kCmdSeeTutorial, tr("See &tutorial")), &QAction::triggered,
             session, [session] { session->Tutorial().StartOrQuit(); });
     helpMenu->addSeparator();

@@ -50,7 +50,8 @@ void COptionsFlow::OnOtherOptions() {
 void COptionsFlow::OnAccessibility() {
     view_.EnsureInitialised();
     const bool pausing = ReadSettingDword(kSettingsKey, "PauseWhenInactive") != 0;
-    CAccessibilityDlg dialog(view_.Renderer().GemSymbols(), pausing, view_.SmoothMotion(), &view_);
+    CAccessibilityDlg dialog(view_.Renderer().GemSymbols(), pausing, view_.SmoothMotion(),
+                             view_.Renderer().BannerBacking(), &view_);
     if (dialog.exec() != QDialog::Accepted) {
         return;
     }
@@ -58,11 +59,13 @@ void COptionsFlow::OnAccessibility() {
     const bool pauseWhenInactive = dialog.PauseWhenInactiveBox()->isChecked();
     view_.Renderer().SetGemSymbols(symbols);
     view_.SetSmoothMotion(dialog.SmoothMotionBox()->isChecked());
+    view_.Renderer().SetBannerBacking(dialog.BannerBackingBox()->isChecked());
     const CSettingsBatch together;
     WriteSettingDword(kSettingsKey, "GemSymbols", symbols ? 1u : 0u);
     WriteSettingDword(kSettingsKey, "PauseWhenInactive", pauseWhenInactive ? 1u : 0u);
     // Absent or 0: smooth, as a new setting's default must read.
     WriteSettingDword(kSettingsKey, "NoSmoothMotion", view_.SmoothMotion() ? 0u : 1u);
+    WriteSettingDword(kSettingsKey, "BannerBacking", view_.Renderer().BannerBacking() ? 1u : 0u);
     emit PauseWhenInactiveSet(pauseWhenInactive);
     model_.Changed();
 }

@@ -55,7 +55,7 @@ void CTutorialFlow::StartOrQuit() {
     // place it again when its frame is known.
     QTimer::singleShot(0, this, [this, window = QPointer<CTutorialWnd>(window_)] {
         if (window != nullptr && window == window_) {
-            window->PlaceAtLowerLeft(&view_);
+            PlaceWindow();
         }
     });
 }
@@ -77,7 +77,7 @@ void CTutorialFlow::ShowPage() {
     if (window_ != nullptr) {
         window_->ShowPage(Translated(tutorial_->Caption()), Translated(page->text),
                           tutorial_->HasPrevious(), Translated(tutorial_->NextButtonText()));
-        window_->PlaceAtLowerLeft(&view_);
+        PlaceWindow();
     }
 }
 
@@ -132,7 +132,10 @@ void CTutorialFlow::OnModeChanged() {
 }
 
 void CTutorialFlow::PlaceWindow() {
-    if (window_ != nullptr) {
-        window_->PlaceAtLowerLeft(&view_);
+    const CTutorialPage* page = tutorial_ ? tutorial_->CurrentPage() : nullptr;
+    if (window_ != nullptr && page != nullptr) {
+        window_->PlaceClearOf(&view_, page->subject, [this](QPoint board) {
+            return QPointF(view_.mapToGlobal(view_.Mapping().ToWidget(board)));
+        });
     }
 }

@@ -38,7 +38,7 @@ class CTutorialFlow : public QObject {
     void OfferOnFirstStart();
     // The view has been painted: the first start's offer follows the first paint.
     void AfterPaint();
-    // The view has a new size: the window keeps to its lower left corner.
+    // The view has a new size: the window keeps clear of what its page shows.
     void PlaceWindow();
     // The board left the tutorial (a replay, a new game): so does the window.
     void OnModeChanged();

@@ -146,26 +146,30 @@ TEST_F(Board, PaintsTheSceneAsThePicturesShowAtRatiosOneAndTwo) {
 TEST_F(Board, ScoreAndBannerTextSitInTheirPlacesAtAnyRatio) {
     struct Row {
         bool started, paused, over;
-        bool replayPaused;  // a replay is watched, its playback paused
+        int replay;  // 1: a replay is watched; 2: its playback paused too
         std::uint32_t score;
         QRect area, ink;  // where to look, and the dark pixels' extent found there
     } rows[] = {
         // The score's digits stand right-aligned, centred in the panel; a
         // banner is centred across the wheel, its capitals some 10 pixels
         // below its rectangle's top at 286.
-        {true, false, false, false, 0, {520, 7, 172, 40}, {670, 15, 16, 24}},
-        {true, false, false, false, 1234567, {520, 7, 172, 40}, {558, 15, 128, 24}},
-        {false, true, false, false, 0, {100, 250, 500, 120}, {164, 295, 372, 41}},  // Press PLAY
-        {true, true, false, false, 0, {100, 250, 500, 120}, {266, 296, 167, 30}},   // PAUSED
-        {true, true, true, false, 0, {100, 250, 500, 120}, {247, 296, 206, 30}},    // Game Over
-        {true, false, false, true, 0, {100, 250, 500, 120}, {266, 296, 167, 30}},   // replay paused
+        {true, false, false, 0, 0, {520, 7, 172, 40}, {670, 15, 16, 24}},
+        {true, false, false, 0, 1234567, {520, 7, 172, 40}, {558, 15, 128, 24}},
+        {false, true, false, 0, 0, {100, 250, 500, 120}, {164, 295, 372, 41}},  // Press PLAY
+        {true, true, false, 0, 0, {100, 250, 500, 120}, {266, 296, 167, 30}},   // PAUSED
+        {true, true, true, 0, 0, {100, 250, 500, 120}, {247, 296, 206, 30}},    // Game Over
+        {true, false, false, 2, 0, {100, 250, 500, 120}, {266, 296, 167, 30}},  // replay paused
+        // REPLAY near the top of the wheel, inside its spokes.
+        {true, false, false, 1, 0, {230, 60, 240, 100}, {266, 101, 167, 29}},
     };
-    for (qreal ratio : {1.0, 2.0, 0.6}) {
+    for (const auto& [ratio, backing] :
+         {std::pair{1.0, false}, {2.0, true}, {0.6, false}, {1.0, true}}) {
         CBoardRenderer renderer(kClient, ratio);
+        renderer.SetBannerBacking(backing);
         for (const Row& row : rows) {
             std::tie(game->started, game->paused, game->over, game->score) =
                 std::tuple(row.started, row.paused, row.over, row.score);
-            renderer.ShowWatching(row.replayPaused, row.replayPaused);
+            renderer.ShowWatching(row.replay > 0, row.replay > 1);
             const QImage& board = renderer.Paint(*game);
             QRect ink;
             for (int y = row.area.top() * ratio; y <= row.area.bottom() * ratio; ++y) {
@@ -179,6 +183,11 @@ TEST_F(Board, ScoreAndBannerTextSitInTheirPlacesAtAnyRatio) {
                         seen.contains(row.ink.adjusted(2, 2, -2, -2)))
                 << "at ratio " << ratio << ": " << seen.x() << "," << seen.y() << " "
                 << seen.width() << "x" << seen.height();
+            // A banner on its backing has light all round it, green (the
+            // wheel) shows there without; the score never has one.
+            const QPoint beside = QPoint(row.ink.left() - 5, row.ink.center().y()) * ratio;
+            EXPECT_EQ(qGray(board.pixel(beside)) > 150, backing && row.ink.top() > 50)
+                << "at ratio " << ratio << " beside " << row.ink.x() << "," << row.ink.y();
         }
     }
 }

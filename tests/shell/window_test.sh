@@ -3,7 +3,9 @@
 # whole window, frame included, is on the screen at start, and a size it is
 # given is there again at the next start. On a smaller one (1024 x 600) the
 # board opens below scale 1: the disc and the panels at its scale, centred in
-# the view, and a double-click in the bomb box as drawn drops the bomb. On a
+# the view, and a double-click in the bomb box as drawn drops the bomb; the
+# tutorial's window hides nothing of what its pages show, and every window
+# and dialog opens wholly on the screen. On a
 # large one (1920 x 1080) it opens at the board's base size, F11 fills the
 # screen, the wheel grows by the board's scale, and the central gem shows no
 # colour it lacks at scale 1 (no blur).
@@ -33,6 +35,41 @@ line() {
     [ "${3:-}" = col ] && crop="1x9999+$2+0"
     convert "$out/$1.png" -crop "$crop" -depth 8 txt:- | awk -F'[:(,)]' 'NR > 1 { printf "%s",
         ($6 > 150 && $4 < 60 ? "a" : $4 < 30 && $5 > 100 && $5 < 150 && $6 < 30 ? "g" : $4 > 200 && $5 < 60 && $6 < 60 ? "r" : "o") }'
+}
+# The visible window whose name matches $1, once it shows: its id in $w, its
+# frame from $L,$T to $R,$B. Qt may make a window's X window anew as it
+# shows it: one that is gone by the time it is asked about is looked for again.
+framed() {
+    local X= Y= W= H= l= r= t= b=
+    for _ in 1 2 3 4 5; do
+        w=$(timeout 60 xdotool search --sync --onlyvisible --name "$1" | head -1) && sleep 1 ||
+            fail "no window $1"
+        eval "$(xwininfo -id "$w" 2> /dev/null | awk -F: '/Absolute upper-left X/ {print "X=" $2+0}
+            /Absolute upper-left Y/ {print "Y=" $2+0} / Width:/ {print "W=" $2+0} / Height:/ {print "H=" $2+0}')"
+        read -r l r t b < <(xprop -id "$w" _NET_FRAME_EXTENTS 2> /dev/null | tr -d , | cut -d' ' -f3-)
+        [ -n "$H" ] && [ -n "$b" ] && break
+    done
+    [ -n "$H" ] && [ -n "$b" ] || fail "window $1 keeps going away"
+    L=$((X - l)) T=$((Y - t)) R=$((X + W + r)) B=$((Y + H + b))
+}
+# Types keys $2... into window $1, failing rather than waiting for a window
+# that has gone.
+keys() { local to=$1 && shift && timeout 30 xdotool windowfocus --sync "$to" key --delay 200 "$@" || fail "no window $to for $*"; }
+# Whether the rectangle from $1,$2 to $3,$4 meets the frame framed found.
+overlaps() { [ "$1" -lt "$R" ] && [ "$L" -lt "$3" ] && [ "$2" -lt "$B" ] && [ "$T" -lt "$4" ]; }
+# Fails unless the frame framed found lies wholly on the screen.
+onscreen() {
+    [ "$L" -ge 0 ] && [ "$T" -ge 0 ] && [ "$R" -le "${screen%x*}" ] && [ "$B" -le "${screen#*x}" ] ||
+        fail "$1: its frame $L,$T to $R,$B is off the screen"
+}
+# Opens the window named $1 with the keys after it (typed into the main
+# window, or the window $to), fails unless its frame is wholly on the
+# screen, and closes it with Escape.
+fits() {
+    local name=$1 && shift
+    keys "${to:-$wid}" "$@" && framed "$name" && onscreen "$name"
+    echo "$name: $L,$T to $R,$B"
+    keys "$w" Escape && sleep 0.5
 }
 # The first and last index of letter $2 in string $1 between $3 and $4.
 span() { awk -v s="$1" -v c="$2" -v a="$3" -v b="$4" 'BEGIN { f = -1
@@ -87,6 +124,33 @@ elif [ "$screen" = 1024x600 ]; then
         [ "$(span "$(line bomb "$(at "$by" 27)")" r "$x0" "$boxEnd")" = "-1 " ] ||
         fail "a double-click in the drawn bomb box dropped no bomb"
     echo "scale $scale: disc $left to $right, bomb box $first to $boxEnd, score panel to $last"
+    # The tutorial's window hides nothing of what each page shows (board
+    # pixels, left, top, right and bottom; left of the board the toolbar).
+    subjects=("322 309 402 389" "267 123 518 365" "307 267 443 431" "244 133 430 409"
+        "281 133 469 453" "281 133 469 453" "307 267 456 453" "-60 0 190 54 307 267 456 453"
+        "0 0 724 54" "-60 0 0 60")
+    keys "$wid" alt+h t && framed "^Warning\$" && keys "$w" y  # ends the game under way
+    for page in $(seq 10); do
+        framed "^Tutorial - page $page of 10\$" && tutorial=$w && onscreen "page $page"
+        set -- ${subjects[$((page - 1))]}
+        while [ $# -ge 4 ]; do
+            ! overlaps "$(at "$bx" "$1")" "$(at "$by" "$2")" "$(at "$bx" "$3")" "$(at "$by" "$4")" ||
+                fail "the tutorial's window ($L,$T to $R,$B) hides page $page's $1 $2 $3 $4"
+            shift 4
+        done
+        keys "$tutorial" space
+    done
+    echo "the tutorial's window clear of every page's subject"
+    # Every window and dialog the game opens, wholly on the screen.
+    fits "^Torvane Help\$" F1
+    fits "^About Torvane\$" alt+h a
+    keys "$wid" alt+h a && framed "^About Torvane\$" && about=$w
+    to=$about fits "^GNU General Public License\$" alt+l
+    keys "$about" Escape
+    fits "^Options\$" alt+o Down Down Down Down Return
+    fits "^Accessibility\$" alt+o a
+    fits "^Torvane -- High Scores\$" alt+g g
+    fits "^Watch a replay\$" alt+g r
 else
     [ "$W.$H" = 768.738 ] || fail "opened at ${W}x$H, not 768x738"
     chromeW=$((W - 724)) chromeH=$((H - 698))

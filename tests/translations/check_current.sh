@@ -19,7 +19,7 @@ for shipped in "$@"; do
     diff -u "$shipped" "$copy" || fail "$shipped is not the texts of the code: run make translations"
     unfinished=$(grep -c 'type="unfinished"' "$copy")
     [ "$unfinished" -eq 0 ] || fail "$shipped has $unfinished unfinished messages"
-    sed -z -E 's#<source>(([^<]|<byte value="xd"/>)*)</source>(\s*<comment>[^<]*</comment>)?\s*<translation[^>]*>([^<]|<byte value="xd"/>)*</translation>#<source>\1</source>\3<translation>⟦\1⟧</translation>#g' \
+    sed -z -E 's#<source>(([^<]|<byte value="xd"/>)*)</source>((\s*<(comment|extracomment)>[^<]*</(comment|extracomment)>)*)\s*<translation[^>]*>([^<]|<byte value="xd"/>)*</translation>#<source>\1</source>\3<translation>⟦\1⟧</translation>#g' \
         "$copy" > "$pseudo.ts"
     [ "$(grep -c '<translation>⟦' "$pseudo.ts")" -eq "$(grep -c '<message>' "$pseudo.ts")" ] &&
         "$lrelease" -silent "$pseudo.ts" -qm "$pseudo.qm" || fail "no pseudo translation of $copy"

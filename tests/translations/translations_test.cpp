@@ -28,6 +28,7 @@
 #include "scores/ui/game_over_dlg.h"
 #include "scores/ui/high_scores_dlg.h"
 #include "scores/ui/new_high_score_dlg.h"
+#include "scores/ui/score_date_text.h"
 #include "script/replay_file.h"
 #include "settings/settings_file.h"
 #include "shell/app/settings_messages.h"
@@ -94,7 +95,7 @@ class TranslationWalk : public UiTest {
 
     // The main window, its menus and toolbar, the board as screen readers
     // read it, and its banners: within the spokes across the centre, or
-    // between the panels above, as far from them as they keep from the edge.
+    // (the replay's) wholly inside them near the top of the wheel.
     void Frame(bool watching = false, bool paused = false) {
         Window(frame.get());
         for (QAction* menu : frame->menuBar()->actions()) {
@@ -110,13 +111,21 @@ class TranslationWalk : public UiTest {
             Text(nullptr, board->child(i)->text(QAccessible::Name));
         }
         const BoardBanners banners = BannersFor(Game(), watching, paused);
-        const int room[] = {2 * kSpokeInnerRadius, ScorePanelRect(kBoardClient).left -
-                                                       BombBoxRect.right - 2 * kScorePanelRightGap};
         for (const Banner* banner : {&banners.centre, &banners.replay}) {
             if (banner->shown) {
                 Text(nullptr, banner->text);
                 const double width = QFontMetricsF(BannerFont()).horizontalAdvance(banner->text);
-                EXPECT_TRUE(pseudo || width <= room[banner->middleY.has_value()])
+                const QRect box = BannerText(banner->text, kBoardCentre + QPoint(0, banner->dy),
+                                             banner->width, kBannerHeight, BannerFont(), true)
+                                      .Bounds()
+                                      .translated(-kBoardCentre);
+                const auto inside = [](QPoint p) {
+                    return std::hypot(p.x(), p.y()) < kSpokeInnerRadius;
+                };
+                EXPECT_TRUE(pseudo ||
+                            (banner->dy == 0 ? width <= 2 * kSpokeInnerRadius
+                                             : inside(box.topLeft()) && inside(box.topRight()) &&
+                                                   box.bottom() < -kBannerHeight / 2))
                     << banner->text.toStdString();
             }
         }
@@ -141,7 +150,7 @@ class TranslationWalk : public UiTest {
         Frame();
         for (const auto& make : std::vector<std::function<QDialog*()>>{
                  [] { return new CAboutDlg; },
-                 [] { return new CAccessibilityDlg(true, true, true); },
+                 [] { return new CAccessibilityDlg(true, true, true, true); },
                  [] { return new CClockWarningDlg; }, [] { return new COptionsDlg; },
                  [] { return new CCustomizeColorsDlg; }, [] { return new CGameOverDlg; },
                  [] { return new CNewHighScoreDlg(12345); },
@@ -212,3 +221,36 @@ TEST_F(TranslationWalk, EveryTextShownComesFromTheTranslationAndGermanFits) {
 }
 
 }  // namespace
+
+TEST_F(TranslationWalk, HighScoreDatesReadAsTheReadersLanguageWritesThem) {
+    setenv("TZ", "UTC0", 1);
+    tzset();
+    constexpr std::int64_t kNov3_2002 = 1036281600, kDay = 86400, kNow = kNov3_2002 + kDay;
+    const QLocale english(QLocale::English, QLocale::UnitedStates);
+    const QLocale german(QLocale::German, QLocale::Germany);
+    const struct {
+        bool translated;
+        const QLocale& locale;
+        std::int64_t time;
+        const char* date;
+    } rows[] = {
+        {false, english, kNov3_2002, "Nov 3"},
+        {false, english, kNov3_2002 - 181 * kDay, "May 6 02"},
+        {false, english, kNow + kDay, "Nov 5 02"},  // dated in the future
+        {true, german, kNov3_2002, "3. Nov."},
+        {true, german, kNov3_2002 - 181 * kDay, "6. Mai 02"},
+        {true, german, INT64_MAX, ""},
+    };
+    ASSERT_TRUE(own.load("torvane_de", TORVANE_BINARY_DIR "/share/torvane/translations"));
+    for (const auto& row : rows) {
+        if (row.translated) {
+            QCoreApplication::installTranslator(&own);
+        } else {
+            QCoreApplication::removeTranslator(&own);
+        }
+        EXPECT_EQ(ScoreDateText(row.time, kNow, row.locale), QString::fromUtf8(row.date));
+    }
+    QCoreApplication::removeTranslator(&own);
+    unsetenv("TZ");
+    tzset();
+}

@@ -130,12 +130,18 @@ const CTutorialPageEntry TutorialPageTable[kTutorialPageCount + 1] = {
          "At the beginning of the game, there is one white gem in the center of the large green "
          "wheel.\r\n"
          "This is called the central gem, and it is the only gem that is colored white."),
-     &EmptyBoard, true},
+     &EmptyBoard,
+     true,
+     // The central gem.
+     {{{322, 309, 402, 389}}}},
     {TORVANE_TEXT("Tutorial",
                   "Now there are three more gems.  They are falling toward the center.\r\n"
                   "\r\n"
                   "Watch how they stick together when they reach the center."),
-     &ThreeFalling, true},
+     &ThreeFalling,
+     true,
+     // Three gems falling to the centre.
+     {{{267, 123, 518, 365}}}},
     {TORVANE_TEXT(
          "Tutorial",
          "The object of the game is to build a connected ring of gems, all of the same color, "
@@ -143,19 +149,28 @@ const CTutorialPageEntry TutorialPageTable[kTutorialPageCount + 1] = {
          "but it can be any shape as long as it completely encircles the central gem.\r\n"
          "\r\n"
          "When you make a chain like this, all the gems in the chain disappear!  "),
-     &RingShowcase, true},
+     &RingShowcase,
+     true,
+     // The ring.
+     {{{307, 267, 443, 431}}}},
     {TORVANE_TEXT("Tutorial",
                   "The simplest way  to encircle the central gem is to surround it with six gems "
                   "of the same color, each of which touches the central one.\r\n"
                   "\r\n"
                   "Watch what happens when the yellow ring is complete!"),
-     &SixAround, true},
+     &SixAround,
+     true,
+     // The falling gem and the yellow ring.
+     {{{244, 133, 430, 409}}}},
     {TORVANE_TEXT("Tutorial",
                   "Here is a another example.  Watch the pink chain explode.\r\n"
                   "\r\n"
                   "Notice that even though the yellow group at the lower right makes a loop, it "
                   "does not encircle the central white gem, so it does not disappear."),
-     &PinkChain, true},
+     &PinkChain,
+     true,
+     // The pink chain and the yellow group at the lower right.
+     {{{281, 133, 469, 453}}}},
     {TORVANE_TEXT("Tutorial",
                   "You direct the falling gems by turning the large green wheel.\r\n"
                   "\r\n"
@@ -165,13 +180,19 @@ const CTutorialPageEntry TutorialPageTable[kTutorialPageCount + 1] = {
                   "(If your mouse has a mousewheel, you can use the mousewheel instead.)\r\n"
                   "\r\n"
                   "Try moving the wheel now!"),
-     nullptr, false},
+     nullptr,
+     false,
+     // The cluster the wheel turns.
+     {{{281, 133, 469, 453}}}},
     {TORVANE_TEXT("Tutorial",
                   "Another way to make gems disappear is to drop a bomb on them.\r\n"
                   "\r\n"
                   "A bomb destroys all the gems that it touches, and also destroys all chains of "
                   "gems of the same color that are connected to the gems that it touches."),
-     &BombBoard, true},
+     &BombBoard,
+     true,
+     // The cluster the bomb strikes.
+     {{{307, 267, 456, 453}}}},
     {TORVANE_TEXT("Tutorial",
                   "Your bombs are the red gems in the green rectangle at the upper left.\r\n"
                   "Drop a bomb in one of three ways:\r\n"
@@ -180,13 +201,19 @@ const CTutorialPageEntry TutorialPageTable[kTutorialPageCount + 1] = {
                   "type control-B on the keyboard.\r\n"
                   "\r\n"
                   "Try it now!  Drop a bomb, then turn the wheel to make it go where you want."),
-     &BombPractice, false},
+     &BombPractice,
+     false,
+     // The toolbar's bomb button and the bomb box, and the cluster.
+     {{{-60, 0, 190, 54}, {307, 267, 456, 453}}}},
     {TORVANE_TEXT("Tutorial",
                   "You get 10 points for each gem that falls.\r\n"
                   "You get 75 points for each gem that disappears when you encircle the center.\r\n"
                   "  (However, you don't get any points for blowing up gems with a bomb.)\r\n"
                   "Each time you get 4000 points, you get a new bomb."),
-     &EmptyBoard, true},
+     &EmptyBoard,
+     true,
+     // The score and the bombs in hand.
+     {{{0, 0, 724, 54}}}},
     {TORVANE_TEXT(
          "Tutorial",
          "Tips:\r\n"
@@ -196,6 +223,9 @@ const CTutorialPageEntry TutorialPageTable[kTutorialPageCount + 1] = {
          "item.\r\n"
          "\r\n"
          "You're now ready to play.  Have fun!"),
-     &EmptyBoard, true},
+     &EmptyBoard,
+     true,
+     // The toolbar's top button.
+     {{{-60, 0, 0, 60}}}},
     {{}, nullptr, false},
 };

@@ -2,8 +2,10 @@
 // The tutorial's constant data: the prepared positions it replays and the
 // table of its pages.
 
+#include <array>
 #include <string_view>
 
+#include "game/game.h"
 #include "game/snapshot.h"
 #include "game/ui_text.h"
 
@@ -25,10 +27,16 @@ void PrepareScenarioOrientations();
 // That angle for one gem, for whoever must not write the shared records.
 double FacingCentre(const CSnapshotGem& gem);
 
+// What a page talks about, in board pixels, that its window must leave in
+// sight: up to two areas, an empty one (all 0) being none. Left of the
+// board's edge lies the toolbar.
+using TutorialSubject = std::array<ClientRect, 2>;
+
 struct CTutorialPageEntry {
     UiText text;                    // none ends the table
     const CGameSnapshot* scenario;  // null keeps the game that is running
     bool inputLock;                 // true: the player only watches
+    TutorialSubject subject{};
 };
 
 inline constexpr int kTutorialPageCount = 10;

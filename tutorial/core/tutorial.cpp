@@ -11,7 +11,7 @@ std::vector<CTutorialPage> LoadTutorial(const CTutorialPageEntry* table) {
     std::vector<CTutorialPage> pages;
     for (const CTutorialPageEntry* entry = table; entry->text.source != nullptr; ++entry) {
         if (pages.size() < static_cast<std::size_t>(kMaxTutorialPages)) {
-            pages.push_back({entry->text, entry->scenario, entry->inputLock});
+            pages.push_back({entry->text, entry->scenario, entry->inputLock, entry->subject});
         }
     }
     return pages;

@@ -12,6 +12,7 @@ struct CTutorialPage {
     UiText text;
     const CGameSnapshot* scenario = nullptr;  // null keeps the game that is running
     bool inputLock = false;                   // true: the player only watches
+    TutorialSubject subject{};                // what the window must not hide
 };
 
 // The page list holds no more than this many pages; later table entries are

@@ -4,10 +4,19 @@
 #include <QKeyEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
 
+#include "render/board_layout.h"
 #include "resources/translations.h"
 #include "tutorial/core/tutorial.h"
 #include "tutorial/ui/dialog_units.h"
+#include "tutorial/ui/tutorial_placement.h"
+
+namespace {
+// A typical title bar and border, for as long as the window system has not
+// said how it decorates the window.
+constexpr QMargins kTypicalFrame(4, 30, 4, 4);
+}  // namespace
 
 CTutorialWnd::CTutorialWnd(QWidget* view, MessageSink send)
     : QDialog(view, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
@@ -63,13 +72,50 @@ void CTutorialWnd::ShowPage(const QString& caption, const QString& text, bool pr
     }
 }
 
-void CTutorialWnd::PlaceAtLowerLeft(const QWidget* view) {
-    const QPoint viewTopLeft = view->mapToGlobal(QPoint(0, 0));
-    // move() places the outer frame of a window, and the frame's height is
-    // known once the window system has decorated it (before that it is the
-    // widget's own height).
+void CTutorialWnd::PlaceClearOf(const QWidget* view, const TutorialSubject& subject,
+                                const std::function<QPointF(QPoint)>& toScreen) {
+    place_ = [this, view, subject, toScreen] { Place(view, subject, toScreen); };
+    Place(view, subject, toScreen);
+}
+
+void CTutorialWnd::moveEvent(QMoveEvent* event) {
+    QDialog::moveEvent(event);
+    // The window system decorates a new window once it is on screen, moving
+    // it by its frame, which may push the frame off the screen: placed again
+    // now that the frame is known.
+    if (placedUndecorated_ && frameGeometry().size() != size() && place_) {
+        placedUndecorated_ = false;
+        place_();
+    }
+}
+
+void CTutorialWnd::Place(const QWidget* view, const TutorialSubject& subject,
+                         const std::function<QPointF(QPoint)>& toScreen) {
+    const auto onScreen = [&toScreen](const ClientRect& r) {
+        return QRectF(toScreen(QPoint(r.left, r.top)), toScreen(QPoint(r.right, r.bottom)))
+            .toAlignedRect();
+    };
+    const QWidget* mainWindow = view->window();
+    TutorialScene scene{mainWindow->screen()->availableGeometry(),
+                        mainWindow->frameGeometry(),
+                        onScreen({0, 0, kBoardWidth, kBoardHeight}),
+                        {},
+                        view->mapToGlobal(QPoint(0, view->height()))};
+    for (const ClientRect& area : subject) {
+        if (area.right > area.left && area.bottom > area.top) {
+            scene.subject << onScreen(area);
+        }
+    }
+    // move() places the outer frame of a window, and the frame is known once
+    // the window system has decorated it (before that, a typical one).
+    QSize outer = frameGeometry().size();
+    placedUndecorated_ = outer == size();
+    if (placedUndecorated_) {
+        outer += QSize(kTypicalFrame.left() + kTypicalFrame.right(),
+                       kTypicalFrame.top() + kTypicalFrame.bottom());
+    }
     // Staying on top is the window's own flag; nothing needs raising.
-    move(viewTopLeft.x(), viewTopLeft.y() + view->height() - frameGeometry().height());
+    move(PlaceTutorial(outer, scene));
 }
 
 void CTutorialWnd::Quit() {

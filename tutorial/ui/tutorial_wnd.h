@@ -6,6 +6,8 @@
 #include <QDialog>
 #include <functional>
 
+#include "tutorial/core/scenarios.h"
+
 class QPlainTextEdit;
 class QPushButton;
 
@@ -21,9 +23,11 @@ class CTutorialWnd : public QDialog {
     // What each page of the tutorial puts on the window.
     void ShowPage(const QString& caption, const QString& text, bool previousEnabled,
                   const QString& nextText);
-    // Left and bottom edges of the whole window on those of the view, on top of
-    // every ordinary window; the size stays.
-    void PlaceAtLowerLeft(const QWidget* view);
+    // Where the page's `subject` stays in sight (PlaceTutorial), on top of
+    // every ordinary window; the size stays. `toScreen` gives the screen point
+    // of a board pixel of `view`.
+    void PlaceClearOf(const QWidget* view, const TutorialSubject& subject,
+                      const std::function<QPointF(QPoint)>& toScreen);
 
     // As the "Quit tutorial" button: tells the flow, then the window goes and
     // the object deletes itself.
@@ -40,9 +44,12 @@ class CTutorialWnd : public QDialog {
   protected:
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
 
   private:
     void OnNext();
+    void Place(const QWidget* view, const TutorialSubject& subject,
+               const std::function<QPointF(QPoint)>& toScreen);
 
     MessageSink send_;
     QPlainTextEdit* text_;
@@ -50,4 +57,8 @@ class CTutorialWnd : public QDialog {
     QPushButton* quit_;
     QPushButton* next_;
     bool ended_ = false;
+    // The last placement, done again once the window system has decorated
+    // a window placed before it was.
+    std::function<void()> place_;
+    bool placedUndecorated_ = false;
 };

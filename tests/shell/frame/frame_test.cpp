@@ -4,6 +4,7 @@
 #include <QAccessible>
 #include <QFile>
 #include <QMenuBar>
+#include <QPlainTextEdit>
 #include <QRegularExpression>
 #include <QScrollBar>
 #include <QStatusBar>
@@ -19,6 +20,7 @@
 #include "shell/dialogs/clock_warning_dlg.h"
 #include "shell/dialogs/help_document.h"
 #include "shell/dialogs/help_window.h"
+#include "shell/dialogs/screen_fit.h"
 #include "shell/ui_fixture.h"
 #include "tutorial/ui/welcome_dlg.h"
 
@@ -61,7 +63,24 @@ TEST_F(UiTest, StartUpAsksAboutACoarseClockAndOffersTheTutorialOnTheFirstStartOn
 
 TEST_F(UiTest, DialogsCarryTheirTexts) {
     EXPECT_EQ(Texts(std::make_unique<CAboutDlg>().get()),
-              "About Torvane | Torvane | Version 1.0.4 | OK");
+              "About Torvane | Torvane | Version 1.0.4 | Copyright (C) 2026 Quillfen Software | "
+              "GNU General Public License, version 3 or later | This program is free software: "
+              "you can redistribute it and/or modify it under the terms of the GNU General Public "
+              "License as published by the Free Software Foundation, either version 3 of the "
+              "License, or (at your option) any later version.\n\nThis program is distributed in "
+              "the hope that it will be useful, but WITHOUT ANY WARRANTY; without even the implied "
+              "warranty of MERCHANTABILITY or FITNESS FOR A PARTICULAR PURPOSE. See the GNU "
+              "General Public License for more details. | OK | &Licence ...");
+    // The licence's whole text, a button away.
+    QString licence;
+    Then([&licence](QDialog* window) {
+        licence = window->findChild<QPlainTextEdit*>()->toPlainText();
+        window->reject();
+    });
+    CAboutDlg().findChild<QPushButton*>("licenceButton")->click();
+    EXPECT_TRUE(licence.contains("GNU GENERAL PUBLIC LICENSE") &&
+                licence.contains("END OF TERMS AND CONDITIONS"));
+    titles.clear();
     EXPECT_EQ(CAboutDlg::Logo().deviceIndependentSize().toSize(), QSize(66, 66));
     EXPECT_TRUE(CAboutDlg::Logo().hasAlpha());  // its black lets the dialog show through
     // The drawing has no black, so its rim and spokes stay whole.
@@ -104,12 +123,12 @@ TEST_F(UiTest, FrameCarriesItsMenusToolbarAndStatusBar) {
         items << label->text() + (label->isEnabled() ? "" : "-");
     }
     EXPECT_EQ(items.join(" | "),
-              "&Game: | &Play\tCtrl-P =Ctrl+P =Ctrl+R | Drop &bomb\tCtrl+B =Ctrl+B | - | "
+              "&Game: | &Play\tCtrl-P =Ctrl+P =Ctrl+R =P =Pause | Drop &bomb\tCtrl+B =Ctrl+B | - | "
               "View hi&gh scores | &Watch last game | Watch a &replay ... | - | "
               "&Quit game\tCtrl+Q =Ctrl+Q | &New game\tCtrl+N =Ctrl+N | - | E&xit | "
               "&Options: | Easy | Medium | Hard | - | Sound &effects\tCtrl+E =Ctrl+E | - | "
               "Other options ... | &Accessibility ... | - | &Full screen\tF11 =F11 | &Help: | "
-              "&Contents | See &tutorial | - | &About Torvane | Pause/Play | - | "
+              "&Contents =F1 | See &tutorial | - | &About Torvane | Pause/Play | - | "
               "Pause and hide game | - | Drop bomb | Ready | CAP- | NUM- | SCRL-");
     EXPECT_EQ(frame->ToolBar()->actions().first(), Action(kCmdPausePlay));  // one update rule
     EXPECT_EQ(frame->toolBarArea(frame->ToolBar()), Qt::LeftToolBarArea);
@@ -235,6 +254,22 @@ TEST_F(UiTest, HelpShowsTheDocumentInAWindowOfItsOwnWithItsPicturesAndLinksOrNot
         ++links;
     }
     EXPECT_GT(links, 5);
+    // On its screen with its frame, however small the screen.
+    CHelpWindow* help = frame->findChild<CHelpWindow*>();
+    const QMargins& f = kTypicalFrame;
+    EXPECT_TRUE(
+        help->screen()->availableGeometry().contains(QRect(help->pos(), help->size().grownBy(f))));
+    // F1 opens it from the game; Escape and Ctrl+W close it.
+    for (const QKeySequence& close : {QKeySequence(Qt::Key_Escape), QKeySequence("Ctrl+W")}) {
+        frame->show();
+        frame->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(frame.get()));
+        help->hide();
+        QTest::keyClick(frame->windowHandle(), Qt::Key_F1);
+        ASSERT_TRUE(QTest::qWaitForWindowActive(help));
+        QTest::keyClick(help->windowHandle(), close[0].key(), close[0].keyboardModifiers());
+        EXPECT_FALSE(help->isVisible()) << close.toString().toStdString();
+    }
 }
 
 // Logs "-" for a stop and cue@time for a start.

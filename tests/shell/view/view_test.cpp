@@ -148,6 +148,11 @@ TEST_F(ViewTest, InputTurnsTheWheelDropsBombsAndTicksOnlyARunningGameWithInputFr
         {"window Alt window Left", -kPi / 60, 1, 1},
         {"window Alt+G window Esc new - resume - window Left", -kPi / 60, 1, 1},
         {"window Alt+G window Left", 0, 1, 0},
+        // P and the Pause key pause and resume as Ctrl+P does, and not on a
+        // locked tutorial page.
+        {"window P tick 500", 0, 1, 0},
+        {"window Pause window P tick 500", 0, 1, 1},
+        {"lock on window P window Pause window Ctrl+P tick 500", 0, 1, 1},
         {"lock on press 0 move 1 wheel 120 key Space key Left dblclick 8,5", 0, 1, 0},
         {"pause - press 0 move 1 wheel 120 key Space key Right dblclick 8,5 tick 500", 0, 1, 0},
         // Every scale maps the pointer to the same board pixels.
@@ -322,6 +327,7 @@ TEST_F(ViewTest, TheDialogAppliesAndStoresItsSwitchesOnlyOnOk) {
             dialog->GemSymbolsBox()->setChecked(true);
             dialog->PauseWhenInactiveBox()->setChecked(true);
             dialog->SmoothMotionBox()->setChecked(false);
+            dialog->BannerBackingBox()->setChecked(true);
             ok ? dialog->accept() : dialog->reject();
         });
         Action(kCmdAccessibility)->trigger();
@@ -331,6 +337,8 @@ TEST_F(ViewTest, TheDialogAppliesAndStoresItsSwitchesOnlyOnOk) {
         EXPECT_EQ(Stored("GemSymbols"), ok ? 1u : 0u);
         EXPECT_EQ(Stored("PauseWhenInactive"), ok ? 1u : 0u);
         EXPECT_EQ(Stored("NoSmoothMotion"), ok ? 1u : 0u);
+        EXPECT_EQ(View().Renderer().BannerBacking(), ok);
+        EXPECT_EQ(Stored("BannerBacking"), ok ? 1u : 0u);
     }
     // At the screen's rate: within 30 to 240 frames a second, 60 when unknown.
     for (const auto& [hz, ms] :
@@ -361,6 +369,7 @@ TEST(BoardMapping, ThePictureStaysWithinTheViewAndAChangeIsRepaintedWhole) {
 
 TEST_F(ViewTest, AResizedViewIsDrawnAfreshAtItsScaleWithTheTileGoingOnIntoTheMargins) {
     WriteSettingDword(kSettingsKey, "GemSymbols", 1);
+    WriteSettingDword(kSettingsKey, "BannerBacking", 1);
     CBoardModel board;
     auto view = std::make_unique<CTorvaneView>(board);  // alone, drawn first at the base size
     view->resize(kBoardWidth, kBoardHeight);
@@ -373,7 +382,8 @@ TEST_F(ViewTest, AResizedViewIsDrawnAfreshAtItsScaleWithTheTileGoingOnIntoTheMar
         view->render(&image);
         return view->Renderer().DevicePixelRatio() == 2.0;
     }));
-    EXPECT_TRUE(view->Renderer().GemSymbols());  // as stored, at the new scale too
+    EXPECT_TRUE(view->Renderer().GemSymbols() &&
+                view->Renderer().BannerBacking());  // as stored, at the new scale too
     // Left of the board (x < 400) the margin repeats the board's own pixels
     // four tiles further right.
     for (const QPoint p : {QPoint(0, 1300), QPoint(143, 1390), QPoint(399, 1390)}) {

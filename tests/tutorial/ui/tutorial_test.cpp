@@ -10,6 +10,7 @@
 
 #include "shell/ui_fixture.h"
 #include "tutorial/core/tutorial.h"
+#include "tutorial/ui/tutorial_placement.h"
 #include "tutorial/ui/tutorial_wnd.h"
 
 namespace {
@@ -65,8 +66,15 @@ TEST_F(TutorialTest, PagesBuildTheirGamesAndLockInputWhereTheyDemonstrate) {
                                        .arg(n)
                                        .arg(n == 10 ? "Done" : "Next page --->"));
         EXPECT_EQ(Window()->previousButton()->isEnabled(), n > 1) << n;
-        const QPoint viewBottomLeft = View().mapToGlobal(QPoint(0, View().height()));
-        EXPECT_EQ(Window()->frameGeometry().bottomLeft() + QPoint(0, 1), viewBottomLeft) << n;
+        // Dragged away or not, the window leaves the page's subject in sight.
+        for (const ClientRect& r : TutorialPageTable[n - 1].subject) {
+            const auto at = [this](int x, int y) {
+                return View().mapToGlobal(View().Mapping().ToWidget(QPoint(x, y))).toPoint();
+            };
+            EXPECT_FALSE(Window()->frameGeometry().intersects(
+                QRect(at(r.left, r.top), at(r.right, r.bottom))))
+                << n;
+        }
         EXPECT_EQ(Board().InputLocked(), page.locked) << n;
         EXPECT_EQ(Action(kCmdPausePlay)->isEnabled(), !page.locked) << n;
         EXPECT_EQ(Action(kCmdDropBomb)->isEnabled(), page.bombs > 0) << n;
@@ -162,3 +170,36 @@ TEST_F(TutorialTest, StartedGameAsksFirstNoLeavesItRunningAndYesOffersItsScoreAs
 }
 
 }  // namespace
+
+TEST(TutorialPlacement, BesideTheMainWindowWhereThereIsRoomElseHidingTheLeastOfTheSubject) {
+    // A window of 560 x 200 with its frame; the main window's frame, the
+    // board and the view's lower left corner as on a screen of 1920 x 1080,
+    // or filling one of 1024 x 600.
+    const QSize outer(560, 200);
+    const QRect large(0, 0, 1920, 1080), small(0, 0, 1024, 600);
+    const QRect window(100, 100, 776, 760), board(140, 130, 724, 698);
+    const QRect filled(0, 0, 1024, 600), shrunk(200, 60, 560, 510);
+    const struct {
+        QRect available, mainWindow, board;
+        QList<QRect> subject;
+        QPoint lowerLeft, placed;
+    } rows[] = {
+        // Room below the main window: there, at the view's left edge.
+        {large, window, board, {{400, 400, 100, 100}}, {136, 860}, {136, 860}},
+        // Room beside it only: to its right, level with the view's bottom.
+        {QRect(0, 0, 1920, 900), window, board, {{400, 400, 100, 100}}, {136, 860}, {876, 660}},
+        // No room: the board is covered, the subject not, and as little of
+        // the board as can be.
+        {small, filled, shrunk, {{210, 60, 130, 40}, {400, 300, 150, 160}}, {36, 580}, {464, 0}},
+        {small, filled, shrunk, {{600, 80, 150, 100}}, {36, 580}, {464, 400}},
+        // A subject that no place leaves whole: hidden the least.
+        {small, filled, shrunk, {{200, 60, 560, 420}}, {36, 580}, {464, 400}},
+        // A screen smaller than the window: its top-left corner on it.
+        {QRect(0, 0, 500, 150), QRect(0, 0, 500, 150), QRect(0, 0, 500, 150), {}, {0, 150}, {0, 0}},
+    };
+    for (const auto& row : rows) {
+        const QPoint placed = PlaceTutorial(
+            outer, {row.available, row.mainWindow, row.board, row.subject, row.lowerLeft});
+        EXPECT_EQ(placed, row.placed) << placed.x() << "," << placed.y();
+    }
+}
