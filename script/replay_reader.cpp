@@ -35,8 +35,12 @@ std::optional<UiText> NotAFile(mode_t mode) {
     if (S_ISREG(mode)) {
         return std::nullopt;
     }
-    return S_ISDIR(mode) ? TORVANE_TEXT("ReplayFile",
-                                        "The replay %1 cannot be read: it is a folder, not a file.")
+    return S_ISLNK(mode) ? TORVANE_TEXT("ReplayFile",
+                                        "The replay %1 cannot be read: it is a symbolic link, "
+                                        "not a file.")
+           : S_ISDIR(mode)
+               ? TORVANE_TEXT("ReplayFile",
+                              "The replay %1 cannot be read: it is a folder, not a file.")
            : S_ISCHR(mode) || S_ISBLK(mode)
                ? TORVANE_TEXT("ReplayFile",
                               "The replay %1 cannot be read: it is a device, not a file.")
@@ -92,18 +96,24 @@ ReplayCheck ReadReplayFile(const std::string& path, const std::string& version,
 }
 
 std::optional<ReplayCheck> ReadStoredReplay(const std::string& path, std::string& stored,
-                                            ReplayProgress* progress) {
+                                            ReplayProgress* progress, bool ownFile) {
     // Looked at before it is opened, so that a pipe never blocks the open.
     struct stat info {};
-    if (stat(path.c_str(), &info) != 0) {
+    if ((ownFile ? lstat(path.c_str(), &info) : stat(path.c_str(), &info)) != 0) {
         return Unreadable(path, errno);
     }
     if (std::optional<ReplayCheck> unfit = Unfit(path, info)) {
         return unfit;
     }
     // And opened without waiting all the same, should it have been swapped
-    // for a pipe in between; what was opened is what counts.
-    const CFileHandle file(open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
+    // for a pipe or a link in between; what was opened is what counts.
+    const int noLink = ownFile ? O_NOFOLLOW : 0;
+    const CFileHandle file(
+        open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC | noLink));
+    if (file.fd() < 0 && errno == ELOOP) {
+        info.st_mode = S_IFLNK;
+        return Unfit(path, info);
+    }
     if (file.fd() < 0 || fstat(file.fd(), &info) != 0) {
         return Unreadable(path, errno);
     }

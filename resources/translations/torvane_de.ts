@@ -480,6 +480,21 @@ Möchten Sie dieses Spiel beenden und die Aufzeichnung ansehen?</translation>
     </message>
 </context>
 <context>
+    <name>CReplayShelf</name>
+    <message>
+        <source>the folder cannot be made</source>
+        <translation>der Ordner kann nicht angelegt werden</translation>
+    </message>
+    <message>
+        <source>Torvane could not write the replay of your game: %1
+
+Until Torvane starts again, replays that cannot be written are not told of again.</source>
+        <translation>Torvane konnte die Aufzeichnung Ihres Spiels nicht schreiben: %1
+
+Bis Torvane neu startet, wird nicht mehr gemeldet, wenn Aufzeichnungen nicht geschrieben werden können.</translation>
+    </message>
+</context>
+<context>
     <name>CSettingsFile</name>
     <message>
         <source>Your Torvane settings were damaged and could not be read. The damaged file was kept as:
@@ -536,6 +551,24 @@ Es gelten die Standardeinstellungen, und nichts kann gespeichert werden, bis die
     <message>
         <source>another copy of Torvane keeps the settings file locked</source>
         <translation>Ein anderes laufendes Torvane hält die Einstellungsdatei gesperrt</translation>
+    </message>
+    <message>
+        <source>Some of the high scores in your Torvane settings could not be read, and a copy of the file could not be kept: %1
+
+The scores that could be read are in use, and so are your settings.</source>
+        <translation>Einige Bestenlisteneinträge in Ihren Torvane-Einstellungen konnten nicht gelesen werden, und eine Kopie der Datei konnte nicht angelegt werden: %1
+
+Die lesbaren Einträge und Ihre Einstellungen bleiben in Gebrauch.</translation>
+    </message>
+    <message>
+        <source>Some of the high scores in your Torvane settings could not be read. A copy of the file was kept as:
+%1
+
+The scores that could be read are in use, and so are your settings.</source>
+        <translation>Einige Bestenlisteneinträge in Ihren Torvane-Einstellungen konnten nicht gelesen werden. Eine Kopie der Datei wurde gespeichert als:
+%1
+
+Die lesbaren Einträge und Ihre Einstellungen bleiben in Gebrauch.</translation>
     </message>
 </context>
 <context>
@@ -664,6 +697,10 @@ Möchten Sie dieses Spiel beenden und die Einführung ansehen?</translation>
     <message>
         <source>There is not enough memory free to read this replay.</source>
         <translation>Es ist nicht genug Arbeitsspeicher frei, um diese Spielaufzeichnung zu lesen.</translation>
+    </message>
+    <message>
+        <source>The replay %1 cannot be read: it is a symbolic link, not a file.</source>
+        <translation>Die Spielaufzeichnung %1 kann nicht gelesen werden: Sie ist eine symbolische Verknüpfung, keine Datei.</translation>
     </message>
 </context>
 <context>

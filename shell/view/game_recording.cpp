@@ -1,11 +1,20 @@
 #include "shell/view/game_recording.h"
 
-#include <QCoreApplication>
+#include <QApplication>
+#include <QMessageBox>
 
 #include "game/game.h"
 #include "scores/core/calendar_clock.h"
 
-CGameRecording::CGameRecording() : hasLastGame_(CReplayShelf::Exists(shelf_.LastGamePath())) {}
+CGameRecording::CGameRecording() : hasLastGame_(CReplayShelf::Exists(shelf_.LastGamePath())) {
+    // Told without holding up the game: the end of a game has its own dialogs.
+    shelf_.SetFailureHandler([](const QString& message) {
+        auto* box = new QMessageBox(QMessageBox::Warning, QStringLiteral("Torvane"), message,
+                                    QMessageBox::Ok, QApplication::activeWindow());
+        box->setAttribute(Qt::WA_DeleteOnClose);
+        box->open();
+    });
+}
 
 void CGameRecording::Begin(const CGame& game, std::uint32_t seed) {
     replay_.reset();
