@@ -85,6 +85,8 @@ TEST(Runner, BadLinesStopTheScriptWithTheirLineNumber) {
         {"seed -1\n", "line 1: \"-1\" is out of range"},
         {"\n# comment\nwait x\n", "line 3:"},
         {"turn nan\n", "not a finite number"},
+        {"new\nturn 1e308\n", "line 2: \"1e308\" turns further than any hand"},
+        {"turn -100000001\n", "turns further than any hand"},
         // The lines replays are made of, in any form but the recorder's.
         {"at -1\n", "\"-1\" is out of range"},
         {"turn 0.5 1\n", "turn takes 1 argument"},
@@ -104,6 +106,11 @@ TEST(Runner, BadLinesStopTheScriptWithTheirLineNumber) {
         EXPECT_TRUE(Matches(r.errors, std::string("...") + c.message + "...")) << r.errors;
         EXPECT_EQ(r.out, "") << c.script;
     }
+    // A word of anyone's file is quoted with its control bytes spelled out,
+    // cut short rather than widening a message without end.
+    const ScriptRun r = RunScript("fl\x01" + std::string(65000, 'y') + "\n");
+    EXPECT_EQ(r.errors.substr(0, r.errors.find('y')), "line 1: unknown command \"fl\\x01");
+    EXPECT_LT(r.errors.size(), 120u) << r.errors;
 }
 
 // Numbers are checked by the scripts above, which print them to the last bit.

@@ -4,7 +4,9 @@
 // lost, a kill at any instant harmless, a read-only or full disk told).
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
+#include <pwd.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <QDateTime>
 #include <QDir>
@@ -20,6 +22,7 @@
 #include "game/memory_settings.h"
 #include "scores/core/score_commit.h"
 #include "settings/file_replacer.h"
+#include "settings/home_folders.h"
 #include "settings/settings_file.h"
 
 using ::testing::ElementsAre;
@@ -138,6 +141,19 @@ TEST_F(SettingsFile, ValuesReadAsQSettingsWroteThemAndWriteSoQSettingsReadsThem)
     EXPECT_EQ(next.ValueNames(kSettingsKey), std::vector<std::string>{"MouseWheelSpeed"});
     EXPECT_EQ(next.Read(kSettingsKey, "MouseWheelSpeed").value_or(SettingValue{}).dword,
               0xFFFFFFFFu);
+}
+
+TEST_F(SettingsFile, WithoutHomeTheUserDatabaseGivesItAndRelativeXdgFoldersAreIgnored) {
+    const QByteArray home = qgetenv("HOME");
+    const QByteArray config = qgetenv("XDG_CONFIG_HOME");
+    qunsetenv("HOME");
+    qputenv("XDG_CONFIG_HOME", "relative/config");
+    SettleHomeFolders();
+    const QString file = CSettingsFile().FileName();
+    qputenv("HOME", home);
+    config.isNull() ? qunsetenv("XDG_CONFIG_HOME") : qputenv("XDG_CONFIG_HOME", config);
+    EXPECT_EQ(file, QString::fromLocal8Bit(getpwuid(getuid())->pw_dir) +
+                        "/.config/Quillfen Software/Torvane.conf");
 }
 
 TEST_F(SettingsFile, DamagedFileIsSetAsideOnceAndItsReadableScoresCarriedOver) {
