@@ -659,10 +659,6 @@ Möchten Sie dieses Spiel beenden und die Einführung ansehen?</translation>
         <translation>Diese Spielaufzeichnung ist beschädigt oder unvollständig: Sie bricht vor ihrer letzten Zeile ab.</translation>
     </message>
     <message>
-        <source>This replay was made by Torvane %1 and plays differently in this version (%2): it ends at %3 points, not at the %4 it records.</source>
-        <translation>Diese Spielaufzeichnung stammt von Torvane %1 und läuft in dieser Version (%2) anders ab: Sie endet bei %3 Punkten statt bei den aufgezeichneten %4.</translation>
-    </message>
-    <message>
         <source>This replay does not reach the score it records: it ends at %1 points, not at the %2 it records.</source>
         <translation>Diese Spielaufzeichnung erreicht nicht die aufgezeichnete Punktzahl: Sie endet bei %1 Punkten statt bei %2.</translation>
     </message>
@@ -701,6 +697,10 @@ Möchten Sie dieses Spiel beenden und die Einführung ansehen?</translation>
     <message>
         <source>The replay %1 cannot be read: it is a symbolic link, not a file.</source>
         <translation>Die Spielaufzeichnung %1 kann nicht gelesen werden: Sie ist eine symbolische Verknüpfung, keine Datei.</translation>
+    </message>
+    <message>
+        <source>This replay was made by Torvane %1 with other rules than this version (%2) plays.</source>
+        <translation>Diese Spielaufzeichnung stammt von Torvane %1 und folgt anderen Regeln, als diese Version (%2) spielt.</translation>
     </message>
 </context>
 <context>
