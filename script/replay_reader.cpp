@@ -68,6 +68,15 @@ std::optional<ReplayCheck> Unfit(const std::string& path, const struct stat& inf
     return std::nullopt;
 }
 
+// Whether the first bytes can begin a replay: gzip data, or the text of its
+// first line so far. Anything else is refused before the rest is read.
+bool MayBeginAReplay(std::string_view first) {
+    constexpr std::string_view kGzip = "\x1f\x8b";
+    constexpr std::string_view kFirstLine = "# Torvane replay";
+    return kGzip.starts_with(first.substr(0, kGzip.size())) ||
+           kFirstLine.starts_with(first.substr(0, kFirstLine.size()));
+}
+
 class CFileHandle {
   public:
     explicit CFileHandle(int fd) : fd_(fd) {}
@@ -121,7 +130,6 @@ std::optional<ReplayCheck> ReadStoredReplay(const std::string& path, std::string
         return unfit;
     }
     stored.clear();
-    stored.reserve(static_cast<std::size_t>(info.st_size));
     const auto piece = std::make_unique<char[]>(kReadPiece);
     for (;;) {
         if (progress != nullptr) {
@@ -143,6 +151,12 @@ std::optional<ReplayCheck> ReadStoredReplay(const std::string& path, std::string
             break;
         }
         stored.append(piece.get(), static_cast<std::size_t>(got));
+        if (!MayBeginAReplay(stored)) {
+            return Refused(ReplayVerdict::NotAReplay,
+                           TORVANE_TEXT("ReplayFile", "This file is not a Torvane replay."));
+        }
+        // Room for the rest at once, now that it may be a replay.
+        stored.reserve(static_cast<std::size_t>(info.st_size));
         // A file that grows while it is read.
         if (stored.size() > kScriptTextLimit) {
             info.st_size = static_cast<off_t>(stored.size());

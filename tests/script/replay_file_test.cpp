@@ -208,6 +208,15 @@ TEST_F(ReplayFiles, EveryKindOfFileIsReadOrRefusedWithWhatIsWrong) {
         }
     }).join();
     EXPECT_TRUE(GetSettingsBackend() == &settings && GameRandom::state == random);
+
+    // A file of zeros as large as a replay may be is refused at its first
+    // bytes, never read whole.
+    const std::string zeros = Write("");
+    fs::resize_file(zeros, kScriptTextLimit);
+    std::string stored;
+    const std::optional<ReplayCheck> refused = ReadStoredReplay(zeros, stored, nullptr, true);
+    EXPECT_TRUE(refused && refused->verdict == ReplayVerdict::NotAReplay);
+    EXPECT_LE(stored.size(), std::size_t{1} << 20);
 }
 
 TEST_F(ReplayFiles, LinesCrammedIntoOneInstantPlayOverSeveralFrames) {
