@@ -35,7 +35,7 @@ std::size_t LastCommandAt(std::string_view text) {
 KeptGame ReadKeptGame(const std::string& path, const std::string& version,
                       ReplayProgress* progress) {
     std::string stored;
-    if (std::optional<ReplayCheck> refused = ReadStoredReplay(path, stored, progress)) {
+    if (std::optional<ReplayCheck> refused = ReadStoredReplay(path, stored, progress, true)) {
         KeptGame kept;
         kept.check = std::move(*refused);
         return kept;

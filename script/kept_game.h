@@ -24,7 +24,8 @@ struct KeptGame {
     std::uint32_t random = 0;
 };
 
-// Plays the kept game in the file at `path`. `version` is this program's.
+// Plays the kept game in the file at `path`, which is never read through a
+// symbolic link. `version` is this program's.
 KeptGame ReadKeptGame(const std::string& path, const std::string& version,
                       ReplayProgress* progress = nullptr);
 // The same from the stored bytes.

@@ -12,6 +12,7 @@ namespace {
 
 constexpr const char* kFirstLine = "# Torvane replay";
 constexpr const char* kVersionLabel = "# Version: ";
+constexpr const char* kRulesLabel = "# Rules: ";
 constexpr const char* kScoreLabel = "# Score: ";
 constexpr const char* kDifficultyLabel = "# Difficulty: ";
 // Lines between two looks at whether the check is to stop: a few milliseconds.
@@ -108,6 +109,7 @@ std::optional<std::uint32_t> DifficultyNumber(std::string_view name) {
 // and what it scored.
 struct HeaderSeen {
     std::string version;
+    std::string rules = "1";
     std::optional<std::uint32_t> score;
     std::vector<std::uint32_t> difficulties;
 
@@ -127,6 +129,8 @@ struct HeaderSeen {
             }
         } else if (line.starts_with(kVersionLabel)) {
             version = line.substr(std::string_view(kVersionLabel).size());
+        } else if (line.starts_with(kRulesLabel)) {
+            rules = line.substr(std::string_view(kRulesLabel).size());
         } else if (line.starts_with(kScoreLabel)) {
             line.remove_prefix(std::string_view(kScoreLabel).size());
             std::uint32_t value = 0;
@@ -141,7 +145,8 @@ struct HeaderSeen {
 }  // namespace
 
 std::string ReplayHeaderText(const ReplayHeader& header) {
-    std::string text = std::string(kFirstLine) + "\n" + kVersionLabel + header.version +
+    std::string text = std::string(kFirstLine) + "\n" + kVersionLabel + header.version + "\n" +
+                       kRulesLabel + std::to_string(kRulesVersion) +
                        "\n# Played: " + UtcText(header.played) + "\n# Difficulty: ";
     for (std::size_t i = 0; i < header.difficulties.size(); ++i) {
         text += (i == 0 ? "" : ", ") + DifficultyName(header.difficulties[i]);
@@ -197,6 +202,13 @@ ReplayCheck PlayReplay(std::string stored, const std::string& version, CSimRunne
     if (!more || !header.score || !CSimRunner::InstantOf(line)) {
         return FaultOf(lines).value_or(NotAReplay());
     }
+    if (header.rules != std::to_string(kRulesVersion)) {
+        return Refused(ReplayVerdict::OtherVersion,
+                       TORVANE_TEXT("ReplayFile",
+                                    "This replay was made by Torvane %1 with other rules than "
+                                    "this version (%2) plays."),
+                       {header.version, version});
+    }
     if (text != nullptr) {
         lines.CopyFrom(line, *text);
     }
@@ -232,14 +244,6 @@ ReplayCheck PlayReplay(std::string stored, const std::string& version, CSimRunne
     if (check.score != *header.score) {
         const std::string ends = std::to_string(check.score);
         const std::string records = std::to_string(*header.score);
-        if (!header.version.empty() && header.version != version) {
-            return Refused(ReplayVerdict::OtherVersion,
-                           TORVANE_TEXT("ReplayFile",
-                                        "This replay was made by Torvane %1 and plays differently "
-                                        "in this version (%2): it ends at %3 points, not at the %4 "
-                                        "it records."),
-                           {header.version, version, ends, records});
-        }
         return Refused(ReplayVerdict::WrongScore,
                        TORVANE_TEXT("ReplayFile",
                                     "This replay does not reach the score it records: it ends at "

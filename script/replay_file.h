@@ -4,6 +4,7 @@
 //
 //     # Torvane replay
 //     # Version: 1.0.4
+//     # Rules: 1
 //     # Played: 2025-03-01 14:07 UTC
 //     # Difficulty: Medium, Hard
 //     # Score: 12345
@@ -21,6 +22,10 @@
 #include <vector>
 
 #include "game/ui_text.h"
+
+// The rules this program plays. A replay records the rules it was played by
+// (none recorded: 1), and plays the same in every version with those rules.
+inline constexpr int kRulesVersion = 1;
 
 struct ReplayHeader {
     std::string version;
@@ -42,8 +47,8 @@ enum class ReplayVerdict {
     TooLarge,      // more than any game writes, stored or unpacked
     NotAReplay,    // not a replay's header, or no clock at its start
     Damaged,       // damaged or cut short: compressed data, a line, the end
-    OtherVersion,  // plays to another score, and another version made it
-    WrongScore,    // plays to another score, made by this version
+    OtherVersion,  // played by rules this version does not play
+    WrongScore,    // plays to another score than it records
     Stopped,       // the reader was told to stop
     Ended,         // a game kept to go on with that has ended, or never began
 };

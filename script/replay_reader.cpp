@@ -35,8 +35,12 @@ std::optional<UiText> NotAFile(mode_t mode) {
     if (S_ISREG(mode)) {
         return std::nullopt;
     }
-    return S_ISDIR(mode) ? TORVANE_TEXT("ReplayFile",
-                                        "The replay %1 cannot be read: it is a folder, not a file.")
+    return S_ISLNK(mode) ? TORVANE_TEXT("ReplayFile",
+                                        "The replay %1 cannot be read: it is a symbolic link, "
+                                        "not a file.")
+           : S_ISDIR(mode)
+               ? TORVANE_TEXT("ReplayFile",
+                              "The replay %1 cannot be read: it is a folder, not a file.")
            : S_ISCHR(mode) || S_ISBLK(mode)
                ? TORVANE_TEXT("ReplayFile",
                               "The replay %1 cannot be read: it is a device, not a file.")
@@ -62,6 +66,15 @@ std::optional<ReplayCheck> Unfit(const std::string& path, const struct stat& inf
                        {std::to_string(kScriptTextLimit >> 20)});
     }
     return std::nullopt;
+}
+
+// Whether the first bytes can begin a replay: gzip data, or the text of its
+// first line so far. Anything else is refused before the rest is read.
+bool MayBeginAReplay(std::string_view first) {
+    constexpr std::string_view kGzip = "\x1f\x8b";
+    constexpr std::string_view kFirstLine = "# Torvane replay";
+    return kGzip.starts_with(first.substr(0, kGzip.size())) ||
+           kFirstLine.starts_with(first.substr(0, kFirstLine.size()));
 }
 
 class CFileHandle {
@@ -92,18 +105,24 @@ ReplayCheck ReadReplayFile(const std::string& path, const std::string& version,
 }
 
 std::optional<ReplayCheck> ReadStoredReplay(const std::string& path, std::string& stored,
-                                            ReplayProgress* progress) {
+                                            ReplayProgress* progress, bool ownFile) {
     // Looked at before it is opened, so that a pipe never blocks the open.
     struct stat info {};
-    if (stat(path.c_str(), &info) != 0) {
+    if ((ownFile ? lstat(path.c_str(), &info) : stat(path.c_str(), &info)) != 0) {
         return Unreadable(path, errno);
     }
     if (std::optional<ReplayCheck> unfit = Unfit(path, info)) {
         return unfit;
     }
     // And opened without waiting all the same, should it have been swapped
-    // for a pipe in between; what was opened is what counts.
-    const CFileHandle file(open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
+    // for a pipe or a link in between; what was opened is what counts.
+    const int noLink = ownFile ? O_NOFOLLOW : 0;
+    const CFileHandle file(
+        open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC | noLink));
+    if (file.fd() < 0 && errno == ELOOP) {
+        info.st_mode = S_IFLNK;
+        return Unfit(path, info);
+    }
     if (file.fd() < 0 || fstat(file.fd(), &info) != 0) {
         return Unreadable(path, errno);
     }
@@ -111,7 +130,6 @@ std::optional<ReplayCheck> ReadStoredReplay(const std::string& path, std::string
         return unfit;
     }
     stored.clear();
-    stored.reserve(static_cast<std::size_t>(info.st_size));
     const auto piece = std::make_unique<char[]>(kReadPiece);
     for (;;) {
         if (progress != nullptr) {
@@ -133,6 +151,12 @@ std::optional<ReplayCheck> ReadStoredReplay(const std::string& path, std::string
             break;
         }
         stored.append(piece.get(), static_cast<std::size_t>(got));
+        if (!MayBeginAReplay(stored)) {
+            return Refused(ReplayVerdict::NotAReplay,
+                           TORVANE_TEXT("ReplayFile", "This file is not a Torvane replay."));
+        }
+        // Room for the rest at once, now that it may be a replay.
+        stored.reserve(static_cast<std::size_t>(info.st_size));
         // A file that grows while it is read.
         if (stored.size() > kScriptTextLimit) {
             info.st_size = static_cast<off_t>(stored.size());

@@ -14,6 +14,8 @@ ReplayCheck ReadReplayFile(const std::string& path, const std::string& version,
                            ReplayProgress* progress = nullptr);
 
 // The reading alone, for a replay to be played otherwise (a game kept to go
-// on with): the stored bytes into `stored`, or why they cannot be had.
+// on with): the stored bytes into `stored`, or why they cannot be had. A
+// file of the game's own (`ownFile`) is never read through a symbolic link:
+// whoever put one there may point it anywhere.
 std::optional<ReplayCheck> ReadStoredReplay(const std::string& path, std::string& stored,
-                                            ReplayProgress* progress);
+                                            ReplayProgress* progress, bool ownFile = false);

@@ -17,6 +17,9 @@ namespace {
 
 // About thirty thousand years: far beyond any game, far from overflowing.
 constexpr std::int64_t kLatestInstant = 1000000000000000;
+// Radians a `turn` may take either way: far beyond any hand, and near enough
+// that the wheel's angle keeps the precision its spokes are drawn with.
+constexpr double kLongestTurn = 1e8;
 // No game lasts a day; a replay whose clock runs further would only keep its
 // watcher waiting for ever.
 constexpr std::int64_t kLongestRunMs = 24 * 3600 * 1000;
@@ -40,11 +43,32 @@ std::string_view NextWord(std::string_view& rest) {
     return word;
 }
 
+// A word of the script as a message shows it: anyone may have written the
+// file, so control bytes are spelled out and a long word is cut (never in
+// the middle of a character) rather than widening the message without end.
 std::string Quoted(std::string_view word) {
+    constexpr std::size_t kLongestShown = 80;
+    std::string_view shown = word;
+    if (shown.size() > kLongestShown) {
+        shown = shown.substr(0, kLongestShown - 3);
+        while (!shown.empty() && (static_cast<unsigned char>(shown.back()) & 0xC0) == 0x80) {
+            shown.remove_suffix(1);
+        }
+        if (!shown.empty() && static_cast<unsigned char>(shown.back()) >= 0xC0) {
+            shown.remove_suffix(1);  // the lead byte of the character cut off
+        }
+    }
     std::string text = "\"";
-    text += word;
-    text += '"';
-    return text;
+    for (const char c : shown) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte < 0x20 || byte == 0x7F) {
+            constexpr char kHex[] = "0123456789abcdef";
+            text += {'\\', 'x', kHex[byte >> 4], kHex[byte & 15]};
+        } else {
+            text += c;
+        }
+    }
+    return text + (shown.size() < word.size() ? "...\"" : "\"");
 }
 
 }  // namespace
@@ -192,7 +216,7 @@ bool CSimRunner::PlayRecorded(std::string_view text) {
     if (text.starts_with("turn ")) {
         double angle = 0;
         const auto result = std::from_chars(text.data() + 5, end, angle);
-        if (result.ec != std::errc() || result.ptr != end || !std::isfinite(angle)) {
+        if (result.ec != std::errc() || result.ptr != end || !(std::abs(angle) <= kLongestTurn)) {
             return false;
         }
         lastCommand_ = "turn";
@@ -286,7 +310,11 @@ void CSimRunner::RegisterBuiltins() {
     });
     Register("turn", [](CSimRunner& r, const SimLine& l) {
         ExpectWords(l, 2);
-        r.Play(PlayerInput::TurnTo{ParseFiniteDouble(l, 1)});
+        const double angle = ParseFiniteDouble(l, 1);
+        if (std::abs(angle) > kLongestTurn) {
+            throw SimError(Quoted(l.words[1]) + " turns further than any hand");
+        }
+        r.Play(PlayerInput::TurnTo{angle});
     });
     Register("seed", [](CSimRunner&, const SimLine& l) {
         ExpectWords(l, 2);

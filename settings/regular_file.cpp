@@ -50,5 +50,14 @@ FileContents ReadRegularFile(const QString& path, qsizetype bound) {
 
 QString FileBehind(const QString& path) {
     const QString target = QFileInfo(path).canonicalFilePath();
-    return target.isEmpty() ? path : target;
+    if (!target.isEmpty()) {
+        return target;
+    }
+    // A link to nothing (yet): where it points, link after link, within
+    // the system's own bound on a chain of them.
+    QString behind = path;
+    for (int link = 0; link < 40 && QFileInfo(behind).isSymLink(); ++link) {
+        behind = QFileInfo(behind).symLinkTarget();
+    }
+    return behind;
 }

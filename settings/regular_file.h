@@ -21,5 +21,5 @@ struct FileContents {
 FileContents ReadRegularFile(const QString& path, qsizetype bound);
 
 // What a path names in the end: the target of a symbolic link (of a chain
-// of them), or the path itself.
+// of them, even where it points to nothing yet), or the path itself.
 QString FileBehind(const QString& path);

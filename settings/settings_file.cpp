@@ -3,12 +3,12 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
-#include <QSaveFile>
 #include <QStandardPaths>
 #include <algorithm>
 
 #include "scores/core/calendar_clock.h"
 #include "settings/damaged_file.h"
+#include "settings/file_replacer.h"
 #include "settings/regular_file.h"
 #include "settings/settings_lock.h"
 #include "settings/settings_value.h"
@@ -72,6 +72,11 @@ CSettingsFile::Loaded CSettingsFile::Load() const {
     if (file.kind == FileContents::Kind::kRead) {
         std::optional<CSettingsText> parsed = CSettingsText::Parse(file.bytes);
         loaded = parsed ? Loaded{std::move(*parsed), std::nullopt} : SetAside(file.bytes);
+        bool unreadable = false;
+        ScoresIn(loaded.text, 0, &unreadable);
+        if (parsed && unreadable && !scoresReported_) {
+            loaded.text = SetScoresAside(file.bytes, std::move(loaded.text));
+        }
     } else if (file.kind == FileContents::Kind::kNotAFile) {
         loaded = SetAside(std::nullopt);
     } else if (file.kind == FileContents::Kind::kUnreadable) {
@@ -141,6 +146,43 @@ CSettingsFile::Loaded CSettingsFile::SetAsideLocked() const {
     }
     Notify(SetAsideMessage(aside, static_cast<qsizetype>(scores.size())));
     return fresh;
+}
+
+CSettingsText CSettingsFile::SetScoresAside(const QByteArray& bytes, CSettingsText text) const {
+    // Told once a run; the copy keeps what could not be read, and the file
+    // stays in use with the scores that could, settings and all.
+    scoresReported_ = true;
+    const QString file = FileBehind(path_);
+    const QString aside = DamagedFileName(file);
+    const std::optional<QString> kept = ReplaceFile(aside, bytes);
+    std::vector<HighScoreEntry> readable = ScoresIn(text, CalendarClock::Now());
+    readable.resize(std::min(readable.size(), kHighScoreTableSize));
+    PutScores(text, readable);
+    // Rewritten at once under the lock, so that the next start tells nothing
+    // again; inside a section, with the lock that section holds.
+    const bool ownLock = depth_ == 0;
+    const bool locked = !(ownLock ? lock_->Take(lockWaitMs_) : lockFailure_);
+    // Unless another copy wrote meanwhile (its own load deals with it).
+    const FileContents now = ReadRegularFile(path_, CSettingsText::kLargestFile);
+    if (locked && !kept && now.kind == FileContents::Kind::kRead && now.bytes == bytes) {
+        WriteWhole(text);
+    }
+    if (ownLock) {
+        lock_->Release();
+    }
+    Notify(kept ? QCoreApplication::translate(
+                      "CSettingsFile",
+                      "Some of the high scores in your Torvane settings could not be read, and a "
+                      "copy of the file could not be kept: %1\n\nThe scores that could be read "
+                      "are in use, and so are your settings.")
+                      .arg(FileFailure(aside, *kept))
+                : QCoreApplication::translate(
+                      "CSettingsFile",
+                      "Some of the high scores in your Torvane settings could not be read. A copy "
+                      "of the file was kept as:\n%1\n\nThe scores that could be read are in "
+                      "use, and so are your settings.")
+                      .arg(QDir::toNativeSeparators(aside)));
+    return text;
 }
 
 const CSettingsText& CSettingsFile::Current() const {
@@ -306,12 +348,10 @@ std::optional<QString> CSettingsFile::SaveUnsaved() {
 std::optional<QString> CSettingsFile::WriteWhole(const CSettingsText& text) const {
     // Written beside the file and renamed over it once complete and flushed
     // to the disk; through a symbolic link, beside what it points to.
-    QSaveFile file(path_);
-    const QByteArray bytes = text.ToBytes();
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
-        return file.errorString();
-    }
-    return std::nullopt;
+    // The file is named with why: the player may have several.
+    const QString file = FileBehind(path_);
+    const std::optional<QString> failure = ReplaceFile(file, text.ToBytes());
+    return failure ? std::optional(FileFailure(file, *failure)) : std::nullopt;
 }
 
 void CSettingsFile::Notify(const QString& message) const {

@@ -96,6 +96,9 @@ class CSettingsFile : public ISettingsBackend {
     Loaded Load() const;
     Loaded SetAside(const std::optional<QByteArray>& damaged) const;
     Loaded SetAsideLocked() const;
+    // A file whose table holds records that cannot be read: copied aside and
+    // rewritten with the readable ones.
+    CSettingsText SetScoresAside(const QByteArray& bytes, CSettingsText text) const;
     const CSettingsText& Current() const;
     bool Record(const QString& key, std::optional<QString> raw);
     void KeepUnsaved();
@@ -117,6 +120,7 @@ class CSettingsFile : public ISettingsBackend {
     // that a file that cannot be set aside is reported once and not at
     // every read.
     mutable bool damageReported_ = false;
+    mutable bool scoresReported_ = false;
     mutable std::optional<QByteArray> reportedDamage_;
 
     // The exclusive section: its depth, the file as read at its start with

@@ -15,12 +15,18 @@ QString ScoresPath(const QString& name) {
 
 }  // namespace
 
-std::vector<HighScoreEntry> ScoresIn(const CSettingsText& text, std::int64_t timeForNone) {
+std::vector<HighScoreEntry> ScoresIn(const CSettingsText& text, std::int64_t timeForNone,
+                                     bool* unreadable) {
+    std::vector<std::string> names;
+    for (const QString& name : text.ChildKeys(QLatin1String(kScoresKey))) {
+        names.push_back(name.toStdString());
+    }
     return ReadHighScoreRecords(
+        std::move(names),
         [&text](const std::string& name) {
             return text.Value(ScoresPath(QString::fromStdString(name)));
         },
-        timeForNone);
+        timeForNone, unreadable);
 }
 
 void PutScores(CSettingsText& text, const std::vector<HighScoreEntry>& entries) {

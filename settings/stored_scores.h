@@ -11,8 +11,10 @@
 #include "settings/settings_text.h"
 
 // The table as the text holds it, read as the table reads it, best first;
-// `timeForNone` dates a record without a time.
-std::vector<HighScoreEntry> ScoresIn(const CSettingsText& text, std::int64_t timeForNone);
+// `timeForNone` dates a record without a time; `unreadable`, when given, is
+// set when a value of the table is not a record it understands.
+std::vector<HighScoreEntry> ScoresIn(const CSettingsText& text, std::int64_t timeForNone,
+                                     bool* unreadable = nullptr);
 // Replaces every value of the table by these entries, as a save does.
 void PutScores(CSettingsText& text, const std::vector<HighScoreEntry>& entries);
 // Each entry that earns a place in the table is placed there, in turn; a

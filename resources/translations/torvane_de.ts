@@ -508,6 +508,21 @@ Möchten Sie dieses Spiel beenden und die Aufzeichnung ansehen?</translation>
     </message>
 </context>
 <context>
+    <name>CReplayShelf</name>
+    <message>
+        <source>the folder cannot be made</source>
+        <translation>der Ordner kann nicht angelegt werden</translation>
+    </message>
+    <message>
+        <source>Torvane could not write the replay of your game: %1
+
+Until Torvane starts again, replays that cannot be written are not told of again.</source>
+        <translation>Torvane konnte die Aufzeichnung Ihres Spiels nicht schreiben: %1
+
+Bis Torvane neu startet, wird nicht mehr gemeldet, wenn Aufzeichnungen nicht geschrieben werden können.</translation>
+    </message>
+</context>
+<context>
     <name>CSettingsFile</name>
     <message>
         <source>Your Torvane settings were damaged and could not be read. The damaged file was kept as:
@@ -564,6 +579,24 @@ Es gelten die Standardeinstellungen, und nichts kann gespeichert werden, bis die
     <message>
         <source>another copy of Torvane keeps the settings file locked</source>
         <translation>Ein anderes laufendes Torvane hält die Einstellungsdatei gesperrt</translation>
+    </message>
+    <message>
+        <source>Some of the high scores in your Torvane settings could not be read, and a copy of the file could not be kept: %1
+
+The scores that could be read are in use, and so are your settings.</source>
+        <translation>Einige Bestenlisteneinträge in Ihren Torvane-Einstellungen konnten nicht gelesen werden, und eine Kopie der Datei konnte nicht angelegt werden: %1
+
+Die lesbaren Einträge und Ihre Einstellungen bleiben in Gebrauch.</translation>
+    </message>
+    <message>
+        <source>Some of the high scores in your Torvane settings could not be read. A copy of the file was kept as:
+%1
+
+The scores that could be read are in use, and so are your settings.</source>
+        <translation>Einige Bestenlisteneinträge in Ihren Torvane-Einstellungen konnten nicht gelesen werden. Eine Kopie der Datei wurde gespeichert als:
+%1
+
+Die lesbaren Einträge und Ihre Einstellungen bleiben in Gebrauch.</translation>
     </message>
 </context>
 <context>
@@ -654,10 +687,6 @@ Möchten Sie dieses Spiel beenden und die Einführung ansehen?</translation>
         <translation>Diese Spielaufzeichnung ist beschädigt oder unvollständig: Sie bricht vor ihrer letzten Zeile ab.</translation>
     </message>
     <message>
-        <source>This replay was made by Torvane %1 and plays differently in this version (%2): it ends at %3 points, not at the %4 it records.</source>
-        <translation>Diese Spielaufzeichnung stammt von Torvane %1 und läuft in dieser Version (%2) anders ab: Sie endet bei %3 Punkten statt bei den aufgezeichneten %4.</translation>
-    </message>
-    <message>
         <source>This replay does not reach the score it records: it ends at %1 points, not at the %2 it records.</source>
         <translation>Diese Spielaufzeichnung erreicht nicht die aufgezeichnete Punktzahl: Sie endet bei %1 Punkten statt bei %2.</translation>
     </message>
@@ -692,6 +721,14 @@ Möchten Sie dieses Spiel beenden und die Einführung ansehen?</translation>
     <message>
         <source>There is not enough memory free to read this replay.</source>
         <translation>Es ist nicht genug Arbeitsspeicher frei, um diese Spielaufzeichnung zu lesen.</translation>
+    </message>
+    <message>
+        <source>The replay %1 cannot be read: it is a symbolic link, not a file.</source>
+        <translation>Die Spielaufzeichnung %1 kann nicht gelesen werden: Sie ist eine symbolische Verknüpfung, keine Datei.</translation>
+    </message>
+    <message>
+        <source>This replay was made by Torvane %1 with other rules than this version (%2) plays.</source>
+        <translation>Diese Spielaufzeichnung stammt von Torvane %1 und folgt anderen Regeln, als diese Version (%2) spielt.</translation>
     </message>
 </context>
 <context>

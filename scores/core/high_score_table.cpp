@@ -16,28 +16,30 @@ std::string HighScoreRecordName(std::size_t place) {
 }
 
 std::vector<HighScoreEntry> ReadHighScoreRecords(
+    std::vector<std::string> names,
     const std::function<std::optional<SettingValue>(const std::string& name)>& record,
-    std::int64_t timeForNone) {
+    std::int64_t timeForNone, bool* unreadable) {
+    // In the order of their names, so that equal scores keep theirs.
+    std::sort(names.begin(), names.end());
     std::vector<HighScoreEntry> entries;
-    for (std::size_t i = 0;; ++i) {
-        const auto value = record(HighScoreRecordName(i));
-        if (!value) {
-            return entries;
-        }
-        // Only text can be a record; anything else ends the table like a
-        // record of another kind would.
+    bool passedOver = false;
+    for (const std::string& name : names) {
+        const auto value = record(name);
+        // Only text can be a record.
         const std::string_view text =
-            value->type == SettingValue::Type::String ? std::string_view(value->text) : "";
+            value && value->type == SettingValue::Type::String ? std::string_view(value->text) : "";
         ParsedRecord parsed = ParseScoreRecord(text);
-        if (parsed.verdict == RecordVerdict::kStop) {
-            return entries;
+        if (parsed.verdict != RecordVerdict::kEntry) {
+            passedOver = true;
+            continue;
         }
-        if (parsed.verdict == RecordVerdict::kEntry) {
-            ScoreRecord& r = parsed.record;
-            InsertHighScore(entries,
-                            {std::move(r.name), r.score, r.time != 0 ? r.time : timeForNone});
-        }
+        ScoreRecord& r = parsed.record;
+        InsertHighScore(entries, {std::move(r.name), r.score, r.time != 0 ? r.time : timeForNone});
     }
+    if (unreadable != nullptr) {
+        *unreadable = passedOver;
+    }
+    return entries;
 }
 
 std::size_t IdenticalBefore(const std::vector<HighScoreEntry>& entries, std::size_t row) {
@@ -79,8 +81,10 @@ void CHighScoreTable::LoadHighScores() {
         return;
     }
     entries_ = ReadHighScoreRecords(
+        store->ValueNames(kScoresKey),
         [store](const std::string& name) { return store->Read(kScoresKey, name); },
-        CalendarClock::Now());
+        CalendarClock::Now(), &unreadable_);
+    entries_.resize(std::min(entries_.size(), kHighScoreTableSize));
 }
 
 std::optional<std::string> CHighScoreTable::SaveHighScores() {

@@ -24,13 +24,16 @@ struct SettingValue;
 
 // The rules of the table over any list of entries (best first), for whoever
 // keeps entries outside a table (the settings store's unsaved ones):
-// reading the records as LoadHighScores reads them (`record` gives the value
-// of a name, "000" on; a time of 0 becomes `timeForNone`), whether a score
-// earns a place, and placing an entry behind every equal or better score
-// (returning its place, without cutting the list).
+// reading the records as LoadHighScores reads them (every value of the key,
+// `names` in any order, each read by `record`; a time of 0 becomes
+// `timeForNone`; `unreadable`, when given, is set when a value is not a
+// record the table understands), whether a score earns a place, and placing
+// an entry behind every equal or better score (returning its place, without
+// cutting the list).
 std::vector<HighScoreEntry> ReadHighScoreRecords(
+    std::vector<std::string> names,
     const std::function<std::optional<SettingValue>(const std::string& name)>& record,
-    std::int64_t timeForNone);
+    std::int64_t timeForNone, bool* unreadable = nullptr);
 bool QualifiesForHighScore(const std::vector<HighScoreEntry>& entries, std::uint32_t score);
 std::size_t InsertHighScore(std::vector<HighScoreEntry>& entries, HighScoreEntry entry);
 // The value name of the record at this place: "000", "001", ...
@@ -48,10 +51,13 @@ class CHighScoreTable {
     CHighScoreTable(const CHighScoreTable&) = delete;
     CHighScoreTable& operator=(const CHighScoreTable&) = delete;
 
-    // Reads "000", "001", ... until a number is missing or a value is not one
-    // of our records; tagged records with too few fields are passed over. The
-    // table keeps whatever the key yields, even beyond ten.
+    // Reads every record of the key, in the order of their names ("000",
+    // "001", ...), and keeps the best ten. A value that is not a record the
+    // table understands is passed over, whatever stands around it: one
+    // damaged record never takes the good ones with it.
     void LoadHighScores();
+    // Whether the last load passed over a value it did not understand.
+    bool Unreadable() const { return unreadable_; }
     // Replaces every value of the key by the entries, creating the key first
     // if the installation never did, so that the first score is kept. The
     // table is stored as one whole; returns why that failed, if it did.
@@ -75,4 +81,5 @@ class CHighScoreTable {
   private:
     std::vector<HighScoreEntry> entries_;
     bool dirty_ = false;
+    bool unreadable_ = false;
 };

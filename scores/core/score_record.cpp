@@ -25,10 +25,10 @@ bool IsCSpace(char c) {
 
 // Scores a 32-bit writer could have left: 0..2^32-1, or a negative number for
 // a score that writer printed as signed. Anything else is not a score.
-std::uint32_t ScoreFrom(std::optional<std::int64_t> value) {
+std::optional<std::uint32_t> ScoreFrom(std::optional<std::int64_t> value) {
     if (!value || *value < std::numeric_limits<std::int32_t>::min() ||
         *value > std::numeric_limits<std::uint32_t>::max()) {
-        return 0;
+        return std::nullopt;
     }
     return static_cast<std::uint32_t>(*value);
 }
@@ -83,17 +83,14 @@ ParsedRecord ParseScoreRecord(std::string_view text) {
     text = text.substr(0, text.find('\0'));
     const auto fields = SplitFields(text);
     ParsedRecord parsed;
-    if (fields[0] != "a") {
-        parsed.verdict = RecordVerdict::kStop;
-        return parsed;
-    }
-    if (fields.size() < 4) {
-        parsed.verdict = RecordVerdict::kSkip;
+    const std::optional<std::uint32_t> score =
+        fields.size() < 4 ? std::nullopt : ScoreFrom(LeadingDecimal(fields[2]));
+    if (fields[0] != "a" || !score) {
         return parsed;
     }
     parsed.verdict = RecordVerdict::kEntry;
     parsed.record.name = std::string(fields[1]);
-    parsed.record.score = ScoreFrom(LeadingDecimal(fields[2]));
+    parsed.record.score = *score;
     parsed.record.time = LeadingDecimal(fields[3]).value_or(0);
     return parsed;
 }

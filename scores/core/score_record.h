@@ -18,13 +18,13 @@ struct ScoreRecord {
 
 // What reading one record tells the table to do.
 enum class RecordVerdict {
-    kEntry,  // a usable entry
-    kSkip,   // a tagged record with too few fields: ignore it, read on
-    kStop,   // not a record of ours: the table ends here
+    kEntry,       // a usable entry
+    kUnreadable,  // not a record of ours, too few fields, a score out of range:
+                  // damaged, passed over by the table and never rewritten
 };
 
 struct ParsedRecord {
-    RecordVerdict verdict = RecordVerdict::kStop;
+    RecordVerdict verdict = RecordVerdict::kUnreadable;
     ScoreRecord record;
 };
 

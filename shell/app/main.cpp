@@ -6,6 +6,7 @@
 #include "game/settings_store.h"
 #include "game/sound.h"
 #include "resources/translations.h"
+#include "settings/home_folders.h"
 #include "settings/settings_file.h"
 #include "shell/app/command_line.h"
 #include "shell/app/qt_cue_output.h"
@@ -69,6 +70,7 @@ void InstallTranslationsBesideProgram() {
 }  // namespace
 
 int main(int argc, char* argv[]) {
+    SettleHomeFolders();
     SetIdentity();
     const QStringList arguments = Arguments(argc, argv);
     CCommandLine commandLine;

@@ -4,9 +4,9 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include "script/growing_replay.h"
+#include "settings/file_replacer.h"
 
 CKeptGameSaver::CKeptGameSaver() : worker_([this] { Work(); }) {}
 
@@ -94,15 +94,15 @@ void CKeptGameSaver::Work() {
 void CKeptGameSaver::Write(const Request& save) {
     const std::string bytes = replay_->File(save.header);
     QDir().mkpath(QFileInfo(save.path).path());
-    QSaveFile file(save.path);
     std::optional<QString> failure;
     if (bytes.empty()) {
         failure = QCoreApplication::translate("CKeptGameSaver", "out of memory");
-    } else if (!file.open(QIODevice::WriteOnly) ||
-               file.write(bytes.data(), static_cast<qint64>(bytes.size())) !=
-                   static_cast<qint64>(bytes.size()) ||
-               !file.commit()) {
-        failure = file.errorString();
+    } else {
+        failure = ReplaceFile(save.path,
+                              QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())));
+    }
+    if (failure) {
+        failure = FileFailure(save.path, *failure);
     }
     const std::lock_guard<std::mutex> lock(mutex_);
     failure_ = failure;

@@ -1,6 +1,17 @@
 #include "shell/view/replay_keeper.h"
 
-CReplayKeeper::CReplayKeeper() : hasLastGame_(CReplayShelf::Exists(shelf_.LastGamePath())) {}
+#include <QApplication>
+#include <QMessageBox>
+
+CReplayKeeper::CReplayKeeper() : hasLastGame_(CReplayShelf::Exists(shelf_.LastGamePath())) {
+    // Told without holding up the game: the end of a game has its own dialogs.
+    shelf_.SetFailureHandler([](const QString& message) {
+        auto* box = new QMessageBox(QMessageBox::Warning, QStringLiteral("Torvane"), message,
+                                    QMessageBox::Ok, QApplication::activeWindow());
+        box->setAttribute(Qt::WA_DeleteOnClose);
+        box->open();
+    });
+}
 
 void CReplayKeeper::KeepLastGame(const std::string& replay) {
     shelf_.KeepLastGame(replay);

@@ -1,11 +1,11 @@
 #include "shell/view/replay_shelf.h"
 
+#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QSet>
 #include <QStandardPaths>
 
@@ -14,6 +14,7 @@
 #include "scores/core/score_record.h"
 #include "script/replay_file.h"
 #include "script/script_text.h"
+#include "settings/file_replacer.h"
 
 CReplayShelf::CReplayShelf(const QString& folder) : folder_(folder) {}
 
@@ -41,21 +42,30 @@ QString CReplayShelf::EntryPath(const HighScoreEntry& entry, std::size_t identic
 }
 
 bool CReplayShelf::Exists(const QString& path) {
-    return QFileInfo(path).isFile();
+    // A link is no replay of ours: it goes aside when the file is written.
+    const QFileInfo file(path);
+    return file.isFile() && !file.isSymLink();
 }
 
-bool CReplayShelf::Write(const QString& path, const std::string& replay) const {
+void CReplayShelf::Write(const QString& path, const std::string& replay) {
+    // Written whole or not at all: a full disk or a game closed halfway
+    // through a write leaves the previous file.
+    std::optional<QString> failure;
     if (!QDir().mkpath(folder_)) {
-        return false;
+        failure = QCoreApplication::translate("CReplayShelf", "the folder cannot be made");
+    } else {
+        const std::string bytes = CompressScriptText(replay);
+        failure =
+            ReplaceFile(path, QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())));
     }
-    // Written whole or not at all: a game closed halfway through a write
-    // leaves the previous file.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        return false;
+    if (failure && !toldFailure_ && failed_) {
+        toldFailure_ = true;
+        failed_(QCoreApplication::translate(
+                    "CReplayShelf",
+                    "Torvane could not write the replay of your game: %1\n\nUntil Torvane starts "
+                    "again, replays that cannot be written are not told of again.")
+                    .arg(FileFailure(path, *failure)));
     }
-    file.write(QByteArray::fromStdString(CompressScriptText(replay)));
-    return file.commit();
 }
 
 void CReplayShelf::KeepLastGame(const std::string& replay) {

@@ -5,9 +5,10 @@
 // format stays as it is: the file is named by a digest of the record text,
 // and identical entries (name, score and second) by their order besides.
 // Nothing here ever stops the game: a replay that cannot be written is only
-// a replay that cannot be watched.
+// a replay that cannot be watched, told once a run.
 
 #include <QString>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -40,9 +41,15 @@ class CReplayShelf {
     void SweepOrphans() const;
 
     static bool Exists(const QString& path);
+    // Who tells the player, the first time a replay cannot be written.
+    void SetFailureHandler(std::function<void(const QString& message)> handler) {
+        failed_ = std::move(handler);
+    }
 
   private:
-    bool Write(const QString& path, const std::string& replay) const;
+    void Write(const QString& path, const std::string& replay);
 
     QString folder_;
+    std::function<void(const QString&)> failed_;
+    bool toldFailure_ = false;
 };

@@ -85,7 +85,8 @@ TEST(SimRender, PaintsTheGameAtAnySizeRetiresExplosionsAndRefusesBadArguments) {
         "render %1/b.png 500 400\nrender %1/c.png 500 400 2\nrender %1/d.png 125 101 1.25\n"
         "end\nrender %1/e.png 120 80 1.5\n";
     QProcess sim;
-    ASSERT_EQ(Finish(sim, "/tools/sim/torvane-sim", {"-"}, script.arg(dir.path())), 0)
+    ASSERT_EQ(
+        Finish(sim, "/tools/sim/torvane-sim", {"--allow-render", "-"}, script.arg(dir.path())), 0)
         << sim.readAllStandardError().toStdString();
     const QStringList states = QString(sim.readAllStandardOutput()).split('\n').filter("\"state\"");
     ASSERT_EQ(states.size(), 2);
@@ -107,8 +108,30 @@ TEST(SimRender, PaintsTheGameAtAnySizeRetiresExplosionsAndRefusesBadArguments) {
           "render /nonexistent/dir/a.png"}) {
         QProcess bad;
         bad.setWorkingDirectory(dir.path());
-        EXPECT_EQ(Finish(bad, "/tools/sim/torvane-sim", {"-"}, QString("new\n") + line + "\n"), 2)
+        EXPECT_EQ(Finish(bad, "/tools/sim/torvane-sim", {"--allow-render", "-"},
+                         QString("new\n") + line + "\n"),
+                  2)
             << line;
         EXPECT_TRUE(bad.readAllStandardError().contains("line 2")) << line;
     }
+
+    // Without being let, a script paints nothing; a replay (anyone's file)
+    // never does, nor reaches the settings file, the scores, the terminal
+    // or real time: its settings stay in memory.
+    const QString conf = dir.filePath("T.conf");
+    const QString outside[] = {"render f.png", "render f.png", "record 000 a|X|1|1",
+                               "offer 99 X",   "scores",       "clock 1",
+                               "sleep 1",      "await"};
+    for (const QString& line : outside) {
+        const bool replay = &line != outside;
+        QProcess refused;
+        refused.setWorkingDirectory(dir.path());
+        const QStringList args =
+            replay ? QStringList{"--settings", conf, "--allow-render", "-"} : QStringList{"-"};
+        const QString text = (replay ? "# Torvane replay\n" : "#\n") + QString("setting Quiet 1\n");
+        EXPECT_EQ(Finish(refused, "/tools/sim/torvane-sim", args, text + line + "\n"), 2)
+            << line.toStdString();
+        EXPECT_TRUE(refused.readAllStandardError().contains("line 3")) << line.toStdString();
+    }
+    EXPECT_FALSE(QFile::exists(conf) || QFile::exists(dir.filePath("f.png")));
 }

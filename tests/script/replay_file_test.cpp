@@ -166,8 +166,14 @@ TEST_F(ReplayFiles, EveryKindOfFileIsReadOrRefusedWithWhatIsWrong) {
         {Write(Replaced(text, "at " + at + "\n", "")), ReplayVerdict::NotAReplay, "not a"},
         {Write(otherScore), ReplayVerdict::WrongScore,
          "This replay does not reach the score it records: it ends at "},
-        {Write(Replaced(otherScore, "1.0.4", "0.9")), ReplayVerdict::OtherVersion,
-         "This replay was made by Torvane 0.9 and plays differently in this version (1.0.4): "},
+        // Another version with the same rules plays it; a file without
+        // them was played by the first.
+        {Write(Replaced(Replaced(text, "1.0.4", "0.9"), "# Rules: 1\n", "")),
+         ReplayVerdict::Watchable, ""},
+        {Write(Replaced(otherScore, "1.0.4", "0.9")), ReplayVerdict::WrongScore, "it ends at "},
+        {Write(Replaced(Replaced(text, "1.0.4", "2.0"), "# Rules: 1\n", "# Rules: 2\n")),
+         ReplayVerdict::OtherVersion,
+         "This replay was made by Torvane 2.0 with other rules than this version (1.0.4) plays."},
     };
     // On a thread of its own, as the window checks: the rules' state there
     // is its own, nothing of this thread's.
@@ -191,6 +197,15 @@ TEST_F(ReplayFiles, EveryKindOfFileIsReadOrRefusedWithWhatIsWrong) {
         }
     }).join();
     EXPECT_TRUE(GetSettingsBackend() == &settings && GameRandom::state == random);
+
+    // A file of zeros as large as a replay may be is refused at its first
+    // bytes, never read whole.
+    const std::string zeros = Write("");
+    fs::resize_file(zeros, kScriptTextLimit);
+    std::string stored;
+    const std::optional<ReplayCheck> refused = ReadStoredReplay(zeros, stored, nullptr, true);
+    EXPECT_TRUE(refused && refused->verdict == ReplayVerdict::NotAReplay);
+    EXPECT_LE(stored.size(), std::size_t{1} << 20);
 }
 
 TEST_F(ReplayFiles, AClockThatJumpsBackStillRecordsAReplayThatPlaysToTheSameEnd) {

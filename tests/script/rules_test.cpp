@@ -63,14 +63,14 @@ const ScriptCase kScripts[] = {
 {"ev":"snap","t":1007392,"colour":2,"cell":[0,-2]}
 {"ev":"state","t":1022100,"score":30,...
 )"},
-    // A wheel turned millions of times round catches gems where its angle,
-    // rounded as it is, puts the cluster.
+    // A wheel turned millions of times round (as far as a turn may take it)
+    // catches gems where its angle, rounded as it is, puts the cluster.
     {"new ThreeFalling\nresume\nturn 1e7\nwait 20000\nstate\n"
-     "seed 7\nsetting Difficulty 3\nnew\nresume\nturn -3e9\nwait 600000\nstate\n",
+     "seed 7\nsetting Difficulty 3\nnew\nresume\nturn -1e8\nwait 600000\nstate\n",
      R"(...{"ev":"state","t":1020000,"score":30,...,"wheelAngle":1e+07,"lattice":[[0,0,3],[-1,1,0],[-1,2,1],[-2,1,2]],...
-...{"ev":"snap","t":1392106,"colour":1,"cell":[3,10]}
-{"ev":"over","t":1392106}
-{"ev":"state","t":1392106,"score":1770,...
+...{"ev":"snap","t":1400422,"colour":0,"cell":[11,1]}
+{"ev":"over","t":1400422}
+{"ev":"state","t":1400422,"score":1810,...
 )"},
     // The yellow ring around the centre goes; in the next position the pink
     // chain does, while the yellow loop, no ring around the centre, stays.

@@ -10,7 +10,8 @@
 namespace {
 
 const ScriptCase kScores[] = {
-    // Short records are passed over; one of another kind ends the table. Best
+    // Records that cannot be read (short, of another kind, a score out of
+    // range) are passed over, whatever follows them; the best ten show. Best
     // first, equal scores in reading order, undated ones dated now; numbers as
     // C reads them. Dates are local: the month and day of the last 180 days,
     // the year too for older or later ones, nothing where no calendar reaches.
@@ -19,22 +20,22 @@ const ScriptCase kScores[] = {
      "record 004 a|Signed|-2|86400\nrecord 005 a|Spaced|\t42xyz|  -86400\n"
      "record 006 a|Huge|99999999999999999999|99999999999999999999\nrecord 007 a||100|no time\n"
      "record 008 a|Recent|50|1684448001\nrecord 009 a|Old|50|1684448000\n"
-     "record 010 a|Max|1|9223372036854775807\nrecord 011 a|Min|1|-9223372036854775808\n"
+     "record 010 a|Min|0|-9223372036854775808\nrecord 011 a|Max|1|9223372036854775807\n"
      "record 012 b|Foreign|500|86400\nrecord 013 a|After|500|86400\nscores\n"
-     "clock 9223372036854775807\nrecord 000 a|Far|9|-4611686018427387904\nrecord 001 b\nscores\n",
+     "clock 9223372036854775807\nrecord 000 a|Far|4294967295|-4611686018427387904\n"
+     "record 001 b\nscores\n",
      R"({"ev":"score","rank":1,"name":"Signed","score":4294967294,"time":86400,"date":"Jan 2 70"}
 {"ev":"score","rank":2,"name":"Alpha","score":700,"time":4102444800,"date":"Jan 1 00"}
 {"ev":"score","rank":3,"name":"Bravo","score":700,"time":1700000000,"date":"Nov 15"}
 {"ev":"score","rank":4,"name":"Charlie","score":600,"time":86400,"date":"Jan 2 70"}
-{"ev":"score","rank":5,"name":"","score":100,"time":1700000000,"date":"Nov 15"}
-{"ev":"score","rank":6,"name":"Recent","score":50,"time":1684448001,"date":"May 19"}
-{"ev":"score","rank":7,"name":"Old","score":50,"time":1684448000,"date":"May 19 23"}
-{"ev":"score","rank":8,"name":"Spaced","score":42,"time":-86400,"date":"Dec 31 69"}
-{"ev":"score","rank":9,"name":"Max","score":1,"time":9223372036854775807,"date":""}
-{"ev":"score","rank":10,"name":"Min","score":1,"time":-9223372036854775808,"date":""}
-{"ev":"score","rank":11,"name":"Huge","score":0,"time":1700000000,"date":"Nov 15"}
+{"ev":"score","rank":5,"name":"After","score":500,"time":86400,"date":"Jan 2 70"}
+{"ev":"score","rank":6,"name":"","score":100,"time":1700000000,"date":"Nov 15"}
+{"ev":"score","rank":7,"name":"Recent","score":50,"time":1684448001,"date":"May 19"}
+{"ev":"score","rank":8,"name":"Old","score":50,"time":1684448000,"date":"May 19 23"}
+{"ev":"score","rank":9,"name":"Spaced","score":42,"time":-86400,"date":"Dec 31 69"}
+{"ev":"score","rank":10,"name":"Max","score":1,"time":9223372036854775807,"date":""}
 {"ev":"keys",...
-{"ev":"score","rank":1,"name":"Far","score":9,"time":-4611686018427387904,"date":""}
+{"ev":"score","rank":1,"name":"Far","score":4294967295,"time":-4611686018427387904,"date":""}
 ...
 )"},
     // Only a changed table is written back, as exactly one record per entry.
@@ -45,8 +46,8 @@ const ScriptCase kScores[] = {
      R"(...{"ev":"keys","names":["000","001","002","003","006","zzz"]}
 {"ev":"offer","score":9,"asked":false}
 {"ev":"offer","score":10,"asked":true,"name":"Alpha"}
-...{"ev":"score","rank":5,"name":"Alpha","score":10,"time":1...
-{"ev":"keys","names":["000","001","002","003","004"]}
+...{"ev":"score","rank":7,"name":"Alpha","score":10,"time":1...
+{"ev":"keys","names":["000","001","002","003","004","005","006"]}
 )"},
     // Asked only for a score that stays: a tie with the tenth would fall out.
     // A new score goes behind equal ones; the name as the entry field takes it.
@@ -84,6 +85,8 @@ TEST(Runner, BadLinesStopTheScriptWithTheirLineNumber) {
         {"seed -1\n", "line 1: \"-1\" is out of range"},
         {"\n# comment\nwait x\n", "line 3:"},
         {"turn nan\n", "not a finite number"},
+        {"new\nturn 1e308\n", "line 2: \"1e308\" turns further than any hand"},
+        {"turn -100000001\n", "turns further than any hand"},
         // The lines replays are made of, in any form but the recorder's.
         {"at -1\n", "\"-1\" is out of range"},
         {"turn 0.5 1\n", "turn takes 1 argument"},
@@ -103,6 +106,11 @@ TEST(Runner, BadLinesStopTheScriptWithTheirLineNumber) {
         EXPECT_TRUE(Matches(r.errors, std::string("...") + c.message + "...")) << r.errors;
         EXPECT_EQ(r.out, "") << c.script;
     }
+    // A word of anyone's file is quoted with its control bytes spelled out,
+    // cut short rather than widening a message without end.
+    const ScriptRun r = RunScript("fl\x01" + std::string(65000, 'y') + "\n");
+    EXPECT_EQ(r.errors.substr(0, r.errors.find('y')), "line 1: unknown command \"fl\\x01");
+    EXPECT_LT(r.errors.size(), 120u) << r.errors;
 }
 
 // Numbers are checked by the scripts above, which print them to the last bit.

@@ -4,7 +4,9 @@
 // lost, a kill at any instant harmless, a read-only or full disk told).
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
+#include <pwd.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <QDateTime>
 #include <QDir>
@@ -19,6 +21,8 @@
 
 #include "game/memory_settings.h"
 #include "scores/core/score_commit.h"
+#include "settings/file_replacer.h"
+#include "settings/home_folders.h"
 #include "settings/settings_file.h"
 
 using ::testing::ElementsAre;
@@ -105,7 +109,7 @@ TEST_F(SettingsFile, ValuesReadAsQSettingsWroteThemAndWriteSoQSettingsReadsThem)
                                  "-5"};
     QSettings earlier(Path("earlier.conf"), QSettings::IniFormat);
     for (const std::string& text : texts) {
-        earlier.setValue(QStringLiteral("Scores/%1").arg(&text - texts),
+        earlier.setValue(QStringLiteral("Settings/%1").arg(&text - texts),
                          QString::fromStdString(text));
     }
     earlier.sync();
@@ -113,15 +117,15 @@ TEST_F(SettingsFile, ValuesReadAsQSettingsWroteThemAndWriteSoQSettingsReadsThem)
     CSettingsFile written(Path("ours.conf"));
     for (const std::string& text : texts) {
         const std::string name = std::to_string(&text - texts);
-        const SettingValue value = read.Read(kScoresKey, name).value_or(SettingValue{});
+        const SettingValue value = read.Read(kSettingsKey, name).value_or(SettingValue{});
         // Only the text of an unsigned 32-bit number reads as a number ("'": a text).
         const bool number = text == "007" || text == "4294967295";
         EXPECT_EQ(value.type == SettingValue::Type::Dword ? std::to_string(value.dword)
                                                           : "'" + value.text,
                   number ? std::to_string(std::stoul(text)) : "'" + text);
-        written.Write(kScoresKey, name, SettingValue::String(text));
+        written.Write(kSettingsKey, name, SettingValue::String(text));
         EXPECT_EQ(QSettings(Path("ours.conf"), QSettings::IniFormat)
-                      .value(QString::fromStdString("Scores/" + name))
+                      .value(QString::fromStdString("Settings/" + name))
                       .toString()
                       .toStdString(),
                   text);
@@ -137,6 +141,19 @@ TEST_F(SettingsFile, ValuesReadAsQSettingsWroteThemAndWriteSoQSettingsReadsThem)
     EXPECT_EQ(next.ValueNames(kSettingsKey), std::vector<std::string>{"MouseWheelSpeed"});
     EXPECT_EQ(next.Read(kSettingsKey, "MouseWheelSpeed").value_or(SettingValue{}).dword,
               0xFFFFFFFFu);
+}
+
+TEST_F(SettingsFile, WithoutHomeTheUserDatabaseGivesItAndRelativeXdgFoldersAreIgnored) {
+    const QByteArray home = qgetenv("HOME");
+    const QByteArray config = qgetenv("XDG_CONFIG_HOME");
+    qunsetenv("HOME");
+    qputenv("XDG_CONFIG_HOME", "relative/config");
+    SettleHomeFolders();
+    const QString file = CSettingsFile().FileName();
+    qputenv("HOME", home);
+    config.isNull() ? qunsetenv("XDG_CONFIG_HOME") : qputenv("XDG_CONFIG_HOME", config);
+    EXPECT_EQ(file, QString::fromLocal8Bit(getpwuid(getuid())->pw_dir) +
+                        "/.config/Quillfen Software/Torvane.conf");
 }
 
 TEST_F(SettingsFile, DamagedFileIsSetAsideOnceAndItsReadableScoresCarriedOver) {
@@ -177,6 +194,29 @@ TEST_F(SettingsFile, DamagedFileIsSetAsideOnceAndItsReadableScoresCarriedOver) {
             .entryList({"target.conf.damaged-*", "pipe.conf.damaged-*"}, QDir::Files | QDir::System)
             .size(),
         2);
+}
+
+TEST_F(SettingsFile, UnreadableScoreRecordsGoAsideOnceAndTakeNothingElseWithThem) {
+    // A record of another kind, a number, one missing, a score out of range:
+    // the readable ones around them stay, the settings too, and a copy of
+    // the file as it was is kept; a later start has nothing more to tell.
+    const QByteArray bytes(
+        "[Scores]\n000=a|Ann|500|86400\n002=7\n003=b|x|1|2\n"
+        "004=a|Big|99999999999|86400\n005=a|Cy|300|86400\n"
+        "[Settings]\nQuiet=1\n");
+    Put("scores.conf", bytes);
+    for (int start = 0; start < 2; ++start) {
+        CSettingsFile store(Path("scores.conf"));
+        Notice(store);
+        store.Open();
+        EXPECT_THAT(Table(store), ElementsAre("Ann:500", "Cy:300"));
+        EXPECT_EQ(store.Read(kSettingsKey, "Quiet").value_or(SettingValue{}).dword, 1u);
+    }
+    const QStringList aside = QDir(dir.path()).entryList({"scores.conf.damaged-*"});
+    ASSERT_EQ(aside.size(), 1);
+    EXPECT_EQ(Read(aside[0]), bytes);
+    ASSERT_EQ(notices.size(), 1u);
+    EXPECT_TRUE(notices[0].contains(aside[0])) << notices[0].toStdString();
 }
 
 TEST_F(SettingsFile, ScoreGoesWhereItBelongsAfterAnotherCopyStoredMeanwhile) {
@@ -238,6 +278,37 @@ TEST_F(SettingsFile, WriteThatCannotReachTheDiskIsToldOnceAndKeptForTheRun) {
         notices.clear();
     }
     EXPECT_TRUE(QFileInfo(Path("folder.conf")).isDir());
+
+    // A write that fails at any of its steps (full disk, I/O error) leaves
+    // the old file as it was, nothing beside it, and is told with the file:
+    // a setting by the store, a score to the one who offered it.
+    const QByteArray old(
+        "[Scores]\n000=a|Old|50|86400\n[Settings]\nPad=" + QByteArray(200000, 'p') + "\n");
+    for (const bool score : {false, true}) {
+        int step = 0;
+        for (bool failed = true; failed; ++step) {
+            Put("step.conf", old);
+            CSettingsFile store(Path("step.conf"));
+            Notice(store);
+            CScopedSettingsBackend installed(&store);
+            FailFileStep(step);
+            const bool saved = score
+                                   ? !Commit(store, "New", 100).failure
+                                   : (WriteSettingDword(kSettingsKey, "Quiet", 1), notices.empty());
+            failed = FileStepFailed();
+            FailFileStep(-1);
+            EXPECT_EQ(QDir(dir.path()).entryList({"*step*"}, QDir::Files | QDir::Hidden).size(), 1);
+            EXPECT_EQ(saved, !failed) << step;
+            if (failed) {
+                EXPECT_EQ(Read("step.conf"), old) << step;
+                EXPECT_EQ(notices.size(), score ? 0u : 1u) << step;
+                EXPECT_TRUE(score || notices.empty() ||
+                            notices[0].contains(Path("step.conf") + ": No space left on device"));
+            }
+            notices.clear();
+        }
+        EXPECT_GE(step, 8);  // open, the pieces of the file, sync, close, rename
+    }
 }
 
 TEST_F(SettingsFile, TwoCopiesAddingAtOnceKeepTheTopTenOfAllTheirScores) {
@@ -319,30 +390,37 @@ TEST_F(SettingsFile, KillAtAnyInstantLeavesTheOldTableOrTheNew) {
 
 TEST_F(SettingsFile, ReadOnlyOrFullDiskIsToldAndTheRunKeepsItsEntry) {
     // A small tmpfs of its own in a mount namespace: as root, or as anyone
-    // where users may have one.
+    // where users may have one. Nearly full, the lock file fits but the
+    // settings do not: the old file stays as it was.
     const struct {
         const char* then;
         const char* told;
-    } cases[] = {{"mount -o remount,ro .", "Your score could not be saved: Read-only file system"},
-                 {"(cat /dev/zero > fill 2>/dev/null; true)",
-                  "Your score could not be saved: No space left on device"}};
+    } cases[] = {{"mount -o remount,ro .", "Read-only file system"},
+                 {"(cat /dev/zero > fill 2>/dev/null; true)", "No space left on device"},
+                 {"(cat /dev/zero > fill 2>/dev/null; truncate -s -8k fill)",
+                  "T.conf: No space left on device"}};
     for (const auto& c : cases) {
         const QString name = QString::number(&c - cases);
         ASSERT_TRUE(QDir(dir.path()).mkdir(name));
         const QString run =
             QStringLiteral(
                 "cd '%1' && mount -t tmpfs -o size=64k tmpfs . && cd \"$PWD\" && "
-                "printf '[Scores]\\n000=a|Old|50|86400\\n' > T.conf && %2 && "
-                "printf 'offer 100 New\\nscores\\n' | '%3' --settings \"$PWD/T.conf\"")
-                .arg(Path(name), QLatin1String(c.then), kSim);
+                "printf '[Scores]\\n000=a|Old|50|86400\\n[Settings]\\nPad=%4\\n' > T.conf && "
+                "cp T.conf ../%5.before && %2 && "
+                "printf 'offer 100 New\\nscores\\n' | '%3' --settings \"$PWD/T.conf\"; "
+                "cp T.conf ../%5.after")
+                .arg(Path(name), QLatin1String(c.then), kSim, QString(20000, 'p'), name);
         Start(QStringLiteral("unshare"), {"-rm", "sh", "-c", run}, name)->waitForFinished(-1);
         if (Read(name + ".out").isEmpty()) {
             GTEST_SKIP() << "no small tmpfs can be mounted here: "
                          << Read(name + ".err").toStdString();
         }
-        EXPECT_TRUE(Read(name + ".err").startsWith(c.told)) << Read(name + ".err").toStdString();
+        const QByteArray told = Read(name + ".err");
+        EXPECT_TRUE(told.startsWith("Your score could not be saved: ") && told.contains(c.told))
+            << told.toStdString();
         EXPECT_THAT(Read(name + ".out").toStdString(),
                     ::testing::ContainsRegex("rank.:1,.name.:.New.*\n.*rank.:2,.name.:.Old"));
+        EXPECT_EQ(Read(name + ".after"), Read(name + ".before")) << name.toStdString();
     }
 }
 

@@ -1,8 +1,11 @@
-// torvane-sim [--settings FILE [--lock-wait MS]] [SCRIPT]: plays a script
-// against the game core (standard input when SCRIPT is absent or "-"), plain
-// or gzip-compressed, and prints what happens as JSON Lines. torvane-sim
-// --check FILE: reads FILE as the game reads a replay before it shows it, and
-// says what it found.
+// torvane-sim [--settings FILE [--lock-wait MS]] [--allow-render] [SCRIPT]:
+// plays a script against the game core (standard input when SCRIPT is absent
+// or "-"), plain or gzip-compressed, and prints what happens as JSON Lines.
+// torvane-sim --check FILE: reads FILE as the game reads a replay before it
+// shows it, and says what it found.
+//
+// A replay or a kept game (a file with a replay's header) comes from anyone:
+// it plays as the game plays it, touching nothing but the run's memory.
 
 #include <cerrno>
 #include <charconv>
@@ -44,6 +47,23 @@ bool ReadStored(std::istream& input, std::string& stored) {
     return !input.bad();
 }
 
+// Whether the stored text opens with a replay's header.
+bool IsReplay(const std::string& stored) {
+    CScriptLines lines(stored);
+    std::string_view first;
+    return lines.Next(first) && first.starts_with("# Torvane replay");
+}
+
+// Commands that reach outside the run (files, the settings, the terminal,
+// real time), which a replay is never let run.
+void RefuseOutsideCommands(CSimRunner& runner) {
+    for (const char* name : {"render", "record", "offer", "scores", "clock", "sleep", "await"}) {
+        runner.Register(name, [name](CSimRunner&, const SimLine&) {
+            throw SimError(std::string(name) + " is not played in a replay");
+        });
+    }
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -74,17 +94,27 @@ int main(int argc, char** argv) {
         }
         store->Open();
     }
+    // Painting writes a file wherever the script says: only when asked for.
+    const bool allowRender = arg < argc && std::string_view(argv[arg]) == "--allow-render";
+    arg += allowRender ? 1 : 0;
     const std::string_view first = arg < argc ? argv[arg] : "";
     if (argc - arg > 1 || first == "--help" || first == "-h" || first == "--settings" ||
-        first == "--check") {
-        std::cerr << "usage: torvane-sim [--settings FILE [--lock-wait MS]] [SCRIPT]\n"
+        first == "--check" || first == "--allow-render") {
+        std::cerr << "usage: torvane-sim [--settings FILE [--lock-wait MS]] [--allow-render] "
+                     "[SCRIPT]\n"
                      "       torvane-sim --check REPLAY\n"
                      "Plays SCRIPT (standard input when absent or \"-\") and prints events\n"
                      "as JSON Lines; with --settings, on the game's settings file FILE,\n"
                      "waiting up to MS milliseconds for another copy's lock.\n"
+                     "--allow-render lets the script's render lines write their PNG files.\n"
+                     "A replay or a kept game plays as the game plays it: its settings stay\n"
+                     "in memory, and it may not render, offer or show scores, or wait.\n"
                      "--check reads REPLAY as the game does before it shows it.\n"
                      "See tools/sim/README.md for the commands.\n";
-        return argc - arg > 1 || first == "--settings" || first == "--check" ? 2 : 0;
+        return argc - arg > 1 || first == "--settings" || first == "--check" ||
+                       first == "--allow-render"
+                   ? 2
+                   : 0;
     }
     std::ifstream file;
     std::istream* input = &std::cin;
@@ -106,10 +136,18 @@ int main(int argc, char** argv) {
                   << "\n";
         return 2;
     }
+    const bool replay = IsReplay(stored);
     CScriptLines script(stored);
-    CSimRunner runner(std::cout, store.get());
+    CSimRunner runner(std::cout, replay ? nullptr : store.get());
     RegisterExtraSimCommands(runner);
     const CRenderCommand renderCommand(runner);
+    if (replay) {
+        RefuseOutsideCommands(runner);
+    } else if (!allowRender) {
+        runner.Register("render", [](CSimRunner&, const SimLine&) {
+            throw SimError("render writes files only with torvane-sim --allow-render");
+        });
+    }
     const int status = runner.Run(script, std::cerr);
     if (status == 0 && script.Fault() != ScriptFault::None) {
         std::cerr << "torvane-sim: cannot read " << name << " past line " << script.Number() << ": "

@@ -18,14 +18,15 @@ TEST(HighScoreTable, ValuesThatAreNoRecordAndCallersThatAreNoOffer) {
     CMemorySettings store;
     CScopedSettingsBackend installed(&store);
     CalendarClock::Pin(1700000000);
-    // Cut at its NUL the first record is too short and passed over; a value
-    // that is not text ends the table.
+    // Cut at its NUL the first record is too short, and a value that is not
+    // text is no record: both passed over, the record after them read.
     store.Write(kScoresKey, "000", SettingValue::String(std::string("a|P|5\0|7", 8)));
     store.Write(kScoresKey, "001", SettingValue::Dword(0x7C61));
     store.Write(kScoresKey, "002", SettingValue::String("a|Q|5|7"));
     CHighScoreTable table;
     table.LoadHighScores();
-    EXPECT_EQ(table.Count(), 0u);
+    ASSERT_EQ(table.Count(), 1u);
+    EXPECT_TRUE(table.Entries()[0].name == "Q" && table.Unreadable());
     // The table itself filters the name, dates it now and creates the key.
     store.RemoveKey(kScoresKey);
     CHighScoreTable().AddHighScore("Ann|999|1", 300, 0);

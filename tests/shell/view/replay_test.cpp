@@ -21,9 +21,11 @@
 #include "script/replay_file.h"
 #include "script/script_text.h"
 #include "script/sim_runner.h"
+#include "settings/file_replacer.h"
 #include "settings/settings_file.h"
 #include "shell/ui_fixture.h"
 #include "shell/view/kept_game.h"
+#include "shell/view/kept_game_saver.h"
 #include "tools/robot/robot_player.h"
 
 namespace {
@@ -359,6 +361,76 @@ TEST_F(ReplayTest, GameKeptEveryFewSecondsOfPlayComesBackPausedWhereItWasLeft) {
                   ". A new game starts.");
     EXPECT_FALSE(Game().started);
     frame.reset();  // and its lock with it, before the folder goes
+}
+
+// A kept game or a replay whose write fails at any step (a full disk, an
+// I/O error) leaves the file before it as it was and nothing beside it; the
+// kept game says why, naming the file, and replays tell it once a run.
+TEST_F(ReplayTest, FileThatCannotBeWrittenWhollyLeavesTheOldOneAndIsTold) {
+    QTemporaryDir folder;
+    const QString kept = folder.filePath("game-1.tvr");
+    CReplayShelf shelf(folder.path());
+    QStringList told;
+    shelf.SetFailureHandler([&told](const QString& message) { told.append(message); });
+    const std::string old = "old contents";
+    const std::string lines(300000, '#');  // a piece of the file fails alone
+    for (const bool replay : {false, true}) {
+        const QString path = replay ? shelf.LastGamePath() : kept;
+        int step = 0;
+        for (bool failed = true; failed; ++step) {
+            QFile file(path);
+            ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(old.c_str()) > 0);
+            file.close();
+            std::optional<QString> failure;
+            FailFileStep(step);
+            if (replay) {
+                shelf.KeepLastGame("# Torvane replay\n" + lines);
+            } else {
+                CKeptGameSaver saver;
+                saver.Begin();
+                saver.Save(lines, "# Torvane replay\n", path);
+                failure = saver.Wait();
+            }
+            failed = FileStepFailed();
+            FailFileStep(-1);
+            EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden).size(), 1);
+            EXPECT_EQ(Bytes(path) == old, failed) << step;
+            EXPECT_EQ(failure.has_value(), failed && !replay) << step;
+            EXPECT_TRUE(!failure || failure->contains(path + ": No space left on device"));
+        }
+        EXPECT_GE(step, 6);
+        QFile::remove(path);
+    }
+    ASSERT_EQ(told.size(), 1);
+    EXPECT_TRUE(told[0].contains(shelf.LastGamePath() + ": No space left on device"));
+
+    // A link in the place of a kept game or a replay is never read nor
+    // written through: it goes aside, and what it points to stays as it was.
+    QTemporaryDir elsewhere;
+    const QString target = elsewhere.filePath("yours");
+    QFile mine(target);
+    ASSERT_TRUE(mine.open(QIODevice::WriteOnly) && mine.write(old.c_str()) > 0);
+    mine.close();
+    for (const QString& link : {kept, shelf.LastGamePath()}) {
+        ASSERT_TRUE(QFile::link(target, link));
+    }
+    const QString refused = Told([&] { Session().Kept().Start(true, folder.path()); });
+    EXPECT_TRUE(refused.contains("it is a symbolic link, not a file")) << refused.toStdString();
+    EXPECT_FALSE(CReplayShelf::Exists(shelf.LastGamePath()));
+    shelf.KeepLastGame("# Torvane replay\n");
+    Board().OnPausePlay();
+    Tick();
+    Save();
+    for (const QString& link : {kept, shelf.LastGamePath()}) {
+        EXPECT_FALSE(QFileInfo(link).isSymLink());
+        EXPECT_EQ(
+            QDir(folder.path())
+                .entryList({QFileInfo(link).fileName() + ".damaged-*"}, QDir::Files | QDir::System)
+                .size(),
+            1);
+    }
+    EXPECT_EQ(Bytes(target), old);
+    frame.reset();
 }
 
 }  // namespace
