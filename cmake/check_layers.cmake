@@ -3,6 +3,8 @@
 #   1  game/ scores/core/ tutorial/core/      standard C++
 #   2  render/ resources/                     QtGui
 #   3  settings/ script/                      QtCore, zlib; neither uses the other
+#      history/                               QtCore, QtSql; above script/ (it plays
+#                                             replays for a game's figures)
 #   4  shell/ scores/ui/ tutorial/ui/         the Qt Widgets application, itself
 #                                             in order: shell/app/, shell/frame/,
 #                                             shell/view/, then the windows of
@@ -22,7 +24,7 @@ cmake_minimum_required(VERSION 3.25)
 
 set(layer1 game scores/core tutorial/core)
 set(layer2 render resources)
-set(layer3 settings script)
+set(layer3 settings script history)
 set(layer4 shell shell/app shell/frame shell/view shell/dialogs scores/ui tutorial/ui)
 set(tools tools/sim tools/artgen tools/robot)
 
@@ -36,6 +38,7 @@ endforeach()
 foreach(folder ${layer3})
   set(may_${folder} ${layer1})
 endforeach()
+set(may_history ${layer1} script)
 set(below4 ${layer1} ${layer2} ${layer3})
 set(may_shell ${below4} ${layer4})
 set(may_shell/app ${below4} ${layer4})

@@ -589,6 +589,49 @@ Möchten Sie dieses Spiel beenden und die Einführung ansehen?</translation>
     </message>
 </context>
 <context>
+    <name>History</name>
+    <message>
+        <source>The game history was not a plain file.</source>
+        <translation>Der Spielverlauf war keine gewöhnliche Datei.</translation>
+    </message>
+    <message>
+        <source>The game history is damaged and could not be set aside.</source>
+        <translation>Der Spielverlauf ist beschädigt und konnte nicht beiseitegelegt werden.</translation>
+    </message>
+    <message>
+        <source>The game history was written by a newer version of Torvane.</source>
+        <translation>Der Spielverlauf wurde von einer neueren Version von Torvane geschrieben.</translation>
+    </message>
+    <message>
+        <source>The game history was damaged.</source>
+        <translation>Der Spielverlauf war beschädigt.</translation>
+    </message>
+    <message>
+        <source>There is no game history there.</source>
+        <translation>Dort ist kein Spielverlauf.</translation>
+    </message>
+    <message>
+        <source>This is not a game history of this version.</source>
+        <translation>Dies ist kein Spielverlauf dieser Version.</translation>
+    </message>
+    <message>
+        <source>The game history is not open.</source>
+        <translation>Der Spielverlauf ist nicht geöffnet.</translation>
+    </message>
+    <message>
+        <source>%1 It was set aside as %2, and a new history begins. Your high scores are as they were.</source>
+        <translation>%1 Er wurde als %2 beiseitegelegt, und ein neuer Spielverlauf beginnt. Ihre Bestenliste ist unverändert.</translation>
+    </message>
+    <message>
+        <source>Torvane could not write the game history: %1
+
+The games are kept and written as soon as it can.</source>
+        <translation>Torvane konnte den Spielverlauf nicht schreiben: %1
+
+Die Spiele werden aufbewahrt und geschrieben, sobald es möglich ist.</translation>
+    </message>
+</context>
+<context>
     <name>KeptGame</name>
     <message>
         <source>This is not a game in progress: it has ended, or never began.</source>

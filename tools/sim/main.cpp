@@ -2,7 +2,8 @@
 // against the game core (standard input when SCRIPT is absent or "-"), plain
 // or gzip-compressed, and prints what happens as JSON Lines. torvane-sim
 // --check FILE: reads FILE as the game reads a replay before it shows it, and
-// says what it found.
+// says what it found. torvane-sim --history DB: the games of a history
+// database as JSON Lines.
 
 #include <cerrno>
 #include <charconv>
@@ -18,6 +19,7 @@
 #include "script/sim_commands.h"
 #include "script/sim_runner.h"
 #include "settings/settings_file.h"
+#include "tools/sim/history_command.h"
 #include "tools/sim/render_command.h"
 
 namespace {
@@ -51,6 +53,9 @@ int main(int argc, char** argv) {
     if (argc == 3 && std::string_view(argv[1]) == "--check") {
         return Check(argv[2]);
     }
+    if (argc == 3 && std::string_view(argv[1]) == "--history") {
+        return PrintHistory(argv[2]);
+    }
     std::unique_ptr<CSettingsFile> store;
     if (arg + 1 < argc && std::string_view(argv[arg]) == "--settings") {
         // The game's own store on FILE, so that several runs, and the game,
@@ -76,15 +81,19 @@ int main(int argc, char** argv) {
     }
     const std::string_view first = arg < argc ? argv[arg] : "";
     if (argc - arg > 1 || first == "--help" || first == "-h" || first == "--settings" ||
-        first == "--check") {
+        first == "--check" || first == "--history") {
         std::cerr << "usage: torvane-sim [--settings FILE [--lock-wait MS]] [SCRIPT]\n"
                      "       torvane-sim --check REPLAY\n"
+                     "       torvane-sim --history DB\n"
                      "Plays SCRIPT (standard input when absent or \"-\") and prints events\n"
                      "as JSON Lines; with --settings, on the game's settings file FILE,\n"
                      "waiting up to MS milliseconds for another copy's lock.\n"
                      "--check reads REPLAY as the game does before it shows it.\n"
+                     "--history prints the games of the game history DB as JSON Lines.\n"
                      "See tools/sim/README.md for the commands.\n";
-        return argc - arg > 1 || first == "--settings" || first == "--check" ? 2 : 0;
+        return argc - arg > 1 || first == "--settings" || first == "--check" || first == "--history"
+                   ? 2
+                   : 0;
     }
     std::ifstream file;
     std::istream* input = &std::cin;
