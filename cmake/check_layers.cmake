@@ -7,7 +7,8 @@
 #                                             replays for a game's figures)
 #   4  shell/ scores/ui/ tutorial/ui/         the Qt Widgets application, itself
 #                                             in order: shell/app/, shell/frame/,
-#                                             shell/view/, then the windows of
+#                                             shell/view/ (with shell/history/
+#                                             above it), then the windows of
 #                                             shell/dialogs/, scores/ui/ and
 #                                             tutorial/ui/
 #   tools/sim/ tools/artgen/ tools/robot/     beside 4: they use 1 to 3, and
@@ -25,7 +26,7 @@ cmake_minimum_required(VERSION 3.25)
 set(layer1 game scores/core tutorial/core)
 set(layer2 render resources)
 set(layer3 settings script history)
-set(layer4 shell shell/app shell/frame shell/view shell/dialogs scores/ui tutorial/ui)
+set(layer4 shell shell/app shell/frame shell/view shell/history shell/dialogs scores/ui tutorial/ui)
 set(tools tools/sim tools/artgen tools/robot)
 
 # What a file in each folder may include, besides its own folder.
@@ -44,6 +45,7 @@ set(may_shell ${below4} ${layer4})
 set(may_shell/app ${below4} ${layer4})
 set(may_shell/frame ${below4} shell/view shell/dialogs scores/ui tutorial/ui)
 set(may_shell/view ${below4} shell/dialogs scores/ui tutorial/ui)
+set(may_shell/history ${below4} shell/view)
 set(may_shell/dialogs ${below4})
 set(may_scores/ui ${below4} tutorial/ui)
 set(may_tutorial/ui ${below4})

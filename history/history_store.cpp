@@ -59,6 +59,12 @@ QVariant Optional(const auto& value) {
     return value ? QVariant::fromValue(*value) : QVariant();
 }
 
+// Never NULL, which a NOT NULL column refuses: a row refused once would be
+// refused at every try.
+QVariant Text(const QString& text) {
+    return QVariant(text.isNull() ? QStringLiteral("") : text);
+}
+
 QString Told(const char* text) {
     return QCoreApplication::translate("History", text);
 }
@@ -289,11 +295,11 @@ bool CHistoryStore::Add(GameRow& row) {
         " personal_best, replay_kept, replay, digest)"
         " VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
     for (const QVariant& value :
-         {QVariant(UtcText(row.started)), QVariant(UtcText(row.ended)), Optional(f.difficultyStart),
+         {Text(UtcText(row.started)), Text(UtcText(row.ended)), Optional(f.difficultyStart),
           Optional(f.difficultyEnd), QVariant(f.score), QVariant(qint64(f.playedMs)),
           QVariant(f.rings), QVariant(f.ringGems), QVariant(f.bombs), QVariant(f.snapped),
-          QVariant(row.ending), QVariant(row.version), Optional(f.gameNumber),
-          Optional(row.topPlace), QVariant(row.personalBest ? 1 : 0), QVariant(row.replayKept),
+          Text(row.ending), Text(row.version), Optional(f.gameNumber), Optional(row.topPlace),
+          QVariant(row.personalBest ? 1 : 0), Text(row.replayKept),
           row.replay.isEmpty() ? QVariant(QMetaType(QMetaType::QByteArray)) : QVariant(row.replay),
           f.digest.isEmpty() ? QVariant(QMetaType(QMetaType::QString)) : QVariant(f.digest)}) {
         query.addBindValue(value);

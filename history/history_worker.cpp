@@ -76,7 +76,9 @@ GameRow CHistoryWorker::RowOf(const RecordedGame& game) const {
         row.replayKept = game.replay.empty() ? ReplayKept::kNone : ReplayKept::kRefused;
     }
     row.ended = game.ended.isValid() ? game.ended : QDateTime::currentDateTimeUtc();
-    row.started = game.started.isValid() ? game.started : row.ended;
+    // Game time: the start of a game that was paused, or kept over a
+    // restart, is later than it was.
+    row.started = game.started.isValid() ? game.started : row.ended.addMSecs(-row.figures.playedMs);
     row.ending = !game.ending.isEmpty() ? game.ending
                  : played.figures.lost  ? QString(GameEnding::kLost)
                                         : QString(GameEnding::kEnded);

@@ -18,7 +18,7 @@
 struct RecordedGame {
     std::string replay;  // the recorder's text, header and all
     std::uint32_t score = 0;
-    QDateTime started;
+    QDateTime started;  // the end less the game time when not given
     QDateTime ended;
     // GameEnding's kLost or kEnded; the replay tells them apart when empty.
     QString ending;

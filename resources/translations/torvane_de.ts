@@ -182,6 +182,16 @@ Möchten Sie Torvane trotzdem starten?</translation>
     </message>
 </context>
 <context>
+    <name>CHistoryRecorder</name>
+    <message numerus="yes">
+        <source>Torvane could not write %n game(s) to the game history before closing.</source>
+        <translation>
+            <numerusform>Torvane konnte %n Spiel vor dem Beenden nicht in den Spielverlauf schreiben.</numerusform>
+            <numerusform>Torvane konnte %n Spiele vor dem Beenden nicht in den Spielverlauf schreiben.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>CKeptGame</name>
     <message>
         <source>Bringing back the game you left unfinished ...</source>

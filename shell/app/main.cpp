@@ -13,8 +13,10 @@
 #include "shell/app/stop_signals.h"
 #include "shell/app/torvane_app.h"
 #include "shell/frame/main_frame.h"
+#include "shell/history/history_recorder.h"
 #include "shell/view/kept_game.h"
 #include "shell/view/replay_flow.h"
+#include "shell/view/replay_shelf.h"
 #include "shell/view/torvane_view.h"
 
 namespace {
@@ -94,11 +96,14 @@ int main(int argc, char* argv[]) {
     SetSoundPlayer(&sound);
 
     int result = 0;
+    CHistoryRecorder history{CReplayShelf()};
     {
         CTorvaneApp torvane;
         // A file to watch comes first; a game left unfinished waits on.
         if (torvane.InitInstance(replayFile.isEmpty())) {
             CKeptGame& kept = torvane.mainFrame->View()->Kept();
+            QObject::connect(torvane.mainFrame->View(), &CTorvaneView::RecordedGameEnded, &history,
+                             &CHistoryRecorder::GameEnded);
             // Told to stop, the program ends as by Game > Exit, the game
             // kept; so it does when the session ends, should the session
             // manager end it outright after asking for the data.
@@ -116,6 +121,7 @@ int main(int argc, char* argv[]) {
         }
     }
     messages.SaveBeforeQuit();
+    history.WriteBeforeQuit();
     SetSoundPlayer(nullptr);
     GameClock::SetCounter(nullptr);
     SetSettingsBackend(nullptr);

@@ -17,9 +17,9 @@ void CGameRecording::Continue(const CGame& game, RecordingSoFar soFar) {
     recorder_.Continue(game, std::move(soFar));
 }
 
-void CGameRecording::Finish(const CGame& game) {
+bool CGameRecording::Finish(const CGame& game) {
     if (!recorder_.Recording()) {
-        return;
+        return false;
     }
     replay_ = recorder_.Finish(game, QCoreApplication::applicationVersion().toStdString(),
                                CalendarClock::Now());
@@ -27,4 +27,5 @@ void CGameRecording::Finish(const CGame& game) {
         shelf_.KeepLastGame(*replay_);
         hasLastGame_ = CReplayShelf::Exists(shelf_.LastGamePath());
     }
+    return replay_.has_value();
 }

@@ -27,8 +27,9 @@ class CGameRecording {
     // What the view does to the game, as the recorder wants to hear of it.
     CReplayRecorder& Recorder() { return recorder_; }
 
-    // The game is over or goes: its replay is kept as the last game.
-    void Finish(const CGame& game);
+    // The game is over or goes: its replay is kept as the last game. True
+    // when this made the replay (a recorded game ended just now).
+    bool Finish(const CGame& game);
     // A game that is not recorded takes the board.
     void Forget() { replay_.reset(); }
     // The replay of the game finished last, empty when it has none.

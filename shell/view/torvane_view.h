@@ -101,7 +101,11 @@ class CTorvaneView : public QWidget {
     // going on from the recording so far.
     void ContinueGame(std::unique_ptr<CGame> game, RecordingSoFar soFar);
     // Ends the recording of the game on the board: it is over or it goes.
-    void FinishRecording() { recording_.Finish(*game_); }
+    void FinishRecording() {
+        if (recording_.Finish(*game_)) {
+            emit RecordedGameEnded(game_->score, recording_.Replay());
+        }
+    }
     CGameRecording& Recording() { return recording_; }
 
     // Locked, the player's input leaves the game alone: a replay plays, or a
@@ -135,6 +139,8 @@ class CTorvaneView : public QWidget {
   signals:
     // The state the command update rules look at may have changed.
     void StateChanged();
+    // A recorded game ended (lost, or ended by the player), with its replay.
+    void RecordedGameEnded(std::uint32_t score, const std::string& replay);
 
   protected:
     void paintEvent(QPaintEvent* event) override;

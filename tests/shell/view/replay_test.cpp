@@ -17,11 +17,13 @@
 
 #include "game/game_random.h"
 #include "game/polar.h"
+#include "history/history_store.h"
 #include "scores/core/high_score_table.h"
 #include "script/replay_file.h"
 #include "script/script_text.h"
 #include "script/sim_runner.h"
 #include "settings/settings_file.h"
+#include "shell/history/history_recorder.h"
 #include "shell/ui_fixture.h"
 #include "shell/view/kept_game.h"
 #include "tools/robot/robot_player.h"
@@ -93,6 +95,10 @@ class ReplayTest : public UiTest {
 TEST_F(ReplayTest, GamePlayedInTheViewReplaysToItsStateInTheRunnerAndInTheView) {
     GameRandom::Seed(20240601);
     CTorvaneView& v = View();
+    QFile::remove(CHistoryRecorder::PathBeside(v.Recording().Shelf()));
+    CHistoryRecorder history(v.Recording().Shelf());
+    history.WriteBeforeQuit();  // opened, with nothing to take in
+    QObject::connect(&v, &CTorvaneView::RecordedGameEnded, &history, &CHistoryRecorder::GameEnded);
     v.StartNewGame();  // from that seed
     v.OnPausePlay();
     CRobotPlayer robot(7, RobotStyle{1.0});  // aims every gem
@@ -134,7 +140,20 @@ TEST_F(ReplayTest, GamePlayedInTheViewReplaysToItsStateInTheRunnerAndInTheView) 
     ASSERT_GT(seen.bombs, 0);
     v.OnQuitGame();
     const std::string played = GameStateJson(v.Game());
+    const std::uint32_t score = v.Game().score;
     v.OnNewGame();
+
+    // The history counts what the game's own events counted.
+    history.WriteBeforeQuit();
+    CHistoryStore store(CHistoryRecorder::PathBeside(v.Recording().Shelf()));
+    ASSERT_TRUE(store.OpenToRead());
+    const std::vector<GameRow> rows = store.Rows();
+    ASSERT_EQ(rows.size(), 1u);
+    EXPECT_EQ(rows[0].figures.score, score);
+    EXPECT_EQ(rows[0].figures.rings, static_cast<std::uint32_t>(seen.rings));
+    EXPECT_EQ(rows[0].figures.bombs, static_cast<std::uint32_t>(seen.bombs));
+    EXPECT_EQ(rows[0].ending, GameEnding::kEnded);
+    EXPECT_EQ(rows[0].replayKept, ReplayKept::kKept);
 
     const QString last = v.Recording().Shelf().LastGamePath();
     std::istringstream script(Text(last));
