@@ -244,17 +244,6 @@ bool CHistoryStore::Migrate(bool& fresh) {
     return true;
 }
 
-bool CHistoryStore::Contains(const QString& digest) {
-    QSqlQuery query(QSqlDatabase::database(connection_, false));
-    query.prepare(QStringLiteral("SELECT 1 FROM games WHERE digest = ? LIMIT 1"));
-    query.addBindValue(digest);
-    if (!query.exec()) {
-        error_ = query.lastError().text();
-        return false;
-    }
-    return query.next();
-}
-
 bool CHistoryStore::Add(GameRow& row) {
     if (!IsOpen()) {
         error_ = Told(QT_TRANSLATE_NOOP("History", "The game history is not open."));

@@ -38,9 +38,9 @@ class CHistoryStore {
     bool IsOpen() const;
 
     // The row's id and personal best are filled in. A game whose digest is
-    // already there adds nothing (and succeeds).
+    // already there adds nothing (and succeeds): the last game is often a
+    // top-ten game too.
     bool Add(GameRow& row);
-    bool Contains(const QString& digest);
     // Every row, oldest first; replays only when asked.
     std::vector<GameRow> Rows(bool withReplays = false);
     QByteArray Replay(std::int64_t id);

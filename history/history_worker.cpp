@@ -137,9 +137,6 @@ void CHistoryWorker::Import(const std::vector<ImportedGame>& imported) {
             const std::optional<std::string> text = ScriptTextOf(stored);
             if (played.check.verdict == ReplayVerdict::Watchable && text &&
                 played.figures.score == game.score.value_or(played.figures.score)) {
-                if (store_->Contains(played.figures.digest)) {
-                    continue;  // the last game is often a top-ten game too
-                }
                 row.figures = played.figures;
                 row.replay = QByteArray::fromStdString(CompressScriptText(*text));
                 row.replayKept = ReplayKept::kKept;
