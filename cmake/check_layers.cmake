@@ -3,12 +3,15 @@
 #   1  game/ scores/core/ tutorial/core/      standard C++
 #   2  render/ resources/                     QtGui
 #   3  settings/ script/                      QtCore, zlib; neither uses the other
+#      history/                               QtCore, QtSql; above script/ (it plays
+#                                             replays for a game's figures)
 #   4  shell/ scores/ui/ tutorial/ui/         the Qt Widgets application, itself
 #                                             in order: shell/app/, shell/frame/,
 #                                             shell/view/, shell/model/ (the
 #                                             board model, no widgets), then
 #                                             the windows of shell/dialogs/,
-#                                             scores/ui/ and tutorial/ui/
+#                                             scores/ui/ and tutorial/ui/;
+#                                             shell/history/ above shell/view/
 #   tools/sim/ tools/artgen/ tools/robot/     beside 4: they use 1 to 3, and
 #                                             nothing of the product uses them
 # The flows of shell/view/ (ARCHITECTURE.md) never include one another: what
@@ -26,8 +29,8 @@ cmake_minimum_required(VERSION 3.25)
 
 set(layer1 game scores/core tutorial/core)
 set(layer2 render resources)
-set(layer3 settings script)
-set(layer4 shell shell/app shell/frame shell/view shell/model shell/dialogs scores/ui tutorial/ui)
+set(layer3 settings script history)
+set(layer4 shell shell/app shell/frame shell/view shell/model shell/history shell/dialogs scores/ui tutorial/ui)
 set(tools tools/sim tools/artgen tools/robot)
 
 # What a file in each folder may include, besides its own folder.
@@ -40,12 +43,14 @@ endforeach()
 foreach(folder ${layer3})
   set(may_${folder} ${layer1})
 endforeach()
+set(may_history ${layer1} script)
 set(below4 ${layer1} ${layer2} ${layer3})
 set(may_shell ${below4} ${layer4})
 set(may_shell/app ${below4} ${layer4})
 set(may_shell/frame ${below4} shell/view shell/model shell/dialogs scores/ui tutorial/ui)
 set(may_shell/view ${below4} shell/model shell/dialogs scores/ui tutorial/ui)
 set(may_shell/model ${below4})
+set(may_shell/history ${below4} shell/view)
 set(may_shell/dialogs ${below4})
 set(may_scores/ui ${below4} tutorial/ui)
 set(may_tutorial/ui ${below4})

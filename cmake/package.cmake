@@ -30,9 +30,10 @@ set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 # The libraries come from dpkg-shlibdeps; libqt6multimedia6 among them holds
 # both Qt Multimedia's backend plugins and the PulseAudio output the sound
 # effects play through. What it cannot see: the fonts the board is drawn with,
-# and Qt's own translations (its dialog buttons in the player's language).
+# Qt's own translations (its dialog buttons in the player's language), and
+# the SQLite driver of Qt SQL, a plugin, for the game history.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2, qt6-translations-l10n")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2, qt6-translations-l10n, libqt6sql6-sqlite")
 # A native window on Wayland desktops (else Qt uses X11 through XWayland), and
 # a sound server to hear the effects (PipeWire desktops serve PulseAudio too).
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland, pulseaudio | pipewire-pulse")

@@ -237,6 +237,16 @@ Möchten Sie Torvane trotzdem starten?</translation>
     </message>
 </context>
 <context>
+    <name>CHistoryRecorder</name>
+    <message numerus="yes">
+        <source>Torvane could not write %n game(s) to the game history before closing.</source>
+        <translation>
+            <numerusform>Torvane konnte %n Spiel vor dem Beenden nicht in den Spielverlauf schreiben.</numerusform>
+            <numerusform>Torvane konnte %n Spiele vor dem Beenden nicht in den Spielverlauf schreiben.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>CKeptGameSaver</name>
     <message>
         <source>out of memory</source>
@@ -647,6 +657,49 @@ Möchten Sie dieses Spiel beenden und die Einführung ansehen?</translation>
     <message>
         <source>Would you like to see a short tutorial which shows you how to play the game?</source>
         <translation>Möchten Sie eine kurze Einführung sehen, die Ihnen zeigt, wie das Spiel gespielt wird?</translation>
+    </message>
+</context>
+<context>
+    <name>History</name>
+    <message>
+        <source>The game history was not a plain file.</source>
+        <translation>Der Spielverlauf war keine gewöhnliche Datei.</translation>
+    </message>
+    <message>
+        <source>The game history is damaged and could not be set aside.</source>
+        <translation>Der Spielverlauf ist beschädigt und konnte nicht beiseitegelegt werden.</translation>
+    </message>
+    <message>
+        <source>The game history was written by a newer version of Torvane.</source>
+        <translation>Der Spielverlauf wurde von einer neueren Version von Torvane geschrieben.</translation>
+    </message>
+    <message>
+        <source>The game history was damaged.</source>
+        <translation>Der Spielverlauf war beschädigt.</translation>
+    </message>
+    <message>
+        <source>There is no game history there.</source>
+        <translation>Dort ist kein Spielverlauf.</translation>
+    </message>
+    <message>
+        <source>This is not a game history of this version.</source>
+        <translation>Dies ist kein Spielverlauf dieser Version.</translation>
+    </message>
+    <message>
+        <source>The game history is not open.</source>
+        <translation>Der Spielverlauf ist nicht geöffnet.</translation>
+    </message>
+    <message>
+        <source>%1 It was set aside as %2, and a new history begins. Your high scores are as they were.</source>
+        <translation>%1 Er wurde als %2 beiseitegelegt, und ein neuer Spielverlauf beginnt. Ihre Bestenliste ist unverändert.</translation>
+    </message>
+    <message>
+        <source>Torvane could not write the game history: %1
+
+The games are kept and written as soon as it can.</source>
+        <translation>Torvane konnte den Spielverlauf nicht schreiben: %1
+
+Die Spiele werden aufbewahrt und geschrieben, sobald es möglich ist.</translation>
     </message>
 </context>
 <context>

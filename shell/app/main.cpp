@@ -15,8 +15,11 @@
 #include "shell/app/torvane_app.h"
 #include "shell/frame/board_session.h"
 #include "shell/frame/main_frame.h"
+#include "shell/history/history_recorder.h"
+#include "shell/model/board_model.h"
 #include "shell/view/kept_game.h"
 #include "shell/view/replay_flow.h"
+#include "shell/view/replay_shelf.h"
 #include "shell/view/torvane_view.h"
 
 namespace {
@@ -97,11 +100,16 @@ int main(int argc, char* argv[]) {
     SetSoundPlayer(&sound);
 
     int result = 0;
+    CHistoryRecorder history{CReplayShelf()};
     {
         CTorvaneApp torvane;
         // A file to watch comes first; a game left unfinished waits on.
         if (torvane.InitInstance(replayFile.isEmpty())) {
             CGameKeeper& kept = torvane.mainFrame->Session().Kept();
+            // Every recorded game that ends becomes a row of the history.
+            QObject::connect(&torvane.mainFrame->Session().Model(),
+                             &CBoardModel::RecordingFinished, &history,
+                             &CHistoryRecorder::GameEnded);
             // Told to stop, the program ends as by Game > Exit, the game
             // kept; so it does when the session ends, should the session
             // manager end it outright after asking for the data.
@@ -119,6 +127,7 @@ int main(int argc, char* argv[]) {
         }
     }
     messages.SaveBeforeQuit();
+    history.WriteBeforeQuit();
     SetSoundPlayer(nullptr);
     GameClock::SetCounter(nullptr);
     SetSettingsBackend(nullptr);

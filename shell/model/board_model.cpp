@@ -101,7 +101,7 @@ void CBoardModel::FinishRecording() {
         *game_, QCoreApplication::applicationVersion().toStdString(), CalendarClock::Now());
     lastReplay_ = replay.value_or(std::string());
     if (replay) {
-        emit RecordingFinished(*replay);
+        emit RecordingFinished(game_->score, *replay);
     }
 }
 

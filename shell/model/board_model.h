@@ -147,8 +147,9 @@ class CBoardModel : public QObject {
     // replay; `askAgain` when it ended in play (not ended by a command), and
     // then from the event loop, once the handler that ended it has returned.
     void RecordedGameEnded(std::uint32_t score, const std::string& replay, bool askAgain);
-    // A recording became a replay: the last game from now on.
-    void RecordingFinished(const std::string& replay);
+    // A recording became a replay: the last game from now on, and a game of
+    // the history (its final score with it).
+    void RecordingFinished(std::uint32_t score, const std::string& replay);
 
   private:
     BoardMode Underneath() const { return Checking() ? checkedFrom_ : mode_; }

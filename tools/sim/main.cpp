@@ -2,7 +2,8 @@
 // plays a script against the game core (standard input when SCRIPT is absent
 // or "-"), plain or gzip-compressed, and prints what happens as JSON Lines.
 // torvane-sim --check FILE: reads FILE as the game reads a replay before it
-// shows it, and says what it found.
+// shows it, and says what it found. torvane-sim --history DB: the games of a
+// history database as JSON Lines.
 //
 // A replay or a kept game (a file with a replay's header) comes from anyone:
 // it plays as the game plays it, touching nothing but the run's memory.
@@ -21,6 +22,7 @@
 #include "script/sim_commands.h"
 #include "script/sim_runner.h"
 #include "settings/settings_file.h"
+#include "tools/sim/history_command.h"
 #include "tools/sim/render_command.h"
 
 namespace {
@@ -71,6 +73,9 @@ int main(int argc, char** argv) {
     if (argc == 3 && std::string_view(argv[1]) == "--check") {
         return Check(argv[2]);
     }
+    if (argc == 3 && std::string_view(argv[1]) == "--history") {
+        return PrintHistory(argv[2]);
+    }
     std::unique_ptr<CSettingsFile> store;
     if (arg + 1 < argc && std::string_view(argv[arg]) == "--settings") {
         // The game's own store on FILE, so that several runs, and the game,
@@ -99,10 +104,11 @@ int main(int argc, char** argv) {
     arg += allowRender ? 1 : 0;
     const std::string_view first = arg < argc ? argv[arg] : "";
     if (argc - arg > 1 || first == "--help" || first == "-h" || first == "--settings" ||
-        first == "--check" || first == "--allow-render") {
+        first == "--check" || first == "--allow-render" || first == "--history") {
         std::cerr << "usage: torvane-sim [--settings FILE [--lock-wait MS]] [--allow-render] "
                      "[SCRIPT]\n"
                      "       torvane-sim --check REPLAY\n"
+                     "       torvane-sim --history DB\n"
                      "Plays SCRIPT (standard input when absent or \"-\") and prints events\n"
                      "as JSON Lines; with --settings, on the game's settings file FILE,\n"
                      "waiting up to MS milliseconds for another copy's lock.\n"
@@ -110,9 +116,10 @@ int main(int argc, char** argv) {
                      "A replay or a kept game plays as the game plays it: its settings stay\n"
                      "in memory, and it may not render, offer or show scores, or wait.\n"
                      "--check reads REPLAY as the game does before it shows it.\n"
+                     "--history prints the games of the game history DB as JSON Lines.\n"
                      "See tools/sim/README.md for the commands.\n";
         return argc - arg > 1 || first == "--settings" || first == "--check" ||
-                       first == "--allow-render"
+                       first == "--allow-render" || first == "--history"
                    ? 2
                    : 0;
     }

@@ -17,12 +17,14 @@
 
 #include "game/game_random.h"
 #include "game/polar.h"
+#include "history/history_store.h"
 #include "scores/core/high_score_table.h"
 #include "script/replay_file.h"
 #include "script/script_text.h"
 #include "script/sim_runner.h"
 #include "settings/file_replacer.h"
 #include "settings/settings_file.h"
+#include "shell/history/history_recorder.h"
 #include "shell/ui_fixture.h"
 #include "shell/view/kept_game.h"
 #include "shell/view/kept_game_saver.h"
@@ -95,6 +97,11 @@ class ReplayTest : public UiTest {
 TEST_F(ReplayTest, GamePlayedInTheViewReplaysToItsStateInTheRunnerAndInTheView) {
     GameRandom::Seed(20240601);
     CBoardModel& v = Board();
+    CReplayShelf& shelf = Session().Replays().Shelf();
+    QFile::remove(CHistoryRecorder::PathBeside(shelf));
+    CHistoryRecorder history(shelf);
+    history.WriteBeforeQuit();  // opened, with nothing to take in
+    QObject::connect(&v, &CBoardModel::RecordingFinished, &history, &CHistoryRecorder::GameEnded);
     v.StartGame();  // from that seed
     v.OnPausePlay();
     CRobotPlayer robot(7, RobotStyle{1.0});  // aims every gem
@@ -137,9 +144,22 @@ TEST_F(ReplayTest, GamePlayedInTheViewReplaysToItsStateInTheRunnerAndInTheView) 
     ASSERT_GT(seen.bombs, 0);
     v.OnQuitGame();
     const std::string played = GameStateJson(v.Game());
+    const std::uint32_t score = v.Game().score;
     v.OnNewGame();
 
-    const QString last = Session().Replays().Shelf().LastGamePath();
+    // The history counts what the game's own events counted.
+    history.WriteBeforeQuit();
+    CHistoryStore store(CHistoryRecorder::PathBeside(shelf));
+    ASSERT_TRUE(store.OpenToRead());
+    const std::vector<GameRow> rows = store.Rows();
+    ASSERT_EQ(rows.size(), 1u);
+    EXPECT_EQ(rows[0].figures.score, score);
+    EXPECT_EQ(rows[0].figures.rings, static_cast<std::uint32_t>(seen.rings));
+    EXPECT_EQ(rows[0].figures.bombs, static_cast<std::uint32_t>(seen.bombs));
+    EXPECT_EQ(rows[0].ending, GameEnding::kEnded);
+    EXPECT_EQ(rows[0].replayKept, ReplayKept::kKept);
+
+    const QString last = shelf.LastGamePath();
     std::istringstream script(Text(last));
     std::ostringstream out;
     EXPECT_EQ(CSimRunner(out).Run(script, out), 0);
