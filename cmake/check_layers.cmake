@@ -7,7 +7,8 @@
 #                                             in order: shell/app/, shell/frame/,
 #                                             shell/view/, then the windows of
 #                                             shell/dialogs/, scores/ui/ and
-#                                             tutorial/ui/
+#                                             tutorial/ui/, and the gamepad's
+#                                             shell/pad/
 #   tools/sim/ tools/artgen/ tools/robot/     beside 4: they use 1 to 3, and
 #                                             nothing of the product uses them
 # What each library may link follows the same order (the CMakeLists.txt of its
@@ -23,7 +24,7 @@ cmake_minimum_required(VERSION 3.25)
 set(layer1 game scores/core tutorial/core)
 set(layer2 render resources)
 set(layer3 settings script)
-set(layer4 shell shell/app shell/frame shell/view shell/dialogs scores/ui tutorial/ui)
+set(layer4 shell shell/app shell/frame shell/view shell/dialogs shell/pad scores/ui tutorial/ui)
 set(tools tools/sim tools/artgen tools/robot)
 
 # What a file in each folder may include, besides its own folder.
@@ -39,9 +40,10 @@ endforeach()
 set(below4 ${layer1} ${layer2} ${layer3})
 set(may_shell ${below4} ${layer4})
 set(may_shell/app ${below4} ${layer4})
-set(may_shell/frame ${below4} shell/view shell/dialogs scores/ui tutorial/ui)
+set(may_shell/frame ${below4} shell/view shell/dialogs shell/pad scores/ui tutorial/ui)
 set(may_shell/view ${below4} shell/dialogs scores/ui tutorial/ui)
 set(may_shell/dialogs ${below4})
+set(may_shell/pad ${below4})
 set(may_scores/ui ${below4} tutorial/ui)
 set(may_tutorial/ui ${below4})
 foreach(folder ${tools})

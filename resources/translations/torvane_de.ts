@@ -49,6 +49,10 @@
         <source>Smooth motion</source>
         <translation>Flüssige Bewegung</translation>
     </message>
+    <message>
+        <source>Gamepad vibration</source>
+        <translation>Gamepad-Vibration</translation>
+    </message>
 </context>
 <context>
     <name>CBoardAccessible</name>
@@ -445,6 +449,17 @@ Möchten Sie Torvane trotzdem starten?</translation>
     <message>
         <source>Fast</source>
         <translation>Schnell</translation>
+    </message>
+</context>
+<context>
+    <name>CPadBinding</name>
+    <message>
+        <source>Gamepad connected: %1</source>
+        <translation>Gamepad verbunden: %1</translation>
+    </message>
+    <message>
+        <source>Gamepad disconnected</source>
+        <translation>Gamepad getrennt</translation>
     </message>
 </context>
 <context>

@@ -6,15 +6,17 @@
 #include <QVBoxLayout>
 
 CAccessibilityDlg::CAccessibilityDlg(bool gemSymbols, bool pauseWhenInactive, bool smoothMotion,
-                                     QWidget* parent)
+                                     bool padVibration, QWidget* parent)
     : QDialog(parent),
       gemSymbols_(new QCheckBox(tr("Show symbols on gems"))),
       pauseWhenInactive_(new QCheckBox(tr("Pause when the game window is not active"))),
-      smoothMotion_(new QCheckBox(tr("Smooth motion"))) {
+      smoothMotion_(new QCheckBox(tr("Smooth motion"))),
+      padVibration_(new QCheckBox(tr("Gamepad vibration"))) {
     setWindowTitle(tr("Accessibility"));
     gemSymbols_->setChecked(gemSymbols);
     pauseWhenInactive_->setChecked(pauseWhenInactive);
     smoothMotion_->setChecked(smoothMotion);
+    padVibration_->setChecked(padVibration);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
     buttons->button(QDialogButtonBox::Ok)->setDefault(true);
@@ -25,6 +27,7 @@ CAccessibilityDlg::CAccessibilityDlg(bool gemSymbols, bool pauseWhenInactive, bo
     layout->addWidget(gemSymbols_);
     layout->addWidget(pauseWhenInactive_);
     layout->addWidget(smoothMotion_);
+    layout->addWidget(padVibration_);
     layout->addWidget(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 }

@@ -1,7 +1,7 @@
 #pragma once
 // Accessibility: symbols on the gems, pausing when the player leaves the
-// game, and smooth motion (off: gems move only when the rules move them). The
-// caller applies the switches only after OK.
+// game, smooth motion (off: gems move only when the rules move them) and a
+// gamepad's vibration. The caller applies the switches only after OK.
 
 #include <QDialog>
 
@@ -11,15 +11,17 @@ class CAccessibilityDlg : public QDialog {
     Q_OBJECT
 
   public:
-    CAccessibilityDlg(bool gemSymbols, bool pauseWhenInactive, bool smoothMotion,
+    CAccessibilityDlg(bool gemSymbols, bool pauseWhenInactive, bool smoothMotion, bool padVibration,
                       QWidget* parent = nullptr);
 
     QCheckBox* GemSymbolsBox() const { return gemSymbols_; }
     QCheckBox* PauseWhenInactiveBox() const { return pauseWhenInactive_; }
     QCheckBox* SmoothMotionBox() const { return smoothMotion_; }
+    QCheckBox* PadVibrationBox() const { return padVibration_; }
 
   private:
     QCheckBox* gemSymbols_;
     QCheckBox* pauseWhenInactive_;
     QCheckBox* smoothMotion_;
+    QCheckBox* padVibration_;
 };

@@ -18,6 +18,7 @@
 #include "shell/frame/lock_indicators.h"
 #include "shell/frame/main_toolbar.h"
 #include "shell/frame/menu_bar_keys.h"
+#include "shell/frame/pad_binding.h"
 #include "shell/frame/window_placement.h"
 #include "shell/view/game_over_flow.h"
 #include "shell/view/options_flow.h"
@@ -40,6 +41,7 @@ CMainFrame::CMainFrame(QWidget* parent) : QMainWindow(parent) {
     setWindowTitle(QStringLiteral("Torvane"));
     setContextMenuPolicy(Qt::PreventContextMenu);
 
+    pad_ = new CPadBinding(*this);
     view_ = new CTorvaneView(this);
     setCentralWidget(view_);
 
@@ -53,6 +55,7 @@ CMainFrame::CMainFrame(QWidget* parent) : QMainWindow(parent) {
     UpdateCommands();
     view_->setFocus();
     new CMenuBarKeys(menuBar(), view_);
+    pad_->ConnectView();
 
     placementSave_.setSingleShot(true);
     placementSave_.setInterval(kPlacementSaveDelayMs);

@@ -13,6 +13,7 @@ class QAction;
 class QLabel;
 class QMenu;
 class CMainToolBar;
+class CPadBinding;
 class CTorvaneView;
 
 class CMainFrame : public QMainWindow {
@@ -24,6 +25,7 @@ class CMainFrame : public QMainWindow {
     CTorvaneView* View() const { return view_; }
     CMainToolBar* ToolBar() const { return toolBar_; }
     QAction* Action(int id) const;
+    CPadBinding& Pad() const { return *pad_; }
 
     void SetPlayButton(int state);
 
@@ -63,6 +65,7 @@ class CMainFrame : public QMainWindow {
 
     CTorvaneView* view_ = nullptr;
     CMainToolBar* toolBar_ = nullptr;
+    CPadBinding* pad_ = nullptr;
     std::map<int, QAction*> actions_;
     // Saves the placement once the window has stopped moving.
     QTimer placementSave_;

@@ -51,7 +51,7 @@ void COptionsFlow::OnAccessibility() {
     view_.EnsureInitialised();
     CPauseWhenInactive& pausing = view_.Pausing();
     CAccessibilityDlg dialog(view_.Renderer().GemSymbols(), pausing.On(), view_.SmoothMotion(),
-                             &view_);
+                             ReadSettingDword(kSettingsKey, "NoGamepadVibration") == 0, &view_);
     if (dialog.exec() != QDialog::Accepted) {
         return;
     }
@@ -64,5 +64,7 @@ void COptionsFlow::OnAccessibility() {
     WriteSettingDword(kSettingsKey, "PauseWhenInactive", pausing.On() ? 1u : 0u);
     // Absent or 0: smooth, as a new setting's default must read.
     WriteSettingDword(kSettingsKey, "NoSmoothMotion", view_.SmoothMotion() ? 0u : 1u);
+    WriteSettingDword(kSettingsKey, "NoGamepadVibration",
+                      dialog.PadVibrationBox()->isChecked() ? 0u : 1u);
     view_.Changed();
 }

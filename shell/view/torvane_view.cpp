@@ -303,10 +303,7 @@ void CTorvaneView::keyPressEvent(QKeyEvent* event) {
     const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
     const bool arrow = event->key() == Qt::Key_Left || event->key() == Qt::Key_Right;
     if (arrow && (modifiers == Qt::NoModifier || modifiers == Qt::ShiftModifier)) {
-        // The keyboard's way to turn: the same rules as a mouse-wheel turn.
-        game_->wheelAngle = KeyTurn(game_->wheelAngle, event->key() == Qt::Key_Right,
-                                    modifiers == Qt::ShiftModifier);
-        AfterWheelTurn();
+        OnKeyTurn(event->key() == Qt::Key_Right, modifiers == Qt::ShiftModifier);
         return;
     }
     if (event->text() == QStringLiteral(" ")) {
@@ -314,6 +311,23 @@ void CTorvaneView::keyPressEvent(QKeyEvent* event) {
         emit StateChanged();
     }
     QWidget::keyPressEvent(event);
+}
+
+void CTorvaneView::OnKeyTurn(bool clockwise, bool fine) {
+    if (inputLocked_ || game_->paused) {
+        return;
+    }
+    // The keyboard's way to turn: the same rules as a mouse-wheel turn.
+    game_->wheelAngle = KeyTurn(game_->wheelAngle, clockwise, fine);
+    AfterWheelTurn();
+}
+
+void CTorvaneView::OnTurnBy(double radians) {
+    if (inputLocked_ || game_->paused) {
+        return;
+    }
+    game_->wheelAngle += radians;
+    AfterWheelTurn();
 }
 
 void CTorvaneView::contextMenuEvent(QContextMenuEvent* event) {

@@ -59,6 +59,10 @@ class CTorvaneView : public QWidget {
     void OnSoundEffects();
     void OnDifficulty(std::uint32_t difficulty);
     void OnPauseAndHide();
+    // The player turns the wheel by an angle (a gamepad's stick), or by one
+    // step of the arrow keys, refused where the keyboard's turns are.
+    void OnTurnBy(double radians);
+    void OnKeyTurn(bool clockwise, bool fine);
 
     // One tick of the 66 ms timer.
     void OnTimer();

@@ -312,6 +312,8 @@ TEST_F(ViewTest, TheDialogAppliesAndStoresItsSwitchesOnlyOnOk) {
             dialog->GemSymbolsBox()->setChecked(true);
             dialog->PauseWhenInactiveBox()->setChecked(true);
             dialog->SmoothMotionBox()->setChecked(false);
+            EXPECT_TRUE(dialog->PadVibrationBox()->isChecked()) << "on until switched off";
+            dialog->PadVibrationBox()->setChecked(false);
             ok ? dialog->accept() : dialog->reject();
         });
         Action(kCmdAccessibility)->trigger();
@@ -321,6 +323,7 @@ TEST_F(ViewTest, TheDialogAppliesAndStoresItsSwitchesOnlyOnOk) {
         EXPECT_EQ(Stored("GemSymbols"), ok ? 1u : 0u);
         EXPECT_EQ(Stored("PauseWhenInactive"), ok ? 1u : 0u);
         EXPECT_EQ(Stored("NoSmoothMotion"), ok ? 1u : 0u);
+        EXPECT_EQ(Stored("NoGamepadVibration"), ok ? 1u : 0u);
     }
     // At the screen's rate: within 30 to 240 frames a second, 60 when unknown.
     for (const auto& [hz, ms] :
