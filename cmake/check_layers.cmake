@@ -10,7 +10,8 @@
 #                                             shell/view/, shell/model/ (the
 #                                             board model, no widgets), then
 #                                             the windows of shell/dialogs/,
-#                                             scores/ui/ and tutorial/ui/;
+#                                             scores/ui/ and tutorial/ui/, and
+#                                             the gamepad's shell/pad/;
 #                                             shell/history/ above shell/view/
 #   tools/sim/ tools/artgen/ tools/robot/     beside 4: they use 1 to 3, and
 #                                             nothing of the product uses them
@@ -30,7 +31,7 @@ cmake_minimum_required(VERSION 3.25)
 set(layer1 game scores/core tutorial/core)
 set(layer2 render resources)
 set(layer3 settings script history)
-set(layer4 shell shell/app shell/frame shell/view shell/model shell/history shell/dialogs scores/ui tutorial/ui)
+set(layer4 shell shell/app shell/frame shell/view shell/model shell/history shell/dialogs shell/pad scores/ui tutorial/ui)
 set(tools tools/sim tools/artgen tools/robot)
 
 # What a file in each folder may include, besides its own folder.
@@ -47,11 +48,12 @@ set(may_history ${layer1} script)
 set(below4 ${layer1} ${layer2} ${layer3})
 set(may_shell ${below4} ${layer4})
 set(may_shell/app ${below4} ${layer4})
-set(may_shell/frame ${below4} shell/view shell/model shell/dialogs scores/ui tutorial/ui)
+set(may_shell/frame ${below4} shell/view shell/model shell/dialogs shell/pad scores/ui tutorial/ui)
 set(may_shell/view ${below4} shell/model shell/dialogs scores/ui tutorial/ui)
 set(may_shell/model ${below4})
 set(may_shell/history ${below4} shell/view)
 set(may_shell/dialogs ${below4})
+set(may_shell/pad ${below4})
 set(may_scores/ui ${below4} tutorial/ui)
 set(may_tutorial/ui ${below4})
 foreach(folder ${tools})

@@ -16,7 +16,7 @@ set(TORVANE_TS_FILES ${PROJECT_SOURCE_DIR}/resources/translations/torvane_de.ts)
 # Qt-free code; lupdate reads it as QT_TRANSLATE_NOOP. No locations: the .ts
 # changes only when a text does.
 set(TORVANE_TRANSLATED_FOLDERS game tutorial/core scores/core render resources settings script history
-  shell/app shell/frame shell/view shell/history shell/dialogs tutorial/ui scores/ui)
+  shell/app shell/frame shell/view shell/history shell/dialogs shell/pad tutorial/ui scores/ui)
 set(TORVANE_TRANSLATED_SOURCES)
 foreach(folder ${TORVANE_TRANSLATED_FOLDERS})
   file(GLOB sources CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/${folder}/*.cpp

@@ -77,6 +77,10 @@ Dieses Programm wird in der Hoffnung verbreitet, dass es nützlich ist, aber OHN
         <source>Banners on a backing</source>
         <translation>Banner auf hellem Hintergrund</translation>
     </message>
+    <message>
+        <source>Gamepad vibration</source>
+        <translation>Gamepad-Vibration</translation>
+    </message>
 </context>
 <context>
     <name>CBoardAccessible</name>
@@ -483,6 +487,17 @@ Möchten Sie Torvane trotzdem starten?</translation>
     <message>
         <source>Fast</source>
         <translation>Schnell</translation>
+    </message>
+</context>
+<context>
+    <name>CPadBinding</name>
+    <message>
+        <source>Gamepad connected: %1</source>
+        <translation>Gamepad verbunden: %1</translation>
+    </message>
+    <message>
+        <source>Gamepad disconnected</source>
+        <translation>Gamepad getrennt</translation>
     </message>
 </context>
 <context>

@@ -79,6 +79,11 @@ CNewHighScoreDlg::CNewHighScoreDlg(std::uint32_t score, QWidget* parent)
     nameEdit_->setFocus();
 }
 
+void CNewHighScoreDlg::SuggestName(const QString& name) {
+    nameEdit_->setText(name);
+    nameEdit_->selectAll();
+}
+
 std::string CNewHighScoreDlg::Name() const {
     // The validator has already filtered the field; filtering again costs
     // nothing and keeps the record safe should the text be set some other way.

@@ -17,6 +17,8 @@ class CNewHighScoreDlg : public QDialog {
     // The name as the record will store it (UTF-8).
     std::string Name() const;
     std::uint32_t Score() const { return score_; }
+    // Starts the field with this name, selected: OK keeps it, typing replaces it.
+    void SuggestName(const QString& name);
 
   private:
     std::uint32_t score_;

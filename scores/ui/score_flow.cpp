@@ -3,12 +3,27 @@
 #include <QCoreApplication>
 #include <QMessageBox>
 
+#include "game/settings_store.h"
 #include "scores/core/calendar_clock.h"
 #include "scores/core/high_score_table.h"
 #include "scores/core/score_commit.h"
 #include "scores/ui/game_over_dlg.h"
 #include "scores/ui/high_scores_dlg.h"
 #include "scores/ui/new_high_score_dlg.h"
+
+namespace {
+
+// Offered again to a player who has no keyboard at hand; a name too long for
+// the settings' reader is not kept.
+void RememberName(const std::string& name) {
+    ISettingsBackend* settings = GetSettingsBackend();
+    if (settings != nullptr && settings->KeyExists(kSettingsKey) &&
+        name.size() + 1 <= kSettingStringLimit) {
+        settings->Write(kSettingsKey, kLastScoreNameSetting, SettingValue::String(name));
+    }
+}
+
+}  // namespace
 
 bool AskPlayAgain(QWidget* parent) {
     CGameOverDlg dialog(parent);
@@ -28,6 +43,7 @@ void OfferHighScoreFor(QWidget* parent, std::uint32_t score, const ScoreReplays&
     CNewHighScoreDlg entry(score, parent);
     if (entry.exec() == QDialog::Accepted) {
         const ScoreCommit commit = CommitHighScore(entry.Name(), score, CalendarClock::Now());
+        RememberName(entry.Name());
         static bool told = false;
         if (commit.failure && !told) {
             told = true;

@@ -24,6 +24,9 @@ struct ScoreReplays {
     std::function<void(const ScoreCommit& commit)> made;
 };
 
+// The name last entered for a high score.
+inline constexpr const char* kLastScoreNameSetting = "LastScoreName";
+
 // "Would you like to play another game?": true for Yes.
 bool AskPlayAgain(QWidget* parent);
 

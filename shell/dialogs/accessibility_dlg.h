@@ -1,7 +1,8 @@
 #pragma once
 // Accessibility: symbols on the gems, pausing when the player leaves the
-// game, smooth motion (off: gems move only when the rules move them) and
-// banners on a backing. The caller applies the switches only after OK.
+// game, smooth motion (off: gems move only when the rules move them), banners
+// on a backing and a gamepad's vibration. The caller applies the switches
+// only after OK.
 
 #include <QDialog>
 
@@ -12,16 +13,18 @@ class CAccessibilityDlg : public QDialog {
 
   public:
     CAccessibilityDlg(bool gemSymbols, bool pauseWhenInactive, bool smoothMotion,
-                      bool bannerBacking, QWidget* parent = nullptr);
+                      bool bannerBacking, bool padVibration, QWidget* parent = nullptr);
 
     QCheckBox* GemSymbolsBox() const { return gemSymbols_; }
     QCheckBox* PauseWhenInactiveBox() const { return pauseWhenInactive_; }
     QCheckBox* SmoothMotionBox() const { return smoothMotion_; }
     QCheckBox* BannerBackingBox() const { return bannerBacking_; }
+    QCheckBox* PadVibrationBox() const { return padVibration_; }
 
   private:
     QCheckBox* gemSymbols_;
     QCheckBox* pauseWhenInactive_;
     QCheckBox* smoothMotion_;
     QCheckBox* bannerBacking_;
+    QCheckBox* padVibration_;
 };

@@ -19,6 +19,7 @@
 #include "shell/frame/lock_indicators.h"
 #include "shell/frame/main_toolbar.h"
 #include "shell/frame/menu_bar_keys.h"
+#include "shell/frame/pad_binding.h"
 #include "shell/frame/window_placement.h"
 #include "shell/model/board_model.h"
 #include "shell/view/game_over_flow.h"
@@ -42,6 +43,7 @@ CMainFrame::CMainFrame(QWidget* parent) : QMainWindow(parent) {
     setWindowTitle(QStringLiteral("Torvane"));
     setContextMenuPolicy(Qt::PreventContextMenu);
 
+    pad_ = new CPadBinding(*this);
     session_ = std::make_unique<CBoardSession>(this);
     view_ = &session_->View();
     setCentralWidget(view_);
@@ -56,6 +58,7 @@ CMainFrame::CMainFrame(QWidget* parent) : QMainWindow(parent) {
     UpdateCommands();
     view_->setFocus();
     new CMenuBarKeys(menuBar(), view_);
+    pad_->ConnectBoard();
 
     placementSave_.setSingleShot(true);
     placementSave_.setInterval(kPlacementSaveDelayMs);

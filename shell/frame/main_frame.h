@@ -15,6 +15,7 @@ class QLabel;
 class QMenu;
 class CBoardSession;
 class CMainToolBar;
+class CPadBinding;
 class CTorvaneView;
 
 class CMainFrame : public QMainWindow {
@@ -28,6 +29,7 @@ class CMainFrame : public QMainWindow {
     CTorvaneView* View() const { return view_; }
     CMainToolBar* ToolBar() const { return toolBar_; }
     QAction* Action(int id) const;
+    CPadBinding& Pad() const { return *pad_; }
 
     void SetPlayButton(int state);
 
@@ -68,6 +70,7 @@ class CMainFrame : public QMainWindow {
     std::unique_ptr<CBoardSession> session_;
     CTorvaneView* view_ = nullptr;
     CMainToolBar* toolBar_ = nullptr;
+    CPadBinding* pad_ = nullptr;
     std::map<int, QAction*> actions_;
     // Saves the placement once the window has stopped moving.
     QTimer placementSave_;

@@ -51,7 +51,8 @@ void COptionsFlow::OnAccessibility() {
     view_.EnsureInitialised();
     const bool pausing = ReadSettingDword(kSettingsKey, "PauseWhenInactive") != 0;
     CAccessibilityDlg dialog(view_.Renderer().GemSymbols(), pausing, view_.SmoothMotion(),
-                             view_.Renderer().BannerBacking(), &view_);
+                             view_.Renderer().BannerBacking(),
+                             ReadSettingDword(kSettingsKey, "NoGamepadVibration") == 0, &view_);
     if (dialog.exec() != QDialog::Accepted) {
         return;
     }
@@ -66,6 +67,8 @@ void COptionsFlow::OnAccessibility() {
     // Absent or 0: smooth, as a new setting's default must read.
     WriteSettingDword(kSettingsKey, "NoSmoothMotion", view_.SmoothMotion() ? 0u : 1u);
     WriteSettingDword(kSettingsKey, "BannerBacking", view_.Renderer().BannerBacking() ? 1u : 0u);
+    WriteSettingDword(kSettingsKey, "NoGamepadVibration",
+                      dialog.PadVibrationBox()->isChecked() ? 0u : 1u);
     emit PauseWhenInactiveSet(pauseWhenInactive);
     model_.Changed();
 }

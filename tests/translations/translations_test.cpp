@@ -150,7 +150,7 @@ class TranslationWalk : public UiTest {
         Frame();
         for (const auto& make : std::vector<std::function<QDialog*()>>{
                  [] { return new CAboutDlg; },
-                 [] { return new CAccessibilityDlg(true, true, true, true); },
+                 [] { return new CAccessibilityDlg(true, true, true, true, true); },
                  [] { return new CClockWarningDlg; }, [] { return new COptionsDlg; },
                  [] { return new CCustomizeColorsDlg; }, [] { return new CGameOverDlg; },
                  [] { return new CNewHighScoreDlg(12345); },

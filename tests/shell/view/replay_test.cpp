@@ -1,4 +1,4 @@
-// Replays: a game played through the real view, recorded, played again by
+// Replays: a game played through the real view (a gamepad too), recorded, played again by
 // the runner and watched in the view, to the same state bit for bit; the
 // replays kept beside the high-score table; how the window holds its game
 // while a replay is asked for, read and checked, and tells what is wrong.
@@ -24,10 +24,13 @@
 #include "script/sim_runner.h"
 #include "settings/file_replacer.h"
 #include "settings/settings_file.h"
+#include "shell/frame/pad_binding.h"
 #include "shell/history/history_recorder.h"
+#include "shell/pad/pad_reader.h"
 #include "shell/ui_fixture.h"
 #include "shell/view/kept_game.h"
 #include "shell/view/kept_game_saver.h"
+#include "shell/virtual_pad.h"
 #include "tools/robot/robot_player.h"
 
 namespace {
@@ -95,7 +98,7 @@ class ReplayTest : public UiTest {
 };
 
 TEST_F(ReplayTest, GamePlayedInTheViewReplaysToItsStateInTheRunnerAndInTheView) {
-    GameRandom::Seed(20240601);
+    GameRandom::Seed(20240602);
     CBoardModel& v = Board();
     CReplayShelf& shelf = Session().Replays().Shelf();
     QFile::remove(CHistoryRecorder::PathBeside(shelf));
@@ -113,6 +116,20 @@ TEST_F(ReplayTest, GamePlayedInTheViewReplaysToItsStateInTheRunnerAndInTheView) 
     v.Game().observer = &seen;
     // The test answers no end-of-game question.
     QObject::disconnect(&v, &CBoardModel::RecordedGameEnded, nullptr, nullptr);
+    CVirtualPad pad;
+    const auto padFor = [&](std::uint64_t ms) {
+        running.counter += ms;
+        running.tickCount += static_cast<std::uint32_t>(ms);
+        frame->Pad().Reader().Poll();
+    };
+    const auto press = [&](SDL_GameControllerButton button) {
+        pad.Hold(button);
+        padFor(0);
+        pad.Hold(button, false);
+        padFor(0);
+    };
+    padFor(0);
+    int padTurns = 0;
     // Every way of input, a long pause and two changes of difficulty.
     for (int step = 0; step < 30000 && !v.Game().over && (seen.rings < 1 || step < 1500); ++step) {
         if (step % 300 == 150) {
@@ -124,8 +141,20 @@ TEST_F(ReplayTest, GamePlayedInTheViewReplaysToItsStateInTheRunnerAndInTheView) 
             Session().OnDifficulty(step == 400 ? 2 : 0);
         }
         const RobotMove move = robot.Decide(v.Game());
-        if (std::abs(move.wheelAngle - v.Game().wheelAngle) > 0.004) {
-            Drag(move.wheelAngle - v.Game().wheelAngle);
+        const auto aim = [&] { return move.wheelAngle - v.Game().wheelAngle; };
+        if (step % 3 == 0 && std::abs(aim()) > 0.06) {
+            // The pad's stick most of the way, the hand the rest.
+            pad.Axis(SDL_CONTROLLER_AXIS_LEFTX, aim() > 0 ? 32767 : -32768);
+            ++padTurns;
+            padFor(0);
+            for (int poll = 0; poll < 100 && std::abs(aim()) > 0.06; ++poll) {
+                padFor(16);
+            }
+            pad.Axis(SDL_CONTROLLER_AXIS_LEFTX, 0);
+            padFor(0);
+        }
+        if (std::abs(aim()) > 0.004) {
+            Drag(aim());
         }
         if (step % 89 == 0) {
             Wheel(step % 178 == 0 ? 120 : -240);
@@ -133,16 +162,24 @@ TEST_F(ReplayTest, GamePlayedInTheViewReplaysToItsStateInTheRunnerAndInTheView) 
         if (step % 97 == 0) {
             Key(step % 194 == 0 ? Qt::Key_Left : Qt::Key_Right);
         }
+        if (step % 127 == 60) {
+            press(SDL_CONTROLLER_BUTTON_DPAD_RIGHT);
+        }
         if (move.dropBomb || step % 250 == 20) {
-            step % 3 == 0   ? Key(Qt::Key_Space, {}, " ")
-            : step % 3 == 1 ? v.OnDropBomb()
+            step % 4 == 0   ? Key(Qt::Key_Space, {}, " ")
+            : step % 4 == 1 ? v.OnDropBomb()
+            : step % 4 == 2 ? press(SDL_CONTROLLER_BUTTON_A)
                             : Mouse(QEvent::MouseButtonDblClick, QPoint(20, 20));
         }
         Tick();
     }
     ASSERT_GT(seen.rings, 0) << "the robot should have played a real game";
     ASSERT_GT(seen.bombs, 0);
+    ASSERT_GT(padTurns, 10);
+    // The pad felt the rings, and then the end.
+    EXPECT_NE(std::count(pad.rumbles.begin(), pad.rumbles.end(), 0x7FFF), 0);
     v.OnQuitGame();
+    EXPECT_EQ(pad.rumbles.back(), 0xFFFF);
     const std::string played = GameStateJson(v.Game());
     const std::uint32_t score = v.Game().score;
     v.OnNewGame();

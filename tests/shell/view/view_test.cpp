@@ -328,6 +328,8 @@ TEST_F(ViewTest, TheDialogAppliesAndStoresItsSwitchesOnlyOnOk) {
             dialog->PauseWhenInactiveBox()->setChecked(true);
             dialog->SmoothMotionBox()->setChecked(false);
             dialog->BannerBackingBox()->setChecked(true);
+            EXPECT_TRUE(dialog->PadVibrationBox()->isChecked()) << "on until switched off";
+            dialog->PadVibrationBox()->setChecked(false);
             ok ? dialog->accept() : dialog->reject();
         });
         Action(kCmdAccessibility)->trigger();
@@ -339,6 +341,7 @@ TEST_F(ViewTest, TheDialogAppliesAndStoresItsSwitchesOnlyOnOk) {
         EXPECT_EQ(Stored("NoSmoothMotion"), ok ? 1u : 0u);
         EXPECT_EQ(View().Renderer().BannerBacking(), ok);
         EXPECT_EQ(Stored("BannerBacking"), ok ? 1u : 0u);
+        EXPECT_EQ(Stored("NoGamepadVibration"), ok ? 1u : 0u);
     }
     // At the screen's rate: within 30 to 240 frames a second, 60 when unknown.
     for (const auto& [hz, ms] :
