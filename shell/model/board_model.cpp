@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <algorithm>
 
+#include "game/game_clock.h"
 #include "game/game_random.h"
 #include "game/sound.h"
 #include "render/board_layout.h"
@@ -131,6 +132,9 @@ bool CBoardModel::ContinueGame(std::unique_ptr<CGame> game, RecordingSoFar soFar
     }
     FinishRecording();
     Replace(std::move(game));
+    // Explosions over by the game's own time had been seen bare and gone
+    // when it was left: the paused board must not bring them back.
+    game_->RetireExplosions(GameClock::Now());
     recorder_.Continue(*game_, std::move(soFar));
     recorded_ = true;
     Changed();

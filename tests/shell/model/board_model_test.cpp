@@ -90,4 +90,18 @@ TEST_F(BoardModelTest, EveryModeAllowsItsTransitionsRefusesTheRestAndDerivesWhat
     }
 }
 
+// A game kept when the program ended comes back as it looked when it was
+// left: an explosion whose time was over had gone, a running one goes on.
+TEST_F(BoardModelTest, ContinuedGameLeavesOutTheExplosionsThatWereOver) {
+    Enter("playing");
+    auto game = std::make_unique<CGame>();
+    for (const std::int64_t age : {kExplosionMs, kExplosionMs - 1}) {
+        CGem* gem = new CGem{.colour = 1, .exploding = 1};
+        gem->explodedAt = GameClock::Now() - age;
+        game->exploding.Append(gem);
+    }
+    ASSERT_TRUE(Board().ContinueGame(std::move(game), {}));
+    EXPECT_EQ(Game().exploding.Count(), 1);
+}
+
 }  // namespace
