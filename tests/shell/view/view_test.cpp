@@ -4,6 +4,7 @@
 // player leaves.
 #include <QCheckBox>
 #include <QRadioButton>
+#include <QScreen>
 #include <QSlider>
 #include <map>
 
@@ -281,7 +282,8 @@ TEST_F(ViewTest, PickedColoursAreShadedAndKeptOnlyThroughBothOks) {
 
 TEST_F(ViewTest, LeavingOrAModalDialogPausesWithTheSwitchOnButTheTutorialWindowIsNotLeaving) {
     for (const bool on : {false, true}) {
-        for (const QString how : {"other application", "minimise", "About", "Options"}) {
+        for (const QString how :
+             {"other application", "minimise", "Pause and hide", "About", "Options"}) {
             settings.Write(kSettingsKey, "PauseWhenInactive", SettingValue::Dword(on ? 1 : 0));
             MakeFrame();
             frame->show();
@@ -290,6 +292,8 @@ TEST_F(ViewTest, LeavingOrAModalDialogPausesWithTheSwitchOnButTheTutorialWindowI
             Game().Resume();
             if (how == "minimise") {
                 frame->showMinimized();
+            } else if (how == "Pause and hide") {
+                Action(kCmdPauseAndHide)->trigger();
             } else if (how == "other application") {
                 // As the platform reports another application coming to the front.
                 emit qGuiApp->applicationStateChanged(Qt::ApplicationInactive);
@@ -298,7 +302,20 @@ TEST_F(ViewTest, LeavingOrAModalDialogPausesWithTheSwitchOnButTheTutorialWindowI
                 Then([](QDialog* dialog) { dialog->reject(); });
                 Action(how == "About" ? kCmdAbout : kCmdOtherOptions)->trigger();
             }
-            EXPECT_EQ(Game().paused, on) << "switch " << on << ", " << how.toStdString();
+            EXPECT_EQ(Game().paused, on || how == "Pause and hide")
+                << "switch " << on << ", " << how.toStdString();
+            if (frame->isMinimized() && Game().paused) {
+                // Back, the window shows the board as it is: PAUSED where it paused.
+                frame->showNormal();
+                ASSERT_TRUE(QTest::qWaitForWindowExposed(frame.get()));
+                QCoreApplication::processEvents();
+                const auto shown = [&] {
+                    return frame->screen()->grabWindow(frame->winId()).toImage();
+                };
+                const QImage back = shown();
+                View().RepaintNow();
+                EXPECT_TRUE(back == shown()) << "switch " << on << ", " << how.toStdString();
+            }
         }
     }
 
