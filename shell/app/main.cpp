@@ -113,9 +113,13 @@ int main(int argc, char* argv[]) {
             // Told to stop, the program ends as by Game > Exit, the game
             // kept; so it does when the session ends, should the session
             // manager end it outright after asking for the data.
-            const CStopSignals stopSignals([&kept] {
+            const CStopSignals stopSignals([&kept, &torvane] {
                 kept.Keep(true);
-                QCoreApplication::quit();
+                // quit() would ask every window to close, and the tutorial's
+                // window answers by ending the tutorial only: a stop ends the
+                // program whatever is open, its event loops included.
+                torvane.mainFrame->close();
+                QCoreApplication::exit(0);
             });
             QObject::connect(&app, &QGuiApplication::commitDataRequest, &kept,
                              [&kept] { kept.Keep(false); });

@@ -5,7 +5,8 @@
 # state to the bit (clock included). A file given to watch plays, the kept
 # game waiting on. Played on and killed outright, the file of the last save
 # restores; played on, the game ends by Quit game, takes its kept file with it,
-# and its replay covers the whole game: the runner plays it to its score.
+# and its replay covers the whole game: the runner plays it to its score. A
+# stop signal ends the program within 5 s even with the tutorial open.
 # Usage: kept_game_test.sh PROGRAM RUNNER OUTPUT_DIR   (under xvfb-run)
 program=$1 runner=$2 out=$3
 source "$(dirname "$0")/real_window.sh" && manage
@@ -14,6 +15,15 @@ stop() { kill "-$1" "$pid"; wait "$pid"; }
 # The runner's last line for the kept game, or for file $1.
 state() { "$runner" "${1:-$kept}" | tail -1; }
 play() { xdotool key ctrl+p && for _ in $(seq "$1"); do xdotool key --delay 150 Left Left Right; done; }
+
+# With the tutorial's window open, whose close box ends only the tutorial, a
+# stop signal still ends the program, and soon.
+start
+xdotool key alt+h && sleep 0.5 && xdotool key t && sleep 2
+[ "$(xdotool search --onlyvisible --pid "$pid" | wc -l)" -ge 2 ] || fail "no tutorial window"
+kill -TERM "$pid" && for _ in $(seq 25); do kill -0 "$pid" 2> /dev/null && sleep 0.2; done
+kill -0 "$pid" 2> /dev/null && fail "SIGTERM left the program running with the tutorial open"
+wait "$pid"
 
 start
 play 8
