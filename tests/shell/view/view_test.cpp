@@ -115,6 +115,10 @@ class ViewTest : public UiTest {
 };
 
 TEST_F(ViewTest, InputTurnsTheWheelDropsBombsAndTicksOnlyARunningGameWithInputFree) {
+    // Waiting for a shown window to become active lets the game's own timer
+    // tick, which may drop the first gem: where nothing else turns or ticks,
+    // the angle alone tells what the keys did.
+    constexpr int kAnyFalling = -1;
     const struct {
         const char* input;  // on a running game with one bomb
         double angle;
@@ -148,10 +152,10 @@ TEST_F(ViewTest, InputTurnsTheWheelDropsBombsAndTicksOnlyARunningGameWithInputFr
         // game's, in the next game too; in an open menu they are the menu's.
         {"window Alt window Left", -kPi / 60, 1, 1},
         {"window Alt+G window Esc new - resume - window Left", -kPi / 60, 1, 1},
-        {"window Alt+G window Left", 0, 1, 0},
+        {"window Alt+G window Left", 0, 1, kAnyFalling},
         // P and the Pause key pause and resume as Ctrl+P does, and not on a
         // locked tutorial page.
-        {"window P tick 500", 0, 1, 0},
+        {"window P key Left", 0, 1, kAnyFalling},
         {"window Pause window P tick 500", 0, 1, 1},
         {"lock on window P window Pause window Ctrl+P tick 500", 0, 1, 1},
         {"lock on press 0 move 1 wheel 120 key Space key Left dblclick 8,5", 0, 1, 0},
@@ -175,7 +179,9 @@ TEST_F(ViewTest, InputTurnsTheWheelDropsBombsAndTicksOnlyARunningGameWithInputFr
         EXPECT_FALSE(titles.contains("High Score")) << c.input;
         EXPECT_NEAR(std::remainder(Game().wheelAngle - c.angle, kTwoPi), 0, 1e-3) << c.input;
         EXPECT_EQ(Game().bombs, c.bombs) << c.input;
-        EXPECT_EQ(Game().falling.Count(), c.falling) << c.input;
+        if (c.falling != kAnyFalling) {
+            EXPECT_EQ(Game().falling.Count(), c.falling) << c.input;
+        }
     }
     EXPECT_TRUE(wheelPassedOn);
 }
