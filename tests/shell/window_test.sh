@@ -131,7 +131,13 @@ elif [ "$screen" = 1024x600 ]; then
         "0 0 724 54" "-60 0 0 60")
     keys "$wid" alt+h t && framed "^Warning\$" && keys "$w" y  # ends the game under way
     for page in $(seq 10); do
-        framed "^Tutorial - page $page of 10\$" && tutorial=$w && onscreen "page $page"
+        # The window is placed again once the window manager has framed it,
+        # which a busy machine may take a few seconds to tell it.
+        for _ in 1 2 3 4 5; do
+            framed "^Tutorial - page $page of 10\$" && tutorial=$w
+            [ "$L" -ge 0 ] && [ "$T" -ge 0 ] && break
+        done
+        onscreen "page $page"
         set -- ${subjects[$((page - 1))]}
         while [ $# -ge 4 ]; do
             ! overlaps "$(at "$bx" "$1")" "$(at "$by" "$2")" "$(at "$bx" "$3")" "$(at "$by" "$4")" ||

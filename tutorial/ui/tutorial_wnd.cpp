@@ -5,6 +5,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QTimer>
 
 #include "render/board_layout.h"
 #include "resources/translations.h"
@@ -16,6 +17,8 @@ namespace {
 // A typical title bar and border, for as long as the window system has not
 // said how it decorates the window.
 constexpr QMargins kTypicalFrame(4, 30, 4, 4);
+// How long after showing the window looks whether it has been framed.
+constexpr int kFramedLookMs = 300;
 }  // namespace
 
 CTutorialWnd::CTutorialWnd(QWidget* view, MessageSink send)
@@ -80,6 +83,17 @@ void CTutorialWnd::PlaceClearOf(const QWidget* view, const TutorialSubject& subj
 
 void CTutorialWnd::moveEvent(QMoveEvent* event) {
     QDialog::moveEvent(event);
+    PlaceAgainOnceFramed();
+}
+
+void CTutorialWnd::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    // A window manager may frame the window without moving it, and then no
+    // move tells of the frame: the window looks again a little later.
+    QTimer::singleShot(kFramedLookMs, this, &CTutorialWnd::PlaceAgainOnceFramed);
+}
+
+void CTutorialWnd::PlaceAgainOnceFramed() {
     // The window system decorates a new window once it is on screen, moving
     // it by its frame, which may push the frame off the screen: placed again
     // now that the frame is known.

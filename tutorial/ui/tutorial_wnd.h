@@ -45,9 +45,11 @@ class CTutorialWnd : public QDialog {
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void moveEvent(QMoveEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
   private:
     void OnNext();
+    void PlaceAgainOnceFramed();
     void Place(const QWidget* view, const TutorialSubject& subject,
                const std::function<QPointF(QPoint)>& toScreen);
 
