@@ -10,7 +10,7 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string bytes(reinterpret_cast<const char*>(data), size);
-    const KeptGame kept = PlayKeptGame(bytes, "1.0.4");
+    const KeptGameRecord kept = PlayKeptGame(bytes, "1.0.4");
     const bool goesOn = kept.check.verdict == ReplayVerdict::Watchable;
     FUZZ_CHECK(goesOn == kept.check.problem.Empty(), "a kept game goes on or says why not");
     FUZZ_CHECK(kept.check.problem.Empty() || kept.check.problem.English().back() == '.',

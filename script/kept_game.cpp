@@ -6,6 +6,7 @@
 #include "game/game_clock.h"
 #include "game/game_random.h"
 #include "script/replay_reader.h"
+#include "script/script_text.h"
 #include "script/sim_runner.h"
 
 namespace {
@@ -32,25 +33,29 @@ std::size_t LastCommandAt(std::string_view text) {
 
 }  // namespace
 
-KeptGame ReadKeptGame(const std::string& path, const std::string& version,
-                      ReplayProgress* progress) {
+KeptGameRecord ReadKeptGame(const std::string& path, const std::string& version,
+                            ReplayProgress* progress) {
     std::string stored;
     if (std::optional<ReplayCheck> refused = ReadStoredReplay(path, stored, progress, true)) {
-        KeptGame kept;
+        KeptGameRecord kept;
         kept.check = std::move(*refused);
         return kept;
     }
     return PlayKeptGame(std::move(stored), version, progress);
 }
 
-KeptGame PlayKeptGame(std::string stored, const std::string& version, ReplayProgress* progress) {
-    KeptGame kept;
+KeptGameRecord PlayKeptGame(std::string stored, const std::string& version,
+                            ReplayProgress* progress) {
+    KeptGameRecord kept;
     std::ostringstream ignored;
     ignored.setstate(std::ios::badbit);
     CSimRunner runner(ignored);
     runner.PlayOn(kept.game);
     std::string& lines = kept.recording.lines;
     kept.check = PlayReplay(std::move(stored), version, runner, progress, &lines);
+    if (kept.check.verdict == ReplayVerdict::Watchable && kept.game && kept.game->over) {
+        kept.finishedReplay = ScriptTextOf(kept.check.stored);
+    }
     kept.check.stored.clear();
     if (kept.check.verdict != ReplayVerdict::Watchable) {
         kept.game.reset();

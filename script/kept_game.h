@@ -8,13 +8,14 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "game/game.h"
 #include "script/replay_file.h"
 #include "script/replay_recorder.h"
 
-struct KeptGame {
+struct KeptGameRecord {
     // Watchable when the game below can go on.
     ReplayCheck check;
     std::unique_ptr<CGame> game;
@@ -22,12 +23,15 @@ struct KeptGame {
     // Where the recording leaves the game clock and the random generator.
     std::int64_t now = 0;
     std::uint32_t random = 0;
+    // A game that has ended (refused as Ended) is kept only while its score
+    // waits for the player's name: its whole replay, the score in `check`.
+    std::optional<std::string> finishedReplay;
 };
 
 // Plays the kept game in the file at `path`, which is never read through a
 // symbolic link. `version` is this program's.
-KeptGame ReadKeptGame(const std::string& path, const std::string& version,
-                      ReplayProgress* progress = nullptr);
+KeptGameRecord ReadKeptGame(const std::string& path, const std::string& version,
+                            ReplayProgress* progress = nullptr);
 // The same from the stored bytes.
-KeptGame PlayKeptGame(std::string stored, const std::string& version,
-                      ReplayProgress* progress = nullptr);
+KeptGameRecord PlayKeptGame(std::string stored, const std::string& version,
+                            ReplayProgress* progress = nullptr);

@@ -205,6 +205,10 @@ Möchten Sie Torvane trotzdem starten?</translation>
         <source>Torvane could not keep your unfinished game: %1</source>
         <translation>Torvane konnte Ihr angefangenes Spiel nicht sichern: %1</translation>
     </message>
+    <message>
+        <source>Torvane cannot keep your game to go on with should the program end before the game does: the folder %1 cannot be written.</source>
+        <translation>Torvane kann Ihr Spiel nicht zum Weiterspielen sichern, falls das Programm vor dem Spiel endet: In den Ordner %1 kann nicht geschrieben werden.</translation>
+    </message>
 </context>
 <context>
     <name>CGameOverDlg</name>

@@ -30,12 +30,12 @@ bool AskPlayAgain(QWidget* parent) {
     return dialog.exec() == QDialog::Accepted;
 }
 
-void OfferHighScoreFor(QWidget* parent, std::uint32_t score, const ScoreReplays& replays) {
+bool EnterHighScore(QWidget* parent, std::uint32_t score, const ScoreReplays& replays) {
     {
         CHighScoreTable table;
         table.LoadHighScores();
         if (!table.QualifiesForHighScore(score)) {
-            return;
+            return false;
         }
     }
     // No lock is held while the player types: another copy of the game may
@@ -56,7 +56,7 @@ void OfferHighScoreFor(QWidget* parent, std::uint32_t score, const ScoreReplays&
             replays.made(commit);
         }
     }
-    ShowHighScoreList(parent, replays);
+    return true;
 }
 
 void ShowHighScoreList(QWidget* parent, const ScoreReplays& replays) {

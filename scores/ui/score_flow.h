@@ -30,8 +30,8 @@ inline constexpr const char* kLastScoreNameSetting = "LastScoreName";
 // "Would you like to play another game?": true for Yes.
 bool AskPlayAgain(QWidget* parent);
 
-// The name entry when the score earns a place, then the list after OK and
-// Cancel alike; nothing at all when the score earns no place.
-void OfferHighScoreFor(QWidget* parent, std::uint32_t score, const ScoreReplays& replays = {});
+// The name entry when the score earns a place (the entry made on OK); false,
+// showing nothing, when it earns none. The list follows OK and Cancel alike.
+bool EnterHighScore(QWidget* parent, std::uint32_t score, const ScoreReplays& replays = {});
 
 void ShowHighScoreList(QWidget* parent, const ScoreReplays& replays = {});

@@ -9,6 +9,7 @@
 #include "settings/home_folders.h"
 #include "settings/settings_file.h"
 #include "shell/app/command_line.h"
+#include "shell/app/exit_notice.h"
 #include "shell/app/qt_cue_output.h"
 #include "shell/app/settings_messages.h"
 #include "shell/app/stop_signals.h"
@@ -101,20 +102,23 @@ int main(int argc, char* argv[]) {
 
     int result = 0;
     CHistoryRecorder history{CReplayShelf()};
+    // Told to stop, nothing on the way out waits for a click.
+    bool stopSignal = false;
+    std::optional<QString> notKept;
     {
         CTorvaneApp torvane;
         // A file to watch comes first; a game left unfinished waits on.
         if (torvane.InitInstance(replayFile.isEmpty())) {
             CGameKeeper& kept = torvane.mainFrame->Session().Kept();
             // Every recorded game that ends becomes a row of the history.
-            QObject::connect(&torvane.mainFrame->Session().Model(),
-                             &CBoardModel::RecordingFinished, &history,
-                             &CHistoryRecorder::GameEnded);
+            QObject::connect(&torvane.mainFrame->Session().Model(), &CBoardModel::RecordingFinished,
+                             &history, &CHistoryRecorder::GameEnded);
             // Told to stop, the program ends as by Game > Exit, the game
             // kept; so it does when the session ends, should the session
             // manager end it outright after asking for the data.
-            const CStopSignals stopSignals([&kept, &torvane] {
-                kept.Keep(true);
+            const CStopSignals stopSignals([&kept, &torvane, &stopSignal, &notKept] {
+                stopSignal = true;
+                notKept = kept.Keep(true);
                 // quit() would ask every window to close, and the tutorial's
                 // window answers by ending the tutorial only: a stop ends the
                 // program whatever is open, its event loops included.
@@ -127,11 +131,17 @@ int main(int argc, char* argv[]) {
                 torvane.mainFrame->Session().Watching().WatchFile(replayFile);
             }
             result = QApplication::exec();
-            kept.Keep(true);
+            if (const std::optional<QString> failure = kept.Keep(true)) {
+                notKept = failure;
+            }
         }
     }
-    messages.SaveBeforeQuit();
-    history.WriteBeforeQuit();
+    for (const std::optional<QString>& failure :
+         {notKept, messages.SaveBeforeQuit(), history.WriteBeforeQuit()}) {
+        if (failure) {
+            TellOnTheWayOut(*failure, stopSignal);
+        }
+    }
     SetSoundPlayer(nullptr);
     GameClock::SetCounter(nullptr);
     SetSettingsBackend(nullptr);

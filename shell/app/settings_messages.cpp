@@ -42,13 +42,12 @@ void CSettingsMessages::Retry() {
     }
 }
 
-void CSettingsMessages::SaveBeforeQuit() {
+std::optional<QString> CSettingsMessages::SaveBeforeQuit() {
     retry_.stop();
     const std::optional<QString> failure = store_.SaveUnsaved();
-    if (failure) {
-        QMessageBox::warning(nullptr, QStringLiteral("Torvane"),
-                             tr("Torvane could not save all of your changes before "
-                                "closing: %1\n\nNot saved: %2.")
-                                 .arg(*failure, store_.Unsaved().join(QStringLiteral(", "))));
+    if (!failure) {
+        return std::nullopt;
     }
+    return tr("Torvane could not save all of your changes before closing: %1\n\nNot saved: %2.")
+        .arg(*failure, store_.Unsaved().join(QStringLiteral(", ")));
 }

@@ -7,7 +7,9 @@
 // told what was not saved.
 
 #include <QObject>
+#include <QString>
 #include <QTimer>
+#include <optional>
 
 class CSettingsFile;
 
@@ -24,9 +26,9 @@ class CSettingsMessages : public QObject {
     CSettingsMessages(const CSettingsMessages&) = delete;
     CSettingsMessages& operator=(const CSettingsMessages&) = delete;
 
-    // The last try, when the windows have closed; a message box names what
-    // was still not saved.
-    void SaveBeforeQuit();
+    // The last try, when the windows have closed; what was still not saved,
+    // in words for the player, if anything.
+    std::optional<QString> SaveBeforeQuit();
 
   private:
     void Retry();

@@ -23,6 +23,7 @@
 #include "shell/frame/window_placement.h"
 #include "shell/model/board_model.h"
 #include "shell/view/game_over_flow.h"
+#include "shell/view/kept_game.h"
 #include "shell/view/options_flow.h"
 #include "shell/view/replay_flow.h"
 #include "shell/view/torvane_view.h"
@@ -53,6 +54,8 @@ CMainFrame::CMainFrame(QWidget* parent) : QMainWindow(parent) {
     BuildStatusBar();
 
     connect(&session_->Model(), &CBoardModel::StateChanged, this, &CMainFrame::UpdateCommands);
+    connect(&session_->Kept(), &CGameKeeper::CannotKeep, this,
+            [this](const QString& message) { statusBar()->showMessage(message); });
     connect(&session_->Tutorial(), &CTutorialFlow::WindowOpened, this,
             &CMainFrame::ShareShortcutsWith);
     UpdateCommands();

@@ -67,12 +67,11 @@ void CHistoryRecorder::GameEnded(std::uint32_t score, const std::string& replay)
     writer_.Add(std::move(game));
 }
 
-void CHistoryRecorder::WriteBeforeQuit() {
+std::optional<QString> CHistoryRecorder::WriteBeforeQuit() {
     const int pending = writer_.Pending();
-    if (!writer_.WriteBeforeQuit() && !told_) {
-        QMessageBox::warning(nullptr, QStringLiteral("Torvane"),
-                             tr("Torvane could not write %n game(s) to the game history before "
-                                "closing.",
-                                nullptr, pending));
+    if (writer_.WriteBeforeQuit() || told_) {
+        return std::nullopt;
     }
+    return tr("Torvane could not write %n game(s) to the game history before closing.", nullptr,
+              pending);
 }

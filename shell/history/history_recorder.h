@@ -7,6 +7,7 @@
 #include <QObject>
 #include <QString>
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "history/history_writer.h"
@@ -24,9 +25,9 @@ class CHistoryRecorder : public QObject {
     static QString PathBeside(const CReplayShelf& shelf);
     CHistoryWriter& Writer() { return writer_; }
 
-    // The last try, when the windows have closed; a message box says so when
-    // games are still not written.
-    void WriteBeforeQuit();
+    // The last try, when the windows have closed; in words for the player,
+    // that games are still not written, if they are not (and not told yet).
+    std::optional<QString> WriteBeforeQuit();
 
   public slots:
     // A recorded game has ended just now, with this score and replay.

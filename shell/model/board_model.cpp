@@ -290,9 +290,33 @@ bool CBoardModel::EndGameUnderWay() {
     endAnnounced_ = true;
     Note();
     if (EndAsks()) {
+        AwaitScore(game_->score, lastReplay_);
         emit RecordedGameEnded(game_->score, lastReplay_, false);
     }
     return true;
+}
+
+void CBoardModel::AwaitScore(std::uint32_t score, const std::string& replay) {
+    awaited_ = score;
+    awaitedReplay_ = replay;
+    emit StateChanged();
+}
+
+void CBoardModel::ScoreAnswered() {
+    if (!awaited_) {
+        return;
+    }
+    awaited_.reset();
+    awaitedReplay_.clear();
+    emit StateChanged();
+}
+
+void CBoardModel::OfferUnansweredScore(std::uint32_t score, std::string replay) {
+    AwaitScore(score, replay);
+    QMetaObject::invokeMethod(
+        this,
+        [this, score, replay = std::move(replay)] { emit RecordedGameEnded(score, replay, false); },
+        Qt::QueuedConnection);
 }
 
 void CBoardModel::OnNewGame() {
@@ -387,6 +411,7 @@ void CBoardModel::Changed() {
     if (game_->over && !endAnnounced_) {
         endAnnounced_ = true;
         if (EndAsks()) {
+            AwaitScore(game_->score, lastReplay_);
             // From the event loop, not from inside the timer or the input
             // handler that ended the game: the questions are modal dialogs.
             // Should the finished game be gone by then, nobody asks to play

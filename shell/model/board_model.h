@@ -21,8 +21,8 @@
 #include <string>
 
 #include "game/game.h"
-#include "script/replay_recorder.h"
 #include "game/player_command.h"
+#include "script/replay_recorder.h"
 
 class CReplayPlayer;
 
@@ -135,6 +135,19 @@ class CBoardModel : public QObject {
     // The replay of the recorded game that finished last.
     const std::string& LastReplay() const { return lastReplay_; }
 
+    // A recorded game has ended and its score waits for the player's answer
+    // (the questions at its end, the name entry). Until then it is still a
+    // game in progress: the kept-game keeper keeps its replay, so that a
+    // program stopped meanwhile offers the score at the next start.
+    bool ScoreAwaited() const { return awaited_.has_value(); }
+    std::uint32_t AwaitedScore() const { return awaited_.value_or(0); }
+    const std::string& AwaitedReplay() const { return awaitedReplay_; }
+    // The name entry has closed, or the score earns no place.
+    void ScoreAnswered();
+    // A game that ended in an earlier run without its score answered: its
+    // score is offered again (no question to play again).
+    void OfferUnansweredScore(std::uint32_t score, std::string replay);
+
   signals:
     // Another game is on the board.
     void GameReplaced();
@@ -160,6 +173,7 @@ class CBoardModel : public QObject {
     // The recording catches up with the game, and the commands look again.
     void Note();
     void OnPlaybackFrame();
+    void AwaitScore(std::uint32_t score, const std::string& replay);
 
     std::unique_ptr<CGame> game_;
     CReplayRecorder recorder_;
@@ -172,6 +186,8 @@ class CBoardModel : public QObject {
     std::string lastReplay_;
     // The end of the game on the board has been announced.
     bool endAnnounced_ = false;
+    std::optional<std::uint32_t> awaited_;
+    std::string awaitedReplay_;
 
     QTimer ticks_;
     std::unique_ptr<CReplayPlayer> player_;

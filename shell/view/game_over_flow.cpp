@@ -18,7 +18,12 @@ void CGameOverFlow::OnGameEnded(std::uint32_t score, const std::string& replay, 
         view_.RepaintNow();
         again = AskPlayAgain(&view_);
     }
-    OfferHighScoreFor(&view_, score, ForScores(replay));
+    const ScoreReplays replays = ForScores(replay);
+    const bool entered = EnterHighScore(&view_, score, replays);
+    model_.ScoreAnswered();
+    if (entered) {
+        ShowHighScoreList(&view_, replays);
+    }
     if (again) {
         model_.StartGame();
     }

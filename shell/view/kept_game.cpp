@@ -2,7 +2,6 @@
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QEventLoop>
 #include <QFile>
 #include <QMessageBox>
 
@@ -28,10 +27,21 @@ void CGameKeeper::Start(bool restore, const QString& folder) {
     if (restore) {
         if (const std::optional<QString> waiting = slot_->TakeWaiting()) {
             Restore(*waiting);
+            return;  // keeping starts once it is back
         }
     }
+    KeepFromNow();
+}
+
+void CGameKeeper::KeepFromNow() {
     if (!slot_->Held() && !slot_->TakeFree()) {
-        return;  // nowhere to keep a game: it cannot outlive the program
+        // Nowhere to keep a game (read-only, another user's, a file in the
+        // way): it cannot outlive the program, and the player is told.
+        cannotKeep_ = tr("Torvane cannot keep your game to go on with should the program end "
+                         "before the game does: the folder %1 cannot be written.")
+                          .arg(QDir::toNativeSeparators(slot_->Folder()));
+        connect(&model_, &CBoardModel::StateChanged, this, &CGameKeeper::TellCannotKeep);
+        return;
     }
     connect(&model_, &CBoardModel::StateChanged, this, &CGameKeeper::RemoveFileOnceEnded);
     dueCheck_.start();
@@ -43,26 +53,41 @@ QString CGameKeeper::Path() const {
 
 void CGameKeeper::Restore(const QString& path) {
     // Read and played on a worker thread: a long game takes a while, and the
-    // window system must not think the program hangs meanwhile.
-    auto kept = std::make_shared<KeptGame>();
+    // window goes on answering meanwhile. Nothing is kept until it is back.
+    auto kept = std::make_shared<KeptGameRecord>();
     const std::string version = QCoreApplication::applicationVersion().toStdString();
-    CReplayCheckJob job(
+    restoring_ = new CReplayCheckJob(
         path,
         [kept, version](const std::string& file, ReplayProgress& progress) {
             *kept = ReadKeptGame(file, version, &progress);
             return kept->check;
         },
         parent_, tr("Bringing back the game you left unfinished ..."));
-    QEventLoop loop;
-    connect(&job, &CReplayCheckJob::Finished, &loop, &QEventLoop::quit);
-    loop.exec();
-    const ReplayCheck& check = job.Result();
+    restoring_->setParent(this);
+    connect(restoring_, &CReplayCheckJob::Finished, this, [this, kept, path] {
+        const ReplayCheck check = std::move(restoring_->Result());
+        restoring_->deleteLater();
+        restoring_ = nullptr;
+        Restored(check, *kept, path);
+        if (!programEnding_) {
+            KeepFromNow();
+        }
+    });
+}
+
+void CGameKeeper::Restored(const ReplayCheck& check, KeptGameRecord& kept, const QString& path) {
     if (check.verdict == ReplayVerdict::Stopped) {
         slot_->Release();  // stopped by the player: it waits for another start
         return;
     }
     if (check.verdict == ReplayVerdict::Watchable) {
-        ContinueKeptGame(*kept);
+        ContinueKeptGame(kept);
+        return;
+    }
+    if (kept.finishedReplay) {
+        // Its file stays until the player has answered.
+        written_ = awaitedWritten_ = true;
+        model_.OfferUnansweredScore(check.score, std::move(*kept.finishedReplay));
         return;
     }
     const std::optional<QString> aside = slot_->SetAside();
@@ -74,11 +99,14 @@ void CGameKeeper::Restore(const QString& path) {
     if (!aside) {
         slot_->Release();
     }
-    QTimer::singleShot(
-        0, this, [this, text] { QMessageBox::warning(parent_, QStringLiteral("Torvane"), text); });
+    OpenWarning(text);
 }
 
-void CGameKeeper::ContinueKeptGame(KeptGame& kept) {
+void CGameKeeper::ContinueKeptGame(KeptGameRecord& kept) {
+    if (model_.Mode() != BoardMode::Playing) {
+        slot_->Release();  // the tutorial or a replay came first: it waits on
+        return;
+    }
     // Its next gems and its clock, where the recording left them.
     GameRandom::state = kept.random;
     GameClock::FreezeAt(kept.now);
@@ -89,21 +117,46 @@ void CGameKeeper::ContinueKeptGame(KeptGame& kept) {
     model_.Changed();
 }
 
+void CGameKeeper::TellCannotKeep() {
+    if (toldCannotKeep_ || programEnding_ || !Keepable()) {
+        return;
+    }
+    toldCannotKeep_ = true;
+    emit CannotKeep(cannotKeep_);
+    OpenWarning(cannotKeep_);
+}
+
+void CGameKeeper::OpenWarning(const QString& text) {
+    // Over the window, without holding up the event loop.
+    auto* box = new QMessageBox(QMessageBox::Warning, QStringLiteral("Torvane"), text,
+                                QMessageBox::Ok, parent_);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->open();
+}
+
 bool CGameKeeper::Keepable() const {
     const CGame& game = model_.Game();
     return model_.Recorder().Recording() && game.started && !game.over;
 }
 
 void CGameKeeper::RemoveFileOnceEnded() {
-    if (written_ && !Keepable()) {
+    if (!Keepable()) {
         SaveIfDue();
     }
 }
 
 void CGameKeeper::SaveIfDue() {
-    if (!slot_ || !slot_->Held() || programEnding_) {
+    if (!slot_ || !slot_->Held() || programEnding_ || restoring_ != nullptr) {
         return;
     }
+    if (model_.ScoreAwaited() && !model_.AwaitedReplay().empty()) {
+        if (!awaitedWritten_) {
+            saver_->SaveWhole(model_.AwaitedReplay(), slot_->Path());
+            written_ = awaitedWritten_ = true;
+        }
+        return;
+    }
+    awaitedWritten_ = false;
     if (!Keepable()) {
         if (written_) {
             saver_->Remove(slot_->Path());
@@ -138,9 +191,18 @@ std::optional<QString> CGameKeeper::Flush() {
     return saver_ ? saver_->Wait() : std::nullopt;
 }
 
-void CGameKeeper::Keep(bool last) {
-    if (!slot_ || !slot_->Held() || programEnding_) {
-        return;
+std::optional<QString> CGameKeeper::Keep(bool last) {
+    if (!slot_ || programEnding_) {
+        return std::nullopt;
+    }
+    if (restoring_ != nullptr) {
+        programEnding_ = last;  // the kept game stays as it was, for the next start
+        return std::nullopt;
+    }
+    if (!slot_->Held()) {
+        programEnding_ = last;
+        return last && Keepable() && !cannotKeep_.isEmpty() ? std::optional(cannotKeep_)
+                                                            : std::nullopt;
     }
     if (Keepable() && !model_.Game().paused) {
         model_.Game().Pause();
@@ -149,16 +211,18 @@ void CGameKeeper::Keep(bool last) {
     SaveIfDue();
     const std::optional<QString> failure = Flush();
     if (!last) {
-        return;
+        return std::nullopt;
     }
     programEnding_ = true;
     dueCheck_.stop();
-    if (!Keepable()) {
-        return;
+    if (!Keepable() && !awaitedWritten_) {
+        return std::nullopt;
     }
-    model_.KeepForNextStart();
-    if (failure) {
-        QMessageBox::warning(nullptr, QStringLiteral("Torvane"),
-                             tr("Torvane could not keep your unfinished game: %1").arg(*failure));
+    if (Keepable()) {
+        model_.KeepForNextStart();
     }
+    if (!failure) {
+        return std::nullopt;
+    }
+    return tr("Torvane could not keep your unfinished game: %1").arg(*failure);
 }

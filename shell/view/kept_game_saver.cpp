@@ -6,6 +6,7 @@
 #include <QFileInfo>
 
 #include "script/growing_replay.h"
+#include "script/script_text.h"
 #include "settings/file_replacer.h"
 
 CKeptGameSaver::CKeptGameSaver() : worker_([this] { Work(); }) {}
@@ -37,6 +38,10 @@ void CKeptGameSaver::Save(std::string lines, std::string header, const QString& 
 
 void CKeptGameSaver::Remove(const QString& path) {
     Ask({Request::Remove, {}, {}, path});
+}
+
+void CKeptGameSaver::SaveWhole(std::string text, const QString& path) {
+    Ask({Request::Whole, std::move(text), {}, path});
 }
 
 std::optional<QString> CKeptGameSaver::Wait() {
@@ -82,6 +87,10 @@ void CKeptGameSaver::Work() {
                     unwritten.reset();
                     QFile::remove(request.path);
                     break;
+                case Request::Whole:
+                    unwritten.reset();
+                    WriteFile(request.path, CompressScriptText(request.lines));
+                    break;
             }
         }
         flush();
@@ -92,17 +101,20 @@ void CKeptGameSaver::Work() {
 }
 
 void CKeptGameSaver::Write(const Request& save) {
-    const std::string bytes = replay_->File(save.header);
-    QDir().mkpath(QFileInfo(save.path).path());
+    WriteFile(save.path, replay_->File(save.header));
+}
+
+void CKeptGameSaver::WriteFile(const QString& path, const std::string& bytes) {
+    QDir().mkpath(QFileInfo(path).path());
     std::optional<QString> failure;
     if (bytes.empty()) {
         failure = QCoreApplication::translate("CKeptGameSaver", "out of memory");
     } else {
-        failure = ReplaceFile(save.path,
-                              QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())));
+        failure =
+            ReplaceFile(path, QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())));
     }
     if (failure) {
-        failure = FileFailure(save.path, *failure);
+        failure = FileFailure(path, *failure);
     }
     const std::lock_guard<std::mutex> lock(mutex_);
     failure_ = failure;

@@ -31,13 +31,16 @@ class CKeptGameSaver {
     void Save(std::string lines, std::string header, const QString& path);
     // The game ended: its file goes.
     void Remove(const QString& path);
+    // The file holds the whole replay `text` of a game that has ended (whose
+    // score waits for an answer).
+    void SaveWhole(std::string text, const QString& path);
     // Until everything asked so far is done; then why the last file written
     // could not be, if it could not.
     std::optional<QString> Wait();
 
   private:
     struct Request {
-        enum { Begin, Save, Remove } kind;
+        enum { Begin, Save, Remove, Whole } kind;
         std::string lines;
         std::string header;
         QString path;
@@ -45,6 +48,7 @@ class CKeptGameSaver {
     void Ask(Request request);
     void Work();
     void Write(const Request& save);
+    void WriteFile(const QString& path, const std::string& bytes);
 
     std::unique_ptr<CGrowingReplay> replay_;
     std::mutex mutex_;

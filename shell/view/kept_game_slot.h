@@ -18,6 +18,7 @@ class CKeptGameSlot {
     CKeptGameSlot(const CKeptGameSlot&) = delete;
     CKeptGameSlot& operator=(const CKeptGameSlot&) = delete;
     static QString DefaultFolder();
+    const QString& Folder() const { return folder_; }
 
     // Takes the slot of a kept game that waits, and gives its file.
     std::optional<QString> TakeWaiting();

@@ -266,7 +266,7 @@ TEST_F(ReplayFiles, KeptGameGoesOnToTheReplayOfTheWholeGameOrIsRefused) {
     ASSERT_TRUE(game->over);
     const std::string whole = recorder.Finish(*game, "1.0.4", 1740837960).value_or("");
 
-    KeptGame kept;
+    KeptGameRecord kept;
     std::thread([&] { kept = ReadKeptGame(Write(keptFile), "1.0.4"); }).join();
     ASSERT_EQ(kept.check.verdict, ReplayVerdict::Watchable) << kept.check.problem.English();
     // Read after the whole game played on: the clock's reading is not the game's.
@@ -300,12 +300,15 @@ TEST_F(ReplayFiles, KeptGameGoesOnToTheReplayOfTheWholeGameOrIsRefused) {
         {whole, ReplayVerdict::Ended, "This is not a game in progress: it has ended, or never"},
     };
     for (const auto& row : rows) {
-        const KeptGame refused = ReadKeptGame(Write(row.bytes), "1.0.4");
+        const KeptGameRecord refused = ReadKeptGame(Write(row.bytes), "1.0.4");
         const std::string problem = refused.check.problem.English();
         EXPECT_EQ(refused.check.verdict, row.verdict) << problem;
         EXPECT_NE(problem.find(row.says), std::string::npos) << problem;
         EXPECT_EQ(refused.game, nullptr);
+        EXPECT_EQ(refused.finishedReplay.has_value(), row.bytes == whole);
     }
+    // Kept for its score, which waits for the player's name.
+    EXPECT_EQ(ReadKeptGame(Write(whole), "1.0.4").finishedReplay, whole);
     // Room for the lines is made at once, as far as the stored bytes could hold them.
     const auto hint = [](const std::string& bytes) { return CScriptText(bytes).SizeHint(); };
     EXPECT_EQ(hint(keptFile), keptLines + std::string_view("state\n").size());

@@ -6,7 +6,9 @@
 # game waiting on. Played on and killed outright, the file of the last save
 # restores; played on, the game ends by Quit game, takes its kept file with it,
 # and its replay covers the whole game: the runner plays it to its score. A
-# stop signal ends the program within 5 s even with the tutorial open.
+# stop signal ends the program within 5 s even with the tutorial, an options
+# dialog, the name entry or a message open; a game stopped at the name entry
+# of its score offers it at the next start.
 # Usage: kept_game_test.sh PROGRAM RUNNER OUTPUT_DIR   (under xvfb-run)
 program=$1 runner=$2 out=$3
 source "$(dirname "$0")/real_window.sh" && manage
@@ -16,14 +18,26 @@ stop() { kill "-$1" "$pid"; wait "$pid"; }
 state() { "$runner" "${1:-$kept}" | tail -1; }
 play() { xdotool key ctrl+p && for _ in $(seq "$1"); do xdotool key --delay 150 Left Left Right; done; }
 
-# With the tutorial's window open, whose close box ends only the tutorial, a
-# stop signal still ends the program, and soon.
+# SIGTERM ends the program within 5 s whatever is open ($1 says what), and
+# nothing on its way out waits for a click.
+stopped() {
+    kill -TERM "$pid" && for _ in $(seq 25); do kill -0 "$pid" 2> /dev/null && sleep 0.2; done
+    kill -0 "$pid" 2> /dev/null && fail "SIGTERM left the program running with $1"
+    wait "$pid"
+}
+# Waits for a window titled $1.
+shows() { timeout 20 xdotool search --sync --onlyvisible --name "$1" > /dev/null || fail "no window $1"; }
+
+# With the tutorial's window open, whose close box ends only the tutorial, or
+# an options dialog.
 start
 xdotool key alt+h && sleep 0.5 && xdotool key t && sleep 2
 [ "$(xdotool search --onlyvisible --pid "$pid" | wc -l)" -ge 2 ] || fail "no tutorial window"
-kill -TERM "$pid" && for _ in $(seq 25); do kill -0 "$pid" 2> /dev/null && sleep 0.2; done
-kill -0 "$pid" 2> /dev/null && fail "SIGTERM left the program running with the tutorial open"
-wait "$pid"
+stopped "the tutorial open"
+start
+xdotool key alt+o && sleep 0.5 && xdotool key a && sleep 2
+[ "$(xdotool search --onlyvisible --pid "$pid" | wc -l)" -ge 2 ] || fail "no options dialog"
+stopped "an options dialog open"
 
 start
 play 8
@@ -32,7 +46,7 @@ left=$(state) && cp "$kept" "$out/left.tvr"
 grep -q '"paused":true,"started":true' <<< "$left" || fail "Game > Exit kept $left"
 start
 import -window root "$out/restored.png"
-stop TERM
+stopped "a game on the board"
 [ "$(state)" = "$left" ] || fail "back and left by SIGTERM: $(state), not $left"
 
 start "$out/left.tvr"
@@ -62,5 +76,36 @@ score=$(sed 's/.*"score":\([0-9]*\),.*/\1/' <<< "$final")
     fail "the replay does not check at $score"
 [ "$(zcat "$out/left.tvr" | grep -m1 '^at ')" = "$(zcat "$data/replays/last-game.tvr" | grep -m1 '^at ')" ] ||
     fail "the replay does not begin where the game began"
+
+# A game ended by New game, stopped at the name entry of its score (10), is
+# kept; the next start asks for the name first, then shows the table.
+grep -vx end "$(dirname "$0")/../../fuzz/corpus/kept_game/replay.tvr" > "$kept"
+start
+xdotool key ctrl+n && shows '^High Score$'
+stopped "the name entry open"
+grep -q '"over":true,"paused":true,"started":true' <<< "$(state)" || fail "not kept at the name entry: $(state)"
+start
+shows '^High Score$'
+xdotool type Zed && xdotool key Return && shows 'High Scores$'
+xdotool key Escape && sleep 0.5 && xdotool key alt+g && sleep 0.5 && xdotool key x && wait "$pid"
+grep -q '|Zed|10|' "$conf" && [ ! -e "$kept" ] && ls "$data/replays/"top-*.tvr > /dev/null ||
+    fail "the kept score did not enter the table with its replay"
+
+# The settings folder made a file while the program runs: the change not
+# saved is printed on standard error, and no message waits for a click.
+start
+mv "$out/config" "$out/config.away" && touch "$out/config" && xdotool key ctrl+e && sleep 1
+stopped "the settings unwritable"
+rm "$out/config" && mv "$out/config.away" "$out/config"
+grep -q 'could not save all of your changes' "$out/program.log" || fail "no word of the settings on stderr"
+
+# A file where the games folder should be: told once as the game starts (a
+# message box that does not hold up the game), and on stderr at a stop signal.
+rm -rf "$data/games" && touch "$data/games"
+start
+xdotool key ctrl+p && sleep 2
+[ "$(xdotool search --onlyvisible --pid "$pid" | wc -l)" -ge 2 ] || fail "no word that the game cannot be kept"
+stopped "the games folder a file"
+grep -q 'cannot keep your game' "$out/program.log" || fail "no word of the game not kept on stderr"
 kill "${pids[@]}"
 echo "PASS: score $score; screenshots in $out"

@@ -199,12 +199,10 @@ TEST_F(ReliabilityUi, LockedFileNeitherHoldsUpTheWindowNorLosesAChange) {
     QLockFile held(path_ + ".lock");
     ASSERT_TRUE(held.tryLock(0));
     QStringList told;
-    for (int box = 0; box < 2; ++box) {
-        Then([&told](QDialog* message) {
-            told << qobject_cast<QMessageBox*>(message)->text();
-            message->accept();
-        });
-    }
+    Then([&told](QDialog* message) {
+        told << qobject_cast<QMessageBox*>(message)->text();
+        message->accept();
+    });
     CMainFrame window;
     // The window's thread never waits on the lock longer than a frame or two.
     EXPECT_LE(file.LockWait(), 200);
@@ -215,10 +213,9 @@ TEST_F(ReliabilityUi, LockedFileNeitherHoldsUpTheWindowNorLosesAChange) {
               3u);
     ASSERT_TRUE(held.tryLock(0));
     window.Action(kCmdEasy)->trigger();
-    messages.SaveBeforeQuit();
-    ASSERT_EQ(titles.size(), 2) << told.join('\n').toStdString();
+    EXPECT_TRUE(messages.SaveBeforeQuit().value_or("").endsWith("Not saved: Settings/Difficulty."));
+    ASSERT_EQ(titles.size(), 1) << told.join('\n').toStdString();
     EXPECT_TRUE(told[0].endsWith("another copy of Torvane keeps the settings file locked"));
-    EXPECT_TRUE(told[1].endsWith("Not saved: Settings/Difficulty."));
 }
 
 // Resident memory after game 100 within 5 % of that after game 10; in the

@@ -398,6 +398,7 @@ TEST_F(ReplayTest, GameKeptEveryFewSecondsOfPlayComesBackPausedWhereItWasLeft) {
     GameClock::Reset();  // as in a program started afresh
     MakeFrame();
     Session().Kept().Start(true, folder.path());
+    ASSERT_TRUE(QTest::qWaitFor([this] { return !Session().Kept().Restoring(); }, 60000));
     EXPECT_EQ(GameStateJson(Game()), left);  // paused: kept_game_test.sh sees it stay so
     Board().OnPausePlay();
     Tick();
