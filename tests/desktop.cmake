@@ -5,5 +5,5 @@ target_link_libraries(torvane_mime_type PRIVATE Qt6::Core)
 if(TARGET torvane)
   add_test(NAME shell_wayland COMMAND xvfb-run -a -n 97 -s "-noreset -screen 0 1280x1024x24" bash
     ${CMAKE_CURRENT_SOURCE_DIR}/shell/wayland_test.sh $<TARGET_FILE:torvane> ${CMAKE_CURRENT_BINARY_DIR}/shell_wayland)
-  set_tests_properties(shell_wayland PROPERTIES TIMEOUT 120 PASS_REGULAR_EXPRESSION "PASS:")
+  set_tests_properties(shell_wayland PROPERTIES TIMEOUT 240 PASS_REGULAR_EXPRESSION "PASS:")
 endif()

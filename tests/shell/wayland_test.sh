@@ -4,7 +4,9 @@
 # keyboard). Keys reach the game through weston's X window; what the game
 # shows is read from that window. Checks: the game starts, F11 fills the
 # output and gives back the old size, it pauses when another client takes the
-# focus (pause when inactive on), and Qt's Wayland plugin warns of nothing.
+# focus (pause when inactive on), the tutorial's pages show in a panel below
+# the board, clear of what each page shows, and Qt's Wayland plugin warns of
+# nothing.
 # Usage: wayland_test.sh PROGRAM OUTPUT_DIR   (under xvfb-run, screen over 1200x900)
 program=$1 out=$2
 source "$(dirname "$0")/real_window.sh" && printf 'PauseWhenInactive=1\n' >> "$conf"
@@ -48,7 +50,43 @@ kill "$other" && wait "$other" 2> /dev/null
 within_10s 'shot paused-a && [ "$(extent paused-a)" = "$window" ] && active paused-a' && sleep 1 && shot paused-b
 differ paused-a paused-b && fail "the game did not pause when another client took the focus"
 xdotool key ctrl+p && within_10s 'shot resumed && differ paused-b resumed' || fail "Ctrl+P did not resume the game after the other client left"
+
+# Weston places windows where it likes: the tutorial's text is a panel of the
+# main window, below the view (the azure column by the window's right edge),
+# never over what its page shows (board pixels as in window_test.sh).
+letters() { convert "$out/$1.png" -crop "$2" -depth 8 txt:- | awk -F'[:(,)]' 'NR > 1 { printf "%s", ($6 > 150 && $4 < 60 ? "a" : "o") }'; }
+run() { awk -v s="$1" -v m="$2" 'BEGIN { l = m; r = m; while (l > 0 && substr(s, l, 1) == "a") l--
+    while (substr(s, r + 2, 1) == "a") r++; print l, r }'; }
+at() { awk -v a="$1" -v b="$2" -v s="$scale" 'BEGIN { printf "%d", a + b * s }'; }
+# The page's text box, where the screenshot is white in whole blocks of 25 x 10: width, height, left, top.
+text_box() { convert "$out/$1.png" -fill black +opaque white -scale 4%x10% -threshold 99% -bordercolor black \
+    -border 1 -format '%@' info: 2> /dev/null | awk -F'[x+]' '{ print $1 * 25, $2 * 10, ($3 - 1) * 25, ($4 - 1) * 10 }'; }
+subjects=("322 309 402 389" "267 123 518 365" "307 267 443 431" "244 133 430 409" "281 133 469 453"
+    "281 133 469 453" "307 267 456 453" "-60 0 190 54 307 267 456 453" "0 0 724 54" "-60 0 0 60")
+xdotool key alt+h && sleep 0.5 && xdotool key t && sleep 1.5 && xdotool key y  # ends the game under way
+cx=$((x + w - 8))
+for page in $(seq 10); do
+    # Each page's text differs from the one before; no window opens beside.
+    within_10s "shot page$page && [ \"\$(extent page$page)\" = \"$window\" ] && read -r bw bh bx0 by0 < <(text_box page$page) && [ \$bw -gt 0 ] &&
+        ! compare -metric AE -extract \${bw}x\$bh+\$bx0+\$by0 $out/page$page.png $out/page$((page - 1)).png null: 2> /dev/null" ||
+        fail "page $page did not show within the window $window but at $(extent "page$page")"
+    read -r vy0 vy1 < <(run "$(letters "page$page" "1x9999+$cx+0")" $((y + h / 3)))
+    read -r vx0 vx1 < <(run "$(letters "page$page" "9999x1+0+$((vy0 + 1))")" "$cx")
+    [ "$bw" -gt 1 ] && [ "$by0" -gt "$vy1" ] && [ $((by0 + bh)) -le $((y + h)) ] ||
+        fail "page $page's text at $bx0,$by0 is not below the view ($vx0,$vy0 to $vx1,$vy1)"
+    scale=$(awk -v w=$((vx1 - vx0 + 1)) -v h=$((vy1 - vy0 + 1)) 'BEGIN { print (w / 724 < h / 698 ? w / 724 : h / 698) }')
+    bx=$(at $(((vx0 + vx1 + 1) / 2)) -362) by=$(at $(((vy0 + vy1 + 1) / 2)) -349)
+    set -- ${subjects[$((page - 1))]}
+    while [ $# -ge 4 ]; do
+        [ "$(at "$bx" "$3")" -le "$bx0" ] || [ "$((bx0 + bw))" -le "$(at "$bx" "$1")" ] ||
+            [ "$(at "$by" "$4")" -le "$by0" ] || [ "$((by0 + bh))" -le "$(at "$by" "$2")" ] ||
+            fail "page $page's text at $bx0,$by0 (${bw}x$bh) hides its $1 $2 $3 $4"
+        shift 4
+    done
+    echo "page $page: text at $bx0,$by0 (${bw}x$bh), view $vx0,$vy0 to $vx1,$vy1, scale $scale"
+    xdotool key space
+done
 ! grep 'qt\.qpa' "$out/program.log" || fail "Qt's platform plugin warned"
 kill -0 "${pids[1]}" || fail "the program is gone: $(cat "$out/program.log")"
 kill "${pids[@]}"
-echo "PASS: under Wayland the window is $window, full screen 1200x900, pauses when left"
+echo "PASS: under Wayland the window is $window, full screen 1200x900, pauses when left, the tutorial in a panel"

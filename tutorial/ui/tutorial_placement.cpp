@@ -1,5 +1,6 @@
 #include "tutorial/ui/tutorial_placement.h"
 
+#include <QGuiApplication>
 #include <algorithm>
 #include <cstdlib>
 #include <limits>
@@ -16,6 +17,10 @@ int Clamp(int at, int size, int low, int extent) {
 }
 
 }  // namespace
+
+bool WindowsArePlaceable() {
+    return !QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+}
 
 QPoint PlaceTutorial(QSize outer, const TutorialScene& scene) {
     const QRect& a = scene.available;

@@ -18,6 +18,10 @@ struct TutorialScene {
     QPoint lowerLeft;      // the view's lower left corner
 };
 
+// Whether the window system lets a program place its own windows (Wayland
+// does not; its compositor puts them where it likes).
+bool WindowsArePlaceable();
+
 // The top-left corner for a window whose frame is `outer` in size, all on
 // the screen (its top-left on it where nothing else fits).
 QPoint PlaceTutorial(QSize outer, const TutorialScene& scene);

@@ -1,7 +1,10 @@
 #include "tutorial/ui/tutorial_wnd.h"
 
 #include <QCloseEvent>
+#include <QDockWidget>
+#include <QHBoxLayout>
 #include <QKeyEvent>
+#include <QMainWindow>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
@@ -24,7 +27,8 @@ constexpr int kFramedLookMs = 300;
 CTutorialWnd::CTutorialWnd(QWidget* view, MessageSink send)
     : QDialog(view, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                         Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint),
-      send_(std::move(send)) {
+      send_(std::move(send)),
+      view_(view) {
     setWindowTitle(tr("Tutorial"));
     setModal(false);
 
@@ -58,11 +62,43 @@ CTutorialWnd::CTutorialWnd(QWidget* view, MessageSink send)
     // The reader steps through with Enter or Space on the focused button; no
     // button is the default, so Enter elsewhere asks for OK, which is ignored.
     next_->setFocus();
+
+    if (!WindowsArePlaceable()) {
+        BecomePanelOf(view->window());
+    }
+}
+
+void CTutorialWnd::BecomePanelOf(QWidget* mainWindow) {
+    auto* frame = qobject_cast<QMainWindow*>(mainWindow);
+    if (frame == nullptr) {
+        return;
+    }
+    // Docked for good: a floating dock would be a window placed like any other.
+    panel_ = new QDockWidget(windowTitle(), frame);
+    panel_->setObjectName(QStringLiteral("tutorialPanel"));
+    panel_->setFeatures(QDockWidget::NoDockWidgetFeatures);
+    panel_->setAllowedAreas(Qt::BottomDockWidgetArea);
+    auto* holder = new QWidget(panel_);
+    auto* row = new QHBoxLayout(holder);
+    row->setContentsMargins(0, 0, 0, 0);
+    setWindowFlags(Qt::Widget);
+    // A dialog shown unmoved centres itself over its parent; the row places it.
+    setAttribute(Qt::WA_Moved);
+    row->addStretch();
+    row->addWidget(this);
+    row->addStretch();
+    panel_->setWidget(holder);
+    frame->addDockWidget(Qt::BottomDockWidgetArea, panel_);
 }
 
 void CTutorialWnd::ShowPage(const QString& caption, const QString& text, bool previousEnabled,
                             const QString& nextText) {
     setWindowTitle(caption);
+    if (panel_ != nullptr) {
+        // The panel's title bar says which page, as the window's would.
+        panel_->setWindowTitle(caption);
+        setAccessibleName(caption);
+    }
     // The page texts break their lines with CR LF; the text box wants bare LF.
     QString shown = text;
     shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
@@ -70,13 +106,21 @@ void CTutorialWnd::ShowPage(const QString& caption, const QString& text, bool pr
     previous_->setEnabled(previousEnabled);
     next_->setText(nextText);
     next_->setEnabled(true);
-    if (!isVisible()) {
+    if (panel_ != nullptr && !panel_->isVisible()) {
+        show();
+        panel_->show();
+        // The keys go to the page from the start, as to a window that opens.
+        next_->setFocus();
+    } else if (!isVisible()) {
         show();
     }
 }
 
 void CTutorialWnd::PlaceClearOf(const QWidget* view, const TutorialSubject& subject,
                                 const std::function<QPointF(QPoint)>& toScreen) {
+    if (panel_ != nullptr) {
+        return;  // below the board, clear of it already
+    }
     place_ = [this, view, subject, toScreen] { Place(view, subject, toScreen); };
     Place(view, subject, toScreen);
 }
@@ -134,6 +178,15 @@ void CTutorialWnd::Place(const QWidget* view, const TutorialSubject& subject,
 
 void CTutorialWnd::Quit() {
     send_(TutorialEnded);
+    if (panel_ != nullptr) {
+        // The board takes the panel's room back, and the keys.
+        if (view_ != nullptr) {
+            view_->setFocus();
+        }
+        panel_->hide();
+        panel_->deleteLater();
+        return;
+    }
     hide();
     deleteLater();
 }

@@ -1,9 +1,13 @@
 #pragma once
 // The tutorial's small modeless window: the page text and three buttons. It
 // holds no tutorial state; every button is a request to the tutorial flow, which
-// answers it before the handler goes on.
+// answers it before the handler goes on. Where the window system places a
+// program's windows itself (Wayland), the same page and buttons are a panel
+// of the main window below the board instead, which it can never cover.
 
 #include <QDialog>
+#include <QDockWidget>
+#include <QPointer>
 #include <functional>
 
 #include "tutorial/core/scenarios.h"
@@ -37,6 +41,8 @@ class CTutorialWnd : public QDialog {
     QPushButton* previousButton() const { return previous_; }
     QPushButton* quitButton() const { return quit_; }
     QPushButton* nextButton() const { return next_; }
+    // The main window's panel that holds the page, where it is one.
+    QDockWidget* panel() const { return panel_; }
 
     void accept() override;
     void reject() override;
@@ -48,6 +54,7 @@ class CTutorialWnd : public QDialog {
     void showEvent(QShowEvent* event) override;
 
   private:
+    void BecomePanelOf(QWidget* mainWindow);
     void OnNext();
     void PlaceAgainOnceFramed();
     void Place(const QWidget* view, const TutorialSubject& subject,
@@ -58,6 +65,8 @@ class CTutorialWnd : public QDialog {
     QPushButton* previous_;
     QPushButton* quit_;
     QPushButton* next_;
+    QPointer<QDockWidget> panel_;
+    QPointer<QWidget> view_;
     // The last placement, done again once the window system has decorated
     // a window placed before it was.
     std::function<void()> place_;
