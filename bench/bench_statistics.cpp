@@ -11,6 +11,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QVariant>
+#include <cstdlib>
 #include <memory>
 
 #include "history/history_store.h"
@@ -69,7 +70,9 @@ std::unique_ptr<CStatisticsWindow> OpenAndPaint(const QString& path) {
     const auto connection =
         QObject::connect(window.get(), &CStatisticsWindow::Loaded, [&loaded] { loaded = true; });
     window->show();
-    QTest::qWaitFor([&loaded] { return loaded; }, 60000);
+    if (!QTest::qWaitFor([&loaded] { return loaded; }, 60000)) {
+        std::abort();  // no figure is better than a wrong one
+    }
     QObject::disconnect(connection);
     window->repaint();
     return window;

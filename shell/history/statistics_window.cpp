@@ -9,6 +9,9 @@
 #include <QLocale>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
+#include <QShortcut>
+#include <QShowEvent>
 #include <QSortFilterProxyModel>
 #include <QTabWidget>
 #include <QTableView>
@@ -131,6 +134,8 @@ CStatisticsWindow::CStatisticsWindow(QString historyPath, QWidget* parent)
     connect(exportCsv, &QPushButton::clicked, this, &CStatisticsWindow::OnExportCsv);
     connect(forget, &QPushButton::clicked, this, &CStatisticsWindow::OnForget);
     connect(close, &QPushButton::clicked, this, &QWidget::close);
+    connect(new QShortcut(QKeySequence::Cancel, this), &QShortcut::activated, this,
+            &QWidget::close);
 
     FillFigures();
     CurrentChanged();
@@ -148,6 +153,14 @@ const std::vector<GameRow>& CStatisticsWindow::Rows() const {
 }
 
 void CStatisticsWindow::showEvent(QShowEvent* event) {
+    // Wholly on a screen smaller than the size it had, title bar and all.
+    if (const QScreen* on = screen(); on != nullptr && !event->spontaneous()) {
+        const QSize frame = frameGeometry().size() - size();
+        const QSize room = on->availableGeometry().size() - frame;
+        if (width() > room.width() || height() > room.height()) {
+            resize(size().boundedTo(room));
+        }
+    }
     QWidget::showEvent(event);
     Reload();
 }
@@ -173,6 +186,8 @@ void CStatisticsWindow::Reload() {
 
 void CStatisticsWindow::Show(std::vector<GameRow> rows) {
     games_->SetRows(std::move(rows));
+    // The latest game is the one to watch first.
+    list_->setCurrentIndex(sorted_->index(0, 0));
     FillFigures();
     charts_->SetRows(games_->Rows());
     emit Loaded();
