@@ -721,12 +721,16 @@ Nicht gespeichert: %2.</translation>
         <translation>Punktzahl</translation>
     </message>
     <message>
-        <source>%1, average of the last %2</source>
-        <translation>%1, Durchschnitt der letzten %2</translation>
-    </message>
-    <message>
         <source>Games</source>
         <translation>Spiele</translation>
+    </message>
+    <message>
+        <source>Scores over time (lines: the average of the last %1 games)</source>
+        <translation>Punktzahlen im Lauf der Zeit (Linien: Durchschnitt der letzten %1 Spiele)</translation>
+    </message>
+    <message>
+        <source>Score, from</source>
+        <translation>Punktzahl, ab</translation>
     </message>
 </context>
 <context>

@@ -4,6 +4,8 @@
 #include <QBarSet>
 #include <QChart>
 #include <QChartView>
+#include <QLegend>
+#include <QLegendMarker>
 #include <QLineSeries>
 #include <QLocale>
 #include <QScatterSeries>
@@ -100,7 +102,8 @@ void CStatisticsCharts::Build() {
         best = std::max(best, row.figures.score);
     }
 
-    QChart* scores = NewChart(tr("Scores over time"));
+    QChart* scores = NewChart(
+        tr("Scores over time (lines: the average of the last %1 games)").arg(kAverageOver));
     auto* games = NewAxis(tr("Games played"));
     auto* points = NewAxis(tr("Score"));
     scores->addAxis(games, Qt::AlignBottom);
@@ -123,7 +126,6 @@ void CStatisticsCharts::Build() {
         each->setColor(look.colour);
         each->setBorderColor(look.colour.darker());
         auto* average = new QLineSeries;
-        average->setName(tr("%1, average of the last %2").arg(name).arg(kAverageOver));
         average->setPen(QPen(look.colour.darker(130), kAverageWidth, look.line));
         std::deque<std::uint32_t> last;
         double sum = 0;
@@ -153,6 +155,10 @@ void CStatisticsCharts::Build() {
             series->attachAxis(games);
             series->attachAxis(points);
         }
+        // The line takes its difficulty's colour; the legend names it once.
+        for (QLegendMarker* marker : scores->legend()->markers(average)) {
+            marker->setVisible(false);
+        }
     }
     Replace(*scores_, scores);
 
@@ -170,12 +176,10 @@ void CStatisticsCharts::Build() {
     }
     histogram->addSeries(bars);
     auto* ranges = new QBarCategoryAxis;
-    ranges->setTitleText(tr("Score"));
+    ranges->setTitleText(tr("Score, from"));
     const QLocale locale;
     for (int bin = 0; bin < kBins; ++bin) {
-        ranges->append(QStringLiteral("%1–%2")
-                           .arg(locale.toString(qulonglong(bin) * width))
-                           .arg(locale.toString(qulonglong(bin + 1) * width - 1)));
+        ranges->append(locale.toString(qulonglong(bin) * width));
     }
     auto* howMany = NewAxis(tr("Games"));
     histogram->addAxis(ranges, Qt::AlignBottom);

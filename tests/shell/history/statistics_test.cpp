@@ -5,6 +5,7 @@
 #include <QComboBox>
 #include <QFile>
 #include <QFileDialog>
+#include <QImage>
 #include <QLineEdit>
 #include <QSortFilterProxyModel>
 #include <QSqlDatabase>
@@ -23,6 +24,7 @@
 #include "script/sim_runner.h"
 #include "shell/app/statistics_route.h"
 #include "shell/history/games_table_model.h"
+#include "shell/history/statistics_charts.h"
 #include "shell/history/statistics_window.h"
 #include "shell/ui_fixture.h"
 
@@ -289,4 +291,38 @@ TEST_F(StatisticsTest, WatchPlaysTheChosenGameOnTheBoardAndCsvAndForgetKeepTheTa
     after.LoadHighScores();
     ASSERT_EQ(after.Count(), 1u);
     EXPECT_EQ(after.Entries()[0].score, before.Entries()[0].score);
+}
+
+// The charts at a fixed size against their picture (TORVANE_UPDATE_GOLDEN=1
+// rewrites it). Text is drawn by whatever fonts the machine has, so a pixel
+// matches within 48 in each channel, and 4% of them may differ beyond that:
+// a lost series, a wrong colour or an axis gone is far more.
+TEST_F(StatisticsTest, ChartsLookAsTheirPicture) {
+    std::vector<GameRow> rows;
+    for (int i = 0; i < 90; ++i) {
+        rows.push_back(
+            Played(i, std::uint32_t(i % 3), std::uint32_t(200 * (i % 3) + i * 37 % 400)));
+    }
+    CStatisticsCharts charts;
+    charts.resize(640, 640);
+    charts.SetRows(rows);
+    charts.show();
+    QCoreApplication::processEvents();
+    const QImage shot = charts.grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const QString path = TORVANE_SOURCE_DIR "/tests/shell/history/charts.png";
+    if (qEnvironmentVariableIntValue("TORVANE_UPDATE_GOLDEN") == 1) {
+        ASSERT_TRUE(shot.save(path));
+    }
+    const QImage picture = QImage(path).convertToFormat(QImage::Format_RGB32);
+    ASSERT_EQ(shot.size(), picture.size());
+    int differ = 0;
+    for (int y = 0; y < shot.height(); ++y) {
+        for (int x = 0; x < shot.width(); ++x) {
+            const QRgb a = shot.pixel(x, y);
+            const QRgb b = picture.pixel(x, y);
+            differ += std::abs(qRed(a) - qRed(b)) > 48 || std::abs(qGreen(a) - qGreen(b)) > 48 ||
+                      std::abs(qBlue(a) - qBlue(b)) > 48;
+        }
+    }
+    EXPECT_LE(differ, shot.width() * shot.height() * 4 / 100);
 }
