@@ -230,6 +230,61 @@ Möchten Sie Torvane trotzdem starten?</translation>
     </message>
 </context>
 <context>
+    <name>CGamesTableModel</name>
+    <message>
+        <source>Easy</source>
+        <translation>Leicht</translation>
+    </message>
+    <message>
+        <source>Medium</source>
+        <translation>Mittel</translation>
+    </message>
+    <message>
+        <source>Hard</source>
+        <translation>Schwer</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation>Unbekannt</translation>
+    </message>
+    <message>
+        <source>Lost</source>
+        <translation>Verloren</translation>
+    </message>
+    <message>
+        <source>Ended</source>
+        <translation>Beendet</translation>
+    </message>
+    <message>
+        <source>Played before the history</source>
+        <translation>Vor dem Spielverlauf gespielt</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Difficulty</source>
+        <translation>Schwierigkeitsgrad</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Punktzahl</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Zeit</translation>
+    </message>
+    <message>
+        <source>Rings</source>
+        <translation>Ringe</translation>
+    </message>
+    <message>
+        <source>How it ended</source>
+        <translation>Wie es endete</translation>
+    </message>
+</context>
+<context>
     <name>CHighScoresDlg</name>
     <message>
         <source>Torvane -- High Scores</source>
@@ -242,6 +297,10 @@ Möchten Sie Torvane trotzdem starten?</translation>
     <message>
         <source>Watch</source>
         <translation>Ansehen</translation>
+    </message>
+    <message>
+        <source>Statistics</source>
+        <translation>Statistik</translation>
     </message>
 </context>
 <context>
@@ -405,6 +464,14 @@ Möchten Sie Torvane trotzdem starten?</translation>
     <message>
         <source>Ready</source>
         <translation>Bereit</translation>
+    </message>
+    <message>
+        <source>S&amp;tatistics ...	Ctrl+T</source>
+        <translation>S&amp;tatistik ...	Strg+T</translation>
+    </message>
+    <message>
+        <source>Figures and charts of every game played</source>
+        <translation>Zahlen und Diagramme aller gespielten Spiele</translation>
     </message>
 </context>
 <context>
@@ -637,6 +704,172 @@ Not saved: %2.</source>
         <translation>Torvane konnte vor dem Beenden nicht alle Ihre Änderungen speichern: %1
 
 Nicht gespeichert: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>CStatisticsCharts</name>
+    <message>
+        <source>Scores over time</source>
+        <translation>Punktzahlen im Lauf der Zeit</translation>
+    </message>
+    <message>
+        <source>Scores reached</source>
+        <translation>Erreichte Punktzahlen</translation>
+    </message>
+    <message>
+        <source>Games played</source>
+        <translation>Gespielte Spiele</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Punktzahl</translation>
+    </message>
+    <message>
+        <source>Games</source>
+        <translation>Spiele</translation>
+    </message>
+    <message>
+        <source>Scores over time (lines: the average of the last %1 games)</source>
+        <translation>Punktzahlen im Lauf der Zeit (Linien: Durchschnitt der letzten %1 Spiele)</translation>
+    </message>
+    <message>
+        <source>Score, from</source>
+        <translation>Punktzahl, ab</translation>
+    </message>
+</context>
+<context>
+    <name>CStatisticsWindow</name>
+    <message>
+        <source>Statistics</source>
+        <translation>Statistik</translation>
+    </message>
+    <message>
+        <source>All difficulties</source>
+        <translation>Alle Schwierigkeitsgrade</translation>
+    </message>
+    <message>
+        <source>&amp;Difficulty:</source>
+        <translation>&amp;Schwierigkeitsgrad:</translation>
+    </message>
+    <message>
+        <source>Difficulty</source>
+        <translation>Schwierigkeitsgrad</translation>
+    </message>
+    <message>
+        <source>Figures</source>
+        <translation>Zahlen</translation>
+    </message>
+    <message>
+        <source>Games</source>
+        <translation>Spiele</translation>
+    </message>
+    <message>
+        <source>&amp;Watch</source>
+        <translation>&amp;Ansehen</translation>
+    </message>
+    <message>
+        <source>&amp;Save replay as ...</source>
+        <translation>Spielaufzeichnung s&amp;peichern unter ...</translation>
+    </message>
+    <message>
+        <source>&amp;Export as CSV ...</source>
+        <translation>Als CSV e&amp;xportieren ...</translation>
+    </message>
+    <message>
+        <source>&amp;Figures</source>
+        <translation>&amp;Zahlen</translation>
+    </message>
+    <message>
+        <source>&amp;Games</source>
+        <translation>Sp&amp;iele</translation>
+    </message>
+    <message>
+        <source>&amp;Charts</source>
+        <translation>&amp;Diagramme</translation>
+    </message>
+    <message>
+        <source>Forget &amp;history ...</source>
+        <translation>&amp;Verlauf vergessen ...</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Games played</source>
+        <translation>Gespielte Spiele</translation>
+    </message>
+    <message>
+        <source>Best score</source>
+        <translation>Beste Punktzahl</translation>
+    </message>
+    <message>
+        <source>Average score</source>
+        <translation>Durchschnittliche Punktzahl</translation>
+    </message>
+    <message>
+        <source>Median score</source>
+        <translation>Mittlere Punktzahl (Median)</translation>
+    </message>
+    <message>
+        <source>Time played</source>
+        <translation>Spielzeit</translation>
+    </message>
+    <message>
+        <source>Rings exploded</source>
+        <translation>Gesprengte Ringe</translation>
+    </message>
+    <message>
+        <source>Longest game</source>
+        <translation>Längstes Spiel</translation>
+    </message>
+    <message>
+        <source>Games above the median now</source>
+        <translation>Spiele über dem Median zurzeit</translation>
+    </message>
+    <message>
+        <source>Most games above the median in a row</source>
+        <translation>Meiste Spiele über dem Median in Folge</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>Alle</translation>
+    </message>
+    <message>
+        <source>The replay of this game is no longer in the history.</source>
+        <translation>Die Aufzeichnung dieses Spiels ist nicht mehr im Spielverlauf.</translation>
+    </message>
+    <message>
+        <source>The replay could not be written to a temporary file: %1</source>
+        <translation>Die Aufzeichnung konnte nicht in eine temporäre Datei geschrieben werden: %1</translation>
+    </message>
+    <message>
+        <source>Save replay as</source>
+        <translation>Spielaufzeichnung speichern unter</translation>
+    </message>
+    <message>
+        <source>Torvane replays (*.tvr);;All files (*)</source>
+        <translation>Torvane-Spielaufzeichnungen (*.tvr);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>Export as CSV</source>
+        <translation>Als CSV exportieren</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv);;All files (*)</source>
+        <translation>CSV-Dateien (*.csv);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>Forget history</source>
+        <translation>Verlauf vergessen</translation>
+    </message>
+    <message>
+        <source>Forget every game of the history? The high scores stay.</source>
+        <translation>Alle Spiele des Spielverlaufs vergessen? Die Bestenliste bleibt.</translation>
+    </message>
+    <message>
+        <source>The history could not be forgotten: %1</source>
+        <translation>Der Spielverlauf konnte nicht vergessen werden: %1</translation>
     </message>
 </context>
 <context>

@@ -24,7 +24,7 @@ constexpr int kDateStop = 140;
 
 }  // namespace
 
-CHighScoresDlg::CHighScoresDlg(QWidget* parent, HasReplay hasReplay)
+CHighScoresDlg::CHighScoresDlg(QWidget* parent, HasReplay hasReplay, bool statistics)
     : QDialog(parent), hasReplay_(std::move(hasReplay)) {
     setWindowTitle(tr("Torvane -- High Scores"));
     setModal(true);
@@ -57,6 +57,10 @@ CHighScoresDlg::CHighScoresDlg(QWidget* parent, HasReplay hasReplay)
             }
         });
         connect(list_, &QTreeWidget::currentItemChanged, this, &CHighScoresDlg::SelectionChanged);
+    }
+    if (statistics) {
+        connect(buttons->addButton(tr("Statistics"), QDialogButtonBox::ActionRole),
+                &QPushButton::clicked, this, [this] { done(kStatistics); });
     }
 
     auto* layout = new QVBoxLayout(this);

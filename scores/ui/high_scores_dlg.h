@@ -19,10 +19,13 @@ class CHighScoresDlg : public QDialog {
     // With `hasReplay`, the list also offers "Watch" for the selected entry,
     // greyed when that entry's game was not kept.
     using HasReplay = std::function<bool(const std::vector<HighScoreEntry>&, std::size_t row)>;
-    explicit CHighScoresDlg(QWidget* parent = nullptr, HasReplay hasReplay = {});
+    // With `statistics`, a "Statistics" button closes the dialog with kStatistics.
+    explicit CHighScoresDlg(QWidget* parent = nullptr, HasReplay hasReplay = {},
+                            bool statistics = false);
 
     // The result of a dialog closed by "Watch".
     static constexpr int kWatch = 2;
+    static constexpr int kStatistics = 3;
     // The table as listed, and the row selected when "Watch" closed the dialog.
     const std::vector<HighScoreEntry>& Entries() const { return entries_; }
     const std::optional<std::size_t>& Chosen() const { return chosen_; }

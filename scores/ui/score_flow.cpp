@@ -60,9 +60,11 @@ bool EnterHighScore(QWidget* parent, std::uint32_t score, const ScoreReplays& re
 }
 
 void ShowHighScoreList(QWidget* parent, const ScoreReplays& replays) {
-    CHighScoresDlg dialog(parent, replays.has);
-    const bool watch = dialog.exec() == CHighScoresDlg::kWatch;
-    if (watch && replays.watch && dialog.Chosen()) {
+    CHighScoresDlg dialog(parent, replays.has, bool(replays.statistics));
+    const int result = dialog.exec();
+    if (result == CHighScoresDlg::kWatch && replays.watch && dialog.Chosen()) {
         replays.watch(dialog.Entries(), *dialog.Chosen());
+    } else if (result == CHighScoresDlg::kStatistics && replays.statistics) {
+        replays.statistics();
     }
 }

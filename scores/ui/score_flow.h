@@ -22,6 +22,8 @@ struct ScoreReplays {
     std::function<void(const std::vector<HighScoreEntry>& table, std::size_t row)> watch;
     // An entry was made for the game just offered (saved or not).
     std::function<void(const ScoreCommit& commit)> made;
+    // Open the statistics of every game played; the list has closed by then.
+    std::function<void()> statistics;
 };
 
 // The name last entered for a high score.

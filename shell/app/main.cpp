@@ -12,6 +12,7 @@
 #include "shell/app/exit_notice.h"
 #include "shell/app/qt_cue_output.h"
 #include "shell/app/settings_messages.h"
+#include "shell/app/statistics_route.h"
 #include "shell/app/stop_signals.h"
 #include "shell/app/torvane_app.h"
 #include "shell/frame/board_session.h"
@@ -111,8 +112,11 @@ int main(int argc, char* argv[]) {
         if (torvane.InitInstance(replayFile.isEmpty())) {
             CGameKeeper& kept = torvane.mainFrame->Session().Kept();
             // Every recorded game that ends becomes a row of the history.
-            QObject::connect(&torvane.mainFrame->Session().Model(), &CBoardModel::RecordingFinished,
-                             &history, &CHistoryRecorder::GameEnded);
+            QObject::connect(&torvane.mainFrame->Session().Model(),
+                             &CBoardModel::RecordingFinished, &history,
+                             &CHistoryRecorder::GameEnded);
+            new CStatisticsRoute(*torvane.mainFrame, CHistoryRecorder::PathBeside(CReplayShelf()),
+                                 &history.Writer());
             // Told to stop, the program ends as by Game > Exit, the game
             // kept; so it does when the session ends, should the session
             // manager end it outright after asking for the data.

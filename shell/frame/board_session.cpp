@@ -23,6 +23,8 @@ CBoardSession::CBoardSession(QWidget* window)
 
     connect(gameOver_.get(), &CGameOverFlow::WatchRequested, watching_.get(),
             &CReplayFlow::WatchFile);
+    connect(gameOver_.get(), &CGameOverFlow::StatisticsRequested, this,
+            &CBoardSession::StatisticsRequested);
     connect(options_.get(), &COptionsFlow::PauseWhenInactiveSet, this,
             [this](bool on) { pausing_->Set(on); });
 }
@@ -38,6 +40,10 @@ CBoardSession::~CBoardSession() {
     watching_.reset();
     delete view_;
     model_.reset();
+}
+
+void CBoardSession::WatchReplayFile(const QString& path) {
+    watching_->WatchFile(path);
 }
 
 void CBoardSession::OnSoundEffects() {

@@ -40,10 +40,19 @@ class CBoardSession : public QObject {
     CPauseWhenInactive& Pausing() const { return *pausing_; }
     CGameKeeper& Kept() const { return *kept_; }
 
+    // A replay file from a window beside the board (the statistics'
+    // games): watched as the table's entries are.
+    void WatchReplayFile(const QString& path);
+
     // Commands that reach past the board.
     void OnSoundEffects();
     void OnDifficulty(std::uint32_t difficulty);
     void OnPauseAndHide();
+
+  signals:
+    // Game > Statistics, or the high-score table's button: the window that
+    // shows them lives above the frame, and opens on this.
+    void StatisticsRequested();
 
   private:
     // First, so that it goes last: the model's last recording lands here.

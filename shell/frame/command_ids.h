@@ -19,6 +19,7 @@ enum CommandId : int {
     kCmdAccessibility = 32801,
     kCmdWatchLastGame = 32820,
     kCmdWatchReplay = 32821,
+    kCmdStatistics = 32822,
     kCmdAbout = 57664,
     kCmdExit = 57665,
 };

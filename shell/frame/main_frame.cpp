@@ -115,6 +115,9 @@ void CMainFrame::BuildMenus() {
     gameMenu->addSeparator();
     connect(AddCommand(gameMenu, kCmdViewHighScores, tr("View hi&gh scores")), &QAction::triggered,
             session, [session] { session->GameOver().ShowHighScores(); });
+    connect(AddCommand(gameMenu, kCmdStatistics, tr("S&tatistics ...\tCtrl+T"), {ctrl(Qt::Key_T)},
+                       tr("Figures and charts of every game played")),
+            &QAction::triggered, session, &CBoardSession::StatisticsRequested);
     connect(AddCommand(gameMenu, kCmdWatchLastGame, tr("&Watch last game"), {},
                        tr("Watch the last game played again")),
             &QAction::triggered, session, [session] { session->Watching().OnWatchLastGame(); });

@@ -41,6 +41,9 @@ ScoreReplays CGameOverFlow::ForScores(const std::string& replay) {
         QTimer::singleShot(0, this, [this, path] { emit WatchRequested(path); });
     };
     replays.made = [&shelf, replay](const ScoreCommit& commit) { shelf.EntryMade(commit, replay); };
+    replays.statistics = [this] {
+        QTimer::singleShot(0, this, [this] { emit StatisticsRequested(); });
+    };
     return replays;
 }
 

@@ -28,6 +28,8 @@ class CGameOverFlow : public QObject {
     // The player asked to watch the game of a table's entry; the dialogs that
     // led here have closed.
     void WatchRequested(const QString& path);
+    // The table's "Statistics"; the dialogs have closed.
+    void StatisticsRequested();
 
   private:
     void OnGameEnded(std::uint32_t score, const std::string& replay, bool askAgain);

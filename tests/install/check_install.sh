@@ -131,7 +131,7 @@ wait "$opener"
 deb=$(ls "$out"/package/*.deb)
 [ "$(dpkg-deb -f "$deb" Package) $(dpkg-deb -f "$deb" Version)" = "torvane $version-1" ] || fail "the package's name or version is wrong"
 depends=$(dpkg-deb -f "$deb" Depends | tr ',' '\n' | awk '{print $1}')
-for dep in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 libqt6multimedia6 libsdl2-2.0-0 fonts-liberation2 qt6-translations-l10n; do
+for dep in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 libqt6multimedia6 libqt6charts6 libsdl2-2.0-0 fonts-liberation2 qt6-translations-l10n; do
     grep -qxF "$dep" <<< "$depends" || fail "the package does not depend on $dep"
 done
 [ -z "$(sort <<< "$depends" | uniq -d)" ] || fail "the package names a dependency twice"

@@ -124,7 +124,7 @@ TEST_F(UiTest, FrameCarriesItsMenusToolbarAndStatusBar) {
     }
     EXPECT_EQ(items.join(" | "),
               "&Game: | &Play\tCtrl-P =Ctrl+P =Ctrl+R =P =Pause | Drop &bomb\tCtrl+B =Ctrl+B | - | "
-              "View hi&gh scores | &Watch last game | Watch a &replay ... | - | "
+              "View hi&gh scores | S&tatistics ...\tCtrl+T =Ctrl+T | &Watch last game | Watch a &replay ... | - | "
               "&Quit game\tCtrl+Q =Ctrl+Q | &New game\tCtrl+N =Ctrl+N | - | E&xit | "
               "&Options: | Easy | Medium | Hard | - | Sound &effects\tCtrl+E =Ctrl+E | - | "
               "Other options ... | &Accessibility ... | - | &Full screen\tF11 =F11 | &Help: | "

@@ -1,0 +1,191 @@
+#include "shell/history/statistics_charts.h"
+
+#include <QBarCategoryAxis>
+#include <QBarSet>
+#include <QChart>
+#include <QChartView>
+#include <QLegend>
+#include <QLegendMarker>
+#include <QLineSeries>
+#include <QLocale>
+#include <QScatterSeries>
+#include <QStackedBarSeries>
+#include <QVBoxLayout>
+#include <QValueAxis>
+#include <algorithm>
+#include <array>
+#include <deque>
+
+#include "shell/history/games_table_model.h"
+
+namespace {
+
+constexpr int kDifficulties = 3;
+constexpr qreal kMarkerSize = 7;
+constexpr qreal kAverageWidth = 2.5;
+
+struct Look {
+    QColor colour;
+    QScatterSeries::MarkerShape marker;
+    Qt::PenStyle line;
+    Qt::BrushStyle fill;
+};
+
+// Blue, orange, reddish purple.
+const std::array<Look, kDifficulties> kLooks = {{
+    {QColor(0x00, 0x72, 0xB2), QScatterSeries::MarkerShapeCircle, Qt::SolidLine, Qt::SolidPattern},
+    {QColor(0xE6, 0x9F, 0x00), QScatterSeries::MarkerShapeRectangle, Qt::DashLine,
+     Qt::BDiagPattern},
+    {QColor(0xCC, 0x79, 0xA7), QScatterSeries::MarkerShapeTriangle, Qt::DotLine,
+     Qt::DiagCrossPattern},
+}};
+
+QChart* NewChart(const QString& title) {
+    auto* chart = new QChart;
+    chart->setTitle(title);
+    chart->legend()->setAlignment(Qt::AlignBottom);
+    chart->setAnimationOptions(QChart::NoAnimation);
+    return chart;
+}
+
+QValueAxis* NewAxis(const QString& title) {
+    auto* axis = new QValueAxis;
+    axis->setTitleText(title);
+    axis->setLabelFormat(QStringLiteral("%d"));
+    return axis;
+}
+
+// The view gives up the chart it showed without deleting it.
+void Replace(QChartView& view, QChart* chart) {
+    QChart* old = view.chart();
+    view.setChart(chart);
+    delete old;
+}
+
+}  // namespace
+
+CStatisticsCharts::CStatisticsCharts(QWidget* parent)
+    : QWidget(parent), scores_(new QChartView), histogram_(new QChartView) {
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    for (QChartView* view : {scores_, histogram_}) {
+        view->setRenderHint(QPainter::Antialiasing);
+        layout->addWidget(view, 1);
+    }
+    scores_->setAccessibleName(tr("Scores over time"));
+    histogram_->setAccessibleName(tr("Scores reached"));
+}
+
+QColor CStatisticsCharts::DifficultyColour(int difficulty) {
+    return kLooks[std::size_t(std::clamp(difficulty, 0, kDifficulties - 1))].colour;
+}
+
+void CStatisticsCharts::SetRows(const std::vector<GameRow>& rows) {
+    rows_ = rows;
+    stale_ = true;
+    if (isVisible()) {
+        Build();
+    }
+}
+
+void CStatisticsCharts::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (stale_) {
+        Build();
+    }
+}
+
+void CStatisticsCharts::Build() {
+    stale_ = false;
+    std::uint32_t best = 0;
+    for (const GameRow& row : rows_) {
+        best = std::max(best, row.figures.score);
+    }
+
+    QChart* scores = NewChart(
+        tr("Scores over time (lines: the average of the last %1 games)").arg(kAverageOver));
+    auto* games = NewAxis(tr("Games played"));
+    auto* points = NewAxis(tr("Score"));
+    scores->addAxis(games, Qt::AlignBottom);
+    scores->addAxis(points, Qt::AlignLeft);
+    games->setRange(1, std::max<qreal>(2, qreal(rows_.size())));
+    points->setRange(0, std::max<qreal>(10, best));
+    points->applyNiceNumbers();
+
+    // The bars: ten of equal width from 0 to the best score, rounded up.
+    const std::uint32_t width = std::max<std::uint32_t>(1, (best + kBins) / kBins);
+    std::array<std::array<int, kBins>, kDifficulties> counts{};
+
+    for (int d = 0; d < kDifficulties; ++d) {
+        const Look& look = kLooks[std::size_t(d)];
+        const QString name = CGamesTableModel::DifficultyName(std::uint32_t(d));
+        auto* each = new QScatterSeries;
+        each->setName(name);
+        each->setMarkerShape(look.marker);
+        each->setMarkerSize(kMarkerSize);
+        each->setColor(look.colour);
+        each->setBorderColor(look.colour.darker());
+        auto* average = new QLineSeries;
+        average->setPen(QPen(look.colour.darker(130), kAverageWidth, look.line));
+        std::deque<std::uint32_t> last;
+        double sum = 0;
+        QList<QPointF> eachPoints;
+        QList<QPointF> averagePoints;
+        for (std::size_t i = 0; i < rows_.size(); ++i) {
+            const GameFigures& f = rows_[i].figures;
+            if (f.difficultyStart != std::uint32_t(d)) {
+                continue;
+            }
+            const qreal x = qreal(i + 1);
+            eachPoints.append({x, qreal(f.score)});
+            last.push_back(f.score);
+            sum += f.score;
+            if (last.size() > std::size_t(kAverageOver)) {
+                sum -= last.front();
+                last.pop_front();
+            }
+            averagePoints.append({x, sum / double(last.size())});
+            ++counts[std::size_t(d)][std::min<std::size_t>(f.score / width, kBins - 1)];
+        }
+        each->replace(eachPoints);
+        average->replace(averagePoints);
+        for (QXYSeries* series :
+             {static_cast<QXYSeries*>(each), static_cast<QXYSeries*>(average)}) {
+            scores->addSeries(series);
+            series->attachAxis(games);
+            series->attachAxis(points);
+        }
+        // The line takes its difficulty's colour; the legend names it once.
+        for (QLegendMarker* marker : scores->legend()->markers(average)) {
+            marker->setVisible(false);
+        }
+    }
+    Replace(*scores_, scores);
+
+    QChart* histogram = NewChart(tr("Scores reached"));
+    auto* bars = new QStackedBarSeries;
+    for (int d = 0; d < kDifficulties; ++d) {
+        const Look& look = kLooks[std::size_t(d)];
+        auto* set = new QBarSet(CGamesTableModel::DifficultyName(std::uint32_t(d)));
+        set->setBrush(QBrush(look.colour, look.fill));
+        set->setBorderColor(look.colour.darker());
+        for (const int count : counts[std::size_t(d)]) {
+            *set << count;
+        }
+        bars->append(set);
+    }
+    histogram->addSeries(bars);
+    auto* ranges = new QBarCategoryAxis;
+    ranges->setTitleText(tr("Score, from"));
+    const QLocale locale;
+    for (int bin = 0; bin < kBins; ++bin) {
+        ranges->append(locale.toString(qulonglong(bin) * width));
+    }
+    auto* howMany = NewAxis(tr("Games"));
+    histogram->addAxis(ranges, Qt::AlignBottom);
+    histogram->addAxis(howMany, Qt::AlignLeft);
+    bars->attachAxis(ranges);
+    bars->attachAxis(howMany);
+    howMany->applyNiceNumbers();
+    Replace(*histogram_, histogram);
+}
