@@ -19,6 +19,9 @@ enum CommandId : int {
     kCmdAccessibility = 32801,
     kCmdWatchLastGame = 32820,
     kCmdWatchReplay = 32821,
+    kCmdPlayGameNumber = 32830,
+    kCmdCopyGameNumber = 32831,
+    kCmdDailyGame = 32832,
     kCmdAbout = 57664,
     kCmdExit = 57665,
 };

@@ -41,7 +41,7 @@ std::string Replay(std::uint32_t seed, std::uint32_t difficulty, const std::stri
     CSimRunner runner(ignored);
     std::istringstream script(body);
     runner.Run(script, ignored);
-    ReplayHeader header{kVersion, 1733500000, {difficulty}, runner.Game().score, {}};
+    ReplayHeader header{kVersion, 1733500000, {difficulty}, runner.Game().score, {}, 0, {}};
     return ReplayHeaderText(header) + body;
 }
 
