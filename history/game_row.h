@@ -31,6 +31,8 @@ struct GameFigures {
     std::uint32_t bombs = 0;  // bombs that struck
     std::uint32_t snapped = 0;
     std::optional<std::uint32_t> gameNumber;  // the seed of its random generator
+    // The date (YYYY-MM-DD) of a daily game its replay proves; else empty.
+    QString dailyDate;
     // As the game numbers them (0 Easy ...); unknown for a game imported
     // without a replay.
     std::optional<std::uint32_t> difficultyStart;
@@ -50,6 +52,9 @@ struct GameRow {
     QString version;
     std::optional<int> topPlace;  // 1 is the best
     bool personalBest = false;    // the best of its difficulty when it ended
+    // The first daily game of its date to end: the date's result; later
+    // ones of the date are practice.
+    bool dailyResult = false;
     QString replayKept = ReplayKept::kNone;
     QByteArray replay;  // gzip, as the recorder's files hold it; empty unless kept
 };

@@ -45,6 +45,10 @@ const QStringList kMigrations = {
                    " digest TEXT);"
                    "CREATE INDEX games_digest ON games(digest);"
                    "CREATE INDEX games_ended ON games(ended);"),
+    // 2: the daily game's date, and whether the game was its result.
+    QStringLiteral("ALTER TABLE games ADD COLUMN daily_date TEXT;"
+                   "ALTER TABLE games ADD COLUMN daily_result INTEGER NOT NULL DEFAULT 0;"
+                   "CREATE INDEX games_daily ON games(daily_date);"),
 };
 
 QString UtcText(const QDateTime& time) {
@@ -278,11 +282,23 @@ bool CHistoryStore::Add(GameRow& row) {
     }
     row.personalBest = f.difficultyStart && f.score > 0 &&
                        (query.value(0).isNull() || f.score > query.value(0).toUInt());
+    // Decided under the write lock: of two copies ending the day's game at
+    // once, one is first.
+    row.dailyResult = false;
+    if (!f.dailyDate.isEmpty()) {
+        query.prepare(QStringLiteral(
+            "SELECT COUNT(*) FROM games WHERE daily_date = ? AND daily_result = 1"));
+        query.addBindValue(f.dailyDate);
+        if (!query.exec() || !query.next()) {
+            return fail(query);
+        }
+        row.dailyResult = query.value(0).toInt() == 0;
+    }
     query.prepare(QStringLiteral(
         "INSERT INTO games (started, ended, difficulty_start, difficulty_end, score, played_ms,"
         " rings, ring_gems, bombs, snapped, ending, version, game_number, top_place,"
-        " personal_best, replay_kept, replay, digest)"
-        " VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
+        " personal_best, replay_kept, replay, digest, daily_date, daily_result)"
+        " VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
     for (const QVariant& value :
          {Text(UtcText(row.started)), Text(UtcText(row.ended)), Optional(f.difficultyStart),
           Optional(f.difficultyEnd), QVariant(f.score), QVariant(qint64(f.playedMs)),
@@ -290,7 +306,9 @@ bool CHistoryStore::Add(GameRow& row) {
           Text(row.ending), Text(row.version), Optional(f.gameNumber), Optional(row.topPlace),
           QVariant(row.personalBest ? 1 : 0), Text(row.replayKept),
           row.replay.isEmpty() ? QVariant(QMetaType(QMetaType::QByteArray)) : QVariant(row.replay),
-          f.digest.isEmpty() ? QVariant(QMetaType(QMetaType::QString)) : QVariant(f.digest)}) {
+          f.digest.isEmpty() ? QVariant(QMetaType(QMetaType::QString)) : QVariant(f.digest),
+          f.dailyDate.isEmpty() ? QVariant(QMetaType(QMetaType::QString)) : QVariant(f.dailyDate),
+          QVariant(row.dailyResult ? 1 : 0)}) {
         query.addBindValue(value);
     }
     if (!query.exec()) {
@@ -322,7 +340,8 @@ std::vector<GameRow> CHistoryStore::Rows(bool withReplays) {
                                    "score, played_ms, rings,"
                                    " ring_gems, bombs, snapped, ending, version, game_number, "
                                    "top_place, personal_best,"
-                                   " replay_kept, digest, %1 FROM games ORDER BY ended, id")
+                                   " replay_kept, digest, %1, daily_date, daily_result"
+                                   " FROM games ORDER BY ended, id")
                         .arg(withReplays ? QStringLiteral("replay") : QStringLiteral("NULL")))) {
         error_ = query.lastError().text();
         return rows;
@@ -357,6 +376,8 @@ std::vector<GameRow> CHistoryStore::Rows(bool withReplays) {
         row.replayKept = query.value(16).toString();
         f.digest = query.value(17).toString();
         row.replay = query.value(18).toByteArray();
+        f.dailyDate = query.value(19).toString();
+        row.dailyResult = query.value(20).toBool();
         rows.push_back(std::move(row));
     }
     return rows;

@@ -11,7 +11,7 @@
 
 class CHistoryStore {
   public:
-    static constexpr int kSchemaVersion = 1;
+    static constexpr int kSchemaVersion = 2;
     // The replays of this many games, the latest, are kept whatever they were.
     static constexpr int kRecentReplays = 200;
     static constexpr int kBusyTimeoutMs = 5000;

@@ -109,6 +109,9 @@ ReplayFigures FiguresOfReplay(std::string stored, const std::string& version) {
         figures.difficultyStart = result.check.difficulties.front();
         figures.difficultyEnd = result.check.difficulties.back();
     }
+    if (result.check.verdict == ReplayVerdict::Watchable) {
+        figures.dailyDate = QString::fromStdString(result.check.daily);
+    }
     const std::optional<std::int64_t> seed = FirstNumber(text, "seed");
     if (seed && *seed >= 0 && *seed <= UINT32_MAX) {
         figures.gameNumber = static_cast<std::uint32_t>(*seed);

@@ -75,6 +75,8 @@ KeptGameRecord PlayKeptGame(std::string stored, const std::string& version,
     lines.resize(LastCommandAt(lines));
     kept.recording.lastInstant = runner.RealTime();
     kept.recording.difficulties = std::move(kept.check.difficulties);
+    kept.recording.game = kept.check.game;
+    kept.recording.daily = kept.check.daily;
     if (kept.recording.difficulties.empty()) {
         kept.recording.difficulties.push_back(kept.game->difficulty);
     }

@@ -5,6 +5,8 @@
 #include <ctime>
 #include <sstream>
 
+#include "game/game_number.h"
+#include "script/daily_proof.h"
 #include "script/script_lines.h"
 #include "script/sim_runner.h"
 
@@ -15,6 +17,8 @@ constexpr const char* kVersionLabel = "# Version: ";
 constexpr const char* kRulesLabel = "# Rules: ";
 constexpr const char* kScoreLabel = "# Score: ";
 constexpr const char* kDifficultyLabel = "# Difficulty: ";
+constexpr const char* kGameLabel = "# Game: ";
+constexpr const char* kDailyLabel = "# Daily: ";
 // Lines between two looks at whether the check is to stop: a few milliseconds.
 constexpr std::size_t kLinesBetweenLooks = 4096;
 
@@ -56,6 +60,16 @@ ReplayCheck NotAReplay() {
 
 ReplayCheck Damaged(UiText text, std::vector<std::string> args = {}) {
     return Refused(ReplayVerdict::Damaged, text, std::move(args));
+}
+
+// The date is the English one the runner prints; the window puts its reader's.
+ReplayCheck NotTheDaily(const GameDate& date) {
+    ReplayCheck check =
+        Refused(ReplayVerdict::NotTheDaily,
+                TORVANE_TEXT("ReplayFile", "This replay is not the daily game of %1."),
+                {EnglishDateText(date)});
+    check.daily = GameDateText(date);
+    return check;
 }
 
 // The text stopped early, or ended where it should.
@@ -112,6 +126,8 @@ struct HeaderSeen {
     std::string rules = "1";
     std::optional<std::uint32_t> score;
     std::vector<std::uint32_t> difficulties;
+    std::uint32_t game = 0;
+    std::optional<std::string> daily;
 
     void Read(std::string_view line) {
         if (line.ends_with('\r')) {
@@ -131,6 +147,10 @@ struct HeaderSeen {
             version = line.substr(std::string_view(kVersionLabel).size());
         } else if (line.starts_with(kRulesLabel)) {
             rules = line.substr(std::string_view(kRulesLabel).size());
+        } else if (line.starts_with(kGameLabel)) {
+            game = ParseGameNumber(line.substr(std::string_view(kGameLabel).size())).value_or(0);
+        } else if (line.starts_with(kDailyLabel)) {
+            daily = line.substr(std::string_view(kDailyLabel).size());
         } else if (line.starts_with(kScoreLabel)) {
             line.remove_prefix(std::string_view(kScoreLabel).size());
             std::uint32_t value = 0;
@@ -147,7 +167,14 @@ struct HeaderSeen {
 std::string ReplayHeaderText(const ReplayHeader& header) {
     std::string text = std::string(kFirstLine) + "\n" + kVersionLabel + header.version + "\n" +
                        kRulesLabel + std::to_string(kRulesVersion) +
-                       "\n# Played: " + UtcText(header.played) + "\n# Difficulty: ";
+                       "\n# Played: " + UtcText(header.played) + "\n";
+    if (header.game != 0) {
+        text += kGameLabel + std::to_string(header.game) + '\n';
+    }
+    if (!header.daily.empty()) {
+        text += kDailyLabel + header.daily + '\n';
+    }
+    text += kDifficultyLabel;
     for (std::size_t i = 0; i < header.difficulties.size(); ++i) {
         text += (i == 0 ? "" : ", ") + DifficultyName(header.difficulties[i]);
     }
@@ -209,6 +236,20 @@ ReplayCheck PlayReplay(std::string stored, const std::string& version, CSimRunne
                                     "this version (%2) plays."),
                        {header.version, version});
     }
+    // A daily game's date must be a date, and its number that date's.
+    std::optional<CDailyProof> proof;
+    std::optional<GameDate> date;
+    if (header.daily) {
+        date = ParseGameDate(*header.daily);
+        if (!date) {
+            return NotAReplay();
+        }
+        proof.emplace(*date);
+        const bool medium = header.difficulties == std::vector<std::uint32_t>{1};
+        if (!medium || (header.game != 0 && header.game != DailyGameNumber(*date))) {
+            return NotTheDaily(*date);
+        }
+    }
     if (text != nullptr) {
         lines.CopyFrom(line, *text);
     }
@@ -220,6 +261,9 @@ ReplayCheck PlayReplay(std::string stored, const std::string& version, CSimRunne
             }
             const double done = static_cast<double>(lines.Consumed()) / stored.size();
             progress->permille = 500 + static_cast<int>(500 * done);
+        }
+        if (proof && !proof->Allows(line)) {
+            return NotTheDaily(*date);
         }
         try {
             runner.Execute(line, lines.Number());
@@ -238,9 +282,14 @@ ReplayCheck PlayReplay(std::string stored, const std::string& version, CSimRunne
                                     "This replay is damaged or cut short: it stops before its last "
                                     "line."));
     }
+    if (proof && (!proof->Complete() || runner.Game().difficulty != 1)) {
+        return NotTheDaily(*date);
+    }
     ReplayCheck check;
     check.score = runner.Game().score;
     check.difficulties = std::move(header.difficulties);
+    check.game = header.game;
+    check.daily = header.daily.value_or(std::string());
     if (check.score != *header.score) {
         const std::string ends = std::to_string(check.score);
         const std::string records = std::to_string(*header.score);

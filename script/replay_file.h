@@ -6,8 +6,14 @@
 //     # Version: 1.0.4
 //     # Rules: 1
 //     # Played: 2025-03-01 14:07 UTC
+//     # Game: 1740837960
+//     # Daily: 2025-03-01
 //     # Difficulty: Medium, Hard
 //     # Score: 12345
+//
+// `Game` is the number of its gems (none in replays older than numbers);
+// `Daily` only in the daily game of that date, whose check also proves that
+// the number is that date's and that the difficulty never changed.
 //
 // Checking one plays it through headless, a line at a time as the stored
 // text unpacks: a file that is not a replay, or that the runner stops in,
@@ -35,6 +41,8 @@ struct ReplayHeader {
     std::uint32_t score = 0;
     // The name a top-ten entry was made with, when it was.
     std::string player;
+    std::uint32_t game = 0;  // the game's number; 0 where unknown
+    std::string daily;       // YYYY-MM-DD in a daily game, else empty
 };
 
 std::string ReplayHeaderText(const ReplayHeader& header);
@@ -51,6 +59,7 @@ enum class ReplayVerdict {
     WrongScore,    // plays to another score than it records
     Stopped,       // the reader was told to stop
     Ended,         // a game kept to go on with that has ended, or never began
+    NotTheDaily,   // claims a date whose daily game it is not
 };
 
 struct ReplayCheck {
@@ -63,6 +72,9 @@ struct ReplayCheck {
     std::uint32_t score = 0;
     // As its header lists them.
     std::vector<std::uint32_t> difficulties;
+    std::uint32_t game = 0;
+    // The date of a daily game, proven by playing it; else empty.
+    std::string daily;
 };
 
 // Lets another thread follow a check and stop it.

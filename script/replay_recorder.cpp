@@ -7,8 +7,10 @@
 #include "game/settings_store.h"
 #include "script/replay_file.h"
 
-void CReplayRecorder::Begin(const CGame& game, std::uint32_t seed) {
+void CReplayRecorder::Begin(const CGame& game, std::uint32_t seed, std::string daily) {
     recording_ = true;
+    game_ = seed;
+    daily_ = std::move(daily);
     ++number_;
     body_.clear();
     written_.reset();
@@ -44,6 +46,8 @@ void CReplayRecorder::Continue(const CGame& game, RecordingSoFar soFar) {
     bombs_ = game.bombs;
     difficulty_ = game.difficulty;
     difficulties_ = std::move(soFar.difficulties);
+    game_ = soFar.game;
+    daily_ = std::move(soFar.daily);
 }
 
 void CReplayRecorder::Drop() {
@@ -188,6 +192,8 @@ std::string CReplayRecorder::Header(const CGame& game, const std::string& versio
     ReplayHeader header;
     header.version = version;
     header.played = played;
+    header.game = game_;
+    header.daily = daily_;
     header.difficulties = difficulties_;
     header.score = game.score;
     return ReplayHeaderText(header);

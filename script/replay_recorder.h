@@ -30,13 +30,17 @@ struct RecordingSoFar {
     std::int64_t lastInstant = 0;
     // The difficulty at the start, then every change.
     std::vector<std::uint32_t> difficulties;
+    // As CReplayRecorder::Begin was given them.
+    std::uint32_t game = 0;
+    std::string daily;
 };
 
 class CReplayRecorder {
   public:
     // A game has just been made from the settings; `seed` is the random
-    // state it was made from. Any recording in progress is dropped.
-    void Begin(const CGame& game, std::uint32_t seed);
+    // state it was made from, its number. `daily` is the date (YYYY-MM-DD)
+    // of a daily game. Any recording in progress is dropped.
+    void Begin(const CGame& game, std::uint32_t seed, std::string daily = {});
     // Goes on recording `game`, which the runner has played from `so far`
     // and which stands as that recording left it.
     void Continue(const CGame& game, RecordingSoFar soFar);
@@ -82,4 +86,6 @@ class CReplayRecorder {
     std::int32_t bombs_ = 0;
     std::uint32_t difficulty_ = 0;
     std::vector<std::uint32_t> difficulties_;
+    std::uint32_t game_ = 0;
+    std::string daily_;
 };

@@ -211,6 +211,48 @@ Möchten Sie Torvane trotzdem starten?</translation>
     </message>
 </context>
 <context>
+    <name>CGameLabel</name>
+    <message>
+        <source>Game %1</source>
+        <translation>Spiel %1</translation>
+    </message>
+    <message>
+        <source>Daily game, %1</source>
+        <translation>Tagesspiel, %1</translation>
+    </message>
+</context>
+<context>
+    <name>CGameNumberDlg</name>
+    <message>
+        <source>Play game number</source>
+        <translation>Spiel mit Nummer spielen</translation>
+    </message>
+    <message>
+        <source>Easy</source>
+        <translation>Leicht</translation>
+    </message>
+    <message>
+        <source>Medium</source>
+        <translation>Mittel</translation>
+    </message>
+    <message>
+        <source>Hard</source>
+        <translation>Schwer</translation>
+    </message>
+    <message>
+        <source>Game &amp;number:</source>
+        <translation>Spiel&amp;nummer:</translation>
+    </message>
+    <message>
+        <source>&amp;Difficulty:</source>
+        <translation>&amp;Schwierigkeit:</translation>
+    </message>
+    <message>
+        <source>A game number is a whole number from %1 to %2.</source>
+        <translation>Eine Spielnummer ist eine ganze Zahl von %1 bis %2.</translation>
+    </message>
+</context>
+<context>
     <name>CGameOverDlg</name>
     <message>
         <source>Game Over</source>
@@ -472,6 +514,34 @@ Möchten Sie Torvane trotzdem starten?</translation>
     <message>
         <source>Figures and charts of every game played</source>
         <translation>Zahlen und Diagramme aller gespielten Spiele</translation>
+    </message>
+    <message>
+        <source>The daily game is played at Medium.</source>
+        <translation>Das Tagesspiel wird auf Mittel gespielt.</translation>
+    </message>
+    <message>
+        <source>&amp;Daily game	Ctrl+D</source>
+        <translation>&amp;Tagesspiel	Strg+D</translation>
+    </message>
+    <message>
+        <source>Play the game of the day, the same for everyone</source>
+        <translation>Das Spiel des Tages spielen, für alle dasselbe</translation>
+    </message>
+    <message>
+        <source>Play game n&amp;umber ...</source>
+        <translation>Spiel &amp;mit Nummer spielen ...</translation>
+    </message>
+    <message>
+        <source>Play a game again by its number</source>
+        <translation>Ein Spiel über seine Nummer noch einmal spielen</translation>
+    </message>
+    <message>
+        <source>&amp;Copy game number</source>
+        <translation>Spielnummer &amp;kopieren</translation>
+    </message>
+    <message>
+        <source>Copy the number of this game to the clipboard</source>
+        <translation>Die Nummer dieses Spiels in die Zwischenablage kopieren</translation>
     </message>
 </context>
 <context>
@@ -912,6 +982,13 @@ Möchten Sie dieses Spiel beenden und die Einführung ansehen?</translation>
     </message>
 </context>
 <context>
+    <name>DailyDate</name>
+    <message>
+        <source>d MMM yyyy</source>
+        <translation>d. MMM yyyy</translation>
+    </message>
+</context>
+<context>
     <name>History</name>
     <message>
         <source>The game history was not a plain file.</source>
@@ -1034,6 +1111,10 @@ Die Spiele werden aufbewahrt und geschrieben, sobald es möglich ist.</translati
     <message>
         <source>This replay was made by Torvane %1 with other rules than this version (%2) plays.</source>
         <translation>Diese Spielaufzeichnung stammt von Torvane %1 und folgt anderen Regeln, als diese Version (%2) spielt.</translation>
+    </message>
+    <message>
+        <source>This replay is not the daily game of %1.</source>
+        <translation>Diese Spielaufzeichnung ist nicht das Tagesspiel vom %1.</translation>
     </message>
 </context>
 <context>

@@ -20,6 +20,9 @@ enum CommandId : int {
     kCmdWatchLastGame = 32820,
     kCmdWatchReplay = 32821,
     kCmdStatistics = 32822,
+    kCmdPlayGameNumber = 32830,
+    kCmdCopyGameNumber = 32831,
+    kCmdDailyGame = 32832,
     kCmdAbout = 57664,
     kCmdExit = 57665,
 };

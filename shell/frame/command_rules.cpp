@@ -26,6 +26,13 @@ CommandUi CommandUpdate(int id, const BoardState& board, bool hasLastGame, bool 
         case kCmdWatchReplay:
             ui.enabled = !locked || watching;
             break;
+        case kCmdPlayGameNumber:
+        case kCmdDailyGame:
+            ui.enabled = (!locked || watching) && !board.tutorial;
+            break;
+        case kCmdCopyGameNumber:
+            ui.enabled = board.number != 0;
+            break;
         case kCmdWatchLastGame:
             ui.enabled = (!locked || watching) && hasLastGame;
             break;
@@ -42,7 +49,11 @@ CommandUi CommandUpdate(int id, const BoardState& board, bool hasLastGame, bool 
         case kCmdMedium:
         case kCmdHard:
             ui.checked = board.difficulty == static_cast<std::uint32_t>(id - kCmdEasy);
-            ui.enabled = !watching;
+            ui.enabled = !watching && !board.daily;
+            // Everyone plays the same day's game, at the same difficulty.
+            ui.tip = board.daily ? QCoreApplication::translate(
+                                       "CMainFrame", "The daily game is played at Medium.")
+                                 : QString();
             break;
         case kCmdFullScreen:
             ui.checked = fullScreen;

@@ -12,6 +12,7 @@ struct CommandUi {
     bool enabled = true;
     std::optional<bool> checked;  // none: the command carries no mark
     std::optional<QString> text;  // none: the text stays as it is
+    std::optional<QString> tip;   // none: the tip stays as it is
 };
 
 CommandUi CommandUpdate(int id, const BoardState& board, bool hasLastGame, bool fullScreen);

@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QActionGroup>
+#include <QClipboard>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLayout>
@@ -11,11 +12,14 @@
 #include <QWindow>
 
 #include "shell/dialogs/about_dlg.h"
+#include "shell/dialogs/daily_date.h"
+#include "shell/dialogs/game_number_dlg.h"
 #include "shell/dialogs/help_document.h"
 #include "shell/dialogs/help_window.h"
 #include "shell/frame/board_session.h"
 #include "shell/frame/command_ids.h"
 #include "shell/frame/command_rules.h"
+#include "shell/frame/game_label.h"
 #include "shell/frame/lock_indicators.h"
 #include "shell/frame/main_toolbar.h"
 #include "shell/frame/menu_bar_keys.h"
@@ -130,6 +134,17 @@ void CMainFrame::BuildMenus() {
             &QAction::triggered, model, &CBoardModel::OnQuitGame);
     connect(AddCommand(gameMenu, kCmdNewGame, tr("&New game\tCtrl+N"), {ctrl(Qt::Key_N)}),
             &QAction::triggered, model, &CBoardModel::OnNewGame);
+    connect(AddCommand(gameMenu, kCmdDailyGame, tr("&Daily game\tCtrl+D"), {ctrl(Qt::Key_D)},
+                       tr("Play the game of the day, the same for everyone")),
+            &QAction::triggered, this, &CMainFrame::OnDailyGame);
+    connect(AddCommand(gameMenu, kCmdPlayGameNumber, tr("Play game n&umber ..."), {},
+                       tr("Play a game again by its number")),
+            &QAction::triggered, this, &CMainFrame::OnPlayGameNumber);
+    connect(AddCommand(gameMenu, kCmdCopyGameNumber, tr("&Copy game number"), {},
+                       tr("Copy the number of this game to the clipboard")),
+            &QAction::triggered, this, [model] {
+                QGuiApplication::clipboard()->setText(QString::number(model->GameNumber()));
+            });
     gameMenu->addSeparator();
     // No key of its own: Ctrl+Q is Quit game. It closes the window as the
     // close box does: nothing asked, nothing offered.
@@ -137,6 +152,8 @@ void CMainFrame::BuildMenus() {
             &QWidget::close);
 
     QMenu* optionsMenu = menuBar()->addMenu(tr("&Options"));
+    // Why a difficulty is greyed.
+    optionsMenu->setToolTipsVisible(true);
     auto* difficulties = new QActionGroup(this);
     // The stored difficulty may name none of the three: then no entry is marked.
     difficulties->setExclusionPolicy(QActionGroup::ExclusionPolicy::ExclusiveOptional);
@@ -210,6 +227,8 @@ void CMainFrame::BuildStatusBar() {
     // The bar leaves room before its first pane but none after its last,
     // whose frame would run into the window's edge: as much on the right.
     statusBar()->setContentsMargins(0, 0, kStatusBarEndMargin, 0);
+    gameLabel_ = new CGameLabel(statusBar());
+    statusBar()->addPermanentWidget(gameLabel_);
     auto* indicators = new CLockIndicators(statusBar());
     for (QLabel* label : indicators->Labels()) {
         statusBar()->addPermanentWidget(label);
@@ -242,8 +261,35 @@ void CMainFrame::UpdateCommands() {
         if (ui.text && action->text() != *ui.text) {
             action->setText(*ui.text);
         }
+        if (ui.tip && action->toolTip() != *ui.tip) {
+            action->setToolTip(*ui.tip);
+            action->setStatusTip(*ui.tip);
+        }
     }
+    gameLabel_->Show(session_->Model());
     SetPlayButton(PlayButtonStateFor(board));
+}
+
+void CMainFrame::OnDailyGame() {
+    const GameDate today = TodaysDate();
+    GameChoice daily;
+    daily.number = DailyGameNumber(today);
+    daily.difficulty = 1;  // Medium, for everyone
+    daily.daily = GameDateText(today);
+    session_->Model().NewGame(daily);
+}
+
+void CMainFrame::OnPlayGameNumber() {
+    auto* dialog = new CGameNumberDlg(session_->Model().Game().difficulty, this);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    connect(dialog, &CGameNumberDlg::Chosen, this,
+            [this](std::uint32_t number, std::uint32_t difficulty) {
+                GameChoice choice;
+                choice.number = number;
+                choice.difficulty = difficulty;
+                session_->Model().NewGame(choice);
+            });
+    dialog->open();
 }
 
 void CMainFrame::OnAbout() {

@@ -14,6 +14,7 @@ class QAction;
 class QLabel;
 class QMenu;
 class CBoardSession;
+class CGameLabel;
 class CMainToolBar;
 class CPadBinding;
 class CTorvaneView;
@@ -38,6 +39,8 @@ class CMainFrame : public QMainWindow {
     void UpdateCommands();
 
     void OnAbout();
+    void OnDailyGame();
+    void OnPlayGameNumber();
     void OnHelpContents();
     // Enters full screen, or leaves it for the state it was entered from.
     void OnFullScreen();
@@ -70,6 +73,7 @@ class CMainFrame : public QMainWindow {
     std::unique_ptr<CBoardSession> session_;
     CTorvaneView* view_ = nullptr;
     CMainToolBar* toolBar_ = nullptr;
+    CGameLabel* gameLabel_ = nullptr;
     CPadBinding* pad_ = nullptr;
     std::map<int, QAction*> actions_;
     // Saves the placement once the window has stopped moving.

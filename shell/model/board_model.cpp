@@ -20,9 +20,9 @@ constexpr qint64 kLongestFrameMs = 250;
 }  // namespace
 
 CBoardModel::CBoardModel() {
-    const std::uint32_t seed = GameRandom::state;
+    number_ = GameRandom::state;
     game_ = std::make_unique<CGame>();
-    recorder_.Begin(*game_, seed);
+    recorder_.Begin(*game_, number_);
     recorded_ = true;
 
     ticks_.setTimerType(Qt::PreciseTimer);
@@ -77,6 +77,8 @@ BoardState CBoardModel::State() const {
     state.quiet = game_->quiet;
     state.difficulty = game_->difficulty;
     state.replaySpeed = playbackSpeed_;
+    state.number = GameNumber();
+    state.daily = recorded_ && !daily_.empty() && Underneath() == BoardMode::Playing;
     return state;
 }
 
@@ -113,12 +115,20 @@ void CBoardModel::StopPlayback() {
     player_.reset();
 }
 
-bool CBoardModel::StartGame() {
+bool CBoardModel::StartGame(const GameChoice& choice) {
     StopPlayback();
     FinishRecording();
-    const std::uint32_t seed = GameRandom::state;
-    Replace(std::make_unique<CGame>());
-    recorder_.Begin(*game_, seed);
+    if (choice.number) {
+        GameRandom::Seed(*choice.number);
+    }
+    number_ = GameRandom::state;
+    daily_ = choice.daily;
+    auto game = std::make_unique<CGame>();
+    if (choice.difficulty) {
+        game->SetDifficulty(*choice.difficulty);
+    }
+    Replace(std::move(game));
+    recorder_.Begin(*game_, number_, daily_);
     recorded_ = true;
     tutorialLocked_ = false;
     SetMode(BoardMode::Playing);
@@ -135,6 +145,8 @@ bool CBoardModel::ContinueGame(std::unique_ptr<CGame> game, RecordingSoFar soFar
     // Explosions over by the game's own time had been seen bare and gone
     // when it was left: the paused board must not bring them back.
     game_->RetireExplosions(GameClock::Now());
+    number_ = soFar.game;
+    daily_ = soFar.daily;
     recorder_.Continue(*game_, std::move(soFar));
     recorded_ = true;
     Changed();
@@ -149,6 +161,7 @@ bool CBoardModel::ShowTutorialPage(std::unique_ptr<CGame> game, bool locked) {
     // table: their points are the tutorial's.
     FinishRecording();
     recorded_ = false;
+    daily_.clear();
     if (game) {
         lastReplay_.clear();
         Replace(std::move(game));
@@ -194,6 +207,7 @@ bool CBoardModel::BeginWatching(std::string stored) {
     StopPlayback();
     FinishRecording();
     recorded_ = false;
+    daily_.clear();
     tutorialLocked_ = false;
     // The runner silences the game while it plays; a replay watched here
     // sounds as the game does.
@@ -337,6 +351,19 @@ void CBoardModel::OnNewGame() {
     StartGame();
 }
 
+void CBoardModel::NewGame(const GameChoice& choice) {
+    if (Watching()) {
+        StartGame(choice);
+        return;
+    }
+    // A tutorial's board keeps to the tutorial.
+    if (InputLocked() || mode_ != BoardMode::Playing) {
+        return;
+    }
+    EndGameUnderWay();
+    StartGame(choice);
+}
+
 void CBoardModel::OnPausePlay() {
     if (Checking()) {
         return;  // what plays holds still until the check is done
@@ -387,8 +414,8 @@ void CBoardModel::SetQuiet(bool quiet) {
 }
 
 bool CBoardModel::SetDifficulty(std::uint32_t difficulty) {
-    if (Watching()) {
-        return false;  // the recorded game keeps its own
+    if (Watching() || State().daily) {
+        return false;  // the recorded game keeps its own, and so does a daily game
     }
     game_->SetDifficulty(difficulty);
     Note();

@@ -43,6 +43,19 @@ struct BoardState {
     bool quiet = false;
     std::uint32_t difficulty = 0;
     int replaySpeed = 1;
+    // A daily game is played: its difficulty stays Medium.
+    bool daily = false;
+    // The number of the recorded game on the board; 0: none.
+    std::uint32_t number = 0;
+};
+
+// Which game a new one is: by default the next of the random generator, at
+// the difficulty the player set.
+struct GameChoice {
+    std::optional<std::uint32_t> number;
+    std::optional<std::uint32_t> difficulty;
+    // The date (YYYY-MM-DD) of a daily game.
+    std::string daily;
 };
 
 class CBoardModel : public QObject {
@@ -79,7 +92,11 @@ class CBoardModel : public QObject {
     // not allow it.
     // A fresh recorded game that waits for Play; from any mode (it ends a
     // tutorial, a check or a replay being watched).
-    bool StartGame();
+    bool StartGame(const GameChoice& choice = {});
+    // The number of the recorded game on the board (0: none), and its date
+    // when it is a daily game.
+    std::uint32_t GameNumber() const { return recorded_ ? number_ : 0; }
+    const std::string& DailyDate() const { return daily_; }
     // A game kept when the program ended goes on, its recording with it.
     bool ContinueGame(std::unique_ptr<CGame> game, RecordingSoFar soFar);
     // A tutorial page: `game` (none: the page keeps the game on the board)
@@ -110,6 +127,8 @@ class CBoardModel : public QObject {
     // The commands of the menus that act on the board alone.
     void OnPausePlay();
     void OnNewGame();
+    // New game, of the game chosen: the daily game, a game by its number.
+    void NewGame(const GameChoice& choice);
     void OnDropBomb() { Execute(PlayerInput::DropBomb{}); }
     void OnQuitGame();
     // How a notch of the mouse wheel turns the wheel, as the player set it.
@@ -188,6 +207,8 @@ class CBoardModel : public QObject {
     bool endAnnounced_ = false;
     std::optional<std::uint32_t> awaited_;
     std::string awaitedReplay_;
+    std::uint32_t number_ = 0;
+    std::string daily_;
 
     QTimer ticks_;
     std::unique_ptr<CReplayPlayer> player_;

@@ -7,6 +7,7 @@
 
 #include "resources/translations.h"
 #include "script/replay_reader.h"
+#include "shell/dialogs/daily_date.h"
 #include "shell/model/board_model.h"
 #include "shell/view/end_game_question.h"
 #include "shell/view/replay_check_job.h"
@@ -102,6 +103,9 @@ void CReplayFlow::OnChecked() {
     check_ = nullptr;
     if (check.verdict != ReplayVerdict::Watchable) {
         model_.EndCheck();
+        if (check.verdict == ReplayVerdict::NotTheDaily) {
+            check.problem.args = {LocalDateText(check.daily).toStdString()};
+        }
         if (check.verdict != ReplayVerdict::Stopped) {
             QMessageBox::warning(parent_, QStringLiteral("Torvane"), Translated(check.problem));
         }

@@ -18,6 +18,7 @@
 #include <sstream>
 #include <thread>
 
+#include "game/game_number.h"
 #include "history/history_store.h"
 #include "history/history_writer.h"
 #include "history/replay_figures.h"
@@ -31,9 +32,12 @@ const std::string kVersion = "1.0.4";
 
 // A replay as the game writes one: the script of `body` after its first
 // instant, and a header with the score it plays to.
-std::string Replay(std::uint32_t seed, std::uint32_t difficulty, const std::string& moves) {
+std::string Replay(std::uint32_t seed, std::uint32_t difficulty, const std::string& moves,
+                   const std::string& daily = {}) {
+    // A daily game stores the difficulty as the game does, plus one.
+    const std::uint32_t stored = daily.empty() ? difficulty : difficulty + 1;
     const std::string body = "at 5000\nseed " + std::to_string(seed) + "\nsetting Difficulty " +
-                             std::to_string(difficulty) +
+                             std::to_string(stored) +
                              "\nsetting MouseWheelClockwise 0\nsetting MouseWheelSpeed 0\nnew\n"
                              "resume\ntick\n" +
                              moves + "state\n";
@@ -41,7 +45,7 @@ std::string Replay(std::uint32_t seed, std::uint32_t difficulty, const std::stri
     CSimRunner runner(ignored);
     std::istringstream script(body);
     runner.Run(script, ignored);
-    ReplayHeader header{kVersion, 1733500000, {difficulty}, runner.Game().score, {}};
+    ReplayHeader header{kVersion, 1733500000, {difficulty}, runner.Game().score, {}, seed, daily};
     return ReplayHeaderText(header) + body;
 }
 
@@ -255,6 +259,39 @@ TEST_F(HistoryTest, AnOlderDatabaseIsBroughtUpToDate) {
     EXPECT_TRUE(store.Add(row));
     CHistoryStore again(Path() + "x");
     EXPECT_FALSE(CHistoryStore(Path()).Open().fresh);
+}
+
+TEST_F(HistoryTest, TheFirstDailyGameOfADateToEndIsItsResultEvenInAFileFromBeforeDailyGames) {
+    {
+        CHistoryStore store(Path());
+        ASSERT_TRUE(store.Open().ok);
+        GameRow row = Row(10, 1, 1);
+        ASSERT_TRUE(store.Add(row));
+    }
+    // Back to version 1, as the program before daily games left it.
+    Sql("DROP INDEX games_daily");
+    Sql("ALTER TABLE games DROP COLUMN daily_result");
+    Sql("ALTER TABLE games DROP COLUMN daily_date");
+    Sql("PRAGMA user_version=1");
+    const auto daily = [](const std::string& date, int ticks) {
+        return Replay(DailyGameNumber(*ParseGameDate(date)), 1, Ticks(5000, ticks), date);
+    };
+    {
+        CHistoryWriter writer(Path(), QString::fromStdString(kVersion));
+        writer.Open();
+        for (const std::string& replay :
+             {daily("2026-12-07", 10), daily("2026-12-07", 20), daily("2026-12-08", 10),
+              daily("2026-12-09", 10).replace(daily("2026-12-09", 10).find("seed "), 5, "seed 1")}) {
+            writer.Add({replay, 0, QDateTime::currentDateTimeUtc(),
+                        QDateTime::currentDateTimeUtc(), {}, {}});
+        }
+    }
+    QStringList days;
+    for (const GameRow& row : Read()) {
+        days << row.figures.dailyDate + (row.dailyResult ? "+" : "");
+    }
+    // The forged one is no daily game; its replay is refused.
+    EXPECT_EQ(days.join(' '), " 2026-12-07+ 2026-12-07 2026-12-08+ ");
 }
 
 TEST_F(HistoryTest, RowsThatCannotBeWrittenAreKeptUntilTheyCan) {

@@ -14,6 +14,7 @@
 #include <thread>
 
 #include "game/game_clock.h"
+#include "game/game_number.h"
 #include "game/game_random.h"
 #include "script/growing_replay.h"
 #include "script/kept_game.h"
@@ -317,6 +318,63 @@ TEST_F(ReplayFiles, KeptGameGoesOnToTheReplayOfTheWholeGameOrIsRefused) {
     EXPECT_EQ(ReadKeptGame((folder / "missing").string(), "1.0.4").check.problem.English(),
               "The replay " + (folder / "missing").string() +
                   " cannot be read: No such file or directory.");
+}
+
+TEST_F(ReplayFiles, ADailyGameIsProvenByItsDateAndForgeriesAreRefused) {
+    const std::uint32_t number = DailyGameNumber({2026, 12, 7});
+    const std::string seed = "seed " + std::to_string(number) + "\n";
+    settings.Write(kSettingsKey, "Difficulty", SettingValue::Dword(2));
+    GameRandom::Seed(number);
+    auto game = std::make_unique<CGame>();
+    CReplayRecorder recorder;
+    recorder.Begin(*game, number, "2026-12-07");
+    game->Resume();
+    recorder.Sync(*game);
+    Play(20000, 1500, *game, recorder);
+    // Left unfinished, it comes back as the daily game of its own date.
+    CGrowingReplay growing;
+    growing.Add(recorder.Lines());
+    const KeptGame kept =
+        PlayKeptGame(growing.File(recorder.Header(*game, "1.0.4", 1740837960)), "1.0.4");
+    EXPECT_EQ(kept.recording.daily, "2026-12-07");
+    EXPECT_EQ(kept.recording.game, number);
+    Play(3600000, 1500, *game, recorder);
+    const std::string text = recorder.Finish(*game, "1.0.4", 1740837960).value_or("");
+    ASSERT_NE(text.find("# Game: " + std::to_string(number) + "\n# Daily: 2026-12-07\n"),
+              std::string::npos);
+
+    const std::string notDaily = "This replay is not the daily game of ";
+    const struct {
+        std::string bytes;
+        ReplayVerdict verdict;
+        std::string says;
+    } rows[] = {
+        {text, ReplayVerdict::Watchable, ""},
+        {Replaced(text, "# Daily: 2026-12-07", "# Daily: 2026-12-08"), ReplayVerdict::NotTheDaily,
+         notDaily + "8 Dec 2026."},
+        {Replaced(text, seed, "seed 46057543\n"), ReplayVerdict::NotTheDaily, notDaily + "7 Dec"},
+        {Replaced(Replaced(text, seed, "seed 46057543\n"), "# Game: 46057542", "# Game: 46057543"),
+         ReplayVerdict::NotTheDaily, notDaily},
+        {Replaced(text, "\ntick\n", "\ndifficulty 2\ntick\n"), ReplayVerdict::NotTheDaily,
+         notDaily},
+        {Replaced(text, "Difficulty 2\n", "Difficulty 3\n"), ReplayVerdict::NotTheDaily, notDaily},
+        {Replaced(text, "# Difficulty: Medium", "# Difficulty: Medium, Hard"),
+         ReplayVerdict::NotTheDaily, notDaily},
+        {Replaced(text, "\nnew\n", "\nnew\n" + seed + "new\n"), ReplayVerdict::NotTheDaily,
+         notDaily},
+        {Replaced(text, "\ntick\n", "\nwait 100\ntick\n"), ReplayVerdict::NotTheDaily, notDaily},
+        {Replaced(text, "# Score: ", "# Score: 1"), ReplayVerdict::WrongScore, "does not reach"},
+        {Replaced(text, "2026-12-07", "2026-02-30"), ReplayVerdict::NotAReplay, "not a"},
+    };
+    for (const auto& row : rows) {
+        const ReplayCheck check = ReadReplayFile(Write(row.bytes), "1.0.4");
+        EXPECT_EQ(check.verdict, row.verdict) << check.problem.English();
+        EXPECT_NE(check.problem.English().find(row.says), std::string::npos)
+            << check.problem.English();
+        if (row.verdict == ReplayVerdict::Watchable) {
+            EXPECT_TRUE(check.daily == "2026-12-07" && check.score == game->score);
+        }
+    }
 }
 
 }  // namespace

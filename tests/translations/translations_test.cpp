@@ -177,8 +177,13 @@ class TranslationWalk : public UiTest {
             while (file == "slow" && !progress.stop) {
                 QThread::msleep(1);
             }
-            return ReplayCheck{
-                file == "slow" ? ReplayVerdict::Stopped : ReplayVerdict::Watchable, {}, "", 0, {}};
+            return ReplayCheck{file == "slow" ? ReplayVerdict::Stopped : ReplayVerdict::Watchable,
+                               {},
+                               "",
+                               0,
+                               {},
+                               0,
+                               {}};
         });
         Modal([this] { Session().Watching().WatchFile("watchable"); });
         Session().Watching().WatchFile("slow");

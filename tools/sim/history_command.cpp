@@ -50,6 +50,9 @@ int PrintHistory(const char* path) {
                   << ",\"game_number\":" << Maybe(f.gameNumber)
                   << ",\"top_place\":" << Maybe(row.topPlace)
                   << ",\"personal_best\":" << (row.personalBest ? "true" : "false")
+                  << ",\"daily_date\":"
+                  << (f.dailyDate.isEmpty() ? std::string("null") : Text(f.dailyDate))
+                  << ",\"daily_result\":" << (row.dailyResult ? "true" : "false")
                   << ",\"replay_kept\":" << Text(row.replayKept)
                   << ",\"replay_bytes\":" << row.replay.size()
                   << ",\"digest\":" << (f.digest.isEmpty() ? std::string("null") : Text(f.digest))

@@ -33,7 +33,11 @@ int Check(const char* path) {
         std::cerr << "torvane-sim: " << check.problem.English() << "\n";
         return 1;
     }
-    std::cout << "{\"ev\":\"replay\",\"score\":" << check.score << "}\n";
+    std::cout << "{\"ev\":\"replay\",\"score\":" << check.score;
+    if (!check.daily.empty()) {
+        std::cout << ",\"daily\":\"" << check.daily << '"';
+    }
+    std::cout << "}\n";
     return 0;
 }
 

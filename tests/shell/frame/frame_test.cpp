@@ -2,7 +2,10 @@
 // status bar, the commands' update rules and handlers, the small dialogs, the
 // help document and the sound player's one cue at a time.
 #include <QAccessible>
+#include <QClipboard>
+#include <QComboBox>
 #include <QFile>
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QRegularExpression>
@@ -11,6 +14,8 @@
 #include <QTemporaryDir>
 #include <QTextBrowser>
 
+#include "game/game_number.h"
+#include "scores/core/calendar_clock.h"
 #include "scores/ui/game_over_dlg.h"
 #include "scores/ui/new_high_score_dlg.h"
 #include "shell/app/qt_cue_output.h"
@@ -125,11 +130,13 @@ TEST_F(UiTest, FrameCarriesItsMenusToolbarAndStatusBar) {
     EXPECT_EQ(items.join(" | "),
               "&Game: | &Play\tCtrl-P =Ctrl+P =Ctrl+R =P =Pause | Drop &bomb\tCtrl+B =Ctrl+B | - | "
               "View hi&gh scores | S&tatistics ...\tCtrl+T =Ctrl+T | &Watch last game | Watch a &replay ... | - | "
-              "&Quit game\tCtrl+Q =Ctrl+Q | &New game\tCtrl+N =Ctrl+N | - | E&xit | "
+              "&Quit game\tCtrl+Q =Ctrl+Q | &New game\tCtrl+N =Ctrl+N | "
+              "&Daily game\tCtrl+D =Ctrl+D | Play game n&umber ... | &Copy game number | - | "
+              "E&xit | "
               "&Options: | Easy | Medium | Hard | - | Sound &effects\tCtrl+E =Ctrl+E | - | "
               "Other options ... | &Accessibility ... | - | &Full screen\tF11 =F11 | &Help: | "
               "&Contents =F1 | See &tutorial | - | &About Torvane | Pause/Play | - | "
-              "Pause and hide game | - | Drop bomb | Ready | CAP- | NUM- | SCRL-");
+              "Pause and hide game | - | Drop bomb | Ready | Game 1 | CAP- | NUM- | SCRL-");
     EXPECT_EQ(frame->ToolBar()->actions().first(), Action(kCmdPausePlay));  // one update rule
     EXPECT_EQ(frame->toolBarArea(frame->ToolBar()), Qt::LeftToolBarArea);
     EXPECT_EQ(frame->ToolBar()->orientation(), Qt::Vertical);
@@ -202,13 +209,49 @@ TEST_F(UiTest, CommandsFollowTheGameAndTheOptionCommandsAreStored) {
         EXPECT_EQ(shown.join(' '), step.shown);
     }
     EXPECT_EQ(Game().fallSpeed, kMediumSpeed);
-    Board().EndTutorial();  // the locking page's, a fresh game
+    Board().EndTutorial();             // the locking page's, a fresh game
     settings.RemoveKey(kSettingsKey);  // where nothing can be stored, the game still follows
     Action(kCmdSoundEffects)->trigger();
     EXPECT_TRUE(Game().IsQuiet());
     Action(kCmdPausePlay)->trigger();
     Action(kCmdPauseAndHide)->trigger();
     EXPECT_TRUE(Game().paused && frame->isMinimized());
+}
+
+TEST_F(UiTest, TheDailyGameAndGamesByNumberAreNamedInTheStatusBar) {
+    CalendarClock::Pin(QDateTime(QDate(2026, 12, 7), QTime(23, 59)).toSecsSinceEpoch());
+    WriteSettingDword(kSettingsKey, "Difficulty", 3);
+    MakeFrame();
+    const auto pane = [this] { return frame->statusBar()->findChildren<QLabel*>().at(1)->text(); };
+    Action(kCmdDailyGame)->trigger();
+    frame->UpdateCommands();
+    EXPECT_EQ(pane(), "Daily game, 7 Dec 2026");
+    EXPECT_TRUE(Game().difficulty == 1 && !Action(kCmdHard)->isEnabled());
+    EXPECT_EQ(Action(kCmdEasy)->toolTip(), "The daily game is played at Medium.");
+    EXPECT_FALSE(Board().SetDifficulty(2));
+    Action(kCmdCopyGameNumber)->trigger();
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), "46057542");
+    EXPECT_EQ(Board().GameNumber(), DailyGameNumber({2026, 12, 7}));
+
+    // Out of range is refused in the dialog, which stays open to say why.
+    QString refusal;
+    Then([&refusal](QDialog* dialog) {
+        auto* number = dialog->findChild<QLineEdit*>();
+        number->setText("2147483647");
+        dialog->accept();
+        refusal = Texts(dialog);
+        number->setText("20250301");
+        dialog->findChild<QComboBox*>()->setCurrentIndex(0);
+        dialog->accept();
+    });
+    Action(kCmdPlayGameNumber)->trigger();
+    ASSERT_TRUE(QTest::qWaitFor([&pane] { return pane() == "Game 20250301"; }, 60000));
+    EXPECT_TRUE(refusal.contains("A game number is a whole number from 1 to 2147483646."))
+        << refusal.toStdString();
+    frame->UpdateCommands();
+    EXPECT_TRUE(Game().difficulty == 0 && Action(kCmdHard)->isEnabled());
+    EXPECT_EQ(Stored("Difficulty"), 3u);  // the player's own, for the next game
+    CalendarClock::Pin(std::nullopt);
 }
 
 TEST_F(UiTest, HelpShowsTheDocumentInAWindowOfItsOwnWithItsPicturesAndLinksOrNothing) {

@@ -326,7 +326,7 @@ TEST_F(ReplayTest, GamesHoldStillWhileAReplayIsAskedForReadAndChecked) {
         while (!progress.stop) {
             QThread::msleep(1);
         }
-        return ReplayCheck{ReplayVerdict::Stopped, {}, "", 0, {}};
+        return ReplayCheck{ReplayVerdict::Stopped, {}, "", 0, {}, 0, {}};
     });
     const QString path = Session().Replays().Shelf().LastGamePath();
     Then([&v, path](QDialog* d) {
