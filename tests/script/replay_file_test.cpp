@@ -334,7 +334,7 @@ TEST_F(ReplayFiles, ADailyGameIsProvenByItsDateAndForgeriesAreRefused) {
     // Left unfinished, it comes back as the daily game of its own date.
     CGrowingReplay growing;
     growing.Add(recorder.Lines());
-    const KeptGame kept =
+    const KeptGameRecord kept =
         PlayKeptGame(growing.File(recorder.Header(*game, "1.0.4", 1740837960)), "1.0.4");
     EXPECT_EQ(kept.recording.daily, "2026-12-07");
     EXPECT_EQ(kept.recording.game, number);
