@@ -114,5 +114,6 @@ void CReplayFlow::OnChecked() {
     // meanwhile (New game), and then the replay waits no more.
     if (model_.Checking()) {
         model_.BeginWatching(std::move(check.stored));
+        model_.NoteWatched(check.daily, check.score);
     }
 }
