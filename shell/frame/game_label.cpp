@@ -3,9 +3,7 @@
 #include "shell/dialogs/daily_date.h"
 #include "shell/model/board_model.h"
 
-CGameLabel::CGameLabel(QWidget* parent) : QLabel(parent) {
-    setTextInteractionFlags(Qt::TextSelectableByMouse);
-}
+CGameLabel::CGameLabel(QWidget* parent) : QLabel(parent) {}
 
 void CGameLabel::Show(const CBoardModel& model) {
     QString text;
