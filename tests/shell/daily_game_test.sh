@@ -9,12 +9,8 @@ source "$(dirname "$0")/real_window.sh" && manage
 data="$out/data/Quillfen Software/Torvane"
 # The daily game's number of date $1 (YYYY-MM-DD), as the help documents it.
 number() {
-    python3 -c 'import datetime, sys
-d = (datetime.date.fromisoformat(sys.argv[1]) - datetime.date(1970, 1, 1)).days
-m = 2**64
-z = (d + 0x9E3779B97F4A7C15) % m
-z = ((z ^ (z >> 30)) * 0xBF58476D1CE4E5B9) % m
-z = ((z ^ (z >> 27)) * 0x94D049BB133111EB) % m
+    python3 -c 'import datetime, sys; m = 2**64; z = (datetime.date.fromisoformat(sys.argv[1]).toordinal() - 719163 + 0x9E3779B97F4A7C15) % m
+z = ((z ^ (z >> 30)) * 0xBF58476D1CE4E5B9) % m; z = ((z ^ (z >> 27)) * 0x94D049BB133111EB) % m
 print(1 + (z ^ (z >> 31)) % 2147483646)' "$1"
 }
 
@@ -30,7 +26,6 @@ replay="$data/replays/last-game.tvr"
 day=$(zcat "$replay" | sed -n 's/^# Daily: //p')
 [ "$day" = "$before" ] || [ "$day" = "$after" ] || fail "the daily game of $day, not of $before"
 zcat "$replay" | grep -qx "# Game: $(number "$day")" || fail "not the number of $day"
-zcat "$replay" | grep -qx "# Difficulty: Medium" || fail "not played at Medium"
 score=$(zcat "$replay" | sed -n 's/^# Score: //p')
 "$runner" --check "$replay" | grep -qx "{\"ev\":\"replay\",\"score\":$score,\"daily\":\"$day\"}" ||
     fail "the runner does not prove the daily game of $day at $score"
