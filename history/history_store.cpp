@@ -286,8 +286,8 @@ bool CHistoryStore::Add(GameRow& row) {
     // once, one is first.
     row.dailyResult = false;
     if (!f.dailyDate.isEmpty()) {
-        query.prepare(QStringLiteral(
-            "SELECT COUNT(*) FROM games WHERE daily_date = ? AND daily_result = 1"));
+        query.prepare(
+            QStringLiteral("SELECT COUNT(*) FROM games WHERE daily_date = ? AND daily_result = 1"));
         query.addBindValue(f.dailyDate);
         if (!query.exec() || !query.next()) {
             return fail(query);
@@ -306,11 +306,12 @@ bool CHistoryStore::Add(GameRow& row) {
           Text(row.ending), Text(row.version), Optional(f.gameNumber), Optional(row.topPlace),
           QVariant(row.personalBest ? 1 : 0), Text(row.replayKept),
           row.replay.isEmpty() ? QVariant(QMetaType(QMetaType::QByteArray)) : QVariant(row.replay),
-          f.digest.isEmpty() ? QVariant(QMetaType(QMetaType::QString)) : QVariant(f.digest),
-          f.dailyDate.isEmpty() ? QVariant(QMetaType(QMetaType::QString)) : QVariant(f.dailyDate),
-          QVariant(row.dailyResult ? 1 : 0)}) {
+          f.digest.isEmpty() ? QVariant(QMetaType(QMetaType::QString)) : QVariant(f.digest)}) {
         query.addBindValue(value);
     }
+    query.addBindValue(f.dailyDate.isEmpty() ? QVariant(QMetaType(QMetaType::QString))
+                                             : QVariant(f.dailyDate));
+    query.addBindValue(row.dailyResult ? 1 : 0);
     if (!query.exec()) {
         return fail(query);
     }

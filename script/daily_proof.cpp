@@ -6,15 +6,17 @@
 
 namespace {
 
+constexpr std::string_view kBlanks = " \t\r\v\f";
+
 std::vector<std::string_view> Words(std::string_view line) {
     std::vector<std::string_view> words;
     while (!line.empty()) {
-        const std::size_t start = line.find_first_not_of(" \t\r\v\f");
+        const std::size_t start = line.find_first_not_of(kBlanks);
         if (start == std::string_view::npos) {
             break;
         }
         line.remove_prefix(start);
-        const std::size_t end = std::min(line.find_first_of(" \t\r\v\f"), line.size());
+        const std::size_t end = std::min(line.find_first_of(kBlanks), line.size());
         words.push_back(line.substr(0, end));
         line.remove_prefix(end);
     }
@@ -27,11 +29,21 @@ constexpr std::string_view kMediumSetting = "2";
 }  // namespace
 
 bool CDailyProof::Allows(std::string_view line) {
-    const std::vector<std::string_view> words = Words(line);
-    if (words.empty() || words[0].starts_with('#')) {
+    // The lines a game is made of come by the hundred thousand: those the
+    // recorder writes most pass at a glance, the others by their first word.
+    if (line.starts_with("at ") || line == "tick" || line.starts_with("turn ")) {
         return true;
     }
-    const std::string_view command = words[0];
+    const std::size_t start = line.find_first_not_of(kBlanks);
+    if (start == std::string_view::npos || line[start] == '#') {
+        return true;
+    }
+    line.remove_prefix(start);
+    const std::string_view command = line.substr(0, line.find_first_of(kBlanks));
+    if (command == "at" || command == "tick" || command == "turn") {
+        return true;
+    }
+    const std::vector<std::string_view> words = Words(line);
     if (command == "seed") {
         // Once, before the game: a seed after it would change the gems to come.
         if (seeded_ || games_ != 0 || words.size() != 2) {
@@ -52,7 +64,7 @@ bool CDailyProof::Allows(std::string_view line) {
         // One game, made from the seed, on an empty board.
         return seeded_ && ++games_ == 1 && words.size() == 1;
     }
-    for (const char* recorded : {"at", "tick", "turn", "bomb", "pause", "resume", "end", "state"}) {
+    for (const char* recorded : {"bomb", "pause", "resume", "end", "state"}) {
         if (command == recorded) {
             return true;
         }

@@ -220,6 +220,10 @@ Möchten Sie Torvane trotzdem starten?</translation>
         <source>Daily game, %1</source>
         <translation>Tagesspiel, %1</translation>
     </message>
+    <message>
+        <source>Daily game of %1, %2 points</source>
+        <translation>Tagesspiel vom %1, %2 Punkte</translation>
+    </message>
 </context>
 <context>
     <name>CGameNumberDlg</name>

@@ -5,6 +5,7 @@
 #include <ctime>
 
 #include "game/game_clock.h"
+#include "game/game_number.h"
 #include "game/game_random.h"
 #include "game/settings_store.h"
 #include "shell/dialogs/clock_warning_dlg.h"
@@ -35,7 +36,10 @@ void CTorvaneApp::PaintFirstFrame() {
 }
 
 bool CTorvaneApp::InitInstance(bool restoreKeptGame) {
-    GameRandom::Seed(static_cast<std::uint32_t>(std::time(nullptr)));
+    // Within the game numbers: from 2038 on the seconds pass 2^31 - 1, and the
+    // number shown must be one that Play game number takes back.
+    const auto seconds = static_cast<std::uint64_t>(std::time(nullptr));
+    GameRandom::Seed(static_cast<std::uint32_t>(kFirstGameNumber + seconds % kLastGameNumber));
     const bool firstStart = ReadSettingDword(kSettingsKey, kFirstStartDoneSetting) == 0;
 
     GameClock::Initialise();

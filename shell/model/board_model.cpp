@@ -117,6 +117,7 @@ void CBoardModel::StopPlayback() {
 
 bool CBoardModel::StartGame(const GameChoice& choice) {
     StopPlayback();
+    watchedDaily_.clear();
     FinishRecording();
     if (choice.number) {
         GameRandom::Seed(*choice.number);
@@ -349,6 +350,14 @@ void CBoardModel::OnNewGame() {
         return;
     }
     StartGame();
+}
+
+void CBoardModel::NoteWatched(std::string daily, std::uint32_t score) {
+    if (Watching()) {
+        watchedDaily_ = std::move(daily);
+        watchedScore_ = score;
+        emit StateChanged();
+    }
 }
 
 void CBoardModel::NewGame(const GameChoice& choice) {

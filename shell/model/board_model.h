@@ -97,6 +97,11 @@ class CBoardModel : public QObject {
     // when it is a daily game.
     std::uint32_t GameNumber() const { return recorded_ ? number_ : 0; }
     const std::string& DailyDate() const { return daily_; }
+    // What the replay being watched proved of itself: a daily game's date
+    // and the score it reaches.
+    void NoteWatched(std::string daily, std::uint32_t score);
+    const std::string& WatchedDaily() const { return watchedDaily_; }
+    std::uint32_t WatchedScore() const { return watchedScore_; }
     // A game kept when the program ended goes on, its recording with it.
     bool ContinueGame(std::unique_ptr<CGame> game, RecordingSoFar soFar);
     // A tutorial page: `game` (none: the page keeps the game on the board)
@@ -209,6 +214,8 @@ class CBoardModel : public QObject {
     std::string awaitedReplay_;
     std::uint32_t number_ = 0;
     std::string daily_;
+    std::string watchedDaily_;
+    std::uint32_t watchedScore_ = 0;
 
     QTimer ticks_;
     std::unique_ptr<CReplayPlayer> player_;

@@ -114,9 +114,11 @@ void CReplayFlow::OnChecked() {
     // A board that leaves the check meanwhile (New game) answers No, and
     // then the replay waits no more.
     AskToEndGameUnderWay(model_, this, parent_, tr("Warning"), EndGameQuestion(),
-                         [this, stored = std::move(check.stored)](bool clear) mutable {
+                         [this, stored = std::move(check.stored), daily = check.daily,
+                          score = check.score](bool clear) mutable {
                              if (clear) {
                                  model_.BeginWatching(std::move(stored));
+                                 model_.NoteWatched(daily, score);
                              } else {
                                  model_.EndCheck();
                              }

@@ -279,11 +279,12 @@ TEST_F(HistoryTest, TheFirstDailyGameOfADateToEndIsItsResultEvenInAFileFromBefor
     {
         CHistoryWriter writer(Path(), QString::fromStdString(kVersion));
         writer.Open();
+        std::string forged = daily("2026-12-09", 10);
+        forged.replace(forged.find("seed "), 5, "seed 1");
+        const auto now = QDateTime::currentDateTimeUtc();
         for (const std::string& replay :
-             {daily("2026-12-07", 10), daily("2026-12-07", 20), daily("2026-12-08", 10),
-              daily("2026-12-09", 10).replace(daily("2026-12-09", 10).find("seed "), 5, "seed 1")}) {
-            writer.Add({replay, 0, QDateTime::currentDateTimeUtc(),
-                        QDateTime::currentDateTimeUtc(), {}, {}});
+             {daily("2026-12-07", 10), daily("2026-12-07", 20), daily("2026-12-08", 10), forged}) {
+            writer.Add({replay, 0, now, now, {}, {}});
         }
     }
     QStringList days;

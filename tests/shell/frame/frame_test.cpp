@@ -14,7 +14,6 @@
 #include <QTemporaryDir>
 #include <QTextBrowser>
 
-#include "game/game_number.h"
 #include "scores/core/calendar_clock.h"
 #include "scores/ui/game_over_dlg.h"
 #include "scores/ui/new_high_score_dlg.h"
@@ -226,12 +225,13 @@ TEST_F(UiTest, TheDailyGameAndGamesByNumberAreNamedInTheStatusBar) {
     Action(kCmdDailyGame)->trigger();
     frame->UpdateCommands();
     EXPECT_EQ(pane(), "Daily game, 7 Dec 2026");
-    EXPECT_TRUE(Game().difficulty == 1 && !Action(kCmdHard)->isEnabled());
+    EXPECT_TRUE(Game().difficulty == 1 && !Action(kCmdHard)->isEnabled() &&
+                !Board().SetDifficulty(2));
     EXPECT_EQ(Action(kCmdEasy)->toolTip(), "The daily game is played at Medium.");
-    EXPECT_FALSE(Board().SetDifficulty(2));
     Action(kCmdCopyGameNumber)->trigger();
     EXPECT_EQ(QGuiApplication::clipboard()->text(), "46057542");
-    EXPECT_EQ(Board().GameNumber(), DailyGameNumber({2026, 12, 7}));
+    Board().OnPausePlay();
+    RunFor(3000);
 
     // Out of range is refused in the dialog, which stays open to say why.
     QString refusal;
@@ -251,6 +251,22 @@ TEST_F(UiTest, TheDailyGameAndGamesByNumberAreNamedInTheStatusBar) {
     frame->UpdateCommands();
     EXPECT_TRUE(Game().difficulty == 0 && Action(kCmdHard)->isEnabled());
     EXPECT_EQ(Stored("Difficulty"), 3u);  // the player's own, for the next game
+
+    // The day's replay, watched, says whose day it was; an edited date is refused.
+    std::string daily = Board().LastReplay();
+    QTemporaryDir dir;
+    const auto watch = [&](const std::string& replay) {
+        QFile file(dir.filePath("daily.tvr"));
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly) && file.write(replay.c_str()));
+        file.close();
+        Session().Watching().WatchFile(file.fileName());
+    };
+    watch(daily);
+    ASSERT_TRUE(QTest::qWaitFor([this] { return Board().Watching(); }, 60000));
+    frame->UpdateCommands();
+    EXPECT_EQ(pane(), QString("Daily game of 7 Dec 2026, %1 points").arg(Board().WatchedScore()));
+    daily.replace(daily.find("Daily: 2026-12-07"), 17, "Daily: 2026-12-08");
+    EXPECT_EQ(Told([&] { watch(daily); }), "This replay is not the daily game of 8 Dec 2026.");
     CalendarClock::Pin(std::nullopt);
 }
 
