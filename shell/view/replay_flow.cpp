@@ -78,6 +78,7 @@ void CReplayFlow::WatchFile(const QString& path) {
     if (!model_.BeginCheck()) {
         return;
     }
+    checkedPath_ = path;
     check_ = new CReplayCheckJob(path, std::move(reader), parent_);
     connect(check_, &CReplayCheckJob::Finished, this, &CReplayFlow::OnChecked);
 }
@@ -96,7 +97,13 @@ void CReplayFlow::OnChecked() {
     if (check.verdict != ReplayVerdict::Watchable) {
         model_.EndCheck();
         if (check.verdict != ReplayVerdict::Stopped) {
-            QMessageBox::warning(parent_, QStringLiteral("Torvane"), Translated(check.problem));
+            // Named, unless the words already do: the player may have several.
+            const QString path = QDir::toNativeSeparators(checkedPath_);
+            QString told = Translated(check.problem);
+            if (!told.contains(path)) {
+                told = tr("%1: %2", "a file, what is wrong with it").arg(path, told);
+            }
+            QMessageBox::warning(parent_, QStringLiteral("Torvane"), told);
         }
         return;
     }
