@@ -250,11 +250,14 @@ ReplayCheck PlayReplay(std::string stored, const std::string& version, CSimRunne
             return NotTheDaily(*date);
         }
     }
-    if (text != nullptr) {
-        lines.CopyFrom(line, *text);
-    }
     std::size_t count = 0;
     do {
+        // Comments and blank lines play no part in the game: a file padded
+        // with them costs no memory here.
+        if (text != nullptr && IsCommand(line)) {
+            text->append(line);
+            text->push_back('\n');
+        }
         if (progress != nullptr && ++count % kLinesBetweenLooks == 0) {
             if (progress->stop) {
                 return Refused(ReplayVerdict::Stopped, {});

@@ -92,7 +92,7 @@ ReplayCheck CheckReplay(std::string stored, const std::string& version,
 class CSimRunner;
 
 // The same on a runner of the caller's, which holds the replay's game at the
-// end; `text`, if given, gets the text from the clock's first `at` on, as far
-// as it was read, each line with its line break.
+// end; `text`, if given, gets the commands from the clock's first `at` on (no
+// comment or blank line), as far as they were read, each with its line break.
 ReplayCheck PlayReplay(std::string stored, const std::string& version, CSimRunner& runner,
                        ReplayProgress* progress = nullptr, std::string* text = nullptr);

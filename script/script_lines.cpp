@@ -2,14 +2,6 @@
 
 #include <cstring>
 
-void CScriptLines::CopyFrom(std::string_view line, std::string& copy) {
-    copy_ = &copy;
-    copy.reserve(copy.size() + line.size() + 1 + piece_.size() + text_.SizeHint());
-    copy += line;
-    copy += '\n';
-    copy += piece_;
-}
-
 bool CScriptLines::Next(std::string_view& line) {
     if (longLine_) {
         return false;
@@ -26,9 +18,6 @@ bool CScriptLines::Next(std::string_view& line) {
                 line = carried_;
                 ++number_;
                 return true;
-            }
-            if (copy_ != nullptr) {
-                *copy_ += piece_;
             }
         }
         const void* end = std::memchr(piece_.data(), '\n', piece_.size());

@@ -21,15 +21,11 @@ class CScriptLines {
     int Number() const { return number_; }
     ScriptFault Fault() const { return longLine_ ? ScriptFault::LongLine : text_.Fault(); }
     std::size_t Consumed() const { return text_.Consumed(); }
-    // From `line`, the line last given, on, the text is added to `copy` as
-    // it is read, a piece of unpacked text at a time rather than line by line.
-    void CopyFrom(std::string_view line, std::string& copy);
 
   private:
     CScriptText text_;
     std::string_view piece_;
     std::string carried_;
-    std::string* copy_ = nullptr;
     int number_ = 0;
     bool longLine_ = false;
 };

@@ -43,11 +43,6 @@ class CScriptText {
     ScriptFault Fault() const { return fault_; }
     // How many of the stored bytes have been read.
     std::size_t Consumed() const;
-    // About how much text is still to come, to make room for it at once: the
-    // size the last gzip member's trailer gives, but no more than 16 times
-    // the stored bytes left (a game's text packs to about a twelfth of its
-    // size) nor than the limit leaves. A hint only: the text may belie it.
-    std::size_t SizeHint() const;
 
   private:
     bool Stop(ScriptFault fault);

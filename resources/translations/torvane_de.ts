@@ -676,6 +676,11 @@ Do you want to end this game and watch the replay?</source>
         <translation>Wenn Sie eine Spielaufzeichnung ansehen, endet das laufende Spiel.<byte value="xd"/>
 Möchten Sie dieses Spiel beenden und die Aufzeichnung ansehen?</translation>
     </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>a file, what is wrong with it</comment>
+        <translation>%1: %2</translation>
+    </message>
 </context>
 <context>
     <name>CReplayShelf</name>
@@ -1139,6 +1144,10 @@ Die Spiele werden aufbewahrt und geschrieben, sobald es möglich ist.</translati
     <message>
         <source>Your score could not be saved: %1</source>
         <translation>Ihre Punktzahl konnte nicht gespeichert werden: %1</translation>
+    </message>
+    <message>
+        <source>Your score of %1 no longer has a place in the table: another copy of Torvane entered better scores while you typed your name.</source>
+        <translation>Ihre Punktzahl von %1 hat keinen Platz mehr in der Bestenliste: Eine andere Kopie von Torvane hat bessere Punktzahlen eingetragen, während Sie Ihren Namen eingaben.</translation>
     </message>
 </context>
 <context>

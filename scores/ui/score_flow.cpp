@@ -52,7 +52,16 @@ bool EnterHighScore(QWidget* parent, std::uint32_t score, const ScoreReplays& re
                 QCoreApplication::translate("ScoreFlow", "Your score could not be saved: %1")
                     .arg(QString::fromStdString(*commit.failure)));
         }
-        if (commit.place && replays.made) {
+        if (!commit.place) {
+            // Another copy entered better scores while the name was typed.
+            QMessageBox::information(
+                parent, QStringLiteral("Torvane"),
+                QCoreApplication::translate("ScoreFlow",
+                                            "Your score of %1 no longer has a place in the table: "
+                                            "another copy of Torvane entered better scores while "
+                                            "you typed your name.")
+                    .arg(score));
+        } else if (replays.made) {
             replays.made(commit);
         }
     }

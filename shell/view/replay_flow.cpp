@@ -86,6 +86,7 @@ void CReplayFlow::WatchFile(const QString& path) {
     if (!model_.BeginCheck()) {
         return;
     }
+    checkedPath_ = path;
     check_ = new CReplayCheckJob(path, std::move(reader), parent_);
     connect(check_, &CReplayCheckJob::Finished, this, &CReplayFlow::OnChecked);
 }
@@ -107,7 +108,13 @@ void CReplayFlow::OnChecked() {
             check.problem.args = {LocalDateText(check.daily).toStdString()};
         }
         if (check.verdict != ReplayVerdict::Stopped) {
-            QMessageBox::warning(parent_, QStringLiteral("Torvane"), Translated(check.problem));
+            // Named, unless the words already do: the player may have several.
+            const QString path = QDir::toNativeSeparators(checkedPath_);
+            QString told = Translated(check.problem);
+            if (!told.contains(path)) {
+                told = tr("%1: %2", "a file, what is wrong with it").arg(path, told);
+            }
+            QMessageBox::warning(parent_, QStringLiteral("Torvane"), told);
         }
         return;
     }

@@ -53,4 +53,5 @@ class CReplayFlow : public QObject {
     QWidget* parent_;
     Reader reader_;
     CReplayCheckJob* check_ = nullptr;
+    QString checkedPath_;
 };

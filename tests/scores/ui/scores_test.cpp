@@ -3,6 +3,7 @@
 #include <QImage>
 #include <QLineEdit>
 #include <QLocale>
+#include <QMessageBox>
 #include <QTest>
 #include <QTreeWidget>
 #include <clocale>
@@ -144,6 +145,25 @@ TEST_F(ScoresTest, EscapeKeepsTheFinishedGameAndOnlyAQualifyingScoreIsOfferedNev
     EXPECT_EQ(titles, QStringList({"High Score", "Torvane -- High Scores"}));
     EXPECT_EQ(settings.ValueNames(kScoresKey).size(), 1u);
     EXPECT_TRUE(Game().paused && !Game().over);
+
+    // Another copy stores ten better scores while the name is typed: told so.
+    Board().OnPausePlay();
+    Game().score = 300;
+    Then([this](QDialog* entry) {
+        for (int i = 0; i < 10; ++i) {
+            settings.Write(kScoresKey, "00" + std::to_string(i),
+                           SettingValue::String("a|Bo|900|0"));
+        }
+        entry->accept();
+    });
+    QString told;
+    Then([&told](QDialog* box) {
+        told = static_cast<QMessageBox*>(box)->text();
+        box->accept();
+    });
+    Action(kCmdNewGame)->trigger();
+    EXPECT_TRUE(told.startsWith("Your score of 300 no longer has a place in the table"))
+        << told.toStdString();
 }
 
 TEST_F(ScoresTest, ListShowsRankNameScoreAndEnglishDatesInAnyLocaleUnlessInputIsLocked) {

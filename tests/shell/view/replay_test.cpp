@@ -284,8 +284,9 @@ TEST_F(ReplayTest, TopTenEntriesKeepTheirReplaysUntilATableWithoutThemIsOnDisk) 
         watch->isEnabled() ? watch->click() : d->reject();  // a failure, not a hang
     });
     EXPECT_EQ(Told([this] { Session().GameOver().ShowHighScores(); }),
-              "This replay does not reach the score it records: it ends at 0 points, not at "
-              "the 560 it records.");
+              QDir::toNativeSeparators(shelf.EntryPath(table.Entries(), 5)) +
+                  ": This replay does not reach the score it records: it ends at 0 points, not "
+                  "at the 560 it records.");
     EXPECT_FALSE(Board().Watching());
 }
 
