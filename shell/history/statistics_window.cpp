@@ -90,6 +90,7 @@ CStatisticsWindow::CStatisticsWindow(QString historyPath, QWidget* parent)
     list_->setSelectionBehavior(QAbstractItemView::SelectRows);
     list_->setSelectionMode(QAbstractItemView::SingleSelection);
     list_->verticalHeader()->hide();
+    list_->setWordWrap(false);
     list_->horizontalHeader()->setStretchLastSection(true);
     watch_ = new QPushButton(tr("&Watch"));
     save_ = new QPushButton(tr("&Save replay as ..."));
@@ -188,6 +189,7 @@ void CStatisticsWindow::Show(std::vector<GameRow> rows) {
     games_->SetRows(std::move(rows));
     // The latest game is the one to watch first.
     list_->setCurrentIndex(sorted_->index(0, 0));
+    list_->resizeColumnsToContents();
     FillFigures();
     charts_->SetRows(games_->Rows());
     emit Loaded();
