@@ -231,8 +231,10 @@ TEST_F(StatisticsTest, TenThousandGamesShowTheirFiguresAndSortAndFilter) {
     EXPECT_EQ(window.GamesList().rowCount(), medium);
     EXPECT_EQ(Cell(window, medium - 1, CGamesTableModel::kDifficulty), "Medium");
 
-    // The high-score table's button opens it again.
+    // Its size is there at the next opening; the table's button opens it again.
+    window.resize(700, 450);
     window.close();
+    EXPECT_EQ(CStatisticsWindow(path).size(), QSize(700, 450));
     Then(Press({"Statistics"}));
     Session().GameOver().ShowHighScores();
     EXPECT_TRUE(QTest::qWaitFor([&window] { return window.isVisible(); }, 60000));
