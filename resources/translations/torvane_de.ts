@@ -808,8 +808,8 @@ Nicht gespeichert: %2.</translation>
         <translation>Spiele</translation>
     </message>
     <message>
-        <source>Scores over time (lines: the average of the last %1 games)</source>
-        <translation>Punktzahlen im Lauf der Zeit (Linien: Durchschnitt der letzten %1 Spiele)</translation>
+        <source>Scores; lines: average of the last %1</source>
+        <translation>Punktzahlen; Linien: Durchschnitt der letzten %1</translation>
     </message>
     <message>
         <source>Score, from</source>

@@ -2,6 +2,7 @@
 
 #include <QBarCategoryAxis>
 #include <QBarSet>
+#include <QBoxLayout>
 #include <QChart>
 #include <QChartView>
 #include <QLegend>
@@ -10,7 +11,6 @@
 #include <QLocale>
 #include <QScatterSeries>
 #include <QStackedBarSeries>
-#include <QVBoxLayout>
 #include <QValueAxis>
 #include <algorithm>
 #include <array>
@@ -45,6 +45,8 @@ QChart* NewChart(const QString& title) {
     chart->setTitle(title);
     chart->legend()->setAlignment(Qt::AlignBottom);
     chart->setAnimationOptions(QChart::NoAnimation);
+    chart->setMargins(QMargins(2, 2, 2, 2));
+    chart->setBackgroundRoundness(0);
     return chart;
 }
 
@@ -66,11 +68,11 @@ void Replace(QChartView& view, QChart* chart) {
 
 CStatisticsCharts::CStatisticsCharts(QWidget* parent)
     : QWidget(parent), scores_(new QChartView), histogram_(new QChartView) {
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
+    layout_ = new QBoxLayout(QBoxLayout::TopToBottom, this);
+    layout_->setContentsMargins(0, 0, 0, 0);
     for (QChartView* view : {scores_, histogram_}) {
         view->setRenderHint(QPainter::Antialiasing);
-        layout->addWidget(view, 1);
+        layout_->addWidget(view, 1);
     }
     scores_->setAccessibleName(tr("Scores over time"));
     histogram_->setAccessibleName(tr("Scores reached"));
@@ -88,6 +90,14 @@ void CStatisticsCharts::SetRows(const std::vector<GameRow>& rows) {
     }
 }
 
+void CStatisticsCharts::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    // Side by side where the room is wide (a small screen's window), one
+    // above the other where it is tall.
+    layout_->setDirection(width() > height() * 3 / 2 ? QBoxLayout::LeftToRight
+                                                     : QBoxLayout::TopToBottom);
+}
+
 void CStatisticsCharts::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     if (stale_) {
@@ -102,8 +112,7 @@ void CStatisticsCharts::Build() {
         best = std::max(best, row.figures.score);
     }
 
-    QChart* scores = NewChart(
-        tr("Scores over time (lines: the average of the last %1 games)").arg(kAverageOver));
+    QChart* scores = NewChart(tr("Scores; lines: average of the last %1").arg(kAverageOver));
     auto* games = NewAxis(tr("Games played"));
     auto* points = NewAxis(tr("Score"));
     scores->addAxis(games, Qt::AlignBottom);
@@ -177,6 +186,7 @@ void CStatisticsCharts::Build() {
     histogram->addSeries(bars);
     auto* ranges = new QBarCategoryAxis;
     ranges->setTitleText(tr("Score, from"));
+    ranges->setLabelsAngle(-90);  // upright, they would be cut short in a narrow chart
     const QLocale locale;
     for (int bin = 0; bin < kBins; ++bin) {
         ranges->append(locale.toString(qulonglong(bin) * width));

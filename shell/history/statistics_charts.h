@@ -12,6 +12,7 @@
 
 #include "history/game_row.h"
 
+class QBoxLayout;
 class QChartView;
 
 class CStatisticsCharts : public QWidget {
@@ -31,6 +32,7 @@ class CStatisticsCharts : public QWidget {
     static QColor DifficultyColour(int difficulty);
 
   protected:
+    void resizeEvent(QResizeEvent* event) override;
     void showEvent(QShowEvent* event) override;
 
   private:
@@ -40,4 +42,5 @@ class CStatisticsCharts : public QWidget {
     bool stale_ = true;
     QChartView* scores_;
     QChartView* histogram_;
+    QBoxLayout* layout_;
 };

@@ -31,9 +31,9 @@
 
 namespace {
 
-constexpr const char* kStatisticsKey = "Statistics";
 constexpr QSize kFirstSize(760, 520);
 constexpr QSize kSmallest(320, 240);
+constexpr int kSizeSaveDelayMs = 500;
 
 struct Read {
     std::vector<GameRow> rows;
@@ -90,6 +90,7 @@ CStatisticsWindow::CStatisticsWindow(QString historyPath, QWidget* parent)
     list_->setSelectionBehavior(QAbstractItemView::SelectRows);
     list_->setSelectionMode(QAbstractItemView::SingleSelection);
     list_->verticalHeader()->hide();
+    list_->setWordWrap(false);
     list_->horizontalHeader()->setStretchLastSection(true);
     watch_ = new QPushButton(tr("&Watch"));
     save_ = new QPushButton(tr("&Save replay as ..."));
@@ -137,10 +138,14 @@ CStatisticsWindow::CStatisticsWindow(QString historyPath, QWidget* parent)
     connect(new QShortcut(QKeySequence::Cancel, this), &QShortcut::activated, this,
             &QWidget::close);
 
+    sizeSave_.setSingleShot(true);
+    sizeSave_.setInterval(kSizeSaveDelayMs);
+    connect(&sizeSave_, &QTimer::timeout, this, &CStatisticsWindow::SaveSize);
+
     FillFigures();
     CurrentChanged();
-    const QSize stored(int(ReadSettingDword(kStatisticsKey, "Width")),
-                       int(ReadSettingDword(kStatisticsKey, "Height")));
+    const QSize stored(int(ReadSettingDword(kSettingsKey, "StatisticsWidth")),
+                       int(ReadSettingDword(kSettingsKey, "StatisticsHeight")));
     resize(stored.width() >= kSmallest.width() && stored.height() >= kSmallest.height()
                ? stored.boundedTo(QSize(1 << 14, 1 << 14))
                : kFirstSize);
@@ -167,10 +172,24 @@ void CStatisticsWindow::showEvent(QShowEvent* event) {
 
 void CStatisticsWindow::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
+    // A resize by hand is a stream of events, and every write of the
+    // settings is a whole file synced: the size is written once it stops.
     if (isVisible() && !isMaximized() && !isFullScreen()) {
-        WriteSettingDword(kStatisticsKey, "Width", std::uint32_t(width()));
-        WriteSettingDword(kStatisticsKey, "Height", std::uint32_t(height()));
+        sizeSave_.start();
     }
+}
+
+void CStatisticsWindow::hideEvent(QHideEvent* event) {
+    QWidget::hideEvent(event);
+    sizeSave_.stop();
+    if (!isMaximized() && !isFullScreen()) {
+        SaveSize();
+    }
+}
+
+void CStatisticsWindow::SaveSize() {
+    WriteSettingDword(kSettingsKey, "StatisticsWidth", std::uint32_t(width()));
+    WriteSettingDword(kSettingsKey, "StatisticsHeight", std::uint32_t(height()));
 }
 
 void CStatisticsWindow::Reload() {
@@ -188,6 +207,7 @@ void CStatisticsWindow::Show(std::vector<GameRow> rows) {
     games_->SetRows(std::move(rows));
     // The latest game is the one to watch first.
     list_->setCurrentIndex(sorted_->index(0, 0));
+    list_->resizeColumnsToContents();
     FillFigures();
     charts_->SetRows(games_->Rows());
     emit Loaded();

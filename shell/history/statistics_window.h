@@ -5,6 +5,7 @@
 // saved, and the list exported. Modeless; it remembers its size. The history
 // is read off the window's thread and read again when a game lands in it.
 
+#include <QTimer>
 #include <QWidget>
 #include <cstdint>
 #include <memory>
@@ -54,6 +55,7 @@ class CStatisticsWindow : public QWidget {
   protected:
     void showEvent(QShowEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
 
   private:
     void Show(std::vector<GameRow> rows);
@@ -65,6 +67,7 @@ class CStatisticsWindow : public QWidget {
     // Reads the chosen game's replay off the window's thread, then `use`s it.
     void WithReplay(std::function<void(const QByteArray& replay)> use);
     void Warn(const QString& message);
+    void SaveSize();
 
     QString path_;
     CGamesTableModel* games_;
@@ -77,6 +80,7 @@ class CStatisticsWindow : public QWidget {
     QPushButton* watch_;
     QPushButton* save_;
     std::unique_ptr<QTemporaryFile> watched_;
+    QTimer sizeSave_;
     // Last, so that it goes first: the work under way ends before the rest.
     CRunningWork running_;
 };
