@@ -5,7 +5,8 @@
 # board opens below scale 1: the disc and the panels at its scale, centred in
 # the view, and a double-click in the bomb box as drawn drops the bomb; the
 # tutorial's window hides nothing of what its pages show, and every window
-# and dialog opens wholly on the screen. On a
+# and dialog opens wholly on the screen (the welcome, the game over and the
+# high score among them, from a first start with a game kept near its end). On a
 # large one (1920 x 1080) it opens at the board's base size, F11 fills the
 # screen, the wheel grows by the board's scale, and the central gem shows no
 # colour it lacks at scale 1 (no blur).
@@ -157,6 +158,24 @@ elif [ "$screen" = 1024x600 ]; then
     fits "^Accessibility\$" alt+o a
     fits "^Torvane -- High Scores\$" alt+g g
     fits "^Watch a replay\$" alt+g r
+    keys "$wid" alt+o Down Down Down Down Return && framed "^Options\$" && options=$w
+    to=$options fits "^Customize colors\$" Tab Tab Tab space
+    keys "$options" Escape
+    # A first start offers the tutorial; a kept game (Hard, seed 7, the wheel
+    # never turned: it ends at 370798 ms with 1720 points) ends soon, and its score is offered.
+    kill "$pid" && wait "$pid"
+    sed -i 's/^FirstStartDone=1$/FirstStartDone=0/' "$conf"
+    kept="$out/data/Quillfen Software/Torvane/games/game-1.tvr"
+    mkdir -p "${kept%/*}" && {
+        printf '%s\n' '# Torvane replay' '# Version: 1.0.4' '# Rules: 1' '# Played: 2026-12-07 21:36 UTC' \
+            '# Difficulty: Hard' '# Score: 1720' 'at 1000' 'seed 7' 'setting Difficulty 3' 'new' 'resume'
+        seq 1066 66 365000 | awk '{ print "at " $1; print "tick" }' && printf 'pause\nstate\n'
+    } > "$kept"
+    # Fails unless the window named $1 lies wholly on the screen; Escape closes it.
+    seen() { framed "$1" && onscreen "$1" && echo "$1: $L,$T to $R,$B" && keys "$w" Escape; }
+    start && seen "^Welcome to Torvane !\$"
+    keys "$wid" ctrl+p && seen "^Game Over\$" && seen "^High Score\$"
+    framed "^Torvane -- High Scores\$" && keys "$w" Escape
 else
     [ "$W.$H" = 768.738 ] || fail "opened at ${W}x$H, not 768x738"
     chromeW=$((W - 724)) chromeH=$((H - 698))

@@ -2,13 +2,14 @@
 
 #include <QCloseEvent>
 #include <QDockWidget>
-#include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QMainWindow>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
 #include <QTimer>
+#include <QVBoxLayout>
+#include <algorithm>
 
 #include "render/board_layout.h"
 #include "resources/translations.h"
@@ -77,18 +78,28 @@ void CTutorialWnd::BecomePanelOf(QWidget* mainWindow) {
     panel_ = new QDockWidget(windowTitle(), frame);
     panel_->setObjectName(QStringLiteral("tutorialPanel"));
     panel_->setFeatures(QDockWidget::NoDockWidgetFeatures);
-    panel_->setAllowedAreas(Qt::BottomDockWidgetArea);
     auto* holder = new QWidget(panel_);
-    auto* row = new QHBoxLayout(holder);
-    row->setContentsMargins(0, 0, 0, 0);
+    auto* box = new QVBoxLayout(holder);
+    box->setContentsMargins(0, 0, 0, 0);
     setWindowFlags(Qt::Widget);
-    // A dialog shown unmoved centres itself over its parent; the row places it.
+    // A dialog shown unmoved centres itself over its parent; the box places it.
     setAttribute(Qt::WA_Moved);
-    row->addStretch();
-    row->addWidget(this);
-    row->addStretch();
+    box->addWidget(this, 0, Qt::AlignCenter);
     panel_->setWidget(holder);
-    frame->addDockWidget(Qt::BottomDockWidgetArea, panel_);
+    // Beside the board where the screen has room for the window to widen by
+    // the panel (the window system lets a window size itself, if not place
+    // itself), else below it.
+    const QSize own = size() + QSize(0, 2 * fontMetrics().height());
+    const int widest = frame->screen()->availableGeometry().width() -
+                       (frame->frameGeometry().width() - frame->width());
+    const bool normal = (frame->windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen)) == 0;
+    if (normal && frame->minimumSizeHint().width() + own.width() <= widest) {
+        widened_ = std::clamp(widest - frame->width(), 0, own.width());
+        frame->resize(frame->width() + widened_, frame->height());
+        frame->addDockWidget(Qt::RightDockWidgetArea, panel_);
+    } else {
+        frame->addDockWidget(Qt::BottomDockWidgetArea, panel_);
+    }
 }
 
 void CTutorialWnd::ShowPage(const QString& caption, const QString& text, bool previousEnabled,
@@ -179,9 +190,15 @@ void CTutorialWnd::Place(const QWidget* view, const TutorialSubject& subject,
 void CTutorialWnd::Quit() {
     send_(TutorialEnded);
     if (panel_ != nullptr) {
-        // The board takes the panel's room back, and the keys.
+        // The board takes the panel's room back, and the keys; a window
+        // widened for the panel narrows again.
         if (view_ != nullptr) {
             view_->setFocus();
+            QWidget* frame = view_->window();
+            if (widened_ > 0 &&
+                (frame->windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen)) == 0) {
+                frame->resize(frame->width() - widened_, frame->height());
+            }
         }
         panel_->hide();
         panel_->deleteLater();

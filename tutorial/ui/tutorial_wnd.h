@@ -3,7 +3,8 @@
 // holds no tutorial state; every button is a request to the tutorial flow, which
 // answers it before the handler goes on. Where the window system places a
 // program's windows itself (Wayland), the same page and buttons are a panel
-// of the main window below the board instead, which it can never cover.
+// of the main window beside or below the board instead, which it can never
+// cover.
 
 #include <QDialog>
 #include <QDockWidget>
@@ -67,6 +68,7 @@ class CTutorialWnd : public QDialog {
     QPushButton* next_;
     QPointer<QDockWidget> panel_;
     QPointer<QWidget> view_;
+    int widened_ = 0;  // what the main window grew by for the panel
     // The last placement, done again once the window system has decorated
     // a window placed before it was.
     std::function<void()> place_;
