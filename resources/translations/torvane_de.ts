@@ -513,7 +513,7 @@ Möchten Sie Torvane trotzdem starten?</translation>
     </message>
     <message>
         <source>S&amp;tatistics ...	Ctrl+T</source>
-        <translation>S&amp;tatistik ...	Strg+T</translation>
+        <translation>Stat&amp;istik ...	Strg+T</translation>
     </message>
     <message>
         <source>Figures and charts of every game played</source>
