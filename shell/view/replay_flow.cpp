@@ -28,11 +28,18 @@ void CReplayFlow::OnWatchLastGame() {
     }
     // Ask first, then read: the game ended here becomes the last game.
     HoldStill();
-    if (EndGameUnderWayFirst(model_, parent_, tr("Warning"),
-                             tr("Watching a replay will end the current game.\r\n"
-                                "Do you want to end this game and watch the replay?"))) {
-        WatchFile(replays_.Shelf().LastGamePath());
-    }
+    AskToEndGameUnderWay(model_, this, parent_, tr("Warning"), EndGameQuestion(),
+                         [this](bool clear) {
+                             if (clear) {
+                                 WatchFile(replays_.Shelf().LastGamePath());
+                             }
+                         });
+}
+
+QString CReplayFlow::EndGameQuestion() {
+    return tr(
+        "Watching a replay will end the current game.\r\n"
+        "Do you want to end this game and watch the replay?");
 }
 
 void CReplayFlow::OnWatchReplay() {
@@ -100,15 +107,14 @@ void CReplayFlow::OnChecked() {
         }
         return;
     }
-    if (!EndGameUnderWayFirst(model_, parent_, tr("Warning"),
-                              tr("Watching a replay will end the current game.\r\n"
-                                 "Do you want to end this game and watch the replay?"))) {
-        model_.EndCheck();
-        return;
-    }
-    // The question ran its own event loop: the board may have left the check
-    // meanwhile (New game), and then the replay waits no more.
-    if (model_.Checking()) {
-        model_.BeginWatching(std::move(check.stored));
-    }
+    // A board that leaves the check meanwhile (New game) takes the question
+    // with it, and then the replay waits no more.
+    AskToEndGameUnderWay(model_, this, parent_, tr("Warning"), EndGameQuestion(),
+                         [this, stored = std::move(check.stored)](bool clear) mutable {
+                             if (clear) {
+                                 model_.BeginWatching(std::move(stored));
+                             } else {
+                                 model_.EndCheck();
+                             }
+                         });
 }

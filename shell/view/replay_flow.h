@@ -39,6 +39,7 @@ class CReplayFlow : public QObject {
     void SetReader(Reader reader) { reader_ = std::move(reader); }
 
   private:
+    static QString EndGameQuestion();
     // Pauses whatever plays, the game or a replay, before a replay's file
     // dialog, its check and its question.
     void HoldStill();

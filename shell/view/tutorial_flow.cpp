@@ -1,6 +1,5 @@
 #include "shell/view/tutorial_flow.h"
 
-#include <QMessageBox>
 #include <QPointer>
 #include <QTimer>
 
@@ -31,25 +30,30 @@ void CTutorialFlow::StartOrQuit() {
         return;
     }
     // As New game ends a game: its score is offered for the table.
-    if (!EndGameUnderWayFirst(model_, &view_, tr("Warning"),
-                              tr("Viewing the tutorial will end the current game.\r\n"
-                                 "Do you want to end this game and view the tutorial?"))) {
-        return;
-    }
-    // The question runs its own event loop: the tutorial may have been
-    // started from there meanwhile, or the board taken by a replay.
-    if (tutorial_ || model_.Mode() != BoardMode::Playing) {
-        return;
-    }
+    AskToEndGameUnderWay(model_, this, &view_, tr("Warning"),
+                         tr("Viewing the tutorial will end the current game.\r\n"
+                            "Do you want to end this game and view the tutorial?"),
+                         [this](bool clear) {
+                             if (clear) {
+                                 Start();
+                             }
+                         });
+}
 
+void CTutorialFlow::Start() {
     auto state = std::make_unique<CTutorial>(LoadTutorial());
     if (state->CurrentPage() == nullptr) {
         return;
     }
     tutorial_ = std::move(state);
+    // The board refuses a tutorial while a replay is checked.
+    if (!PutPageOnBoard()) {
+        tutorial_.reset();
+        return;
+    }
     window_ = new CTutorialWnd(&view_, [this](int code) { OnMessage(code); });
     emit WindowOpened(window_);
-    ShowPage();
+    ShowPageText();
 
     // The window system decorates a new window only once it is on screen;
     // place it again when its frame is known.
@@ -61,20 +65,28 @@ void CTutorialFlow::StartOrQuit() {
 }
 
 void CTutorialFlow::ShowPage() {
+    if (PutPageOnBoard()) {
+        ShowPageText();
+    }
+}
+
+bool CTutorialFlow::PutPageOnBoard() {
     const CTutorialPage* page = tutorial_ ? tutorial_->CurrentPage() : nullptr;
     if (page == nullptr) {
-        return;
+        return false;
     }
-    if (page->scenario != nullptr) {
-        // The tutorial's own games are not recorded.
-        auto game = std::make_unique<CGame>(page->scenario);
-        game->Resume();
-        model_.ShowTutorialPage(std::move(game), page->inputLock);
-    } else {
-        model_.ShowTutorialPage(nullptr, page->inputLock);
+    if (page->scenario == nullptr) {
+        return model_.ShowTutorialPage(nullptr, page->inputLock);
     }
+    // The tutorial's own games are not recorded.
+    auto game = std::make_unique<CGame>(page->scenario);
+    game->Resume();
+    return model_.ShowTutorialPage(std::move(game), page->inputLock);
+}
 
-    if (window_ != nullptr) {
+void CTutorialFlow::ShowPageText() {
+    const CTutorialPage* page = tutorial_ ? tutorial_->CurrentPage() : nullptr;
+    if (window_ != nullptr && page != nullptr) {
         window_->ShowPage(Translated(tutorial_->Caption()), Translated(page->text),
                           tutorial_->HasPrevious(), Translated(tutorial_->NextButtonText()));
         PlaceWindow();
@@ -82,6 +94,9 @@ void CTutorialFlow::ShowPage() {
 }
 
 void CTutorialFlow::OnMessage(int code) {
+    if (!tutorial_) {
+        return;  // a window that has gone
+    }
     switch (code) {
         case TutorialEnded:
             tutorial_.reset();
@@ -89,16 +104,12 @@ void CTutorialFlow::OnMessage(int code) {
             model_.EndTutorial();
             break;
         case TutorialNext:
-            if (tutorial_) {
-                tutorial_->Next();
-                ShowPage();
-            }
+            tutorial_->Next();
+            ShowPage();
             break;
         case TutorialPrevious:
-            if (tutorial_) {
-                tutorial_->Previous();
-                ShowPage();
-            }
+            tutorial_->Previous();
+            ShowPage();
             break;
         default:
             break;

@@ -33,7 +33,12 @@ class CTutorialFlow : public QObject {
     void WindowOpened(QWidget* window);
 
   private:
+    // After the question over a game under way, if any.
+    void Start();
     void ShowPage();
+    // The page's game and lock: false where the board refuses a tutorial.
+    bool PutPageOnBoard();
+    void ShowPageText();
     void OnMessage(int code);
     void OfferOnFirstStart();
     // The view has been painted: the first start's offer follows the first paint.

@@ -146,6 +146,14 @@ class UiTest : public ::testing::Test {
         EXPECT_TRUE(QTest::qWaitFor([&told] { return !told.isEmpty(); }, 60000));
         return told;
     }
+    // Until the answers queued have been given, their dialogs have closed
+    // and what follows from them has run.
+    void UntilAnswered() {
+        EXPECT_TRUE(QTest::qWaitFor(
+            [this] { return answers.empty() && QApplication::activeModalWidget() == nullptr; },
+            60000));
+        QCoreApplication::processEvents();
+    }
     // Clicks the buttons and boxes with these texts.
     static Answer Press(QStringList texts) {
         return [texts](QDialog* dialog) {

@@ -133,10 +133,6 @@ void CTutorialWnd::Place(const QWidget* view, const TutorialSubject& subject,
 }
 
 void CTutorialWnd::Quit() {
-    if (ended_) {
-        return;
-    }
-    ended_ = true;
     send_(TutorialEnded);
     hide();
     deleteLater();

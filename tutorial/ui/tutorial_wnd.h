@@ -58,7 +58,6 @@ class CTutorialWnd : public QDialog {
     QPushButton* previous_;
     QPushButton* quit_;
     QPushButton* next_;
-    bool ended_ = false;
     // The last placement, done again once the window system has decorated
     // a window placed before it was.
     std::function<void()> place_;

@@ -305,6 +305,7 @@ TEST_F(ReplayTest, GamesHoldStillWhileAReplayIsAskedForReadAndChecked) {
         Press({"Yes"})(d);
     });
     Session().Watching().OnWatchLastGame();
+    UntilAnswered();
     const std::string ended = GameStateJson(v.Game());
     EXPECT_TRUE(QTest::qWaitFor([&] { return Board().Watching(); }, 60000));
     // Paused, as screen readers hear it (shell/screen_reader_test.sh: the rest).
