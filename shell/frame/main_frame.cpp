@@ -20,6 +20,7 @@
 #include "shell/frame/main_toolbar.h"
 #include "shell/frame/menu_bar_keys.h"
 #include "shell/frame/pad_binding.h"
+#include "shell/frame/replay_speed_pane.h"
 #include "shell/frame/window_placement.h"
 #include "shell/model/board_model.h"
 #include "shell/view/game_over_flow.h"
@@ -204,6 +205,7 @@ void CMainFrame::BuildStatusBar() {
     // The bar leaves room before its first pane but none after its last,
     // whose frame would run into the window's edge: as much on the right.
     statusBar()->setContentsMargins(0, 0, kStatusBarEndMargin, 0);
+    statusBar()->addPermanentWidget(new CReplaySpeedPane(session_->Model()));
     auto* indicators = new CLockIndicators(statusBar());
     for (QLabel* label : indicators->Labels()) {
         statusBar()->addPermanentWidget(label);
