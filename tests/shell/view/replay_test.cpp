@@ -313,6 +313,8 @@ TEST_F(ReplayTest, GamesHoldStillWhileAReplayIsAskedForReadAndChecked) {
               "Game board, REPLAY, PAUSED");
     v.OnPausePlay();
     PlayToTheEnd(ended);
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(&View())->text(QAccessible::Name),
+              "Game board, REPLAY, Game Over");
 
     // Watch a replay pauses first: a game running under its file dialog
     // could end there. The check of the chosen file is held here until it is
