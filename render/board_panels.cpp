@@ -116,8 +116,12 @@ Banner ReplayBanner() {
 }
 
 BoardBanners BannersFor(const CGame& game, bool watching, bool watchPaused) {
-    if (!watching || game.over) {
+    if (!watching) {
         return {{}, BannerFor(game)};
+    }
+    // A replay's end stays on the board under its banner.
+    if (game.over) {
+        return {ReplayBanner(), BannerFor(game)};
     }
     // The recorded game's own pauses last no time in a replay.
     return {ReplayBanner(), watchPaused ? PausedBanner() : Banner{}};

@@ -39,8 +39,8 @@ Banner BannerFor(const CGame& game);
 // its words.
 Banner ReplayBanner();
 // Everything the board says of the game, as drawn and as read to a screen
-// reader. While a replay is watched: REPLAY until its game is over, and
-// PAUSED across the centre while its playback is paused.
+// reader. While a replay is watched: REPLAY, with Game Over across the
+// centre at its end, and PAUSED there while its playback is paused.
 struct BoardBanners {
     Banner replay;
     Banner centre;

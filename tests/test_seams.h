@@ -7,6 +7,11 @@
 // a store on a file) does it within these and leaves the putting back to them.
 
 #include <cstdint>
+#include <cstdlib>
+#include <ctime>
+#include <functional>
+#include <optional>
+#include <string>
 
 #include "game/game_clock.h"
 #include "game/game_random.h"
@@ -43,4 +48,39 @@ class CTestSeams {
 
   private:
     const CScopedSettingsBackend settingsGuard_{&settings};
+};
+
+// What a test changes outside these seams for its own length (a pinned
+// calendar, the default locale) is put back however the test ends.
+class CPutBack {
+  public:
+    explicit CPutBack(std::function<void()> putBack) : putBack_(std::move(putBack)) {}
+    ~CPutBack() { putBack_(); }
+    CPutBack(const CPutBack&) = delete;
+    CPutBack& operator=(const CPutBack&) = delete;
+
+  private:
+    std::function<void()> putBack_;
+};
+
+// An environment variable (the time zone, say) set for a test's length.
+class CScopedEnv {
+  public:
+    CScopedEnv(const char* name, const char* value) : name_(name) {
+        if (const char* before = std::getenv(name)) {
+            before_ = before;
+        }
+        setenv(name, value, 1);
+        tzset();
+    }
+    ~CScopedEnv() {
+        before_ ? setenv(name_, before_->c_str(), 1) : unsetenv(name_);
+        tzset();
+    }
+    CScopedEnv(const CScopedEnv&) = delete;
+    CScopedEnv& operator=(const CScopedEnv&) = delete;
+
+  private:
+    const char* name_;
+    std::optional<std::string> before_;
 };

@@ -698,6 +698,13 @@ Bis Torvane neu startet, wird nicht mehr gemeldet, wenn Aufzeichnungen nicht ges
     </message>
 </context>
 <context>
+    <name>CReplaySpeedPane</name>
+    <message>
+        <source>Replay speed: %1x</source>
+        <translation>Wiedergabetempo: %1x</translation>
+    </message>
+</context>
+<context>
     <name>CSettingsFile</name>
     <message>
         <source>Your Torvane settings were damaged and could not be read. The damaged file was kept as:

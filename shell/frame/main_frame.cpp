@@ -24,6 +24,7 @@
 #include "shell/frame/main_toolbar.h"
 #include "shell/frame/menu_bar_keys.h"
 #include "shell/frame/pad_binding.h"
+#include "shell/frame/replay_speed_pane.h"
 #include "shell/frame/window_placement.h"
 #include "shell/model/board_model.h"
 #include "shell/view/game_over_flow.h"
@@ -229,6 +230,7 @@ void CMainFrame::BuildStatusBar() {
     statusBar()->setContentsMargins(0, 0, kStatusBarEndMargin, 0);
     gameLabel_ = new CGameLabel(statusBar());
     statusBar()->addPermanentWidget(gameLabel_);
+    statusBar()->addPermanentWidget(new CReplaySpeedPane(session_->Model()));
     auto* indicators = new CLockIndicators(statusBar());
     for (QLabel* label : indicators->Labels()) {
         statusBar()->addPermanentWidget(label);

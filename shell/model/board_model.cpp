@@ -12,8 +12,6 @@
 
 namespace {
 constexpr int kFrameMs = 16;
-// The end of a replay stays on the board this long before a fresh game.
-constexpr qint64 kEndHoldMs = 2000;
 // A playback that was held up (a slow machine, a suspended laptop) catches
 // up no faster than this per frame.
 constexpr qint64 kLongestFrameMs = 250;
@@ -223,7 +221,6 @@ bool CBoardModel::BeginWatching(std::string stored) {
     playbackPaused_ = false;
     playbackSpeed_ = 1;
     sounding_ = nullptr;
-    endShown_.invalidate();
     SetMode(BoardMode::WatchingReplay);
     playbackFrames_.start();
     playbackClock_.start();
@@ -270,30 +267,29 @@ bool CBoardModel::AdvancePlayback(std::int64_t ms) {
         // The replay's game sounds as the player has set sound now.
         game_->ReadSoundSwitches();
     }
-    // The recorded game's end asks nothing and offers no score.
+    // The recorded game's end asks nothing and offers no score; its last
+    // picture stays until the player does something.
     endAnnounced_ = true;
+    if (player_->Finished()) {
+        playbackFrames_.stop();
+    }
     Changed();
     return true;
+}
+
+bool CBoardModel::ReplayAtItsEnd() const {
+    return Watching() && player_ && player_->Finished();
+}
+
+bool CBoardModel::LeaveReplayEnd() {
+    return ReplayAtItsEnd() && EndWatching();
 }
 
 void CBoardModel::OnPlaybackFrame() {
     const qint64 elapsed = std::min(playbackClock_.restart(), kLongestFrameMs);
     // The rules hold still while another replay is checked.
-    if (mode_ != BoardMode::WatchingReplay || !player_) {
-        return;
-    }
-    if (!player_->Finished()) {
-        if (!playbackPaused_) {
-            AdvancePlayback(elapsed * playbackSpeed_);
-        }
-        return;
-    }
-    if (!endShown_.isValid()) {
-        endShown_.start();
-    } else if (endShown_.elapsed() >= kEndHoldMs) {
-        // Not from inside the timer that is about to go with the replay.
-        playbackFrames_.stop();
-        QTimer::singleShot(0, this, [this] { EndWatching(); });
+    if (mode_ == BoardMode::WatchingReplay && player_ && !playbackPaused_) {
+        AdvancePlayback(elapsed * playbackSpeed_);
     }
 }
 
@@ -378,7 +374,10 @@ void CBoardModel::OnPausePlay() {
         return;  // what plays holds still until the check is done
     }
     if (Watching()) {
-        SetPlaybackPaused(!playbackPaused_);  // the playback's pause, not the game's
+        // The playback's pause, not the game's; at its end, a fresh game.
+        if (!LeaveReplayEnd()) {
+            SetPlaybackPaused(!playbackPaused_);
+        }
         return;
     }
     if (InputLocked()) {

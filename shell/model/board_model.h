@@ -121,6 +121,11 @@ class CBoardModel : public QObject {
     bool SetPlaybackSpeed(int speed);
     // Moves the replay on by this much of the recorded game's time.
     bool AdvancePlayback(std::int64_t ms);
+    // A watched replay has played its last line: its end stays on the board
+    // until the player does something (a key, a click, a command), which
+    // leaves it for a fresh game.
+    bool ReplayAtItsEnd() const;
+    bool LeaveReplayEnd();
 
     // The game under way ends, as New game ends one: its score is offered
     // (when its end asks). True when nothing of a game stands in the way.
@@ -221,7 +226,6 @@ class CBoardModel : public QObject {
     std::unique_ptr<CReplayPlayer> player_;
     QTimer playbackFrames_;
     QElapsedTimer playbackClock_;
-    QElapsedTimer endShown_;
     bool playbackPaused_ = false;
     WheelFeel feel_;
     int playbackSpeed_ = 1;

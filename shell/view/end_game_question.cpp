@@ -1,7 +1,6 @@
 #include "shell/view/end_game_question.h"
 
 #include <QMessageBox>
-#include <QTimer>
 
 #include "shell/model/board_model.h"
 
@@ -14,19 +13,28 @@ void AskToEndGameUnderWay(CBoardModel& model, QObject* asker, QWidget* parent, c
     }
     auto* box = new QMessageBox(QMessageBox::Warning, title, question,
                                 QMessageBox::Yes | QMessageBox::No, parent);
-    box->setAttribute(Qt::WA_DeleteOnClose);
     box->setDefaultButton(QMessageBox::No);
-    QObject::connect(&model, &CBoardModel::GameReplaced, box, &QMessageBox::reject);
-    QObject::connect(&model, &CBoardModel::ModeChanged, box, &QMessageBox::reject);
-    // One answer only, whatever else reaches the box while it goes.
+    // A board that changes before the answer is acted on (another game,
+    // another mode) takes the question with it: it was about a game that has
+    // gone. So does the asker.
+    const auto drop = [box] { delete box; };
+    QObject::connect(&model, &CBoardModel::GameReplaced, box, drop);
+    QObject::connect(&model, &CBoardModel::ModeChanged, box, drop);
+    QObject::connect(asker, &QObject::destroyed, box, drop);
     QObject::connect(
-        box, &QMessageBox::finished, asker,
-        [&model, box, asker, answered = std::move(answered)] {
+        box, &QMessageBox::finished, box,
+        [&model, box, answered = std::move(answered)] {
             const bool yes = box->standardButton(box->clickedButton()) == QMessageBox::Yes;
             // Not inside the button's click: ending the game offers its
             // score, in dialogs of its own.
-            QTimer::singleShot(
-                0, asker, [&model, yes, answered] { answered(yes && model.EndGameUnderWay()); });
+            QMetaObject::invokeMethod(
+                box,
+                [&model, box, yes, answered] {
+                    QObject::disconnect(&model, nullptr, box, nullptr);
+                    box->deleteLater();
+                    answered(yes && model.EndGameUnderWay());
+                },
+                Qt::QueuedConnection);
         },
         Qt::SingleShotConnection);
     box->open();

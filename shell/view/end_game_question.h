@@ -13,8 +13,8 @@ class QWidget;
 
 // `answered(true)` once no game under way stands in the way any more: at
 // once when none was started or it is over, else after Yes has ended it.
-// `answered(false)` after No. A question whose board changes meanwhile
-// (another game, another mode) is answered No: it was about a game that has
-// gone. Nothing is answered once `asker` has gone.
+// `answered(false)` after No. Nothing is answered when the board changes
+// before the answer is acted on (another game, another mode: the question
+// was about a game that has gone), nor once `asker` has gone.
 void AskToEndGameUnderWay(CBoardModel& model, QObject* asker, QWidget* parent, const QString& title,
                           const QString& question, std::function<void(bool clear)> answered);

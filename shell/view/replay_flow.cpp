@@ -118,8 +118,8 @@ void CReplayFlow::OnChecked() {
         }
         return;
     }
-    // A board that leaves the check meanwhile (New game) answers No, and
-    // then the replay waits no more.
+    // A board that leaves the check meanwhile (New game) takes the question
+    // with it, and then the replay waits no more.
     AskToEndGameUnderWay(model_, this, parent_, tr("Warning"), EndGameQuestion(),
                          [this, stored = std::move(check.stored), daily = check.daily,
                           score = check.score](bool clear) mutable {

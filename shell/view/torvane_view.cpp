@@ -158,7 +158,7 @@ void CTorvaneView::mousePressEvent(QMouseEvent* event) {
         QWidget::mousePressEvent(event);
         return;
     }
-    if (!model_.InputReachesGame()) {
+    if (model_.LeaveReplayEnd() || !model_.InputReachesGame()) {
         return;
     }
     const BoardMapping mapping = Mapping();
@@ -211,8 +211,14 @@ void CTorvaneView::wheelEvent(QWheelEvent* event) {
 }
 
 void CTorvaneView::keyPressEvent(QKeyEvent* event) {
-    // A replay's speed: once, twice or four times its own.
     const int key = event->key();
+    // Any key but a modifier (the start of a shortcut) leaves a replay's end.
+    const bool modifier = key == Qt::Key_Shift || key == Qt::Key_Control || key == Qt::Key_Alt ||
+                          key == Qt::Key_Meta || key == Qt::Key_AltGr;
+    if (!modifier && model_.LeaveReplayEnd()) {
+        return;
+    }
+    // A replay's speed: once, twice or four times its own.
     if ((key == Qt::Key_1 || key == Qt::Key_2 || key == Qt::Key_4) &&
         model_.SetPlaybackSpeed(key - Qt::Key_0)) {
         return;

@@ -6,6 +6,7 @@
 
 #include "run_script.h"
 #include "script/json_writer.h"
+#include "test_seams.h"
 
 namespace {
 
@@ -67,13 +68,10 @@ const ScriptCase kScores[] = {
 };
 
 TEST(ScoreScripts, StoredRecordsOffersAndSavesPrintTheirEvents) {
-    setenv("TZ", "JST-9", 1);
-    tzset();
+    const CScopedEnv tokyo("TZ", "JST-9");
     for (const ScriptCase& c : kScores) {
         ExpectPrints(c);
     }
-    unsetenv("TZ");
-    tzset();
 }
 
 TEST(Runner, BadLinesStopTheScriptWithTheirLineNumber) {

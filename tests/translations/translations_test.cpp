@@ -228,8 +228,7 @@ TEST_F(TranslationWalk, EveryTextShownComesFromTheTranslationAndGermanFits) {
 }  // namespace
 
 TEST_F(TranslationWalk, HighScoreDatesReadAsTheReadersLanguageWritesThem) {
-    setenv("TZ", "UTC0", 1);
-    tzset();
+    const CScopedEnv utc("TZ", "UTC0");
     constexpr std::int64_t kNov3_2002 = 1036281600, kDay = 86400, kNow = kNov3_2002 + kDay;
     const QLocale english(QLocale::English, QLocale::UnitedStates);
     const QLocale german(QLocale::German, QLocale::Germany);
@@ -256,6 +255,4 @@ TEST_F(TranslationWalk, HighScoreDatesReadAsTheReadersLanguageWritesThem) {
         EXPECT_EQ(ScoreDateText(row.time, kNow, row.locale), QString::fromUtf8(row.date));
     }
     QCoreApplication::removeTranslator(&own);
-    unsetenv("TZ");
-    tzset();
 }

@@ -11,13 +11,15 @@
 #include "game/memory_settings.h"
 #include "scores/core/calendar_clock.h"
 #include "scores/core/score_name.h"
+#include "test_seams.h"
 
 namespace {
 
 TEST(HighScoreTable, ValuesThatAreNoRecordAndCallersThatAreNoOffer) {
-    CMemorySettings store;
-    CScopedSettingsBackend installed(&store);
+    CTestSeams seams;
+    CMemorySettings& store = seams.settings;
     CalendarClock::Pin(1700000000);
+    const CPutBack unpin([] { CalendarClock::Pin(std::nullopt); });
     // Cut at its NUL the first record is too short, and a value that is not
     // text is no record: both passed over, the record after them read.
     store.Write(kScoresKey, "000", SettingValue::String(std::string("a|P|5\0|7", 8)));
@@ -32,7 +34,6 @@ TEST(HighScoreTable, ValuesThatAreNoRecordAndCallersThatAreNoOffer) {
     CHighScoreTable().AddHighScore("Ann|999|1", 300, 0);
     const auto record = store.Read(kScoresKey, "000");
     EXPECT_EQ(record ? record->text : "", "a|Ann9991|300|1700000000");
-    CalendarClock::Pin(std::nullopt);
 }
 
 // A bar and a long name as typed are the name entry's test.

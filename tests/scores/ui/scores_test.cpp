@@ -169,6 +169,10 @@ TEST_F(ScoresTest, EscapeKeepsTheFinishedGameAndOnlyAQualifyingScoreIsOfferedNev
 TEST_F(ScoresTest, ListShowsRankNameScoreAndEnglishDatesInAnyLocaleUnlessInputIsLocked) {
     std::setlocale(LC_ALL, "de_DE.UTF-8");  // takes effect where the locale is installed
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    const CPutBack english([] {
+        QLocale::setDefault(QLocale::c());
+        std::setlocale(LC_ALL, "C");
+    });
     const auto put = [this](const char* name, const std::string& record) {
         settings.Write(kScoresKey, name, SettingValue::String(record));
     };
@@ -207,6 +211,4 @@ TEST_F(ScoresTest, ListShowsRankNameScoreAndEnglishDatesInAnyLocaleUnlessInputIs
     });
     Action(kCmdViewHighScores)->trigger();
     EXPECT_EQ(titles, QStringList({"Torvane -- High Scores"}));
-    QLocale::setDefault(QLocale::c());
-    std::setlocale(LC_ALL, "C");
 }

@@ -124,6 +124,9 @@ TEST_F(UiTest, FrameCarriesItsMenusToolbarAndStatusBar) {
                       : QAccessible::queryAccessibleInterface(button)->text(QAccessible::Name));
     }
     for (QLabel* label : frame->statusBar()->findChildren<QLabel*>()) {
+        if (label->isHidden()) {
+            continue;  // a replay's speed
+        }
         items << label->text() + (label->isEnabled() ? "" : "-");
     }
     EXPECT_EQ(items.join(" | "),

@@ -1,5 +1,6 @@
 // The board model's modes: every transition from every mode, allowed or
 // refused, and what each mode lets through.
+#include <QStatusBar>
 #include <functional>
 #include <string>
 
@@ -22,7 +23,7 @@ class BoardModelTest : public UiTest {
             Board().BeginCheck();
         }
         if (setup.rfind("watching", 0) == 0) {
-            Board().BeginWatching("at 5000\nnew\nresume\ntick\ntick\nstate\n");
+            Board().BeginWatching("at 5000\nnew\nresume\ntick\nat 9000\ntick\n");
             Board().SetPlaybackPaused(setup == "watching paused");
         }
     }
@@ -87,6 +88,29 @@ TEST_F(BoardModelTest, EveryModeAllowsItsTransitionsRefusesTheRestAndDerivesWhat
                     << mode.setup << ", transition " << t << " changed the board";
             }
         }
+    }
+}
+
+// A watched replay's end stays on the board, frames going by, until the
+// player does something there; its speed shows in the status bar meanwhile.
+TEST_F(BoardModelTest, AWatchedReplaysEndStaysUntilAKeyAClickOrPausePlay) {
+    const std::function<void()> waysOut[] = {
+        [this] { Key(Qt::Key_A); },
+        [this] { Mouse(QEvent::MouseButtonPress, Round(0, 100)); },
+        [this] { Action(kCmdPausePlay)->trigger(); },
+    };
+    for (const auto& wayOut : waysOut) {
+        Enter("watching");
+        const auto* speed = frame->statusBar()->findChild<QLabel*>("replaySpeed");
+        Key(Qt::Key_4);
+        EXPECT_TRUE(speed->isVisibleTo(frame.get()) && speed->text() == "Replay speed: 4x");
+        Board().AdvancePlayback(1000000);
+        Key(Qt::Key_Control);  // a shortcut's start only
+        QTest::qWait(100);
+        EXPECT_TRUE(Board().ReplayAtItsEnd() && Board().ShowsWatchingBanner());
+        wayOut();
+        EXPECT_TRUE(Board().Mode() == BoardMode::Playing && !Game().started);
+        EXPECT_FALSE(speed->isVisibleTo(frame.get()));
     }
 }
 
