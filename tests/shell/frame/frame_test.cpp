@@ -4,6 +4,7 @@
 #include <QAccessible>
 #include <QClipboard>
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -269,7 +270,9 @@ TEST_F(UiTest, TheDailyGameAndGamesByNumberAreNamedInTheStatusBar) {
     frame->UpdateCommands();
     EXPECT_EQ(pane(), QString("Daily game of 7 Dec 2026, %1 points").arg(Board().WatchedScore()));
     daily.replace(daily.find("Daily: 2026-12-07"), 17, "Daily: 2026-12-08");
-    EXPECT_EQ(Told([&] { watch(daily); }), "This replay is not the daily game of 8 Dec 2026.");
+    EXPECT_EQ(Told([&] { watch(daily); }),
+              QDir::toNativeSeparators(dir.filePath("daily.tvr")) +
+                  ": This replay is not the daily game of 8 Dec 2026.");
     CalendarClock::Pin(std::nullopt);
 }
 
