@@ -107,16 +107,3 @@ void BM_MemoryOfTheWindowWithTenThousandGames(benchmark::State& state) {
 BENCHMARK(BM_MemoryOfTheWindowWithTenThousandGames)->Unit(benchmark::kMillisecond)->Iterations(1);
 
 }  // namespace
-
-int main(int argc, char** argv) {
-    static int qtArgc = 3;
-    static char name[] = "torvane-bench";
-    static char platformFlag[] = "-platform";
-    static char platform[] = "offscreen";
-    static char* qtArgv[] = {name, platformFlag, platform, nullptr};
-    QApplication app(qtArgc, qtArgv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
