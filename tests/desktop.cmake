@@ -6,4 +6,7 @@ if(TARGET torvane)
   add_test(NAME shell_wayland COMMAND xvfb-run -a -n 97 -s "-noreset -screen 0 1280x1024x24" bash
     ${CMAKE_CURRENT_SOURCE_DIR}/shell/wayland_test.sh $<TARGET_FILE:torvane> ${CMAKE_CURRENT_BINARY_DIR}/shell_wayland)
   set_tests_properties(shell_wayland PROPERTIES TIMEOUT 240 PASS_REGULAR_EXPRESSION "PASS:")
+  add_test(NAME shell_wayland_small COMMAND xvfb-run -a -n 88 -s "-noreset -screen 0 1280x1024x24" bash
+    ${CMAKE_CURRENT_SOURCE_DIR}/shell/wayland_test.sh $<TARGET_FILE:torvane> ${CMAKE_CURRENT_BINARY_DIR}/shell_wayland_small 1024x600)
+  set_tests_properties(shell_wayland_small PROPERTIES TIMEOUT 240 PASS_REGULAR_EXPRESSION "PASS:")
 endif()

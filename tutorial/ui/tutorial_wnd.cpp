@@ -86,18 +86,19 @@ void CTutorialWnd::BecomePanelOf(QWidget* mainWindow) {
     setAttribute(Qt::WA_Moved);
     box->addWidget(this, 0, Qt::AlignCenter);
     panel_->setWidget(holder);
-    // Beside the board where the screen has room for the window to widen by
-    // the panel (the window system lets a window size itself, if not place
-    // itself), else below it.
+    // The window never grows for the panel: the window system knows where
+    // it is and a program does not, so growing may push its frame past the
+    // screen's edge. Beside the board where the window is wide enough for
+    // both, else below it, where the board gives up the panel's room,
+    // smaller while it shows.
     const QSize own = size() + QSize(0, 2 * fontMetrics().height());
-    const int widest = frame->screen()->availableGeometry().width() -
-                       (frame->frameGeometry().width() - frame->width());
-    const bool normal = (frame->windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen)) == 0;
-    if (normal && frame->minimumSizeHint().width() + own.width() <= widest) {
-        widened_ = std::clamp(widest - frame->width(), 0, own.width());
-        frame->resize(frame->width() + widened_, frame->height());
+    if (frame->minimumSizeHint().width() + own.width() <= frame->width()) {
         frame->addDockWidget(Qt::RightDockWidgetArea, panel_);
     } else {
+        if (view_ != nullptr) {
+            viewMinimum_ = view_->minimumSize();
+            view_->setMinimumHeight(std::min(viewMinimum_.height(), kBoardHeight / 4));
+        }
         frame->addDockWidget(Qt::BottomDockWidgetArea, panel_);
     }
 }
@@ -190,18 +191,15 @@ void CTutorialWnd::Place(const QWidget* view, const TutorialSubject& subject,
 void CTutorialWnd::Quit() {
     send_(TutorialEnded);
     if (panel_ != nullptr) {
-        // The board takes the panel's room back, and the keys; a window
-        // widened for the panel narrows again.
+        // The board takes the panel's room back, and the keys.
         if (view_ != nullptr) {
             view_->setFocus();
-            QWidget* frame = view_->window();
-            if (widened_ > 0 &&
-                (frame->windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen)) == 0) {
-                frame->resize(frame->width() - widened_, frame->height());
-            }
         }
         panel_->hide();
         panel_->deleteLater();
+        if (view_ != nullptr && viewMinimum_.isValid()) {
+            view_->setMinimumSize(viewMinimum_);
+        }
         return;
     }
     hide();

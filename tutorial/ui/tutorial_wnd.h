@@ -68,7 +68,7 @@ class CTutorialWnd : public QDialog {
     QPushButton* next_;
     QPointer<QDockWidget> panel_;
     QPointer<QWidget> view_;
-    int widened_ = 0;  // what the main window grew by for the panel
+    QSize viewMinimum_;  // the board's own, given back when a panel below it goes
     // The last placement, done again once the window system has decorated
     // a window placed before it was.
     std::function<void()> place_;
