@@ -88,10 +88,35 @@ GameRow CHistoryWorker::RowOf(const RecordedGame& game) const {
 }
 
 void CHistoryWorker::Add(const RecordedGame& game) {
-    kept_.push_back(RowOf(game));
-    if (!WriteKept() && !retry_->isActive()) {
+    GameRow row = RowOf(game);
+    kept_.push_back(row);
+    const bool written = WriteKept();
+    if (!written && !retry_->isActive()) {
         retry_->start(kFirstRetryMs);
     }
+    emit Reported(ReportOf(row, written));
+}
+
+DailyReport CHistoryWorker::ReportOf(const GameRow& row, bool written) {
+    DailyReport report;
+    report.date = row.figures.dailyDate;
+    report.score = row.figures.score;
+    report.rings = row.figures.rings;
+    if (!written || report.date.isEmpty() || row.figures.digest.isEmpty()) {
+        return report;
+    }
+    // Read back: a game whose digest was there already is that row.
+    const std::vector<GameRow> rows = store_->Rows();
+    const auto same = std::find_if(rows.rbegin(), rows.rend(), [&row](const GameRow& other) {
+        return other.figures.digest == row.figures.digest;
+    });
+    if (same == rows.rend()) {
+        return report;  // unreadable after all
+    }
+    report.known = true;
+    report.result = same->dailyResult;
+    report.standing = ComputeDailyStanding(rows);
+    return report;
 }
 
 bool CHistoryWorker::WriteKept() {

@@ -9,6 +9,7 @@
 #include <memory>
 #include <vector>
 
+#include "history/daily_standing.h"
 #include "history/game_row.h"
 #include "history/history_writer.h"
 
@@ -34,8 +35,10 @@ class CHistoryWorker : public QObject {
   signals:
     void Notice(const QString& message);
     void Written();
+    void Reported(const DailyReport& report);
 
   private:
+    DailyReport ReportOf(const GameRow& row, bool written);
     bool EnsureOpen();
     GameRow RowOf(const RecordedGame& game) const;
     void Import(const std::vector<ImportedGame>& imported);

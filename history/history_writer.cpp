@@ -7,6 +7,7 @@ CHistoryWriter::CHistoryWriter(QString path, QString version, QObject* parent)
     worker_->moveToThread(&thread_);
     connect(worker_, &CHistoryWorker::Notice, this, &CHistoryWriter::Notice);
     connect(worker_, &CHistoryWorker::Written, this, &CHistoryWriter::Written);
+    connect(worker_, &CHistoryWorker::Reported, this, &CHistoryWriter::Reported);
     thread_.setObjectName(QStringLiteral("history"));
     thread_.start(QThread::LowPriority);
 }

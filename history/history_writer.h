@@ -14,6 +14,8 @@
 #include <string>
 #include <vector>
 
+#include "history/daily_standing.h"
+
 // What the end of a recorded game gives the history.
 struct RecordedGame {
     std::string replay;  // the recorder's text, header and all
@@ -65,6 +67,8 @@ class CHistoryWriter : public QObject {
     void Notice(const QString& message);
     // A row landed, or the history was opened (the window reads again).
     void Written();
+    // Once for every game added, when its first try to write it is over.
+    void Reported(const DailyReport& report);
 
   private:
     QThread thread_;

@@ -180,6 +180,53 @@ Möchten Sie Torvane trotzdem starten?</translation>
     </message>
 </context>
 <context>
+    <name>CDailyPanel</name>
+    <message>
+        <source>Daily game</source>
+        <translation>Tagesspiel</translation>
+    </message>
+    <message>
+        <source>Daily game of %1: %2 points, %3 rings</source>
+        <translation>Tagesspiel vom %1: %2 Punkte, %3 Ringe</translation>
+    </message>
+    <message>
+        <source>This was your result for %1.</source>
+        <translation>Dies war Ihr Ergebnis für den %1.</translation>
+    </message>
+    <message>
+        <source>Practice: your result for %1 was already made.</source>
+        <translation>Übung: Ihr Ergebnis für den %1 stand schon fest.</translation>
+    </message>
+    <message>
+        <source>Your best daily result: %1 points</source>
+        <translation>Ihr bestes Tagesergebnis: %1 Punkte</translation>
+    </message>
+    <message>
+        <source>Days in a row with a result: %1</source>
+        <translation>Tage in Folge mit Ergebnis: %1</translation>
+    </message>
+    <message>
+        <source>Copy result</source>
+        <translation>Ergebnis kopieren</translation>
+    </message>
+    <message>
+        <source>Save replay as ...</source>
+        <translation>Spielaufzeichnung speichern unter ...</translation>
+    </message>
+    <message>
+        <source>Save replay as</source>
+        <translation>Spielaufzeichnung speichern unter</translation>
+    </message>
+    <message>
+        <source>Torvane replays (*.tvr);;All files (*)</source>
+        <translation>Torvane-Spielaufzeichnungen (*.tvr);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>Torvane daily %1: %2 points, %3 rings</source>
+        <translation>Torvane-Tagesspiel %1: %2 Punkte, %3 Ringe</translation>
+    </message>
+</context>
+<context>
     <name>CGameKeeper</name>
     <message>
         <source>Bringing back the game you left unfinished ...</source>

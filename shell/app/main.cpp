@@ -17,8 +17,10 @@
 #include "shell/app/torvane_app.h"
 #include "shell/frame/board_session.h"
 #include "shell/frame/main_frame.h"
+#include "shell/history/daily_result_flow.h"
 #include "shell/history/history_recorder.h"
 #include "shell/model/board_model.h"
+#include "shell/view/game_over_flow.h"
 #include "shell/view/kept_game.h"
 #include "shell/view/replay_flow.h"
 #include "shell/view/replay_shelf.h"
@@ -112,11 +114,15 @@ int main(int argc, char* argv[]) {
         if (torvane.InitInstance(replayFile.isEmpty())) {
             CGameKeeper& kept = torvane.mainFrame->Session().Kept();
             // Every recorded game that ends becomes a row of the history.
-            QObject::connect(&torvane.mainFrame->Session().Model(),
-                             &CBoardModel::RecordingFinished, &history,
-                             &CHistoryRecorder::GameEnded);
+            QObject::connect(&torvane.mainFrame->Session().Model(), &CBoardModel::RecordingFinished,
+                             &history, &CHistoryRecorder::GameEnded);
             new CStatisticsRoute(*torvane.mainFrame, CHistoryRecorder::PathBeside(CReplayShelf()),
                                  &history.Writer());
+            // The end of a daily game tells its date's result, from the history.
+            QObject::connect(&torvane.mainFrame->Session().GameOver(),
+                             &CGameOverFlow::DailyGameEnded,
+                             new CDailyResultFlow(history.Writer(), torvane.mainFrame.get()),
+                             &CDailyResultFlow::DailyGameEnded);
             // Told to stop, the program ends as by Game > Exit, the game
             // kept; so it does when the session ends, should the session
             // manager end it outright after asking for the data.

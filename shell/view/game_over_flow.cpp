@@ -1,10 +1,32 @@
 #include "shell/view/game_over_flow.h"
 
 #include <QTimer>
+#include <algorithm>
+#include <string_view>
 
 #include "shell/model/board_model.h"
 #include "shell/view/replay_keeper.h"
 #include "shell/view/torvane_view.h"
+
+namespace {
+
+// The date a replay's header claims for its daily game; empty in any other.
+// The history proves the claim when it plays the replay.
+QString DailyClaimed(const std::string& replay) {
+    static constexpr std::string_view kLabel = "# Daily: ";
+    std::string_view rest = replay;
+    while (rest.starts_with('#')) {
+        const std::string_view line = rest.substr(0, rest.find('\n'));
+        if (line.starts_with(kLabel)) {
+            const std::string_view date = line.substr(kLabel.size());
+            return QString::fromLatin1(date.data(), static_cast<qsizetype>(date.size()));
+        }
+        rest.remove_prefix(std::min(rest.size(), line.size() + 1));
+    }
+    return {};
+}
+
+}  // namespace
 
 CGameOverFlow::CGameOverFlow(CBoardModel& model, CReplayKeeper& replays, CTorvaneView& view)
     : model_(model), replays_(replays), view_(view) {
@@ -26,6 +48,9 @@ void CGameOverFlow::OnGameEnded(std::uint32_t score, const std::string& replay, 
     }
     if (again) {
         model_.StartGame();
+    }
+    if (const QString daily = DailyClaimed(replay); !daily.isEmpty()) {
+        emit DailyGameEnded(daily, score, replay);
     }
 }
 

@@ -30,6 +30,9 @@ class CGameOverFlow : public QObject {
     void WatchRequested(const QString& path);
     // The table's "Statistics"; the dialogs have closed.
     void StatisticsRequested();
+    // The questions at the end of the daily game of `date` (YYYY-MM-DD) are
+    // answered.
+    void DailyGameEnded(const QString& date, std::uint32_t score, const std::string& replay);
 
   private:
     void OnGameEnded(std::uint32_t score, const std::string& replay, bool askAgain);

@@ -17,8 +17,10 @@
 #include <csignal>
 #include <sstream>
 #include <thread>
+#include <tuple>
 
 #include "game/game_number.h"
+#include "history/daily_standing.h"
 #include "history/history_store.h"
 #include "history/history_writer.h"
 #include "history/replay_figures.h"
@@ -276,8 +278,15 @@ TEST_F(HistoryTest, TheFirstDailyGameOfADateToEndIsItsResultEvenInAFileFromBefor
     const auto daily = [](const std::string& date, int ticks) {
         return Replay(DailyGameNumber(*ParseGameDate(date)), 1, Ticks(5000, ticks), date);
     };
+    QStringList reports;
     {
         CHistoryWriter writer(Path(), QString::fromStdString(kVersion));
+        QObject::connect(&writer, &CHistoryWriter::Reported, [&reports](const DailyReport& r) {
+            reports << QStringLiteral("%1%2 best %3 run %4")
+                           .arg(r.date, r.known ? (r.result ? "+" : "") : "?")
+                           .arg(r.standing.best)
+                           .arg(r.standing.run);
+        });
         writer.Open();
         std::string forged = daily("2026-12-09", 10);
         forged.replace(forged.find("seed "), 5, "seed 1");
@@ -286,7 +295,14 @@ TEST_F(HistoryTest, TheFirstDailyGameOfADateToEndIsItsResultEvenInAFileFromBefor
              {daily("2026-12-07", 10), daily("2026-12-07", 20), daily("2026-12-08", 10), forged}) {
             writer.Add({replay, 0, now, now, {}, {}});
         }
+        while (reports.size() < 4) {
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 100);
+        }
     }
+    // What the end of each game is told: the scores are too low for a best.
+    EXPECT_EQ(reports.join(" | ").toStdString(),
+              "2026-12-07+ best 0 run 1 | 2026-12-07 best 0 run 1 | 2026-12-08+ best 0 run 2 | "
+              "? best 0 run 0");
     QStringList days;
     for (const GameRow& row : Read()) {
         days << row.figures.dailyDate + (row.dailyResult ? "+" : "");
@@ -465,3 +481,49 @@ TEST_F(HistoryTest, TheRunnerPrintsEveryRowAsJsonLines) {
 }
 
 }  // namespace
+
+TEST(DailyStandingTest, TheRunCountsDatesInARowWithAResultUpToTheLatest) {
+    struct Case {
+        const char* name;
+        // Date, score, result; in the order the games ended.
+        std::vector<std::tuple<const char*, std::uint32_t, bool>> games;
+        std::uint32_t best;
+        int run;
+    } const cases[] = {
+        {"none", {}, 0, 0},
+        {"practice only counts for nothing", {{"2026-12-07", 50, false}}, 0, 0},
+        {"consecutive dates, across a month's end",
+         {{"2026-11-30", 10, true}, {"2026-12-01", 30, true}, {"2026-12-02", 20, true}},
+         30,
+         3},
+        {"a gap breaks the run; the best stays",
+         {{"2026-12-01", 90, true}, {"2026-12-03", 20, true}, {"2026-12-04", 10, true}},
+         90,
+         2},
+        {"practice of a date neither counts twice nor fills a gap",
+         {{"2026-12-06", 10, true},
+          {"2026-12-06", 99, false},
+          {"2026-12-07", 5, false},
+          {"2026-12-08", 20, true}},
+         20,
+         1},
+        {"a kept game's result that ends late still joins its date",
+         {{"2026-12-08", 10, true}, {"2026-12-07", 40, true}, {"2024-02-29", 5, true}},
+         40,
+         2},
+        {"no date: no daily game", {{"", 70, true}, {"2026-12-07", 1, true}}, 1, 1},
+    };
+    for (const Case& c : cases) {
+        std::vector<GameRow> rows;
+        for (const auto& [date, score, result] : c.games) {
+            GameRow row;
+            row.figures.dailyDate = QString::fromLatin1(date);
+            row.figures.score = score;
+            row.dailyResult = result;
+            rows.push_back(row);
+        }
+        const DailyStanding standing = ComputeDailyStanding(rows);
+        EXPECT_EQ(standing.best, c.best) << c.name;
+        EXPECT_EQ(standing.run, c.run) << c.name;
+    }
+}
