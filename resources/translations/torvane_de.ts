@@ -743,6 +743,10 @@ Until Torvane starts again, replays that cannot be written are not told of again
 
 Bis Torvane neu startet, wird nicht mehr gemeldet, wenn Aufzeichnungen nicht geschrieben werden können.</translation>
     </message>
+    <message>
+        <source>Torvane could not finish writing the replay of your game before closing.</source>
+        <translation>Torvane konnte die Aufzeichnung Ihres Spiels vor dem Beenden nicht fertig schreiben.</translation>
+    </message>
 </context>
 <context>
     <name>CReplaySpeedPane</name>

@@ -108,6 +108,7 @@ int main(int argc, char* argv[]) {
     // Told to stop, nothing on the way out waits for a click.
     bool stopSignal = false;
     std::optional<QString> notKept;
+    std::optional<QString> replaysNotWritten;
     {
         CTorvaneApp torvane;
         // A file to watch comes first; a game left unfinished waits on.
@@ -144,10 +145,11 @@ int main(int argc, char* argv[]) {
             if (const std::optional<QString> failure = kept.Keep(true)) {
                 notKept = failure;
             }
+            replaysNotWritten = torvane.mainFrame->Session().Replays().Shelf().WriteBeforeQuit();
         }
     }
     for (const std::optional<QString>& failure :
-         {notKept, messages.SaveBeforeQuit(), history.WriteBeforeQuit()}) {
+         {notKept, replaysNotWritten, messages.SaveBeforeQuit(), history.WriteBeforeQuit()}) {
         if (failure) {
             TellOnTheWayOut(*failure, stopSignal);
         }

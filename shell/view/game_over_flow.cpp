@@ -58,7 +58,7 @@ ScoreReplays CGameOverFlow::ForScores(const std::string& replay) {
     CReplayShelf& shelf = replays_.Shelf();
     ScoreReplays replays;
     replays.has = [&shelf](const std::vector<HighScoreEntry>& table, std::size_t row) {
-        return CReplayShelf::Exists(shelf.EntryPath(table, row));
+        return shelf.Has(shelf.EntryPath(table, row));
     };
     replays.watch = [this, &shelf](const std::vector<HighScoreEntry>& table, std::size_t row) {
         // After the dialogs that led here have closed and this flow is done.

@@ -83,6 +83,12 @@ void CReplayFlow::WatchFile(const QString& path) {
             return ReadReplayFile(file, version, &progress);
         };
     }
+    // A game that has just ended may still be on its way to this file.
+    reader = [&shelf = replays_.Shelf(), read = std::move(reader)](const std::string& file,
+                                                                   ReplayProgress& progress) {
+        shelf.AwaitWrites(std::chrono::seconds(3));
+        return read(file, progress);
+    };
     if (!model_.BeginCheck()) {
         return;
     }

@@ -3,7 +3,7 @@
 #include <QApplication>
 #include <QMessageBox>
 
-CReplayKeeper::CReplayKeeper() : hasLastGame_(CReplayShelf::Exists(shelf_.LastGamePath())) {
+CReplayKeeper::CReplayKeeper() {
     // Told without holding up the game: the end of a game has its own dialogs.
     shelf_.SetFailureHandler([](const QString& message) {
         auto* box = new QMessageBox(QMessageBox::Warning, QStringLiteral("Torvane"), message,
@@ -15,5 +15,4 @@ CReplayKeeper::CReplayKeeper() : hasLastGame_(CReplayShelf::Exists(shelf_.LastGa
 
 void CReplayKeeper::KeepLastGame(const std::string& replay) {
     shelf_.KeepLastGame(replay);
-    hasLastGame_ = CReplayShelf::Exists(shelf_.LastGamePath());
 }

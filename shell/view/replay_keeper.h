@@ -13,10 +13,9 @@ class CReplayKeeper {
 
     // A recorded game is over or gone: its replay is the last game now.
     void KeepLastGame(const std::string& replay);
-    bool HasLastGame() const { return hasLastGame_; }
+    bool HasLastGame() const { return shelf_.Has(shelf_.LastGamePath()); }
     CReplayShelf& Shelf() { return shelf_; }
 
   private:
     CReplayShelf shelf_;
-    bool hasLastGame_ = false;
 };

@@ -16,7 +16,12 @@
 #include "script/script_text.h"
 #include "settings/file_replacer.h"
 
-CReplayShelf::CReplayShelf(const QString& folder) : folder_(folder) {}
+CReplayShelf::CReplayShelf(const QString& folder)
+    : folder_(folder), writer_([this] {
+          if (const std::optional<QString> failure = writer_.TakeFailure()) {
+              Tell(*failure);
+          }
+      }) {}
 
 QString CReplayShelf::DefaultFolder() {
     return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) +
@@ -47,24 +52,54 @@ bool CReplayShelf::Exists(const QString& path) {
     return file.isFile() && !file.isSymLink();
 }
 
-void CReplayShelf::Write(const QString& path, const std::string& replay) {
+bool CReplayShelf::Has(const QString& path) const {
+    return writer_.Pending(path) || Exists(path);
+}
+
+bool CReplayShelf::AwaitWrites(std::chrono::milliseconds limit) const {
+    return writer_.Wait(limit);
+}
+
+std::optional<QString> CReplayShelf::WriteBeforeQuit() {
+    const bool written = writer_.Wait(std::chrono::seconds(3));
+    const std::optional<QString> failure = writer_.TakeFailure();
+    if (toldFailure_) {
+        return std::nullopt;
+    }
+    if (failure) {
+        return FailureMessage(*failure);
+    }
+    if (!written) {
+        return QCoreApplication::translate(
+            "CReplayShelf",
+            "Torvane could not finish writing the replay of your game before closing.");
+    }
+    return std::nullopt;
+}
+
+void CReplayShelf::Write(const QString& path, std::string replay) {
     // Written whole or not at all: a full disk or a game closed halfway
     // through a write leaves the previous file.
-    std::optional<QString> failure;
     if (!QDir().mkpath(folder_)) {
-        failure = QCoreApplication::translate("CReplayShelf", "the folder cannot be made");
-    } else {
-        const std::string bytes = CompressScriptText(replay);
-        failure =
-            ReplaceFile(path, QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())));
+        Tell(FileFailure(path,
+                         QCoreApplication::translate("CReplayShelf", "the folder cannot be made")));
+        return;
     }
-    if (failure && !toldFailure_ && failed_) {
+    writer_.Write(path, std::move(replay));
+}
+
+QString CReplayShelf::FailureMessage(const QString& failure) const {
+    return QCoreApplication::translate(
+               "CReplayShelf",
+               "Torvane could not write the replay of your game: %1\n\nUntil Torvane starts "
+               "again, replays that cannot be written are not told of again.")
+        .arg(failure);
+}
+
+void CReplayShelf::Tell(const QString& failure) {
+    if (!toldFailure_ && failed_) {
         toldFailure_ = true;
-        failed_(QCoreApplication::translate(
-                    "CReplayShelf",
-                    "Torvane could not write the replay of your game: %1\n\nUntil Torvane starts "
-                    "again, replays that cannot be written are not told of again.")
-                    .arg(FileFailure(path, *failure)));
+        failed_(FailureMessage(failure));
     }
 }
 
@@ -85,7 +120,7 @@ void CReplayShelf::EntryMade(const ScoreCommit& commit, const std::string& repla
     }
     for (std::size_t row = 0; row < commit.before.size(); ++row) {
         if (!kept.contains(EntryPath(commit.before, row))) {
-            QFile::remove(EntryPath(commit.before, row));
+            writer_.Remove(EntryPath(commit.before, row));
         }
     }
     SweepOrphans();

@@ -4,15 +4,19 @@
 // (never in the settings). An entry's replay is found from its record, whose
 // format stays as it is: the file is named by a digest of the record text,
 // and identical entries (name, score and second) by their order besides.
-// Nothing here ever stops the game: a replay that cannot be written is only
-// a replay that cannot be watched, told once a run.
+// Nothing here ever stops the game: replays are written on a thread of their
+// own, and a replay that cannot be written is only a replay that cannot be
+// watched, told once a run.
 
 #include <QString>
+#include <chrono>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "scores/core/high_score_table.h"
+#include "shell/view/replay_writer.h"
 
 struct ScoreCommit;
 
@@ -41,15 +45,26 @@ class CReplayShelf {
     void SweepOrphans() const;
 
     static bool Exists(const QString& path);
+    // Exists, or is on its way to the disk.
+    bool Has(const QString& path) const;
+    // Until the replays asked for so far are on the disk, or `limit` has
+    // passed; true when they are. Any thread may wait.
+    bool AwaitWrites(std::chrono::milliseconds limit) const;
+    // On the way out, waiting a few seconds: what the player was not told
+    // yet of the replays that could not be written.
+    std::optional<QString> WriteBeforeQuit();
     // Who tells the player, the first time a replay cannot be written.
     void SetFailureHandler(std::function<void(const QString& message)> handler) {
         failed_ = std::move(handler);
     }
 
   private:
-    void Write(const QString& path, const std::string& replay);
+    void Write(const QString& path, std::string replay);
+    void Tell(const QString& failure);
+    QString FailureMessage(const QString& failure) const;
 
     QString folder_;
     std::function<void(const QString&)> failed_;
     bool toldFailure_ = false;
+    CReplayWriter writer_;  // last: it waits for its writes before the rest goes
 };

@@ -7,8 +7,8 @@
 # restores; played on, the game ends by Quit game, takes its kept file with it,
 # and its replay covers the whole game: the runner plays it to its score. A
 # stop signal ends the program within 5 s even with the tutorial, an options
-# dialog, the name entry or a message open; a game stopped at the name entry
-# of its score offers it at the next start.
+# dialog, the play-again question, the name entry or a message open; a game
+# stopped at either question of its score offers it at the next start.
 # Usage: kept_game_test.sh PROGRAM RUNNER OUTPUT_DIR   (under xvfb-run)
 program=$1 runner=$2 out=$3
 source "$(dirname "$0")/real_window.sh" && manage
@@ -76,6 +76,23 @@ score=$(sed 's/.*"score":\([0-9]*\),.*/\1/' <<< "$final")
     fail "the replay does not check at $score"
 [ "$(zcat "$out/left.tvr" | grep -m1 '^at ')" = "$(zcat "$data/replays/last-game.tvr" | grep -m1 '^at ')" ] ||
     fail "the replay does not begin where the game began"
+
+# A game that ends by the rules soon after it goes on (Hard, seed 7, the
+# wheel never turned), stopped at "play another game?", is kept
+# with its score unanswered: the next start asks for the name.
+{
+    printf '%s\n' '# Torvane replay' '# Version: 1.0.4' '# Rules: 1' '# Played: 2026-12-07 21:36 UTC' \
+        '# Difficulty: Hard' '# Score: 1720' 'at 1000' 'seed 7' 'setting Difficulty 3' 'new' 'resume'
+    seq 1066 66 365000 | awk '{ print "at " $1; print "tick" }' && printf 'pause\nstate\n'
+} > "$kept"
+start
+xdotool key ctrl+p && shows '^Game Over$'
+stopped "the play-again question open"
+grep -q '"over":true,"paused":true,"started":true' <<< "$(state)" ||
+    fail "not kept at the play-again question: $(state)"
+start
+shows '^High Score$'
+stopped "the name entry of a score kept at the play-again question"
 
 # A game ended by New game, stopped at the name entry of its score (10), is
 # kept; the next start asks for the name first, then shows the table.

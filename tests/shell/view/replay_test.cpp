@@ -35,6 +35,9 @@
 
 namespace {
 
+// Long enough for a loaded machine; replays are written on their own thread.
+constexpr std::chrono::seconds kWriting{30};
+
 // Real time runs on while a handler works: every few readings of the clock
 // find it a millisecond later, as a real clock would now and then.
 class CRunningClock : public CManualClockCounter {
@@ -197,6 +200,7 @@ TEST_F(ReplayTest, GamePlayedInTheViewReplaysToItsStateInTheRunnerAndInTheView) 
     EXPECT_EQ(rows[0].replayKept, ReplayKept::kKept);
 
     const QString last = shelf.LastGamePath();
+    ASSERT_TRUE(shelf.AwaitWrites(kWriting));
     std::istringstream script(Text(last));
     std::ostringstream out;
     EXPECT_EQ(CSimRunner(out).Run(script, out), 0);
@@ -260,6 +264,7 @@ TEST_F(ReplayTest, TopTenEntriesKeepTheirReplaysUntilATableWithoutThemIsOnDisk) 
             Then([](QDialog* d) { d->accept(); });  // the list, or a failed save told
         }
         v.OnNewGame();
+        ASSERT_TRUE(shelf.AwaitWrites(kWriting));
         EXPECT_NE(Text(shelf.LastGamePath()).find("# Score: " + std::to_string(score) + "\n"),
                   std::string::npos);
     }
@@ -446,6 +451,7 @@ TEST_F(ReplayTest, FileThatCannotBeWrittenWhollyLeavesTheOldOneAndIsTold) {
             FailFileStep(step);
             if (replay) {
                 shelf.KeepLastGame("# Torvane replay\n" + lines);
+                ASSERT_TRUE(shelf.AwaitWrites(kWriting));
             } else {
                 CKeptGameSaver saver;
                 saver.Begin();
@@ -462,6 +468,7 @@ TEST_F(ReplayTest, FileThatCannotBeWrittenWhollyLeavesTheOldOneAndIsTold) {
         EXPECT_GE(step, 6);
         QFile::remove(path);
     }
+    QCoreApplication::processEvents();  // told on the window's thread
     ASSERT_EQ(told.size(), 1);
     EXPECT_TRUE(told[0].contains(shelf.LastGamePath() + ": No space left on device"));
 
@@ -479,6 +486,7 @@ TEST_F(ReplayTest, FileThatCannotBeWrittenWhollyLeavesTheOldOneAndIsTold) {
     EXPECT_TRUE(refused.contains("it is a symbolic link, not a file")) << refused.toStdString();
     EXPECT_FALSE(CReplayShelf::Exists(shelf.LastGamePath()));
     shelf.KeepLastGame("# Torvane replay\n");
+    ASSERT_TRUE(shelf.AwaitWrites(kWriting));
     Board().OnPausePlay();
     Tick();
     Save();
@@ -492,6 +500,16 @@ TEST_F(ReplayTest, FileThatCannotBeWrittenWhollyLeavesTheOldOneAndIsTold) {
     }
     EXPECT_EQ(Bytes(target), old);
     frame.reset();
+
+    // A long game's replay still on its way to the disk when the program
+    // leaves lands whole.
+    std::string game = "# Torvane replay\n";
+    for (int at = 0; at < 3000000; at += 7) {
+        game += "at " + std::to_string(at) + "\nturn 0.25\n";
+    }
+    QFile::remove(shelf.LastGamePath());
+    CReplayShelf(folder.path()).KeepLastGame(game);
+    EXPECT_TRUE(Text(shelf.LastGamePath()) == game);  // ten megabytes: not printed
 }
 
 }  // namespace
