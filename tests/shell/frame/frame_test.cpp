@@ -132,7 +132,8 @@ TEST_F(UiTest, FrameCarriesItsMenusToolbarAndStatusBar) {
     }
     EXPECT_EQ(items.join(" | "),
               "&Game: | &Play\tCtrl-P =Ctrl+P =Ctrl+R =P =Pause | Drop &bomb\tCtrl+B =Ctrl+B | - | "
-              "View hi&gh scores | S&tatistics ...\tCtrl+T =Ctrl+T | &Watch last game | Watch a &replay ... | - | "
+              "View hi&gh scores | S&tatistics ...\tCtrl+T =Ctrl+T | &Watch last game | Watch a "
+              "&replay ... | - | "
               "&Quit game\tCtrl+Q =Ctrl+Q | &New game\tCtrl+N =Ctrl+N | "
               "&Daily game\tCtrl+D =Ctrl+D | Play game n&umber ... | &Copy game number | - | "
               "E&xit | "

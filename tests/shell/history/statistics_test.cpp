@@ -44,7 +44,8 @@ std::string Replay(std::uint32_t seed, std::uint32_t difficulty, std::string& st
     std::istringstream script(body);
     runner.Run(script, ignored);
     state = GameStateJson(runner.Game());
-    return ReplayHeaderText({"1.0.4", 1733500000, {difficulty}, runner.Game().score, {}, 0, {}}) + body;
+    return ReplayHeaderText({"1.0.4", 1733500000, {difficulty}, runner.Game().score, {}, 0, {}}) +
+           body;
 }
 
 GameRow Played(int i, std::optional<std::uint32_t> difficulty, std::uint32_t score) {
