@@ -1,6 +1,7 @@
 #include "history/history_worker.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFileInfo>
 #include <algorithm>
 
@@ -148,7 +149,8 @@ void CHistoryWorker::Failed() {
     emit Notice(QCoreApplication::translate("History",
                                             "Torvane could not write the game history: %1\n\n"
                                             "The games are kept and written as soon as it can.")
-                    .arg(store_ ? store_->LastError() : QString()));
+                    .arg(QDir::toNativeSeparators(path_) + QStringLiteral(": ") +
+                         (store_ ? store_->LastError() : QString())));
 }
 
 void CHistoryWorker::Import(const std::vector<ImportedGame>& imported) {

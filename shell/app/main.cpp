@@ -111,6 +111,22 @@ int main(int argc, char* argv[]) {
     std::optional<QString> replaysNotWritten;
     {
         CTorvaneApp torvane;
+        // Told to stop, the program ends as by Game > Exit, the game kept;
+        // so it does when the session ends, should the session manager end
+        // it outright after asking for the data. It listens from before the
+        // window is made, since the questions of the start run event loops
+        // of their own, and a stop there must not kill it unsaved.
+        const CStopSignals stopSignals([&torvane, &stopSignal, &notKept] {
+            stopSignal = true;
+            if (torvane.mainFrame != nullptr) {
+                notKept = torvane.mainFrame->Session().Kept().Keep(true);
+                // quit() would ask every window to close, and the tutorial's
+                // window answers by ending the tutorial only: a stop ends the
+                // program whatever is open, its event loops included.
+                torvane.mainFrame->close();
+            }
+            QCoreApplication::exit(0);
+        });
         // A file to watch comes first; a game left unfinished waits on.
         if (torvane.InitInstance(replayFile.isEmpty())) {
             CGameKeeper& kept = torvane.mainFrame->Session().Kept();
@@ -124,24 +140,15 @@ int main(int argc, char* argv[]) {
                              &CGameOverFlow::DailyGameEnded,
                              new CDailyResultFlow(history.Writer(), torvane.mainFrame.get()),
                              &CDailyResultFlow::DailyGameEnded);
-            // Told to stop, the program ends as by Game > Exit, the game
-            // kept; so it does when the session ends, should the session
-            // manager end it outright after asking for the data.
-            const CStopSignals stopSignals([&kept, &torvane, &stopSignal, &notKept] {
-                stopSignal = true;
-                notKept = kept.Keep(true);
-                // quit() would ask every window to close, and the tutorial's
-                // window answers by ending the tutorial only: a stop ends the
-                // program whatever is open, its event loops included.
-                torvane.mainFrame->close();
-                QCoreApplication::exit(0);
-            });
             QObject::connect(&app, &QGuiApplication::commitDataRequest, &kept,
                              [&kept] { kept.Keep(false); });
-            if (!replayFile.isEmpty()) {
-                torvane.mainFrame->Session().Watching().WatchFile(replayFile);
+            // A stop during the start leaves at once.
+            if (!stopSignal) {
+                if (!replayFile.isEmpty()) {
+                    torvane.mainFrame->Session().Watching().WatchFile(replayFile);
+                }
+                result = QApplication::exec();
             }
-            result = QApplication::exec();
             if (const std::optional<QString> failure = kept.Keep(true)) {
                 notKept = failure;
             }

@@ -6,9 +6,10 @@
 # game waiting on. Played on and killed outright, the file of the last save
 # restores; played on, the game ends by Quit game, takes its kept file with it,
 # and its replay covers the whole game: the runner plays it to its score. A
-# stop signal ends the program within 5 s even with the tutorial, an options
-# dialog, the play-again question, the name entry or a message open; a game
-# stopped at either question of its score offers it at the next start.
+# stop signal ends the program within 5 s even with the welcome question, the
+# tutorial, an options dialog, the play-again question, the name entry or a
+# message open; a game stopped at either question of its score offers it at
+# the next start.
 # Usage: kept_game_test.sh PROGRAM RUNNER OUTPUT_DIR   (under xvfb-run)
 program=$1 runner=$2 out=$3
 source "$(dirname "$0")/real_window.sh" && manage
@@ -27,6 +28,12 @@ stopped() {
 }
 # Waits for a window titled $1.
 shows() { timeout 20 xdotool search --sync --onlyvisible --name "$1" > /dev/null || fail "no window $1"; }
+
+# At the first start's welcome question, which comes while the program
+# starts: it ends as told, not killed by the signal.
+sed -i '/FirstStartDone/d' "$conf"
+start && shows "^Welcome to Torvane !\$"
+stopped "the welcome question open" || fail "the welcome question's stop killed the program"
 
 # With the tutorial's window open, whose close box ends only the tutorial, or
 # an options dialog.
