@@ -33,7 +33,10 @@ shows() { timeout 20 xdotool search --sync --onlyvisible --name "$1" > /dev/null
 # starts: it ends as told, not killed by the signal.
 sed -i '/FirstStartDone/d' "$conf"
 start && shows "^Welcome to Torvane !\$"
-stopped "the welcome question open" || fail "the welcome question's stop killed the program"
+stopped "the welcome question open"
+# Ended by itself (the sanitizers' own report may make its status 1), not by
+# the signal (128 and above).
+[ $? -lt 128 ] || fail "the welcome question's stop killed the program"
 
 # With the tutorial's window open, whose close box ends only the tutorial, or
 # an options dialog.
