@@ -1,9 +1,10 @@
 #pragma once
 // Game > Statistics: the player's figures per difficulty, the charts of the
-// scores, the daily game's figures and chart, and the list of every game in the history, whose
-// replays can be watched on the board (through the board session: this window only asks), saved,
-// and the list exported. Modeless; it remembers its size. The history is read off the window's
-// thread and read again when a game lands in it.
+// scores, the daily game's figures and chart, and the list of every game in
+// the history, whose replays can be watched on the board (through the board
+// session: this window only asks), saved, and the list exported. Modeless; it
+// remembers its size. The history is read off the window's thread and read
+// again when a game lands in it.
 
 #include <QTimer>
 #include <QWidget>
