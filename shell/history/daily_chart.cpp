@@ -27,18 +27,33 @@ qreal At(const QDate& date) {
 CDailyChart::CDailyChart(QWidget* parent) : QChartView(parent) {
     setRenderHint(QPainter::Antialiasing);
     setAccessibleName(tr("Daily results"));
-    SetResults({});
 }
 
-void CDailyChart::SetResults(const std::vector<DailyResult>& results) {
+void CDailyChart::SetResults(std::vector<DailyResult> results) {
+    results_ = std::move(results);
+    stale_ = true;
+    if (isVisible()) {
+        Build();
+    }
+}
+
+void CDailyChart::showEvent(QShowEvent* event) {
+    QChartView::showEvent(event);
+    if (stale_) {
+        Build();
+    }
+}
+
+void CDailyChart::Build() {
+    stale_ = false;
     QChart* chart = NewChart(tr("Daily results; lines: days in a row"));
     chart->setLocale(QLocale());
     const ChartLook& look = DifficultyLook(kMedium);
 
     // A day of room either side; the ticks fall on whole dates, one a day
     // where the dates are few.
-    const QDate first = results.empty() ? QDate::currentDate() : results.front().date;
-    const QDate last = results.empty() ? first : results.back().date;
+    const QDate first = results_.empty() ? QDate::currentDate() : results_.front().date;
+    const QDate last = results_.empty() ? first : results_.back().date;
     qint64 days = first.daysTo(last) + 2;
     int ticks = int(days) + 1;
     if (ticks > kMostTicks) {
@@ -53,7 +68,7 @@ void CDailyChart::SetResults(const std::vector<DailyResult>& results) {
                     QDateTime(first.addDays(days - 1), QTime(12, 0)));
     auto* points = NewValueAxis(tr("Score"));
     std::uint32_t best = 0;
-    for (const DailyResult& result : results) {
+    for (const DailyResult& result : results_) {
         best = std::max(best, result.score);
     }
     points->setRange(0, std::max<qreal>(10, best));
@@ -72,22 +87,26 @@ void CDailyChart::SetResults(const std::vector<DailyResult>& results) {
     each->setMarkerSize(kChartMarkerSize);
     each->setColor(look.colour);
     each->setBorderColor(look.colour.darker());
-    QLineSeries* run = nullptr;
-    for (std::size_t i = 0; i < results.size(); ++i) {
-        const QPointF point(At(results[i].date), qreal(results[i].score));
-        each->append(point);
-        if (i > 0 && results[i - 1].date.addDays(1) == results[i].date) {
-            if (run == nullptr) {
-                run = new QLineSeries;
-                run->setPen(QPen(look.colour.darker(130), kChartLineWidth, look.line));
-                run->append(QPointF(At(results[i - 1].date), qreal(results[i - 1].score)));
-                add(run);
-            }
-            run->append(point);
-        } else {
-            run = nullptr;
+    QList<QPointF> all;
+    QList<QPointF> run;  // the days in a row up to the point
+    const auto endRun = [&] {
+        if (run.size() > 1) {
+            auto* line = new QLineSeries;
+            line->setPen(QPen(look.colour.darker(130), kChartLineWidth, look.line));
+            line->replace(run);
+            add(line);
         }
+        run.clear();
+    };
+    for (std::size_t i = 0; i < results_.size(); ++i) {
+        if (i > 0 && results_[i - 1].date.addDays(1) != results_[i].date) {
+            endRun();
+        }
+        run.append({At(results_[i].date), qreal(results_[i].score)});
+        all.append(run.back());
     }
+    endRun();
+    each->replace(all);
     add(each);
     // The markers say what a point is; the lines are told in the title.
     for (QLegendMarker* marker : chart->legend()->markers()) {

@@ -14,6 +14,16 @@ class CDailyChart : public QChartView {
   public:
     explicit CDailyChart(QWidget* parent = nullptr);
 
-    // One a date, oldest first, as the standing holds them.
-    void SetResults(const std::vector<DailyResult>& results);
+    // One a date, oldest first, as the standing holds them; drawn when the
+    // chart is next shown.
+    void SetResults(std::vector<DailyResult> results);
+
+  protected:
+    void showEvent(QShowEvent* event) override;
+
+  private:
+    void Build();
+
+    std::vector<DailyResult> results_;
+    bool stale_ = true;
 };

@@ -328,6 +328,7 @@ TEST_F(StatisticsTest, DailyGameTabShowsRunsTheBestAndAChartOfTheResultsOnly) {
     for (int f = 0; f < CStatisticsWindow::kDailyFigures; ++f) {
         EXPECT_EQ(window.Daily(CStatisticsWindow::DailyFigure(f)).text(), shown[f]);
     }
+    window.Tabs().setCurrentIndex(3);
     std::vector<qsizetype> runs;  // the days in a row joined
     for (QAbstractSeries* series : window.DailyChart().chart()->series()) {
         if (auto* each = qobject_cast<QScatterSeries*>(series)) {
