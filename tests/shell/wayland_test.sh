@@ -70,7 +70,9 @@ xdotool key alt+h && sleep 0.5 && xdotool key t && sleep 1.5 && xdotool key y  #
 read -r cx _ < <(awk -v s="$(letters focused "9999x1+0+$((y + h / 3))")" -v a="$x" 'BEGIN { print index(substr(s, a + 1), "a") + a + 1 }')
 for page in $(seq 10); do
     # Each page's text differs from the one before; no window opens beside.
-    within_10s "shot page$page && [ \"\$(extent page$page | cut -d+ -f2-)\" = \"${window#*+}\" ] && read -r bw bh bx0 by0 < <(text_box page$page) && [ \$bw -gt 0 ] &&
+    # The window holds the keyboard again (the question before page 1 has
+    # gone), or the Space that turns the page would go nowhere.
+    within_10s "shot page$page && active page$page && [ \"\$(extent page$page | cut -d+ -f2-)\" = \"${window#*+}\" ] && read -r bw bh bx0 by0 < <(text_box page$page) && [ \$bw -gt 0 ] &&
         ! compare -metric AE -extract \${bw}x\$bh+\$bx0+\$by0 $out/page$page.png $out/page$((page - 1)).png null: 2> /dev/null" ||
         fail "page $page did not show within the window at ${window#*+} but at $(extent "page$page")"
     # The panel takes its room from the board, never from the screen: the
