@@ -40,17 +40,18 @@ TEST_F(UiTest, TheFirstDailyGameOfADateIsItsResultLaterOnesPracticeAndTheRunGrow
         Board().OnPausePlay();
         RunFor(ms);  // games of different lengths: no two are the same game
     };
-    const auto end = [&] {
+    // Ended however: Quit game asks nothing, yet the day's game is told.
+    const auto end = [&](bool quit = false) {
         const CDailyPanel* before = flow->Panel();
-        Board().EndGameUnderWay();
+        quit ? Action(kCmdQuitGame)->trigger() : (void)Board().EndGameUnderWay();
         UntilAnswered();
         EXPECT_TRUE(
             QTest::qWaitFor([&] { return flow->Panel() && flow->Panel() != before; }, 60000));
         return flow->Panel() ? Texts(flow->Panel()) : QString();
     };
-    const auto play = [&](int day, int ms) {
+    const auto play = [&](int day, int ms, bool quit = false) {
         start(day, ms);
-        return end();
+        return end(quit);
     };
     window();
     const QString score = QStringLiteral("Daily game of %1: 0 points, 0 rings");
@@ -59,11 +60,12 @@ TEST_F(UiTest, TheFirstDailyGameOfADateIsItsResultLaterOnesPracticeAndTheRunGrow
                                  " | This was your result for 7 Dec 2026. | Your best daily "
                                  "result: 0 points | Days in a row with a result: 1 | " +
                                  buttons);
-    EXPECT_EQ(play(7, 2000), "Daily game | " + score.arg("7 Dec 2026") +
-                                 " | Practice: your result for 7 Dec 2026 was already made. | "
-                                 "Your best daily result: 0 points | Days in a row with a "
-                                 "result: 1 | " +
-                                 buttons);
+    EXPECT_EQ(play(7, 2000, true),
+              "Daily game | " + score.arg("7 Dec 2026") +
+                  " | Practice: your result for 7 Dec 2026 was already made. | "
+                  "Your best daily result: 0 points | Days in a row with a "
+                  "result: 1 | " +
+                  buttons);
     EXPECT_TRUE(play(8, 1000).contains("Days in a row with a result: 2"));
     Button(flow->Panel(), "Copy result")->click();
     EXPECT_EQ(QGuiApplication::clipboard()->text(), "Torvane daily 2026-12-08: 0 points, 0 rings");
