@@ -66,6 +66,9 @@ TEST_F(UiTest, TheFirstDailyGameOfADateIsItsResultLaterOnesPracticeAndTheRunGrow
                   "Your best daily result: 0 points | Days in a row with a "
                   "result: 1 | " +
                   buttons);
+    Button(flow->Panel(), "Copy result")->click();
+    EXPECT_EQ(QGuiApplication::clipboard()->text(),
+              "Torvane daily 2026-12-07, practice: 0 points, 0 rings");
     EXPECT_TRUE(play(8, 1000).contains("Days in a row with a result: 2"));
     Button(flow->Panel(), "Copy result")->click();
     EXPECT_EQ(QGuiApplication::clipboard()->text(), "Torvane daily 2026-12-08: 0 points, 0 rings");
