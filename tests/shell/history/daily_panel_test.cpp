@@ -31,27 +31,35 @@ TEST_F(UiTest, TheFirstDailyGameOfADateIsItsResultLaterOnesPracticeAndTheRunGrow
         Session().Kept().Start(true, dir.path());
         EXPECT_TRUE(QTest::qWaitFor([this] { return !Session().Kept().Restoring(); }, 60000));
     };
-    const auto today = [](int day) {
+    const auto pin = [](int day) {
         CalendarClock::Pin(QDateTime(QDate(2026, 12, day), QTime(12, 0)).toSecsSinceEpoch());
     };
-    const auto start = [&](int day, int ms) {
-        today(day);
+    // A daily game of `day`, ended under way, quit (which asks nothing), or
+    // left unfinished and ended once it is back on the 11th.
+    enum { kEnd, kQuit, kKeep };
+    const auto play = [&](int day, int ms, int how = kEnd) {
+        pin(day);
         Action(kCmdDailyGame)->trigger();
         Board().OnPausePlay();
         RunFor(ms);  // games of different lengths: no two are the same game
-    };
-    // Ended however: Quit game asks nothing, yet the day's game is told.
-    const auto end = [&](bool quit = false) {
+        if (how == kKeep) {
+            Session().Kept().Keep(true);
+            GameClock::Reset();  // as in a program started afresh
+            pin(11);
+            window();
+            frame->UpdateCommands();
+            EXPECT_EQ(frame->statusBar()->findChildren<QLabel*>().at(1)->text(),
+                      QString("Daily game, %1 Dec 2026").arg(day));
+            EXPECT_TRUE(Game().difficulty == 1 && !Action(kCmdEasy)->isEnabled());
+            Board().OnPausePlay();
+            RunFor(500);
+        }
         const CDailyPanel* before = flow->Panel();
-        quit ? Action(kCmdQuitGame)->trigger() : (void)Board().EndGameUnderWay();
+        how == kQuit ? Action(kCmdQuitGame)->trigger() : (void)Board().EndGameUnderWay();
         UntilAnswered();
         EXPECT_TRUE(
             QTest::qWaitFor([&] { return flow->Panel() && flow->Panel() != before; }, 60000));
         return flow->Panel() ? Texts(flow->Panel()) : QString();
-    };
-    const auto play = [&](int day, int ms, bool quit = false) {
-        start(day, ms);
-        return end(quit);
     };
     window();
     const QString score = QStringLiteral("Daily game of %1: 0 points, 0 rings");
@@ -60,7 +68,7 @@ TEST_F(UiTest, TheFirstDailyGameOfADateIsItsResultLaterOnesPracticeAndTheRunGrow
                                  " | This was your result for 7 Dec 2026. | Your best daily "
                                  "result: 0 points | Days in a row with a result: 1 | " +
                                  buttons);
-    EXPECT_EQ(play(7, 2000, true),
+    EXPECT_EQ(play(7, 2000, kQuit),
               "Daily game | " + score.arg("7 Dec 2026") +
                   " | Practice: your result for 7 Dec 2026 was already made. | "
                   "Your best daily result: 0 points | Days in a row with a "
@@ -74,27 +82,15 @@ TEST_F(UiTest, TheFirstDailyGameOfADateIsItsResultLaterOnesPracticeAndTheRunGrow
     EXPECT_EQ(QGuiApplication::clipboard()->text(), "Torvane daily 2026-12-08: 0 points, 0 rings");
 
     // Left unfinished and back on a later date: still the game of its own
-    // date, at Medium, and its date's result unless that was made already.
-    for (const auto& [day, counts] :
-         {std::pair{9, "This was your result for 9 Dec 2026."},
-          {8, "Practice: your result for 8 Dec 2026 was already made."}}) {
-        start(day, 1500);
-        Session().Kept().Keep(true);
-        GameClock::Reset();  // as in a program started afresh
-        today(11);
-        window();
-        frame->UpdateCommands();
-        const QString date = QString("%1 Dec 2026").arg(day);
-        EXPECT_EQ(frame->statusBar()->findChildren<QLabel*>().at(1)->text(), "Daily game, " + date);
-        EXPECT_TRUE(Game().started && Game().difficulty == 1 && !Action(kCmdEasy)->isEnabled());
-        Board().OnPausePlay();
-        RunFor(500);
-        const QString told = end();
-        EXPECT_TRUE(told.contains(score.arg(date) + " | " + counts)) << told.toStdString();
-        EXPECT_TRUE(QString::fromStdString(Board().LastReplay())
-                        .contains(QString("\n# Daily: 2026-12-0%1\n").arg(day)));
-    }
-    EXPECT_TRUE(Texts(flow->Panel()).contains("Days in a row with a result: 3"));
+    // date, and its date's result unless that was made already.
+    EXPECT_TRUE(play(9, 1500, kKeep)
+                    .contains(score.arg("9 Dec 2026") + " | This was your result for 9 Dec 2026."));
+    EXPECT_TRUE(play(8, 1500, kKeep)
+                    .contains(score.arg("8 Dec 2026") +
+                              " | Practice: your result for 8 Dec 2026 was already made. | Your "
+                              "best daily result: 0 "
+                              "points | Days in a row with a result: 3"));
+    EXPECT_TRUE(QString::fromStdString(Board().LastReplay()).contains("\n# Daily: 2026-12-08\n"));
     CalendarClock::Pin(std::nullopt);
     frame.reset();  // and the kept game's lock with it, before the folder goes
 }
