@@ -2,6 +2,7 @@
 
 #include <sstream>
 #include <string_view>
+#include <utility>
 
 #include "game/game_clock.h"
 #include "game/game_random.h"
@@ -54,7 +55,7 @@ KeptGameRecord PlayKeptGame(std::string stored, const std::string& version,
     std::string& lines = kept.recording.lines;
     kept.check = PlayReplay(std::move(stored), version, runner, progress, &lines);
     if (kept.check.verdict == ReplayVerdict::Watchable && kept.game && kept.game->over) {
-        kept.finishedReplay = ScriptTextOf(kept.check.stored);
+        kept.finishedReplay = ScriptTextOf(std::move(kept.check.stored));
     }
     kept.check.stored.clear();
     if (kept.check.verdict != ReplayVerdict::Watchable) {

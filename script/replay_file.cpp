@@ -250,6 +250,11 @@ ReplayCheck PlayReplay(std::string stored, const std::string& version, CSimRunne
             return NotTheDaily(*date);
         }
     }
+    // Room for the commands at once: a long game's text, grown line by
+    // line, would be copied again and again.
+    if (text != nullptr) {
+        text->reserve(text->size() + line.size() + 1 + lines.SizeHint());
+    }
     std::size_t count = 0;
     do {
         // Comments and blank lines play no part in the game: a file padded

@@ -21,6 +21,8 @@ class CScriptLines {
     int Number() const { return number_; }
     ScriptFault Fault() const { return longLine_ ? ScriptFault::LongLine : text_.Fault(); }
     std::size_t Consumed() const { return text_.Consumed(); }
+    // About how much text is left to read (see CScriptText::SizeHint).
+    std::size_t SizeHint() const { return piece_.size() + text_.SizeHint(); }
 
   private:
     CScriptText text_;

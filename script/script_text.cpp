@@ -11,6 +11,9 @@ namespace {
 constexpr int kGzipWindow = 15 + 16;
 // Unpacked text comes in pieces of this size.
 constexpr std::size_t kPiece = 64 * 1024;
+// Room made ahead for the text, at most, per stored byte still to read: a
+// game's text packs to about a twelfth of its size.
+constexpr std::size_t kMostUnpacked = 16;
 
 bool IsGzip(std::string_view bytes) {
     return bytes.size() >= 2 && static_cast<unsigned char>(bytes[0]) == 0x1f &&
@@ -65,6 +68,19 @@ std::size_t CScriptText::Consumed() const {
     return stream_ ? fed_ - stream_->avail_in : given_;
 }
 
+std::size_t CScriptText::SizeHint() const {
+    if (!stream_ || given_ >= limit_) {
+        return 0;  // plain text comes whole, and nothing comes past the limit
+    }
+    // The gzip trailer ends with the size of its member's text, modulo 2^32.
+    const auto* end = reinterpret_cast<const unsigned char*>(stored_.data() + stored_.size());
+    const std::uint32_t size = stored_.size() < 4 ? 0
+                                                  : end[-4] | end[-3] << 8 | end[-2] << 16 |
+                                                        static_cast<std::uint32_t>(end[-1]) << 24;
+    const std::size_t left = stored_.size() - Consumed();
+    return std::min({std::size_t{size}, left * kMostUnpacked, limit_ - given_});
+}
+
 bool CScriptText::Next(std::string_view& piece) {
     if (ended_) {
         return false;
@@ -117,9 +133,14 @@ bool CScriptText::Next(std::string_view& piece) {
     }
 }
 
-std::optional<std::string> ScriptTextOf(const std::string& bytes, std::string* why) {
+std::optional<std::string> ScriptTextOf(std::string bytes, std::string* why) {
+    // Plain bytes are their own text: a long game's is handed on, not copied.
+    if (!IsGzip(bytes) && bytes.size() <= kScriptTextLimit) {
+        return bytes;
+    }
     CScriptText reader(bytes);
     std::string text;
+    text.reserve(reader.SizeHint());
     for (std::string_view piece; reader.Next(piece);) {
         text += piece;
     }

@@ -43,6 +43,11 @@ class CScriptText {
     ScriptFault Fault() const { return fault_; }
     // How many of the stored bytes have been read.
     std::size_t Consumed() const;
+    // About how much text is still to come, to make room for it at once: the
+    // size the last gzip member's trailer gives, but no more than 16 times
+    // the stored bytes left nor than the limit leaves. A hint only: the text
+    // may belie it.
+    std::size_t SizeHint() const;
 
   private:
     bool Stop(ScriptFault fault);
@@ -60,7 +65,7 @@ class CScriptText {
 
 // The whole text of stored bytes; nothing, with the reason in `why`, when
 // compressed data is damaged, cut short or expands beyond the limit.
-std::optional<std::string> ScriptTextOf(const std::string& bytes, std::string* why = nullptr);
+std::optional<std::string> ScriptTextOf(std::string bytes, std::string* why = nullptr);
 
 // The text gzip-compressed.
 std::string CompressScriptText(const std::string& text);

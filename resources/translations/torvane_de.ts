@@ -180,6 +180,29 @@ Möchten Sie Torvane trotzdem starten?</translation>
     </message>
 </context>
 <context>
+    <name>CDailyChart</name>
+    <message>
+        <source>Daily results</source>
+        <translation>Tagesergebnisse</translation>
+    </message>
+    <message>
+        <source>Daily results; lines: days in a row</source>
+        <translation>Tagesergebnisse; Linien: Tage in Folge</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Punktzahl</translation>
+    </message>
+    <message>
+        <source>Result of the day</source>
+        <translation>Ergebnis des Tages</translation>
+    </message>
+</context>
+<context>
     <name>CDailyPanel</name>
     <message>
         <source>Daily game</source>
@@ -1011,6 +1034,34 @@ Nicht gespeichert: %2.</translation>
     <message>
         <source>The history could not be forgotten: %1</source>
         <translation>Der Spielverlauf konnte nicht vergessen werden: %1</translation>
+    </message>
+    <message>
+        <source>Dai&amp;ly game</source>
+        <translation>&amp;Tagesspiel</translation>
+    </message>
+    <message>
+        <source>Days with a result:</source>
+        <translation>Tage mit Ergebnis:</translation>
+    </message>
+    <message>
+        <source>Days in a row with a result, now:</source>
+        <translation>Tage in Folge mit Ergebnis, derzeit:</translation>
+    </message>
+    <message>
+        <source>Most days in a row with a result:</source>
+        <translation>Meiste Tage in Folge mit Ergebnis:</translation>
+    </message>
+    <message>
+        <source>Best daily result:</source>
+        <translation>Bestes Tagesergebnis:</translation>
+    </message>
+    <message>
+        <source>none yet</source>
+        <translation>noch keines</translation>
+    </message>
+    <message>
+        <source>%1 points on %2</source>
+        <translation>%1 Punkte am %2</translation>
     </message>
 </context>
 <context>

@@ -8,6 +8,7 @@
 #include "resources/translations.h"
 #include "settings/home_folders.h"
 #include "settings/settings_file.h"
+#include "shell/app/coarse_clock_seam.h"
 #include "shell/app/command_line.h"
 #include "shell/app/exit_notice.h"
 #include "shell/app/qt_cue_output.h"
@@ -98,7 +99,7 @@ int main(int argc, char* argv[]) {
     // A damaged file is told before the game starts, not over its first questions.
     QCoreApplication::processEvents();
     SetSettingsBackend(&settings);
-    CSteadyClockCounter counter;
+    CSteadyOrCoarseCounter counter;
     GameClock::SetCounter(&counter);
     CQtSoundPlayer sound;
     SetSoundPlayer(&sound);

@@ -16,55 +16,8 @@
 #include <array>
 #include <deque>
 
+#include "shell/history/chart_style.h"
 #include "shell/history/games_table_model.h"
-
-namespace {
-
-constexpr int kDifficulties = 3;
-constexpr qreal kMarkerSize = 7;
-constexpr qreal kAverageWidth = 2.5;
-
-struct Look {
-    QColor colour;
-    QScatterSeries::MarkerShape marker;
-    Qt::PenStyle line;
-    Qt::BrushStyle fill;
-};
-
-// Blue, orange, reddish purple.
-const std::array<Look, kDifficulties> kLooks = {{
-    {QColor(0x00, 0x72, 0xB2), QScatterSeries::MarkerShapeCircle, Qt::SolidLine, Qt::SolidPattern},
-    {QColor(0xE6, 0x9F, 0x00), QScatterSeries::MarkerShapeRectangle, Qt::DashLine,
-     Qt::BDiagPattern},
-    {QColor(0xCC, 0x79, 0xA7), QScatterSeries::MarkerShapeTriangle, Qt::DotLine,
-     Qt::DiagCrossPattern},
-}};
-
-QChart* NewChart(const QString& title) {
-    auto* chart = new QChart;
-    chart->setTitle(title);
-    chart->legend()->setAlignment(Qt::AlignBottom);
-    chart->setAnimationOptions(QChart::NoAnimation);
-    chart->setMargins(QMargins(2, 2, 2, 2));
-    chart->setBackgroundRoundness(0);
-    return chart;
-}
-
-QValueAxis* NewAxis(const QString& title) {
-    auto* axis = new QValueAxis;
-    axis->setTitleText(title);
-    axis->setLabelFormat(QStringLiteral("%d"));
-    return axis;
-}
-
-// The view gives up the chart it showed without deleting it.
-void Replace(QChartView& view, QChart* chart) {
-    QChart* old = view.chart();
-    view.setChart(chart);
-    delete old;
-}
-
-}  // namespace
 
 CStatisticsCharts::CStatisticsCharts(QWidget* parent)
     : QWidget(parent), scores_(new QChartView), histogram_(new QChartView) {
@@ -76,10 +29,6 @@ CStatisticsCharts::CStatisticsCharts(QWidget* parent)
     }
     scores_->setAccessibleName(tr("Scores over time"));
     histogram_->setAccessibleName(tr("Scores reached"));
-}
-
-QColor CStatisticsCharts::DifficultyColour(int difficulty) {
-    return kLooks[std::size_t(std::clamp(difficulty, 0, kDifficulties - 1))].colour;
 }
 
 void CStatisticsCharts::SetRows(const std::vector<GameRow>& rows) {
@@ -113,8 +62,8 @@ void CStatisticsCharts::Build() {
     }
 
     QChart* scores = NewChart(tr("Scores; lines: average of the last %1").arg(kAverageOver));
-    auto* games = NewAxis(tr("Games played"));
-    auto* points = NewAxis(tr("Score"));
+    auto* games = NewValueAxis(tr("Games played"));
+    auto* points = NewValueAxis(tr("Score"));
     scores->addAxis(games, Qt::AlignBottom);
     scores->addAxis(points, Qt::AlignLeft);
     games->setRange(1, std::max<qreal>(2, qreal(rows_.size())));
@@ -123,19 +72,19 @@ void CStatisticsCharts::Build() {
 
     // The bars: ten of equal width from 0 to the best score, rounded up.
     const std::uint32_t width = std::max<std::uint32_t>(1, (best + kBins) / kBins);
-    std::array<std::array<int, kBins>, kDifficulties> counts{};
+    std::array<std::array<int, kBins>, kChartDifficulties> counts{};
 
-    for (int d = 0; d < kDifficulties; ++d) {
-        const Look& look = kLooks[std::size_t(d)];
+    for (int d = 0; d < kChartDifficulties; ++d) {
+        const ChartLook& look = DifficultyLook(d);
         const QString name = CGamesTableModel::DifficultyName(std::uint32_t(d));
         auto* each = new QScatterSeries;
         each->setName(name);
         each->setMarkerShape(look.marker);
-        each->setMarkerSize(kMarkerSize);
+        each->setMarkerSize(kChartMarkerSize);
         each->setColor(look.colour);
         each->setBorderColor(look.colour.darker());
         auto* average = new QLineSeries;
-        average->setPen(QPen(look.colour.darker(130), kAverageWidth, look.line));
+        average->setPen(QPen(look.colour.darker(130), kChartLineWidth, look.line));
         std::deque<std::uint32_t> last;
         double sum = 0;
         QList<QPointF> eachPoints;
@@ -169,12 +118,12 @@ void CStatisticsCharts::Build() {
             marker->setVisible(false);
         }
     }
-    Replace(*scores_, scores);
+    ReplaceChart(*scores_, scores);
 
     QChart* histogram = NewChart(tr("Scores reached"));
     auto* bars = new QStackedBarSeries;
-    for (int d = 0; d < kDifficulties; ++d) {
-        const Look& look = kLooks[std::size_t(d)];
+    for (int d = 0; d < kChartDifficulties; ++d) {
+        const ChartLook& look = DifficultyLook(d);
         auto* set = new QBarSet(CGamesTableModel::DifficultyName(std::uint32_t(d)));
         set->setBrush(QBrush(look.colour, look.fill));
         set->setBorderColor(look.colour.darker());
@@ -191,11 +140,11 @@ void CStatisticsCharts::Build() {
     for (int bin = 0; bin < kBins; ++bin) {
         ranges->append(locale.toString(qulonglong(bin) * width));
     }
-    auto* howMany = NewAxis(tr("Games"));
+    auto* howMany = NewValueAxis(tr("Games"));
     histogram->addAxis(ranges, Qt::AlignBottom);
     histogram->addAxis(howMany, Qt::AlignLeft);
     bars->attachAxis(ranges);
     bars->attachAxis(howMany);
     howMany->applyNiceNumbers();
-    Replace(*histogram_, histogram);
+    ReplaceChart(*histogram_, histogram);
 }

@@ -1,12 +1,9 @@
 #pragma once
 // The charts of the statistics window: every game's score in the order they
 // were played, one series per difficulty with the average of its last 20
-// games, and how often each score was reached. The difficulties differ in
-// colour (Okabe and Ito's palette, told apart with the commonest colour
-// blindnesses), and in marker, line and fill as well, so that no one needs
-// the colours.
+// games, and how often each score was reached, each difficulty in its own
+// look (chart_style.h).
 
-#include <QColor>
 #include <QWidget>
 #include <vector>
 
@@ -28,8 +25,6 @@ class CStatisticsCharts : public QWidget {
 
     // The rows oldest first; drawn when the charts are next shown.
     void SetRows(const std::vector<GameRow>& rows);
-
-    static QColor DifficultyColour(int difficulty);
 
   protected:
     void resizeEvent(QResizeEvent* event) override;

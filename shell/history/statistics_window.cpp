@@ -1,8 +1,10 @@
 #include "shell/history/statistics_window.h"
 
 #include <QComboBox>
+#include <QDate>
 #include <QDir>
 #include <QFileDialog>
+#include <QFormLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -21,10 +23,13 @@
 #include <algorithm>
 
 #include "game/settings_store.h"
+#include "history/daily_standing.h"
 #include "history/game_statistics.h"
 #include "history/games_csv.h"
 #include "history/history_store.h"
 #include "settings/file_replacer.h"
+#include "shell/dialogs/daily_date.h"
+#include "shell/history/daily_chart.h"
 #include "shell/history/games_table_model.h"
 #include "shell/history/off_the_window.h"
 #include "shell/history/statistics_charts.h"
@@ -111,6 +116,7 @@ CStatisticsWindow::CStatisticsWindow(QString historyPath, QWidget* parent)
     tabs_->addTab(figures_, tr("&Figures"));
     tabs_->addTab(gamesPage, tr("&Games"));
     tabs_->addTab(charts_, tr("&Charts"));
+    tabs_->addTab(NewDailyPage(), tr("Dai&ly game"));
 
     auto* forget = new QPushButton(tr("Forget &history ..."));
     auto* close = new QPushButton(tr("Close"));
@@ -143,6 +149,7 @@ CStatisticsWindow::CStatisticsWindow(QString historyPath, QWidget* parent)
     connect(&sizeSave_, &QTimer::timeout, this, &CStatisticsWindow::SaveSize);
 
     FillFigures();
+    FillDaily();
     CurrentChanged();
     const QSize stored(int(ReadSettingDword(kSettingsKey, "StatisticsWidth")),
                        int(ReadSettingDword(kSettingsKey, "StatisticsHeight")));
@@ -210,6 +217,7 @@ void CStatisticsWindow::Show(std::vector<GameRow> rows) {
     list_->resizeColumnsToContents();
     FillFigures();
     charts_->SetRows(games_->Rows());
+    FillDaily();
     emit Loaded();
 }
 
@@ -252,6 +260,45 @@ void CStatisticsWindow::FillFigures() {
         }
     }
     figures_->resizeColumnsToContents();
+}
+
+QWidget* CStatisticsWindow::NewDailyPage() {
+    auto* page = new QWidget;
+    auto* figures = new QFormLayout;
+    const char* const names[kDailyFigures] = {
+        QT_TR_NOOP("Days with a result:"),
+        QT_TR_NOOP("Days in a row with a result, now:"),
+        QT_TR_NOOP("Most days in a row with a result:"),
+        QT_TR_NOOP("Best daily result:"),
+    };
+    for (int f = 0; f < kDailyFigures; ++f) {
+        daily_[std::size_t(f)] = new QLabel;
+        auto* name = new QLabel(tr(names[f]));
+        name->setBuddy(daily_[std::size_t(f)]);
+        figures->addRow(name, daily_[std::size_t(f)]);
+    }
+    dailyChart_ = new CDailyChart;
+    auto* layout = new QVBoxLayout(page);
+    layout->addLayout(figures);
+    layout->addWidget(dailyChart_, 1);
+    return page;
+}
+
+void CStatisticsWindow::FillDaily() {
+    const DailyStanding standing = ComputeDailyStanding(games_->Rows());
+    const GameDate today = TodaysDate();
+    const QLocale locale;
+    daily_[kDays]->setText(locale.toString(standing.Days()));
+    daily_[kRunNow]->setText(
+        locale.toString(standing.RunOn(QDate(today.year, int(today.month), int(today.day)))));
+    daily_[kBestRun]->setText(locale.toString(standing.bestRun));
+    daily_[kBestResult]->setText(
+        standing.results.empty()
+            ? tr("none yet")
+            : tr("%1 points on %2")
+                  .arg(locale.toString(standing.best),
+                       LocalDateText(standing.bestDate.toString(Qt::ISODate).toStdString())));
+    dailyChart_->SetResults(standing.results);
 }
 
 void CStatisticsWindow::FilterDifficulty(int index) {

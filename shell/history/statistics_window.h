@@ -1,12 +1,14 @@
 #pragma once
 // Game > Statistics: the player's figures per difficulty, the charts of the
-// scores, and the list of every game in the history, whose replays can be
-// watched on the board (through the board session: this window only asks),
-// saved, and the list exported. Modeless; it remembers its size. The history
-// is read off the window's thread and read again when a game lands in it.
+// scores, the daily game's figures and chart, and the list of every game in
+// the history, whose replays can be watched on the board (through the board
+// session: this window only asks), saved, and the list exported. Modeless; it
+// remembers its size. The history is read off the window's thread and read
+// again when a game lands in it.
 
 #include <QTimer>
 #include <QWidget>
+#include <array>
 #include <cstdint>
 #include <memory>
 #include <vector>
@@ -14,9 +16,11 @@
 #include "history/game_row.h"
 #include "shell/history/off_the_window.h"
 
+class CDailyChart;
 class CGamesTableModel;
 class CStatisticsCharts;
 class QComboBox;
+class QLabel;
 class QPushButton;
 class QSortFilterProxyModel;
 class QTableView;
@@ -39,6 +43,10 @@ class CStatisticsWindow : public QWidget {
     QTableView& GamesView() const { return *list_; }
     QSortFilterProxyModel& GamesList() const { return *sorted_; }
     CStatisticsCharts& Charts() const { return *charts_; }
+    // The daily game's figures, in the order the tab shows them.
+    enum DailyFigure { kDays, kRunNow, kBestRun, kBestResult, kDailyFigures };
+    const QLabel& Daily(DailyFigure figure) const { return *daily_[figure]; }
+    CDailyChart& DailyChart() const { return *dailyChart_; }
     const std::vector<GameRow>& Rows() const;
 
     // The commands of the list, on its current game.
@@ -60,6 +68,8 @@ class CStatisticsWindow : public QWidget {
   private:
     void Show(std::vector<GameRow> rows);
     void FillFigures();
+    void FillDaily();
+    QWidget* NewDailyPage();
     void FilterDifficulty(int index);
     void CurrentChanged();
     // The chosen game's row, when one is chosen.
@@ -76,6 +86,8 @@ class CStatisticsWindow : public QWidget {
     QTableWidget* figures_;
     QTableView* list_;
     CStatisticsCharts* charts_;
+    std::array<QLabel*, kDailyFigures> daily_;
+    CDailyChart* dailyChart_;
     QComboBox* difficulty_;
     QPushButton* watch_;
     QPushButton* save_;

@@ -482,48 +482,59 @@ TEST_F(HistoryTest, TheRunnerPrintsEveryRowAsJsonLines) {
 
 }  // namespace
 
-TEST(DailyStandingTest, TheRunCountsDatesInARowWithAResultUpToTheLatest) {
+TEST(DailyStandingTest, RunsAndTheBestCountDatesWithAResult) {
     struct Case {
         const char* name;
-        // Date, score, result; in the order the games ended.
-        std::vector<std::tuple<const char*, std::uint32_t, bool>> games;
-        std::uint32_t best;
-        int run;
+        // "date score [practice]", in the order the games ended.
+        const char* games;
+        // Best, its date, days with a result, the run up to the latest, the best run.
+        struct {
+            std::uint32_t best;
+            const char* bestDate;
+            int days, run, bestRun;
+        } is;
     } const cases[] = {
-        {"none", {}, 0, 0},
-        {"practice only counts for nothing", {{"2026-12-07", 50, false}}, 0, 0},
-        {"consecutive dates, across a month's end",
-         {{"2026-11-30", 10, true}, {"2026-12-01", 30, true}, {"2026-12-02", 20, true}},
-         30,
-         3},
-        {"a gap breaks the run; the best stays",
-         {{"2026-12-01", 90, true}, {"2026-12-03", 20, true}, {"2026-12-04", 10, true}},
-         90,
-         2},
+        {"none", "", {0, "", 0, 0, 0}},
+        {"practice only counts for nothing", "2026-12-07 50 practice", {0, "", 0, 0, 0}},
+        {"dates in a row across a month's end; the first of two as good is the best",
+         "2026-11-30 10, 2026-12-01 30, 2026-12-02 30",
+         {30, "2026-12-01", 3, 3, 3}},
+        {"a gap breaks the run; the best run lies in the past",
+         "2026-11-28 5, 2026-11-29 5, 2026-11-30 5, 2026-12-02 90, 2026-12-04 20, 2026-12-05 10",
+         {90, "2026-12-02", 6, 2, 3}},
         {"practice of a date neither counts twice nor fills a gap",
-         {{"2026-12-06", 10, true},
-          {"2026-12-06", 99, false},
-          {"2026-12-07", 5, false},
-          {"2026-12-08", 20, true}},
-         20,
-         1},
+         "2026-12-06 10, 2026-12-06 99 practice, 2026-12-07 5 practice, 2026-12-08 20",
+         {20, "2026-12-08", 2, 1, 1}},
+        {"two results of one date, as a damaged history may hold: the first counts once",
+         "2026-12-07 10, 2026-12-08 30, 2026-12-08 99",
+         {30, "2026-12-08", 2, 2, 2}},
         {"a kept game's result that ends late still joins its date",
-         {{"2026-12-08", 10, true}, {"2026-12-07", 40, true}, {"2024-02-29", 5, true}},
-         40,
-         2},
-        {"no date: no daily game", {{"", 70, true}, {"2026-12-07", 1, true}}, 1, 1},
+         "2026-12-08 10, 2026-12-07 40, 2024-02-29 5",
+         {40, "2026-12-07", 3, 2, 2}},
+        {"no date: no daily game", "- 70, 2026-12-07 1", {1, "2026-12-07", 1, 1, 1}},
     };
     for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
         std::vector<GameRow> rows;
-        for (const auto& [date, score, result] : c.games) {
-            GameRow row;
-            row.figures.dailyDate = QString::fromLatin1(date);
-            row.figures.score = score;
-            row.dailyResult = result;
-            rows.push_back(row);
+        for (const QString& game : QString(c.games).split(", ", Qt::SkipEmptyParts)) {
+            const QStringList parts = game.split(' ');
+            rows.emplace_back().figures.dailyDate = parts[0];
+            rows.back().figures.score = parts[1].toUInt();
+            rows.back().dailyResult = parts.size() == 2;
         }
         const DailyStanding standing = ComputeDailyStanding(rows);
-        EXPECT_EQ(standing.best, c.best) << c.name;
-        EXPECT_EQ(standing.run, c.run) << c.name;
+        EXPECT_EQ(standing.best, c.is.best);
+        EXPECT_EQ(standing.bestDate.toString(Qt::ISODate), c.is.bestDate);
+        EXPECT_EQ(standing.Days(), c.is.days);
+        EXPECT_EQ(standing.run, c.is.run);
+        EXPECT_EQ(standing.bestRun, c.is.bestRun);
+        // Today's game may be still to play: the run goes on through
+        // yesterday's result, and a date passed without one breaks it.
+        const QDate latest =
+            standing.results.empty() ? QDate(2026, 12, 7) : standing.results.back().date;
+        for (const auto& [today, run] :
+             {std::pair{latest, c.is.run}, {latest.addDays(1), c.is.run}, {latest.addDays(2), 0}}) {
+            EXPECT_EQ(standing.RunOn(today), run) << today.toString(Qt::ISODate).toStdString();
+        }
     }
 }

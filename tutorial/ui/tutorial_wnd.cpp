@@ -2,6 +2,7 @@
 
 #include <QCloseEvent>
 #include <QDockWidget>
+#include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QMainWindow>
 #include <QPlainTextEdit>
@@ -81,17 +82,20 @@ void CTutorialWnd::BecomePanelOf(QWidget* mainWindow) {
     auto* holder = new QWidget(panel_);
     auto* box = new QVBoxLayout(holder);
     box->setContentsMargins(0, 0, 0, 0);
+    // Its size as a window decides where the panel goes; as a panel it
+    // takes the main window's width, never more than that size.
+    const QSize own = size() + QSize(0, 2 * fontMetrics().height());
+    FlowIntoPanel();
     setWindowFlags(Qt::Widget);
     // A dialog shown unmoved centres itself over its parent; the box places it.
     setAttribute(Qt::WA_Moved);
-    box->addWidget(this, 0, Qt::AlignCenter);
+    box->addWidget(this, 0, Qt::AlignHCenter);
     panel_->setWidget(holder);
     // The window never grows for the panel: the window system knows where
     // it is and a program does not, so growing may push its frame past the
     // screen's edge. Beside the board where the window is wide enough for
     // both, else below it, where the board gives up the panel's room,
     // smaller while it shows.
-    const QSize own = size() + QSize(0, 2 * fontMetrics().height());
     if (frame->minimumSizeHint().width() + own.width() <= frame->width()) {
         frame->addDockWidget(Qt::RightDockWidgetArea, panel_);
     } else {
@@ -101,6 +105,34 @@ void CTutorialWnd::BecomePanelOf(QWidget* mainWindow) {
         }
         frame->addDockWidget(Qt::BottomDockWidgetArea, panel_);
     }
+}
+
+void CTutorialWnd::FlowIntoPanel() {
+    // A window of fixed size would widen the main window to hold it, pushing
+    // its frame past the screen's edge on a small screen: the text wraps to
+    // the width there is and the buttons share a row, each as wide as its
+    // words.
+    nominal_ = size();
+    setMinimumWidth(0);
+    setMaximumWidth(nominal_.width());
+    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    const CDialogUnits du(font());
+    auto* rows = new QVBoxLayout(this);
+    rows->setContentsMargins(du.X(7), du.Y(7), du.X(7), du.Y(7));
+    rows->setSpacing(du.Y(4));
+    rows->addWidget(text_, 1);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(previous_);
+    buttons->addStretch(1);
+    buttons->addWidget(quit_);
+    buttons->addStretch(1);
+    buttons->addWidget(next_);
+    rows->addLayout(buttons);
+}
+
+QSize CTutorialWnd::sizeHint() const {
+    // As a panel it asks for the window's size and takes what there is.
+    return nominal_.isValid() ? nominal_ : QDialog::sizeHint();
 }
 
 void CTutorialWnd::ShowPage(const QString& caption, const QString& text, bool previousEnabled,

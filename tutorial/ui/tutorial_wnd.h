@@ -45,6 +45,7 @@ class CTutorialWnd : public QDialog {
     // The main window's panel that holds the page, where it is one.
     QDockWidget* panel() const { return panel_; }
 
+    QSize sizeHint() const override;
     void accept() override;
     void reject() override;
 
@@ -56,6 +57,7 @@ class CTutorialWnd : public QDialog {
 
   private:
     void BecomePanelOf(QWidget* mainWindow);
+    void FlowIntoPanel();
     void OnNext();
     void PlaceAgainOnceFramed();
     void Place(const QWidget* view, const TutorialSubject& subject,
@@ -68,6 +70,7 @@ class CTutorialWnd : public QDialog {
     QPushButton* next_;
     QPointer<QDockWidget> panel_;
     QPointer<QWidget> view_;
+    QSize nominal_;      // as a window, the size a panel asks for
     QSize viewMinimum_;  // the board's own, given back when a panel below it goes
     // The last placement, done again once the window system has decorated
     // a window placed before it was.

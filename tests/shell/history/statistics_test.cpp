@@ -6,7 +6,10 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QImage>
+#include <QLabel>
 #include <QLineEdit>
+#include <QLineSeries>
+#include <QScatterSeries>
 #include <QSortFilterProxyModel>
 #include <QSqlDatabase>
 #include <QSqlQuery>
@@ -18,11 +21,13 @@
 
 #include "history/game_statistics.h"
 #include "history/history_store.h"
+#include "scores/core/calendar_clock.h"
 #include "scores/core/high_score_table.h"
 #include "script/event_printer.h"
 #include "script/replay_file.h"
 #include "script/sim_runner.h"
 #include "shell/app/statistics_route.h"
+#include "shell/history/daily_chart.h"
 #include "shell/history/games_table_model.h"
 #include "shell/history/statistics_charts.h"
 #include "shell/history/statistics_window.h"
@@ -72,8 +77,8 @@ void Write(const QString& path, const std::vector<GameRow>& rows) {
         QSqlQuery query(db);
         query.prepare(
             "INSERT INTO games (started, ended, difficulty_start, difficulty_end, score, played_ms,"
-            " rings, ring_gems, bombs, snapped, ending, version, replay_kept, replay)"
-            " VALUES (?, ?, ?, ?, ?, ?, ?, 0, 0, 0, ?, ?, ?, ?)");
+            " rings, ring_gems, bombs, snapped, ending, version, replay_kept, replay, daily_date,"
+            " daily_result) VALUES (?, ?, ?, ?, ?, ?, ?, 0, 0, 0, ?, ?, ?, ?, ?, ?)");
         for (const GameRow& row : rows) {
             const auto& f = row.figures;
             const QVariant difficulty =
@@ -84,7 +89,10 @@ void Write(const QString& path, const std::vector<GameRow>& rows) {
                   QVariant(f.score), QVariant(qint64(f.playedMs)), QVariant(f.rings),
                   QVariant(row.ending), QVariant(row.version), QVariant(row.replayKept),
                   row.replay.isEmpty() ? QVariant(QMetaType(QMetaType::QByteArray))
-                                       : QVariant(row.replay)}) {
+                                       : QVariant(row.replay),
+                  f.dailyDate.isEmpty() ? QVariant(QMetaType(QMetaType::QString))
+                                        : QVariant(f.dailyDate),
+                  QVariant(row.dailyResult ? 1 : 0)}) {
                 query.addBindValue(value);
             }
             ASSERT_TRUE(query.exec());
@@ -294,6 +302,47 @@ TEST_F(StatisticsTest, WatchPlaysTheChosenGameOnTheBoardAndCsvAndForgetKeepTheTa
     after.LoadHighScores();
     ASSERT_EQ(after.Count(), 1u);
     EXPECT_EQ(after.Entries()[0].score, before.Entries()[0].score);
+}
+
+TEST_F(StatisticsTest, DailyGameTabShowsRunsTheBestAndAChartOfTheResultsOnly) {
+    const auto noon = [](int day) { return QDateTime(QDate(2026, 12, day), QTime(12, 0)); };
+    CalendarClock::Pin(noon(7).toSecsSinceEpoch());
+    const CPutBack unpin([] { CalendarClock::Pin(std::nullopt); });
+    // Day of December (0: an ordinary game), score, the date's result.
+    const std::tuple<int, std::uint32_t, bool> games[] = {
+        {1, 300, true}, {2, 500, true},  {3, 100, true}, {5, 200, true},
+        {6, 400, true}, {6, 999, false}, {0, 800, false}};
+    std::vector<GameRow> rows;
+    QList<QPointF> points;  // a result each, at its date
+    for (const auto& [day, score, result] : games) {
+        rows.push_back(Played(int(rows.size()), 1, score));
+        rows.back().figures.dailyDate = day ? QDate(2026, 12, day).toString(Qt::ISODate) : "";
+        rows.back().dailyResult = result;
+        if (result) {
+            points.append({qreal(noon(day).toMSecsSinceEpoch()), qreal(score)});
+        }
+    }
+    CStatisticsWindow& window = Open(rows);
+    // Yesterday's result: the run goes on.
+    const char* const shown[] = {"5", "2", "3", "500 points on 2 Dec 2026"};
+    for (int f = 0; f < CStatisticsWindow::kDailyFigures; ++f) {
+        EXPECT_EQ(window.Daily(CStatisticsWindow::DailyFigure(f)).text(), shown[f]);
+    }
+    window.Tabs().setCurrentIndex(3);
+    std::vector<qsizetype> runs;  // the days in a row joined
+    for (QAbstractSeries* series : window.DailyChart().chart()->series()) {
+        if (auto* each = qobject_cast<QScatterSeries*>(series)) {
+            EXPECT_EQ(each->points(), points);
+        } else if (auto* line = qobject_cast<QLineSeries*>(series)) {
+            runs.push_back(line->count());
+        }
+    }
+    EXPECT_EQ(runs, (std::vector<qsizetype>{3, 2}));
+
+    CalendarClock::Pin(noon(9).toSecsSinceEpoch());  // a whole date without a result breaks it
+    window.Reload();
+    Loaded(window);
+    EXPECT_EQ(window.Daily(CStatisticsWindow::kRunNow).text(), "0");
 }
 
 // The charts at a fixed size against their picture (TORVANE_UPDATE_GOLDEN=1
