@@ -5,6 +5,7 @@
 #include <istream>
 #include <ostream>
 
+#include "game/game_number.h"
 #include "game/game_random.h"
 #include "game/memory_settings.h"
 #include "game/settings_store.h"
@@ -318,7 +319,17 @@ void CSimRunner::RegisterBuiltins() {
     });
     Register("seed", [](CSimRunner&, const SimLine& l) {
         ExpectWords(l, 2);
-        GameRandom::Seed(ParseU32(l, 1));
+        const std::uint32_t seed = ParseU32(l, 1);
+        // From a multiple of the generator's modulus it yields one value
+        // forever: every gem alike, a game no number deals, whose score
+        // proves nothing. Any other larger seed plays, as it always has, as
+        // the number it leaves after its first draw.
+        if (seed % (kLastGameNumber + 1) == 0) {
+            throw SimError(Quoted(l.words[1]) + " is no game number: numbers run from " +
+                           std::to_string(kFirstGameNumber) + " to " +
+                           std::to_string(kLastGameNumber));
+        }
+        GameRandom::Seed(seed);
     });
     Register("setting", [](CSimRunner&, const SimLine& l) {
         ExpectWords(l, 3);

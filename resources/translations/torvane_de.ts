@@ -248,6 +248,10 @@ Möchten Sie Torvane trotzdem starten?</translation>
         <source>Torvane daily %1: %2 points, %3 rings</source>
         <translation>Torvane-Tagesspiel %1: %2 Punkte, %3 Ringe</translation>
     </message>
+    <message>
+        <source>Torvane daily %1, practice: %2 points, %3 rings</source>
+        <translation>Torvane-Tagesspiel %1, Übung: %2 Punkte, %3 Ringe</translation>
+    </message>
 </context>
 <context>
     <name>CGameKeeper</name>

@@ -14,7 +14,10 @@
 #include "shell/dialogs/daily_date.h"
 
 CDailyPanel::CDailyPanel(QWidget* parent, DailyEnd ended, const DailyReport& report)
-    : QDialog(parent), ended_(std::move(ended)), rings_(report.rings) {
+    : QDialog(parent),
+      ended_(std::move(ended)),
+      rings_(report.rings),
+      practice_(report.known && !report.result) {
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(tr("Daily game"));
     const QString day = LocalDateText(ended_.date.toStdString());
@@ -52,7 +55,8 @@ CDailyPanel::CDailyPanel(QWidget* parent, DailyEnd ended, const DailyReport& rep
 }
 
 QString CDailyPanel::ResultText() const {
-    return tr("Torvane daily %1: %2 points, %3 rings")
+    return (practice_ ? tr("Torvane daily %1, practice: %2 points, %3 rings")
+                      : tr("Torvane daily %1: %2 points, %3 rings"))
         .arg(ended_.date)
         .arg(ended_.score)
         .arg(rings_);

@@ -34,4 +34,6 @@ class CDailyPanel : public QDialog {
 
     DailyEnd ended_;
     std::uint32_t rings_;
+    // A later try of a date whose result was made: never to pass for it.
+    bool practice_;
 };

@@ -395,9 +395,13 @@ void CBoardModel::OnQuitGame() {
         return;
     }
     // Quit game ends the game without an entry in the table.
+    const bool recorded = !game_->over && EndAsks();
     endAnnounced_ = true;
     game_->EndGame();
     Changed();
+    if (recorded) {
+        emit RecordedGameQuit(game_->score, lastReplay_);
+    }
 }
 
 void CBoardModel::Execute(const PlayerCommand& command) {

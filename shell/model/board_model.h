@@ -189,6 +189,9 @@ class CBoardModel : public QObject {
     // replay; `askAgain` when it ended in play (not ended by a command), and
     // then from the event loop, once the handler that ended it has returned.
     void RecordedGameEnded(std::uint32_t score, const std::string& replay, bool askAgain);
+    // A recorded game ended by Quit game, which asks nothing and enters
+    // nothing in the table; a daily game's end is told all the same.
+    void RecordedGameQuit(std::uint32_t score, const std::string& replay);
     // A recording became a replay: the last game from now on, and a game of
     // the history (its final score with it).
     void RecordingFinished(std::uint32_t score, const std::string& replay);

@@ -31,6 +31,14 @@ QString DailyClaimed(const std::string& replay) {
 CGameOverFlow::CGameOverFlow(CBoardModel& model, CReplayKeeper& replays, CTorvaneView& view)
     : model_(model), replays_(replays), view_(view) {
     connect(&model_, &CBoardModel::RecordedGameEnded, this, &CGameOverFlow::OnGameEnded);
+    // Quit game asks nothing; a daily game quit has made its date's result
+    // or practice all the same, and the player is told which.
+    connect(&model_, &CBoardModel::RecordedGameQuit, this,
+            [this](std::uint32_t score, const std::string& replay) {
+                if (const QString daily = DailyClaimed(replay); !daily.isEmpty()) {
+                    emit DailyGameEnded(daily, score, replay);
+                }
+            });
 }
 
 void CGameOverFlow::OnGameEnded(std::uint32_t score, const std::string& replay, bool askAgain) {

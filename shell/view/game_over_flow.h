@@ -31,7 +31,7 @@ class CGameOverFlow : public QObject {
     // The table's "Statistics"; the dialogs have closed.
     void StatisticsRequested();
     // The questions at the end of the daily game of `date` (YYYY-MM-DD) are
-    // answered.
+    // answered, or it was quit.
     void DailyGameEnded(const QString& date, std::uint32_t score, const std::string& replay);
 
   private:

@@ -81,6 +81,9 @@ TEST(Runner, BadLinesStopTheScriptWithTheirLineNumber) {
     } cases[] = {
         {"resume\nfly\nstate\n", "line 2: unknown command"},
         {"seed -1\n", "line 1: \"-1\" is out of range"},
+        {"seed 0\n", "line 1: \"0\" is no game number: numbers run from 1 to 2147483646"},
+        {"new\nseed 2147483647\n", "line 2: \"2147483647\" is no game number"},
+        {"seed 4294967294\n", "is no game number"},
         {"\n# comment\nwait x\n", "line 3:"},
         {"turn nan\n", "not a finite number"},
         {"new\nturn 1e308\n", "line 2: \"1e308\" turns further than any hand"},
@@ -104,6 +107,9 @@ TEST(Runner, BadLinesStopTheScriptWithTheirLineNumber) {
         EXPECT_TRUE(Matches(r.errors, std::string("...") + c.message + "...")) << r.errors;
         EXPECT_EQ(r.out, "") << c.script;
     }
+    // A larger seed plays, as it always has, as the number its first draw leaves.
+    EXPECT_EQ(RunScript("seed 2147483648\nnew\nstate\n").out,
+              RunScript("seed 1\nnew\nstate\n").out);
     // A word of anyone's file is quoted with its control bytes spelled out,
     // cut short rather than widening a message without end.
     const ScriptRun r = RunScript("fl\x01" + std::string(65000, 'y') + "\n");

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # The daily game in the real program, on the machine's date: Ctrl+D starts
 # the game whose number the date gives (worked out here from the documented
-# function), played, quit and left; its replay names the day and the number,
-# and the runner proves it the day's game at its score.
+# function), played, quit (its panel shown) and left; its replay names the day
+# and the number, and the runner proves it the day's game at its score.
 # Usage: daily_game_test.sh PROGRAM RUNNER OUTPUT_DIR   (under xvfb-run)
 program=$1 runner=$2 out=$3
 source "$(dirname "$0")/real_window.sh" && manage
@@ -19,7 +19,11 @@ start
 xdotool key ctrl+d && sleep 1 && xdotool key ctrl+p
 for _ in $(seq 10); do xdotool key --delay 150 Left Left Right; done
 import -window root "$out/daily.png"
-xdotool key ctrl+q && sleep 1
+xdotool key ctrl+q
+# Quit game asks nothing, yet the day's game tells its result beside the board.
+timeout 30 xdotool search --sync --onlyvisible --name '^Daily game$' > /dev/null ||
+    fail "no daily panel after Quit game"
+xdotool key Escape && sleep 0.5 && xdotool windowactivate --sync "$wid"
 xdotool key alt+g && sleep 0.5 && xdotool key x && wait "$pid"
 after=$(date +%F)
 replay="$data/replays/last-game.tvr"
