@@ -14,7 +14,6 @@ packages=(
   lintian man-db shared-mime-info xdg-utils libfile-mimeinfo-perl weston qt6-wayland
   qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
   libsdl2-dev qt6-charts-dev libqt6opengl6-dev
-  hyperfine xclip faketime  # trying it by hand: timings, the clipboard, other dates
 )
 
 missing=()
