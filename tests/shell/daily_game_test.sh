@@ -21,7 +21,7 @@ for _ in $(seq 10); do xdotool key --delay 150 Left Left Right; done
 import -window root "$out/daily.png"
 xdotool key ctrl+q
 # Quit game asks nothing, yet the day's game tells its result beside the board.
-timeout 30 xdotool search --sync --onlyvisible --name '^Daily game$' > /dev/null ||
+await_window '^Daily game$' 30 > /dev/null ||
     fail "no daily panel after Quit game"
 xdotool key Escape && sleep 0.5 && xdotool windowactivate --sync "$wid"
 xdotool key alt+g && sleep 0.5 && xdotool key x && wait "$pid"

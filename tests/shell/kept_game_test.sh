@@ -26,8 +26,15 @@ stopped() {
     kill -0 "$pid" 2> /dev/null && fail "SIGTERM left the program running with $1"
     wait "$pid"
 }
-# Waits for a window titled $1.
-shows() { timeout 20 xdotool search --sync --onlyvisible --name "$1" > /dev/null || fail "no window $1"; }
+# Waits for a window titled $1, or for a second window of the program.
+shows() { await_window "$1" > /dev/null || fail "no window $1"; }
+second_window() {
+    for _ in $(seq 25); do
+        [ "$(xdotool search --onlyvisible --pid "$pid" 2> /dev/null | wc -l)" -ge 2 ] && return 0
+        sleep 0.2
+    done
+    return 1
+}
 
 # At the first start's welcome question, which comes while the program
 # starts: it ends as told, not killed by the signal.
@@ -42,11 +49,11 @@ stopped "the welcome question open"
 # an options dialog.
 start
 xdotool key alt+h && sleep 0.5 && xdotool key t && sleep 2
-[ "$(xdotool search --onlyvisible --pid "$pid" | wc -l)" -ge 2 ] || fail "no tutorial window"
+second_window || fail "no tutorial window"
 stopped "the tutorial open"
 start
 xdotool key alt+o && sleep 0.5 && xdotool key a && sleep 2
-[ "$(xdotool search --onlyvisible --pid "$pid" | wc -l)" -ge 2 ] || fail "no options dialog"
+second_window || fail "no options dialog"
 stopped "an options dialog open"
 
 start
@@ -131,7 +138,7 @@ grep -q 'could not save all of your changes' "$out/program.log" || fail "no word
 rm -rf "$data/games" && touch "$data/games"
 start
 xdotool key ctrl+p && sleep 2
-[ "$(xdotool search --onlyvisible --pid "$pid" | wc -l)" -ge 2 ] || fail "no word that the game cannot be kept"
+second_window || fail "no word that the game cannot be kept"
 stopped "the games folder a file"
 grep -q 'cannot keep your game' "$out/program.log" || fail "no word of the game not kept on stderr"
 kill "${pids[@]}"

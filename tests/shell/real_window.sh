@@ -11,11 +11,24 @@ printf '[Settings]\nFirstStartDone=1\n' > "$conf"
 pids=() pid=
 fail() { echo "FAIL: $*"; kill "${pids[@]}" $pid 2> /dev/null; exit 1; }
 manage() { openbox --sm-disable > /dev/null 2>&1 & pids+=($!) && sleep 1; }
+# Prints the first visible window whose name matches $1 once it shows, within
+# $2 s (20 unless told). A window that closes while xdotool reads it (a
+# dialog going as another comes) makes xdotool die of BadWindow, so each look
+# is a try of its own.
+await_window() {
+    local id=
+    for _ in $(seq $((${2:-20} * 5))); do
+        id=$(xdotool search --onlyvisible --name "$1" 2> /dev/null | head -1)
+        [ -n "$id" ] && echo "$id" && return 0
+        sleep 0.2
+    done
+    return 1
+}
 # Waits for the window however slow the machine, then a moment for the window
 # manager's frame, and gives it the keyboard.
 start() {
     "$program" "$@" >> "$out/program.log" 2>&1 &
     pid=$!
-    wid=$(timeout 60 xdotool search --sync --onlyvisible --name '^Torvane$' | head -1) && sleep 2
+    wid=$(await_window '^Torvane$' 60) && sleep 2
     xdotool windowfocus --sync "$wid"
 }

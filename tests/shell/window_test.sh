@@ -44,7 +44,7 @@ line() {
 framed() {
     local X= Y= W= H= l= r= t= b=
     for _ in 1 2 3 4 5; do
-        w=$(timeout 60 xdotool search --sync --onlyvisible --name "$1" | head -1) && sleep 1 ||
+        w=$(await_window "$1" 60) && sleep 1 ||
             fail "no window $1"
         eval "$(xwininfo -id "$w" 2> /dev/null | awk -F: '/Absolute upper-left X/ {print "X=" $2+0}
             /Absolute upper-left Y/ {print "Y=" $2+0} / Width:/ {print "W=" $2+0} / Height:/ {print "H=" $2+0}')"
