@@ -12,8 +12,9 @@
 
 CBoardSession::CBoardSession(QWidget* window)
     : model_(std::make_unique<CBoardModel>()), view_(new CTorvaneView(*model_, window)) {
-    connect(model_.get(), &CBoardModel::RecordingFinished, this,
-            [this](std::uint32_t, const std::string& replay) { replays_.KeepLastGame(replay); });
+    connect(
+        model_.get(), &CBoardModel::RecordingFinished, this,
+        [this](std::uint32_t, const std::string& replay, bool) { replays_.KeepLastGame(replay); });
     watching_ = std::make_unique<CReplayFlow>(*model_, replays_, view_);
     tutorial_ = std::make_unique<CTutorialFlow>(*model_, *view_);
     gameOver_ = std::make_unique<CGameOverFlow>(*model_, replays_, *view_);

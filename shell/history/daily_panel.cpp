@@ -2,9 +2,11 @@
 
 #include <QClipboard>
 #include <QDialogButtonBox>
+#include <QDir>
 #include <QFileDialog>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QLocale>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -22,14 +24,15 @@ CDailyPanel::CDailyPanel(QWidget* parent, DailyEnd ended, const DailyReport& rep
     setWindowTitle(tr("Daily game"));
     const QString day = LocalDateText(ended_.date.toStdString());
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(new QLabel(
-        tr("Daily game of %1: %2 points, %3 rings").arg(day).arg(ended_.score).arg(rings_)));
+    layout->addWidget(
+        new QLabel(tr("Daily game of %1: %2 points, %3 rings")
+                       .arg(day, QLocale().toString(ended_.score), QLocale().toString(rings_))));
     if (report.known) {
         layout->addWidget(new QLabel(
             report.result ? tr("This was your result for %1.").arg(day)
                           : tr("Practice: your result for %1 was already made.").arg(day)));
-        layout->addWidget(
-            new QLabel(tr("Your best daily result: %1 points").arg(report.standing.best)));
+        layout->addWidget(new QLabel(
+            tr("Your best daily result: %1 points").arg(QLocale().toString(report.standing.best))));
         layout->addWidget(
             new QLabel(tr("Days in a row with a result: %1").arg(report.standing.run)));
     }
@@ -44,7 +47,11 @@ CDailyPanel::CDailyPanel(QWidget* parent, DailyEnd ended, const DailyReport& rep
             [this] { QGuiApplication::clipboard()->setText(ResultText()); });
     connect(save, &QPushButton::clicked, this, [this] {
         // Not exec(): the board and this window go on while the player chooses.
-        auto* dialog = new QFileDialog(this, tr("Save replay as"), QString(),
+        // A name that says whose day it is, in the player's home, not
+        // wherever the program happened to be started.
+        const QString suggested =
+            QDir::home().filePath(QStringLiteral("torvane-daily-%1.tvr").arg(ended_.date));
+        auto* dialog = new QFileDialog(this, tr("Save replay as"), suggested,
                                        tr("Torvane replays (*.tvr);;All files (*)"));
         dialog->setAttribute(Qt::WA_DeleteOnClose);
         dialog->setAcceptMode(QFileDialog::AcceptSave);

@@ -58,12 +58,14 @@ QString CHistoryRecorder::PathBeside(const CReplayShelf& shelf) {
     return QFileInfo(shelf.Folder()).dir().filePath(QStringLiteral("history.sqlite"));
 }
 
-void CHistoryRecorder::GameEnded(std::uint32_t score, const std::string& replay) {
+void CHistoryRecorder::GameEnded(std::uint32_t score, const std::string& replay, bool offered) {
     RecordedGame game;
     game.replay = replay;
     game.score = score;
     game.ended = QDateTime::currentDateTimeUtc();
-    game.topPlace = PlaceEarned(score);
+    if (offered) {
+        game.topPlace = PlaceEarned(score);
+    }
     writer_.Add(std::move(game));
 }
 

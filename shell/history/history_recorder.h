@@ -31,7 +31,7 @@ class CHistoryRecorder : public QObject {
 
   public slots:
     // A recorded game has ended just now, with this score and replay.
-    void GameEnded(std::uint32_t score, const std::string& replay);
+    void GameEnded(std::uint32_t score, const std::string& replay, bool offered);
 
   private:
     CHistoryWriter writer_;

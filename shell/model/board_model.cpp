@@ -102,7 +102,7 @@ void CBoardModel::FinishRecording() {
         *game_, QCoreApplication::applicationVersion().toStdString(), CalendarClock::Now());
     lastReplay_ = replay.value_or(std::string());
     if (replay) {
-        emit RecordingFinished(game_->score, *replay);
+        emit RecordingFinished(game_->score, *replay, game_->over && EndAsks() && !quitting_);
     }
 }
 
@@ -397,8 +397,10 @@ void CBoardModel::OnQuitGame() {
     // Quit game ends the game without an entry in the table.
     const bool recorded = !game_->over && EndAsks();
     endAnnounced_ = true;
+    quitting_ = true;
     game_->EndGame();
     Changed();
+    quitting_ = false;
     if (recorded) {
         emit RecordedGameQuit(game_->score, lastReplay_);
     }

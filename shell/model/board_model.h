@@ -193,8 +193,9 @@ class CBoardModel : public QObject {
     // nothing in the table; a daily game's end is told all the same.
     void RecordedGameQuit(std::uint32_t score, const std::string& replay);
     // A recording became a replay: the last game from now on, and a game of
-    // the history (its final score with it).
-    void RecordingFinished(std::uint32_t score, const std::string& replay);
+    // the history (its final score with it). `offered` when its score is
+    // offered for the table: not for a game quit, nor one left unfinished.
+    void RecordingFinished(std::uint32_t score, const std::string& replay, bool offered);
 
   private:
     BoardMode Underneath() const { return Checking() ? checkedFrom_ : mode_; }
@@ -218,6 +219,8 @@ class CBoardModel : public QObject {
     std::string lastReplay_;
     // The end of the game on the board has been announced.
     bool endAnnounced_ = false;
+    // The game on the board is being ended by Quit game.
+    bool quitting_ = false;
     std::optional<std::uint32_t> awaited_;
     std::string awaitedReplay_;
     std::uint32_t number_ = 0;

@@ -3,11 +3,14 @@
 // unfinished, back on a later date as the game of its own.
 
 #include <QClipboard>
+#include <QFileDialog>
+#include <QLineEdit>
 #include <QStatusBar>
 #include <QTemporaryDir>
 
 #include "history/history_writer.h"
 #include "scores/core/calendar_clock.h"
+#include "script/replay_reader.h"
 #include "shell/history/daily_result_flow.h"
 #include "shell/ui_fixture.h"
 #include "shell/view/kept_game.h"
@@ -22,7 +25,7 @@ TEST_F(UiTest, TheFirstDailyGameOfADateIsItsResultLaterOnesPracticeAndTheRunGrow
         MakeFrame();
         QObject::connect(
             &Board(), &CBoardModel::RecordingFinished,
-            [&writer](std::uint32_t score, const std::string& replay) {
+            [&writer](std::uint32_t score, const std::string& replay, bool) {
                 writer.Add({replay, score, {}, QDateTime::currentDateTimeUtc(), {}, {}});
             });
         flow = new CDailyResultFlow(writer, frame.get());
@@ -80,6 +83,19 @@ TEST_F(UiTest, TheFirstDailyGameOfADateIsItsResultLaterOnesPracticeAndTheRunGrow
     EXPECT_TRUE(play(8, 1000).contains("Days in a row with a result: 2"));
     Button(flow->Panel(), "Copy result")->click();
     EXPECT_EQ(QGuiApplication::clipboard()->text(), "Torvane daily 2026-12-08: 0 points, 0 rings");
+    // Saved as a friend would get it, first offered under a name with its
+    // date: the runner proves it the date's game.
+    Button(flow->Panel(), "Save replay as ...")->click();
+    auto* save = flow->Panel()->findChild<QFileDialog*>();
+    ASSERT_NE(save, nullptr);
+    EXPECT_EQ(save->selectedFiles().value(0),
+              QDir::home().filePath("torvane-daily-2026-12-08.tvr"));
+    save->findChild<QLineEdit*>("fileNameEdit")->setText(dir.filePath("friend.tvr"));
+    QMetaObject::invokeMethod(save, "accept");
+    const ReplayCheck saved = ReadReplayFile(dir.filePath("friend.tvr").toStdString(),
+                                             QCoreApplication::applicationVersion().toStdString());
+    EXPECT_EQ(saved.verdict, ReplayVerdict::Watchable) << saved.problem.English();
+    EXPECT_EQ(saved.daily, "2026-12-08");
 
     // Left unfinished and back on a later date: still the game of its own
     // date, and its date's result unless that was made already.

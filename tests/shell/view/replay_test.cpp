@@ -198,6 +198,7 @@ TEST_F(ReplayTest, GamePlayedInTheViewReplaysToItsStateInTheRunnerAndInTheView) 
     EXPECT_EQ(rows[0].figures.bombs, static_cast<std::uint32_t>(seen.bombs));
     EXPECT_EQ(rows[0].ending, GameEnding::kEnded);
     EXPECT_EQ(rows[0].replayKept, ReplayKept::kKept);
+    EXPECT_EQ(rows[0].topPlace, std::nullopt) << "Quit game offers no place in the table";
 
     const QString last = shelf.LastGamePath();
     ASSERT_TRUE(shelf.AwaitWrites(kWriting));
@@ -215,6 +216,24 @@ TEST_F(ReplayTest, GamePlayedInTheViewReplaysToItsStateInTheRunnerAndInTheView) 
     v.OnNewGame();
     EXPECT_FALSE(Board().Watching() || v.Game().started);
     EXPECT_EQ(GameClock::Now(), playerTime);
+
+    // The place in the table a game's row records is the one its score is
+    // offered: the first place for a game ended under way, none for a game
+    // left for the tutorial.
+    for (const bool ended : {true, false}) {
+        v.StartGame();
+        v.OnPausePlay();
+        Tick();
+        v.Game().score = 500;
+        ended ? (void)v.EndGameUnderWay()
+              : (void)v.ShowTutorialPage(std::make_unique<CGame>(), true);
+    }
+    history.WriteBeforeQuit();
+    ASSERT_TRUE(store.OpenToRead());
+    const std::vector<GameRow> later = store.Rows();
+    ASSERT_EQ(later.size(), 3u);
+    EXPECT_EQ(later[1].topPlace, 1);
+    EXPECT_EQ(later[2].topPlace, std::nullopt);
 }
 
 TEST_F(ReplayTest, TopTenEntriesKeepTheirReplaysUntilATableWithoutThemIsOnDisk) {
