@@ -23,9 +23,11 @@ QRect FitWithin(QSize wanted, const QMargins& frame, QPoint centre, const QRect&
     return QRect(QPoint(x, y), size);
 }
 
-void PlaceOnOwnersScreen(QWidget* window, QSize wanted, const QWidget* owner) {
+void PlaceOnOwnersScreen(QWidget* window, QSize wanted, const QWidget* owner, double down) {
     const QWidget* over = owner->window();
-    const QPoint centre = over->frameGeometry().center();
+    const QRect below = over->frameGeometry();
+    const QPoint centre(below.center().x(),
+                        below.top() + static_cast<int>((below.height() - 1) * down));
     const QScreen* screen = QGuiApplication::screenAt(centre);
     if (screen == nullptr) {
         screen = over->screen();

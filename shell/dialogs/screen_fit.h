@@ -20,5 +20,6 @@ QRect FitWithin(QSize wanted, const QMargins& frame, QPoint centre, const QRect&
 
 // Gives `window` its size and place by FitWithin, over `owner`'s window on
 // the screen that shows it, with the frame the window system gives (or a
-// typical one before it has said).
-void PlaceOnOwnersScreen(QWidget* window, QSize wanted, const QWidget* owner);
+// typical one before it has said). Centred across the owner, and `down` of
+// the way down it (a half: centred).
+void PlaceOnOwnersScreen(QWidget* window, QSize wanted, const QWidget* owner, double down = 0.5);

@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "history/history_writer.h"
+#include "shell/dialogs/screen_fit.h"
 
 namespace {
 
@@ -47,5 +48,8 @@ void CDailyResultFlow::Show(DailyEnd ended, const DailyReport& report) {
         panel_->close();
     }
     panel_ = new CDailyPanel(window_, std::move(ended), report);
+    // Low on the window, so that "Game Over" and the score in the centre of
+    // the board read on beside the result.
+    PlaceOnOwnersScreen(panel_, panel_->sizeHint(), window_, 0.8);
     panel_->show();
 }

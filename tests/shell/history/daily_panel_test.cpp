@@ -62,6 +62,10 @@ TEST_F(UiTest, TheFirstDailyGameOfADateIsItsResultLaterOnesPracticeAndTheRunGrow
         UntilAnswered();
         EXPECT_TRUE(
             QTest::qWaitFor([&] { return flow->Panel() && flow->Panel() != before; }, 60000));
+        // Clear of the middle fifth of the board, where "Game Over" shows.
+        const QRect middle(View().mapToGlobal(QPoint(0, View().height() * 2 / 5)),
+                           QSize(View().width(), View().height() / 5));
+        EXPECT_TRUE(flow->Panel() && !flow->Panel()->frameGeometry().intersects(middle));
         return flow->Panel() ? Texts(flow->Panel()) : QString();
     };
     window();
